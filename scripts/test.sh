@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything, and runs the whole test suite headless: once in the
+# normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer, in a virtual X server
+# with OpenAL's null audio back-end.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+jobs=$(nproc)
+export ALSOFT_DRIVERS=null
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+run_suite() {
+    local build=$1; shift
+    cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
+    cmake --build "$build" -j "$jobs"
+    # One virtual screen large enough for every desktop size the tests ask for.
+    xvfb-run -a -s "-screen 0 2560x1600x24" ctest --test-dir "$build" -j "$jobs" --output-on-failure
+}
+
+run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_SANITIZE=ON -DVELMORIA_BENCH=OFF

@@ -1,0 +1,6 @@
+#include "battle/BattleHud.h"
+
+// Empty until battles are built.
+
+void LoadBattleEffects() {}
+void DrawBattleScene(sf::RenderWindow&) {}

@@ -1,0 +1,5 @@
+#include "battle/CommandMenus.h"
+
+// Empty until battles are built.
+
+void HandleBattleKey(const sf::Event::KeyEvent&) {}

@@ -1,0 +1,5 @@
+#include "core/GameState.h"
+
+GameStates gStates;
+
+void ResetGameStates() { gStates = GameStates{}; }

@@ -1,0 +1,32 @@
+#include "core/Music.h"
+
+#include "core/Log.h"
+#include "core/Settings.h"
+
+MusicPlayer gMusic;
+
+void PlayMusic(const char* path) {
+    if (gMusic.currentMusic) gMusic.currentMusic->stop();
+    gMusic.currentMusic = std::make_unique<sf::Music>();
+    sf::Music& music = *gMusic.currentMusic;
+    if (!music.openFromFile(path)) return;
+    music.setVolume(MusicVolume());
+    music.play();
+    music.setLoop(true);
+}
+
+void StopMusic() {
+    LogDebug("stop music\n");
+    if (gMusic.currentMusic) gMusic.currentMusic->stop();
+}
+
+void ApplyMusicVolume() {
+    if (gMusic.currentMusic) gMusic.currentMusic->setVolume(MusicVolume());
+}
+
+bool MusicIsPlaying() { return gMusic.currentMusic && gMusic.currentMusic->getStatus() == sf::Music::Playing; }
+
+void ResetMusicPlayer() {
+    if (gMusic.currentMusic) gMusic.currentMusic->stop();
+    gMusic.currentMusic.reset();
+}

@@ -1,0 +1,103 @@
+#include "core/Screen.h"
+
+#include <algorithm>
+#include <cmath>
+
+ScreenMetrics gScreen;
+sf::View gMainView;
+DisplaySeam gDisplay;
+
+namespace {
+
+constexpr float SIXTEEN_NINTHS = 16.0f / 9.0f;
+
+sf::FloatRect GameAreaViewport(const sf::RenderWindow& window) {
+    const sf::Vector2u size = window.getSize();
+    if (size.x == 0 || size.y == 0 || gScreen.gameWidth <= 0.0f || gScreen.gameHeight <= 0.0f) {
+        return {0.0f, 0.0f, 1.0f, 1.0f};
+    }
+    const sf::Vector2f origin = GameAreaOrigin(window);
+    const float width = std::min(gScreen.gameWidth, static_cast<float>(size.x));
+    const float height = std::min(gScreen.gameHeight, static_cast<float>(size.y));
+    return {origin.x / size.x, origin.y / size.y, width / size.x, height / size.y};
+}
+
+}  // namespace
+
+AspectCase ClassifyAspect(float aspectRatio) {
+    if (aspectRatio == SIXTEEN_NINTHS) return ASPECT_EXACT;
+    if (aspectRatio < SIXTEEN_NINTHS) return ASPECT_TALLER;
+    if (aspectRatio > SIXTEEN_NINTHS) return ASPECT_WIDER;
+    return ASPECT_NONE;
+}
+
+ScreenMetrics ComputeScreenMetrics(const DesktopMode& desktop) {
+    ScreenMetrics metrics;
+    metrics.desktopMode = desktop;
+    const float width = static_cast<float>(desktop.width);
+    const float height = static_cast<float>(desktop.height);
+    metrics.aspectRatio = width / height;
+    switch (ClassifyAspect(metrics.aspectRatio)) {
+        case ASPECT_EXACT:
+            metrics.gameWidth = width;
+            metrics.gameHeight = height;
+            metrics.scale = width / REFERENCE_WIDTH;
+            break;
+        case ASPECT_TALLER:
+            metrics.gameWidth = width;
+            metrics.scale = width / REFERENCE_WIDTH;
+            metrics.gameHeight = metrics.scale * REFERENCE_HEIGHT;
+            metrics.offsetY = (height - metrics.gameHeight) * 0.5f;
+            break;
+        case ASPECT_WIDER:
+            metrics.gameHeight = height;
+            metrics.scale = height / REFERENCE_HEIGHT;
+            metrics.gameWidth = metrics.scale * REFERENCE_WIDTH;
+            metrics.offsetX = (width - metrics.gameWidth) * 0.5f;
+            break;
+        case ASPECT_NONE:
+            break;
+    }
+    return metrics;
+}
+
+DesktopMode QueryDesktopMode() {
+    if (gDisplay.desktopOverride) return *gDisplay.desktopOverride;
+    const sf::VideoMode mode = sf::VideoMode::getDesktopMode();
+    return {mode.width, mode.height, mode.bitsPerPixel};
+}
+
+sf::Vector2f GameAreaOrigin(const sf::RenderWindow& window) {
+    // The window is normally the game area itself; a window manager that keeps a full-screen window at
+    // the desktop's size leaves the area centred in it, between black bands.
+    const sf::Vector2u size = window.getSize();
+    const float x = (static_cast<float>(size.x) - gScreen.gameWidth) * 0.5f;
+    const float y = (static_cast<float>(size.y) - gScreen.gameHeight) * 0.5f;
+    return {std::floor(std::max(x, 0.0f)), std::floor(std::max(y, 0.0f))};
+}
+
+sf::View MakeGameView(const sf::FloatRect& rect, const sf::RenderWindow& window) {
+    sf::View view(rect);
+    view.setViewport(GameAreaViewport(window));
+    return view;
+}
+
+void ResetView(sf::RenderWindow& window) {
+    gMainView.setSize(gScreen.gameWidth, gScreen.gameHeight);
+    gMainView.setCenter(gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f);
+    ApplyMainView(window);
+}
+
+void ApplyDefaultView(sf::RenderWindow& window) {
+    window.setView(MakeGameView({0.0f, 0.0f, gScreen.gameWidth, gScreen.gameHeight}, window));
+}
+
+void ApplyMainView(sf::RenderWindow& window) {
+    gMainView.setViewport(GameAreaViewport(window));
+    window.setView(gMainView);
+}
+
+void ResetScreen() {
+    gScreen = ScreenMetrics{};
+    gMainView = sf::View();
+}

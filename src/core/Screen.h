@@ -1,0 +1,61 @@
+#pragma once
+// The game area: the largest 16:9 rectangle that fits the desktop, the scale from the 1920 x 1080
+// reference to it, and the one shared camera (MainView).
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/View.hpp>
+#include <SFML/Window/VideoMode.hpp>
+
+#include <cstdint>
+#include <optional>
+
+inline constexpr float REFERENCE_WIDTH = 1920.0f;
+inline constexpr float REFERENCE_HEIGHT = 1080.0f;
+
+struct DesktopMode {
+    uint32_t width = 0;
+    uint32_t height = 0;
+    uint32_t bitsPerPixel = 0;
+};
+
+struct ScreenMetrics {
+    float scale = 0.0f;
+    float offsetX = 0.0f;  // letterbox bands, desktop pixels
+    float offsetY = 0.0f;
+    float gameWidth = 0.0f;
+    float gameHeight = 0.0f;
+    float aspectRatio = 0.0f;
+    DesktopMode desktopMode;
+};
+
+enum AspectCase { ASPECT_EXACT, ASPECT_TALLER, ASPECT_WIDER, ASPECT_NONE };
+
+// Pure: the metrics of a desktop. A zero-size desktop (ratio not a number) leaves everything but the
+// desktop mode and the ratio at zero.
+ScreenMetrics ComputeScreenMetrics(const DesktopMode& desktop);
+AspectCase ClassifyAspect(float aspectRatio);
+
+extern ScreenMetrics gScreen;
+extern sf::View gMainView;
+
+// Where the real desktop comes from, and how the window is made; tests ask for any desktop size in a
+// plain window under Xvfb.
+struct DisplaySeam {
+    std::optional<DesktopMode> desktopOverride;
+    bool windowed = false;
+};
+extern DisplaySeam gDisplay;
+
+DesktopMode QueryDesktopMode();
+
+// MainView back to the whole game area, applied.
+void ResetView(sf::RenderWindow& window);
+// A view of rect, shown on the game area of the window.
+sf::View MakeGameView(const sf::FloatRect& rect, const sf::RenderWindow& window);
+// The screen-space view of the whole game area (what the screens call the window's default view).
+void ApplyDefaultView(sf::RenderWindow& window);
+void ApplyMainView(sf::RenderWindow& window);
+// Top-left corner of the game area inside the window, in window pixels (0, 0 when the window is the area).
+sf::Vector2f GameAreaOrigin(const sf::RenderWindow& window);
+
+void ResetScreen();

@@ -1,0 +1,57 @@
+#pragma once
+// The player's settings: seven key bindings and three volumes, kept in Assets/Config/Config.txt.
+
+#include <array>
+#include <cstdint>
+
+inline constexpr const char* SETTINGS_PATH = "Assets/Config/Config.txt";
+
+enum KeyAction : int32_t {
+    KEY_UP = 0,
+    KEY_DOWN,
+    KEY_RIGHT,
+    KEY_LEFT,
+    KEY_ENTER,
+    KEY_ESCAPE,
+    KEY_INVENTORY,
+    KEY_ACTION_COUNT
+};
+
+enum VolumeKind : int32_t { VOLUME_GENERAL = 0, VOLUME_MUSIC, VOLUME_SOUNDS, VOLUME_KIND_COUNT };
+
+using KeyCodes = std::array<int32_t, KEY_ACTION_COUNT>;
+using Volumes = std::array<float, VOLUME_KIND_COUNT>;
+
+struct KeyBindings {
+    int32_t up = 0;
+    int32_t down = 0;
+    int32_t right = 0;
+    int32_t left = 0;
+    int32_t enter = 0;
+    int32_t escape = 0;
+    int32_t inventory = 0;
+};
+
+struct Settings {
+    KeyBindings keys;  // key codes of SFML's keyboard enumeration
+    float volumeGeneral = 0.0f;
+    float volumeMusic = 0.0f;
+    float volumeSounds = 0.0f;
+};
+
+extern Settings gSettings;
+
+// Reads the file, creating it with the defaults (Z S D Q, Enter, Escape, Tab, volumes 10) when missing.
+void LoadSettings();
+// Writes the file, makes the values current and applies the volumes to the music and the playing effects.
+void SaveSettings(const KeyCodes& keys, const Volumes& volumes);
+
+KeyCodes CurrentKeyCodes();
+Volumes CurrentVolumes();
+
+// The products handed to SFML as volume percentages (100 with the defaults).
+float MusicVolume();
+float EffectsVolume();
+
+// Back to the program-start values: every binding and volume 0 (key 0 is A, volume 0 is silent).
+void ResetSettings();

@@ -1,0 +1,18 @@
+#pragma once
+// The save-slot menu behind Play: three slots to start, continue or delete a game.
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <cstdint>
+
+void LoadSaveSlotMenu(sf::RenderWindow& window);
+void HandleSaveSlotKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
+void HandleSaveSlotClick(sf::RenderWindow& window);
+void UpdateSaveSlotMenu();
+void DrawSaveSlotMenu(sf::RenderWindow& window);
+void UnloadSaveSlotMenu();
+
+void StartNewSave(sf::RenderWindow& window, int32_t slot);
+void ContinueSave(sf::RenderWindow& window, int32_t slot);
+void DeleteSaveSlot(int32_t slot);

@@ -1,0 +1,46 @@
+#pragma once
+// The title menu: a background and four image buttons (Play, Options, Credits, Quit), keys and mouse.
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <cstdint>
+
+enum TitleEntry : int32_t { TITLE_PLAY = 0, TITLE_OPTIONS = 1, TITLE_CREDITS = 2, TITLE_QUIT = 3, TITLE_ENTRY_COUNT = 4 };
+
+inline constexpr const char* TITLE_BACKGROUND_PATH = "Assets/Sprites/Menu/Background.png";
+inline constexpr const char* SOUND_CURSOR_MOVE = "Assets/Sounds/Interface/Button.wav";
+inline constexpr const char* SOUND_CURSOR_CONFIRM = "Assets/Sounds/Interface/ButtonConfirm.wav";
+
+// Normal and pressed pictures of each button, by entry (the accent is the Windows-1252 byte 0xE9).
+inline constexpr const char* TITLE_BUTTON_PATHS[TITLE_ENTRY_COUNT][2] = {
+    {"Assets/Sprites/Menu/Button/Play non appuy\xE9.png", "Assets/Sprites/Menu/Button/Play appuy\xE9.png"},
+    {"Assets/Sprites/Menu/Button/Options non appuy\xE9.png", "Assets/Sprites/Menu/Button/Options appuy\xE9.png"},
+    {"Assets/Sprites/Menu/Button/Credits non appuy\xE9.png", "Assets/Sprites/Menu/Button/Credits appuy\xE9.png"},
+    {"Assets/Sprites/Menu/Button/Quit non appuy\xE9.png", "Assets/Sprites/Menu/Button/Quit appuy\xE9.png"},
+};
+
+struct TitleButton {
+    sf::Texture normal;
+    sf::Texture pressed;
+    sf::Sprite sprite;
+};
+
+struct TitleMenu {
+    sf::Texture backgroundTexture;
+    sf::Sprite background;
+    TitleButton buttons[TITLE_ENTRY_COUNT];
+    int32_t cursor = TITLE_PLAY;
+    bool loaded = false;
+};
+
+extern TitleMenu gTitleMenu;
+
+void LoadTitleMenu();
+void HandleTitleKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
+void HandleTitleClick(sf::RenderWindow& window);
+void UpdateTitleMenu();
+void DrawTitleMenu(sf::RenderWindow& window);
+void UnloadTitleMenu();

@@ -1,0 +1,3 @@
+#include "core/FrameLoop.h"
+
+int main(int argc, char** argv) { return RunGame(argc, argv); }

@@ -1,0 +1,139 @@
+#include "support/GameHarness.h"
+
+#include <SFML/Graphics/Texture.hpp>
+
+#include <atomic>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "battle/BattleData.h"
+#include "core/FrameLoop.h"
+#include "core/GameState.h"
+#include "core/Input.h"
+#include "core/Modes.h"
+#include "core/Music.h"
+#include "core/Random.h"
+#include "core/Screen.h"
+#include "core/Settings.h"
+#include "core/SoundEffects.h"
+#include "frontend/Splash.h"
+#include "frontend/TitleMenu.h"
+#include "world/SceneDrawing.h"
+
+namespace fs = std::filesystem;
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<int> counter{0};
+    previous_ = fs::current_path();
+    path_ = fs::temp_directory_path() /
+            ("velmoria-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(path_);
+    fs::create_directories(path_ / "Assets" / "Config");
+    const fs::path built = VELMORIA_BUILT_ASSETS;
+    for (const auto& entry : fs::directory_iterator(built)) {
+        if (entry.path().filename() == "Config") continue;
+        fs::create_directory_symlink(entry.path(), path_ / "Assets" / entry.path().filename());
+    }
+    fs::current_path(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code error;
+    fs::current_path(previous_, error);
+    // Folders a test made read-only must be writable again before they can be removed.
+    for (auto it = fs::recursive_directory_iterator(path_, error); !error && it != fs::end(it); it.increment(error)) {
+        if (!it->is_symlink()) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+    }
+    fs::remove_all(path_, error);
+}
+
+void ScratchFolder::DetachAssetFolder(const std::string& relative) {
+    const fs::path link = path_ / "Assets" / relative;
+    const fs::path top = path_ / "Assets" / fs::path(relative).begin()->string();
+    if (fs::is_symlink(top)) {
+        const fs::path target = fs::read_symlink(top);
+        fs::remove(top);
+        fs::copy(target, top, fs::copy_options::recursive);
+    }
+    (void)link;
+}
+
+void ResetGameRecords() {
+    ResetGameStates();
+    ResetSettings();
+    ResetScreen();
+    ResetCamera();
+    ResetSoundEffectPool();
+    ResetMusicPlayer();
+    UnloadSplash();
+    UnloadTitleMenu();
+    EmptyPouch();
+    gDisplay = DisplaySeam{};
+}
+
+GameHarness::GameHarness(HarnessOptions options) : options_(options) {
+    ResetGameRecords();
+    ScriptInput(true);
+    SeedRandom(options_.seed);
+    gDisplay.desktopOverride = DesktopMode{options_.desktopWidth, options_.desktopHeight, 32};
+    gDisplay.windowed = true;
+    if (options_.initialise) Init();
+}
+
+GameHarness::~GameHarness() {
+    if (context_.window) {
+        UnloadCurrentMode(*context_.window);
+        context_.window->close();
+    }
+    context_ = GameContext{};
+    ResetGameRecords();
+    ScriptInput(false);
+}
+
+void GameHarness::Init() { InitGame(context_); }
+
+void GameHarness::PressKey(int32_t code) {
+    sf::Event event{};
+    event.type = sf::Event::KeyPressed;
+    event.key.code = static_cast<sf::Keyboard::Key>(code);
+    HandleWindowEvent(Window(), event);
+}
+
+void GameHarness::Click(sf::Vector2i windowPixels, sf::Mouse::Button button) {
+    PlacePointer(windowPixels);
+    sf::Event event{};
+    event.type = sf::Event::MouseButtonPressed;
+    event.mouseButton.button = button;
+    event.mouseButton.x = windowPixels.x;
+    event.mouseButton.y = windowPixels.y;
+    HandleWindowEvent(Window(), event);
+}
+
+void GameHarness::CloseWindow() {
+    sf::Event event{};
+    event.type = sf::Event::Closed;
+    HandleWindowEvent(Window(), event);
+}
+
+void GameHarness::HoldKey(int32_t code, bool held) { ::HoldKey(code, held); }
+
+void GameHarness::Step(float dt, int frames) {
+    for (int i = 0; i < frames && Window().isOpen(); ++i) {
+        AdvanceFrame(dt, Window());
+        DrawFrame(Window());
+    }
+}
+
+sf::Image GameHarness::Capture() {
+    sf::RenderWindow& window = Window();
+    RenderFrame(window);
+    sf::Texture texture;
+    if (!texture.create(window.getSize().x, window.getSize().y)) throw std::runtime_error("no texture for capture");
+    texture.update(window);
+    window.display();
+    return texture.copyToImage();
+}
+
+sf::Color GamePixel(const sf::Image& image, float x, float y) {
+    return image.getPixel(static_cast<unsigned>(x + gScreen.offsetX), static_cast<unsigned>(y + gScreen.offsetY));
+}
