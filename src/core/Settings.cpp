@@ -44,9 +44,19 @@ void WriteSettingsLines(std::FILE* file, const KeyCodes& keys, const Volumes& vo
     }
 }
 
+// A missing line costs nothing: its key word does not match and the next pattern reads the same place.
+// A line whose key word matched but whose value is damaged is passed over to its end, so that one bad
+// line cannot hide every line after it.
+void ReadSettingLine(std::FILE* file, const char* pattern, ScanTarget target) {
+    const long before = std::ftell(file);
+    if (ReadFormatted(file, pattern, target) == 1 || std::ftell(file) == before) return;
+    for (int c = std::fgetc(file); c != EOF && c != '\n'; c = std::fgetc(file)) {
+    }
+}
+
 void ReadSettingsLines(std::FILE* file) {
-    for (int action = 0; action < KEY_ACTION_COUNT; ++action) ReadFormatted(file, KEY_PATTERNS[action], KeyField(action));
-    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind) ReadFormatted(file, VOLUME_PATTERNS[kind], VolumeField(kind));
+    for (int action = 0; action < KEY_ACTION_COUNT; ++action) ReadSettingLine(file, KEY_PATTERNS[action], KeyField(action));
+    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind) ReadSettingLine(file, VOLUME_PATTERNS[kind], VolumeField(kind));
 }
 
 }  // namespace

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/KeyNames.h"
+#include "core/Log.h"
+#include "core/Music.h"
+#include "core/Settings.h"
+#include "core/SoundEffects.h"
+#include "support/Files.h"
+#include "support/GameHarness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* DEFAULT_SETTINGS_FILE =
+    "UP 25\nDOWN 18\nRIGHT 3\nLEFT 16\nENTER 58\nESCAPE 36\nINVENTORY 60\n"
+    "VOLUME 10.000000\nMUSIC 10.000000\nSOUNDS 10.000000\n";
+
+class SettingsFile : public testing::Test {
+protected:
+    void SetUp() override { ResetGameRecords(); }
+    void TearDown() override { ResetGameRecords(); }
+    ScratchFolder folder;
+    LogCapture log;
+};
+
+TEST_F(SettingsFile, MissingFileIsCreatedWithTheTenDefaultLines) {
+    LoadSettings();
+    EXPECT_EQ(log.text, "Fail to open file\n");
+    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH), DEFAULT_SETTINGS_FILE);
+    EXPECT_EQ(CurrentKeyCodes(), (KeyCodes{25, 18, 3, 16, 58, 36, 60}));
+    EXPECT_EQ(CurrentVolumes(), (Volumes{10.0f, 10.0f, 10.0f}));
+    EXPECT_FLOAT_EQ(MusicVolume(), 100.0f);
+    EXPECT_FLOAT_EQ(EffectsVolume(), 100.0f);
+}
+
+TEST_F(SettingsFile, AMissingOrMalformedLineKeepsThePreviousValueAndTheOthersAreRead) {
+    WriteWholeFile(SETTINGS_PATH,
+                   "UP 73\nDOWN 74\nLEFT 71\nENTER 57\nESCAPE 15\nINVENTORY 8\n"
+                   "VOLUME loud\nMUSIC 2.5\n\n   SOUNDS   20\n");
+    gSettings.keys.right = 3;
+    gSettings.volumeGeneral = 7.0f;
+    LoadSettings();
+    EXPECT_EQ(log.text, "");
+    EXPECT_EQ(CurrentKeyCodes(), (KeyCodes{73, 74, 3, 71, 57, 15, 8}));
+    // The damaged VOLUME line keeps its old value and does not stop MUSIC and SOUNDS from being read.
+    EXPECT_EQ(CurrentVolumes(), (Volumes{7.0f, 2.5f, 20.0f}));
+}
+
+TEST_F(SettingsFile, SaveSettingsRewritesTheWholeFileAndMakesTheValuesCurrent) {
+    LoadSettings();
+    SaveSettings({22, 18, 3, 16, 57, 36, 60}, {0.5f, 20.0f, 0.0f});
+    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH),
+              "UP 22\nDOWN 18\nRIGHT 3\nLEFT 16\nENTER 57\nESCAPE 36\nINVENTORY 60\n"
+              "VOLUME 0.500000\nMUSIC 20.000000\nSOUNDS 0.000000\n");
+    EXPECT_EQ(gSettings.keys.up, 22);
+    EXPECT_EQ(gSettings.keys.enter, 57);
+    EXPECT_FLOAT_EQ(MusicVolume(), 10.0f);
+    EXPECT_FLOAT_EQ(EffectsVolume(), 0.0f);
+    // Read back at the next start.
+    ResetSettings();
+    LoadSettings();
+    EXPECT_EQ(gSettings.keys.up, 22);
+    EXPECT_FLOAT_EQ(gSettings.volumeMusic, 20.0f);
+}
+
+TEST_F(SettingsFile, AFolderThatRefusesTheFileLeavesTheGameRunningWithTheValuesInMemory) {
+    // A plain file where the Config folder should be refuses every open, even to root.
+    fs::remove_all("Assets/Config");
+    WriteWholeFile("Assets/Config", "not a folder");
+    LoadSettings();
+    EXPECT_EQ(CurrentKeyCodes(), (KeyCodes{25, 18, 3, 16, 58, 36, 60}));
+    EXPECT_EQ(CurrentVolumes(), (Volumes{10.0f, 10.0f, 10.0f}));
+    EXPECT_EQ(log.text.rfind("Fail to open file\n", 0), 0u);
+    log.text.clear();
+    SaveSettings({1, 2, 3, 4, 5, 6, 7}, {1.0f, 2.0f, 3.0f});
+    EXPECT_EQ(log.text, "Fail to open file\n");
+    EXPECT_EQ(gSettings.keys.inventory, 7);
+    EXPECT_FLOAT_EQ(gSettings.volumeSounds, 3.0f);
+    EXPECT_EQ(ReadWholeFile("Assets/Config"), "not a folder");
+}
+
+TEST_F(SettingsFile, NewVolumesReachThePlayingMusicAndEffectsAtOnce) {
+    LoadSettings();
+    WriteToneFile("tone.wav", 5.0f);
+    PlayMusic("tone.wav");
+    PlaySoundEffect("tone.wav");
+    PlaySoundEffect("tone.wav");
+    ASSERT_TRUE(gMusic.currentMusic);
+    EXPECT_FLOAT_EQ(gMusic.currentMusic->getVolume(), 100.0f);
+    SaveSettings(CurrentKeyCodes(), {5.0f, 4.0f, 2.0f});
+    EXPECT_FLOAT_EQ(gMusic.currentMusic->getVolume(), 20.0f);
+    ASSERT_EQ(gSoundEffects.effects.size(), 2u);
+    for (const auto& effect : gSoundEffects.effects) EXPECT_FLOAT_EQ(effect->sound.getVolume(), 10.0f);
+}
+
+TEST(KeyName, GivesTheDisplayNameOfEveryKeyCode) {
+    const std::pair<int32_t, const char*> cases[] = {
+        {0, "A"},      {25, "Z"},      {26, "0"},      {35, "9"},        {36, "Escape"}, {45, "Menu"},
+        {52, "/"},     {70, "/"},      {56, "-"},      {68, "-"},        {53, "BackSlash"}, {57, "Space"},
+        {58, "Enter"}, {60, "Tab"},    {67, "+"},      {69, "*"},        {71, "Left"},   {74, "Down"},
+        {75, "Pad0"},  {84, "Pad9"},   {85, "F1"},     {99, "F15"},      {100, "Pause"}, {101, "Count"},
+        {-1, ""},      {102, ""},      {-1000, ""},    {1 << 20, ""},
+    };
+    for (const auto& [code, name] : cases) EXPECT_STREQ(KeyName(code), name) << "code " << code;
+}
+
+TEST(KeyName, SharesOneBufferThatTheNextCallOverwrites) {
+    const char* first = KeyName(0);
+    const char* second = KeyName(60);
+    EXPECT_EQ(first, second);
+    EXPECT_STREQ(first, "Tab");
+}
+
+}  // namespace
