@@ -1,3 +1,5 @@
 #include "core/FrameLoop.h"
 
-int main(int argc, char** argv) { return RunGame(argc, argv); }
+int main(int argc, char** argv) {
+    return RunGame(argc, argv);
+}

@@ -6,4 +6,6 @@ void LoadGameOver() {}
 void UpdateGameOver(float) {}
 void DrawGameOverOverlay(sf::RenderWindow&) {}
 void ReleaseGameOver() {}
-bool GameOverBackButtonHit(sf::Vector2f) { return false; }
+bool GameOverBackButtonHit(sf::Vector2f) {
+    return false;
+}

@@ -27,7 +27,8 @@ public:
     }
     void SkipSpace() {
         int c = Get();
-        while (c != EOF && std::isspace(c)) c = Get();
+        while (c != EOF && std::isspace(c))
+            c = Get();
         Unget(c);
     }
     long Consumed() const { return consumed_; }
@@ -67,8 +68,10 @@ const char* ParseConversion(const char* p, Conversion& conv) {
         conv.suppress = true;
         ++p;
     }
-    while (std::isdigit(static_cast<unsigned char>(*p))) conv.width = conv.width * 10 + (*p++ - '0');
-    while (std::strchr("hlLjztq", *p) != nullptr && *p != '\0') ++p;
+    while (std::isdigit(static_cast<unsigned char>(*p)))
+        conv.width = conv.width * 10 + (*p++ - '0');
+    while (std::strchr("hlLjztq", *p) != nullptr && *p != '\0')
+        ++p;
     conv.letter = *p;
     if (*p == '\0') return p;
     ++p;
@@ -79,15 +82,20 @@ const char* ParseConversion(const char* p, Conversion& conv) {
         }
         conv.setBegin = p;
         if (*p == ']') ++p;  // a leading ] belongs to the set
-        while (*p != '\0' && *p != ']') ++p;
+        while (*p != '\0' && *p != ']')
+            ++p;
         conv.setEnd = p;
         if (*p == ']') ++p;
     }
     return p;
 }
 
-bool IsIntegerLetter(char letter) { return std::strchr("diuxXo", letter) != nullptr; }
-bool IsFloatLetter(char letter) { return std::strchr("feEgGaA", letter) != nullptr; }
+bool IsIntegerLetter(char letter) {
+    return std::strchr("diuxXo", letter) != nullptr;
+}
+bool IsFloatLetter(char letter) {
+    return std::strchr("feEgGaA", letter) != nullptr;
+}
 
 // Collects the characters of a number; returns how many digits it held.
 int ReadNumberToken(ScanInput& in, const Conversion& conv, char* token) {
@@ -111,7 +119,8 @@ int ReadNumberToken(ScanInput& in, const Conversion& conv, char* token) {
             seenPoint = true;
         } else if (isFloat && (c == 'e' || c == 'E') && digits > 0 && !seenExponent) {
             seenExponent = true;
-        } else if (isFloat && length > 0 && (c == '+' || c == '-') && (token[length - 1] == 'e' || token[length - 1] == 'E')) {
+        } else if (isFloat && length > 0 && (c == '+' || c == '-') &&
+                   (token[length - 1] == 'e' || token[length - 1] == 'E')) {
             // sign of the exponent
         } else {
             break;
@@ -126,11 +135,20 @@ int ReadNumberToken(ScanInput& in, const Conversion& conv, char* token) {
 
 void StoreInteger(const ScanTarget& target, long long value) {
     switch (target.kind) {
-        case ScanTarget::INT32: *static_cast<int32_t*>(target.address) = static_cast<int32_t>(value); break;
-        case ScanTarget::UINT32: *static_cast<uint32_t*>(target.address) = static_cast<uint32_t>(value); break;
-        case ScanTarget::INT16: *static_cast<int16_t*>(target.address) = static_cast<int16_t>(value); break;
-        case ScanTarget::UINT16: *static_cast<uint16_t*>(target.address) = static_cast<uint16_t>(value); break;
-        default: break;
+        case ScanTarget::INT32:
+            *static_cast<int32_t*>(target.address) = static_cast<int32_t>(value);
+            break;
+        case ScanTarget::UINT32:
+            *static_cast<uint32_t*>(target.address) = static_cast<uint32_t>(value);
+            break;
+        case ScanTarget::INT16:
+            *static_cast<int16_t*>(target.address) = static_cast<int16_t>(value);
+            break;
+        case ScanTarget::UINT16:
+            *static_cast<uint16_t*>(target.address) = static_cast<uint16_t>(value);
+            break;
+        default:
+            break;
     }
 }
 
@@ -184,7 +202,8 @@ bool TargetFits(const Conversion& conv, const ScanTarget& target) {
         return target.kind != ScanTarget::FLOAT32 && target.kind != ScanTarget::FLOAT64 &&
                target.kind != ScanTarget::CHARS;
     }
-    if (IsFloatLetter(conv.letter)) return target.kind == ScanTarget::FLOAT32 || target.kind == ScanTarget::FLOAT64;
+    if (IsFloatLetter(conv.letter))
+        return target.kind == ScanTarget::FLOAT32 || target.kind == ScanTarget::FLOAT64;
     return target.kind == ScanTarget::CHARS && target.size > 0;
 }
 
@@ -200,7 +219,8 @@ int ReadFormattedTargets(std::FILE* file, const char* format, std::span<const Sc
 
     for (const char* p = format; *p != '\0';) {
         if (std::isspace(static_cast<unsigned char>(*p))) {
-            while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+            while (std::isspace(static_cast<unsigned char>(*p)))
+                ++p;
             in.SkipSpace();
             continue;
         }

@@ -32,63 +32,109 @@ constexpr int32_t KEY_CODE_ESCAPE = sf::Keyboard::Escape;
 
 void HandleMenuKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
     switch (gStates.menuScreen) {
-        case MENU_MAIN: HandleTitleKey(window, keyEvent); break;
+        case MENU_MAIN:
+            HandleTitleKey(window, keyEvent);
+            break;
         case MENU_CREDITS:
             if (keyEvent.code == gSettings.keys.escape) ReturnToTitleMenu();
             break;
-        case MENU_OPTIONS: HandleOptionsKey(keyEvent); break;
-        case MENU_SAVES: HandleSaveSlotKey(window, keyEvent); break;
-        default: break;
+        case MENU_OPTIONS:
+            HandleOptionsKey(keyEvent);
+            break;
+        case MENU_SAVES:
+            HandleSaveSlotKey(window, keyEvent);
+            break;
+        default:
+            break;
     }
 }
 
 void HandleGameKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
     switch (gStates.gameScreen) {
-        case SCREEN_ROAMING: HandleRoamingKey(window, keyEvent); break;
-        case SCREEN_BATTLE: HandleBattleKey(keyEvent); break;
-        case SCREEN_WORLD_MAP: HandleWorldMapKey(window, keyEvent); break;
-        default: break;
+        case SCREEN_ROAMING:
+            HandleRoamingKey(window, keyEvent);
+            break;
+        case SCREEN_BATTLE:
+            HandleBattleKey(keyEvent);
+            break;
+        case SCREEN_WORLD_MAP:
+            HandleWorldMapKey(window, keyEvent);
+            break;
+        default:
+            break;
     }
 }
 
 void HandleMenuClick(sf::RenderWindow& window) {
     switch (gStates.menuScreen) {
-        case MENU_MAIN: HandleTitleClick(window); break;
+        case MENU_MAIN:
+            HandleTitleClick(window);
+            break;
         case MENU_CREDITS:
             if (CreditsBackButtonContains(PointerPosition(window))) ReturnToTitleMenu();
             break;
-        case MENU_OPTIONS: HandleOptionsClick(window); break;
-        case MENU_SAVES: HandleSaveSlotClick(window); break;
-        default: break;
+        case MENU_OPTIONS:
+            HandleOptionsClick(window);
+            break;
+        case MENU_SAVES:
+            HandleSaveSlotClick(window);
+            break;
+        default:
+            break;
     }
 }
 
 void UpdateMenu(float dt) {
     switch (gStates.menuScreen) {
-        case MENU_MAIN: UpdateTitleMenu(); break;
-        case MENU_CREDITS: UpdateCreditsScreen(dt); break;
-        case MENU_OPTIONS: UpdateOptionsScreen(); break;
-        case MENU_SAVES: UpdateSaveSlotMenu(); break;
-        default: break;
+        case MENU_MAIN:
+            UpdateTitleMenu();
+            break;
+        case MENU_CREDITS:
+            UpdateCreditsScreen(dt);
+            break;
+        case MENU_OPTIONS:
+            UpdateOptionsScreen();
+            break;
+        case MENU_SAVES:
+            UpdateSaveSlotMenu();
+            break;
+        default:
+            break;
     }
 }
 
 void UpdateGame(float dt, sf::RenderWindow& window) {
     switch (gStates.gameScreen) {
-        case SCREEN_ROAMING: UpdateRoaming(dt, window); break;
-        case SCREEN_BATTLE: UpdateBattle(dt, window); break;
-        case SCREEN_WORLD_MAP: UpdateWorldMap(dt, window); break;
-        default: break;
+        case SCREEN_ROAMING:
+            UpdateRoaming(dt, window);
+            break;
+        case SCREEN_BATTLE:
+            UpdateBattle(dt, window);
+            break;
+        case SCREEN_WORLD_MAP:
+            UpdateWorldMap(dt, window);
+            break;
+        default:
+            break;
     }
 }
 
 void DrawMenu(sf::RenderWindow& window) {
     switch (gStates.menuScreen) {
-        case MENU_MAIN: DrawTitleMenu(window); break;
-        case MENU_CREDITS: DrawCreditsScreen(window); break;
-        case MENU_OPTIONS: DrawOptionsScreen(window); break;
-        case MENU_SAVES: DrawSaveSlotMenu(window); break;
-        default: break;
+        case MENU_MAIN:
+            DrawTitleMenu(window);
+            break;
+        case MENU_CREDITS:
+            DrawCreditsScreen(window);
+            break;
+        case MENU_OPTIONS:
+            DrawOptionsScreen(window);
+            break;
+        case MENU_SAVES:
+            DrawSaveSlotMenu(window);
+            break;
+        default:
+            break;
     }
 }
 
@@ -103,7 +149,8 @@ int RunGame(int argc, char** argv) {
     sf::RenderWindow& window = *context.window;
     while (window.isOpen()) {
         sf::Event event;
-        while (window.pollEvent(event)) HandleWindowEvent(window, event);
+        while (window.pollEvent(event))
+            HandleWindowEvent(window, event);
         UpdateFrame(*context.clock, window);
         DrawFrame(window);
     }
@@ -116,17 +163,28 @@ int RunGame(int argc, char** argv) {
 
 void HandleWindowEvent(sf::RenderWindow& window, const sf::Event& event) {
     switch (event.type) {
-        case sf::Event::Closed: window.close(); break;
-        case sf::Event::KeyPressed: HandleKeyPressed(window, event.key); break;
-        case sf::Event::MouseButtonPressed: HandleMouseButtonPressed(window, event.mouseButton); break;
-        default: break;
+        case sf::Event::Closed:
+            window.close();
+            break;
+        case sf::Event::KeyPressed:
+            HandleKeyPressed(window, event.key);
+            break;
+        case sf::Event::MouseButtonPressed:
+            HandleMouseButtonPressed(window, event.mouseButton);
+            break;
+        default:
+            break;
     }
 }
 
 void HandleKeyPressed(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
     switch (gStates.gameMode) {
-        case MODE_MENU: HandleMenuKey(window, keyEvent); break;
-        case MODE_GAME: HandleGameKey(window, keyEvent); break;
+        case MODE_MENU:
+            HandleMenuKey(window, keyEvent);
+            break;
+        case MODE_GAME:
+            HandleGameKey(window, keyEvent);
+            break;
         case MODE_GAME_OVER:
             if (keyEvent.code == KEY_CODE_R) {
                 SetGameMode(MODE_GAME, window);  // try again
@@ -137,13 +195,16 @@ void HandleKeyPressed(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEv
         case MODE_SPLASH:
             if (keyEvent.code == gSettings.keys.enter) SetGameMode(MODE_MENU, window);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 void HandleMouseButtonPressed(sf::RenderWindow& window, const sf::Event::MouseButtonEvent& buttonEvent) {
     switch (gStates.gameMode) {
-        case MODE_MENU: HandleMenuClick(window); break;
+        case MODE_MENU:
+            HandleMenuClick(window);
+            break;
         case MODE_GAME:
             if (gStates.gameScreen == SCREEN_ROAMING && gStates.roamingOverlay == OVERLAY_PAUSE) {
                 HandlePauseClick(window);
@@ -154,7 +215,8 @@ void HandleMouseButtonPressed(sf::RenderWindow& window, const sf::Event::MouseBu
                 SetGameMode(MODE_MENU, window);
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -166,26 +228,42 @@ void UpdateFrame(sf::Clock& clock, sf::RenderWindow& window) {
 void AdvanceFrame(float dt, sf::RenderWindow& window) {
     ReapSoundEffects();
     switch (gStates.gameMode) {
-        case MODE_MENU: UpdateMenu(dt); break;
-        case MODE_GAME: UpdateGame(dt, window); break;
-        case MODE_GAME_OVER: UpdateGameOver(dt); break;
-        case MODE_SPLASH: UpdateSplash(dt, window); break;
-        default: break;
+        case MODE_MENU:
+            UpdateMenu(dt);
+            break;
+        case MODE_GAME:
+            UpdateGame(dt, window);
+            break;
+        case MODE_GAME_OVER:
+            UpdateGameOver(dt);
+            break;
+        case MODE_SPLASH:
+            UpdateSplash(dt, window);
+            break;
+        default:
+            break;
     }
 }
 
 void RenderFrame(sf::RenderWindow& window) {
     window.clear(sf::Color::Black);
     switch (gStates.gameMode) {
-        case MODE_MENU: DrawMenu(window); break;
-        case MODE_GAME: DrawGameScene(window); break;
+        case MODE_MENU:
+            DrawMenu(window);
+            break;
+        case MODE_GAME:
+            DrawGameScene(window);
+            break;
         case MODE_GAME_OVER:
             ApplyDefaultView(window);
             DrawGameScene(window);
             DrawGameOverOverlay(window);
             break;
-        case MODE_SPLASH: DrawSplash(window); break;
-        default: break;
+        case MODE_SPLASH:
+            DrawSplash(window);
+            break;
+        default:
+            break;
     }
 }
 

@@ -2,4 +2,6 @@
 
 GameStates gStates;
 
-void ResetGameStates() { gStates = GameStates{}; }
+void ResetGameStates() {
+    gStates = GameStates{};
+}

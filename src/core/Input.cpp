@@ -19,7 +19,9 @@ sf::Vector2f PointerPosition(const sf::RenderWindow& window) {
     return {static_cast<float>(pixels.x) - origin.x, static_cast<float>(pixels.y) - origin.y};
 }
 
-void ScriptInput(bool scripted) { gInput = InputSeam{scripted, {}, {0, 0}}; }
+void ScriptInput(bool scripted) {
+    gInput = InputSeam{scripted, {}, {0, 0}};
+}
 
 void HoldKey(int32_t keyCode, bool held) {
     if (keyCode >= 0 && keyCode < static_cast<int32_t>(gInput.heldKeys.size())) {
@@ -27,4 +29,6 @@ void HoldKey(int32_t keyCode, bool held) {
     }
 }
 
-void PlacePointer(sf::Vector2i windowPixels) { gInput.pointer = windowPixels; }
+void PlacePointer(sf::Vector2i windowPixels) {
+    gInput.pointer = windowPixels;
+}

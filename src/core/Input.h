@@ -10,9 +10,9 @@
 #include <optional>
 
 struct InputSeam {
-    bool scripted = false;                    // true: the values below replace the real devices
-    std::array<bool, 102> heldKeys{};         // by SFML key code
-    sf::Vector2i pointer{0, 0};               // window pixels
+    bool scripted = false;             // true: the values below replace the real devices
+    std::array<bool, 102> heldKeys{};  // by SFML key code
+    sf::Vector2i pointer{0, 0};        // window pixels
 };
 
 extern InputSeam gInput;

@@ -48,4 +48,6 @@ LogCapture::LogCapture() {
     SetLogSink([this](std::string_view text) { this->text.append(text); });
 }
 
-LogCapture::~LogCapture() { SetLogSink({}); }
+LogCapture::~LogCapture() {
+    SetLogSink({});
+}

@@ -45,17 +45,27 @@ void LoadMode(int32_t mode, sf::RenderWindow& window) {
             LoadSplash();
             ResetView(window);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 void LoadMenuScreen(sf::RenderWindow& window, int32_t screen) {
     switch (screen) {
-        case MENU_MAIN: LoadTitleMenu(); break;
-        case MENU_CREDITS: LoadCreditsScreen(); break;
-        case MENU_OPTIONS: LoadOptionsScreen(); break;
-        case MENU_SAVES: LoadSaveSlotMenu(window); break;
-        default: break;
+        case MENU_MAIN:
+            LoadTitleMenu();
+            break;
+        case MENU_CREDITS:
+            LoadCreditsScreen();
+            break;
+        case MENU_OPTIONS:
+            LoadOptionsScreen();
+            break;
+        case MENU_SAVES:
+            LoadSaveSlotMenu(window);
+            break;
+        default:
+            break;
     }
 }
 
@@ -86,14 +96,19 @@ void UnloadCurrentMode(sf::RenderWindow& window) {
             ReleaseGameOver();
             StopMusic();
             break;
-        case MODE_SPLASH: UnloadSplash(); break;
-        default: break;
+        case MODE_SPLASH:
+            UnloadSplash();
+            break;
+        default:
+            break;
     }
 }
 
 void SetGameScreen(int32_t screen) {
     switch (gStates.gameScreen) {
-        case SCREEN_ROAMING: StopMusic(); break;
+        case SCREEN_ROAMING:
+            StopMusic();
+            break;
         case SCREEN_BATTLE:
             StopMusic();
             ReleaseBattle();
@@ -102,14 +117,22 @@ void SetGameScreen(int32_t screen) {
             StopMusic();
             ReleaseWorldMap();
             break;
-        default: break;
+        default:
+            break;
     }
     gStates.gameScreen = screen;
     switch (screen) {
-        case SCREEN_ROAMING: PlayMusic(MUSIC_ROAMING); break;
-        case SCREEN_BATTLE: PlayMusic(MUSIC_BATTLE); break;  // StartBattle sets the battle up afterwards
-        case SCREEN_WORLD_MAP: LoadWorldMap(); break;        // no music on the world map
-        default: break;
+        case SCREEN_ROAMING:
+            PlayMusic(MUSIC_ROAMING);
+            break;
+        case SCREEN_BATTLE:
+            PlayMusic(MUSIC_BATTLE);
+            break;  // StartBattle sets the battle up afterwards
+        case SCREEN_WORLD_MAP:
+            LoadWorldMap();
+            break;  // no music on the world map
+        default:
+            break;
     }
 }
 
@@ -121,11 +144,20 @@ void SetMenuScreen(sf::RenderWindow& window, int32_t screen) {
 
 void UnloadMenuScreen() {
     switch (gStates.menuScreen) {
-        case MENU_MAIN: UnloadTitleMenu(); break;
-        case MENU_CREDITS: UnloadCreditsScreen(); break;
-        case MENU_OPTIONS: UnloadOptionsScreen(); break;
-        case MENU_SAVES: UnloadSaveSlotMenu(); break;
-        default: break;
+        case MENU_MAIN:
+            UnloadTitleMenu();
+            break;
+        case MENU_CREDITS:
+            UnloadCreditsScreen();
+            break;
+        case MENU_OPTIONS:
+            UnloadOptionsScreen();
+            break;
+        case MENU_SAVES:
+            UnloadSaveSlotMenu();
+            break;
+        default:
+            break;
     }
 }
 

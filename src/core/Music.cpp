@@ -24,7 +24,9 @@ void ApplyMusicVolume() {
     if (gMusic.currentMusic) gMusic.currentMusic->setVolume(MusicVolume());
 }
 
-bool MusicIsPlaying() { return gMusic.currentMusic && gMusic.currentMusic->getStatus() == sf::Music::Playing; }
+bool MusicIsPlaying() {
+    return gMusic.currentMusic && gMusic.currentMusic->getStatus() == sf::Music::Playing;
+}
 
 void ResetMusicPlayer() {
     if (gMusic.currentMusic) gMusic.currentMusic->stop();

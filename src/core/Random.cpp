@@ -2,5 +2,9 @@
 
 #include <cstdlib>
 
-void SeedRandom(unsigned seed) { std::srand(seed); }
-int RandomValue() { return std::rand(); }
+void SeedRandom(unsigned seed) {
+    std::srand(seed);
+}
+int RandomValue() {
+    return std::rand();
+}

@@ -21,14 +21,15 @@ constexpr const char* KEY_PATTERNS[KEY_ACTION_COUNT] = {
 constexpr const char* VOLUME_PATTERNS[VOLUME_KIND_COUNT] = {"VOLUME %f\n", "MUSIC %f\n", "SOUNDS %f\n"};
 
 int32_t* KeyField(int action) {
-    int32_t* fields[KEY_ACTION_COUNT] = {&gSettings.keys.up,    &gSettings.keys.down,   &gSettings.keys.right,
-                                         &gSettings.keys.left,  &gSettings.keys.enter,  &gSettings.keys.escape,
-                                         &gSettings.keys.inventory};
+    int32_t* fields[KEY_ACTION_COUNT] = {
+        &gSettings.keys.up,    &gSettings.keys.down,   &gSettings.keys.right,    &gSettings.keys.left,
+        &gSettings.keys.enter, &gSettings.keys.escape, &gSettings.keys.inventory};
     return fields[action];
 }
 
 float* VolumeField(int kind) {
-    float* fields[VOLUME_KIND_COUNT] = {&gSettings.volumeGeneral, &gSettings.volumeMusic, &gSettings.volumeSounds};
+    float* fields[VOLUME_KIND_COUNT] = {&gSettings.volumeGeneral, &gSettings.volumeMusic,
+                                        &gSettings.volumeSounds};
     return fields[kind];
 }
 
@@ -55,8 +56,10 @@ void ReadSettingLine(std::FILE* file, const char* pattern, ScanTarget target) {
 }
 
 void ReadSettingsLines(std::FILE* file) {
-    for (int action = 0; action < KEY_ACTION_COUNT; ++action) ReadSettingLine(file, KEY_PATTERNS[action], KeyField(action));
-    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind) ReadSettingLine(file, VOLUME_PATTERNS[kind], VolumeField(kind));
+    for (int action = 0; action < KEY_ACTION_COUNT; ++action)
+        ReadSettingLine(file, KEY_PATTERNS[action], KeyField(action));
+    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind)
+        ReadSettingLine(file, VOLUME_PATTERNS[kind], VolumeField(kind));
 }
 
 }  // namespace
@@ -91,13 +94,22 @@ void SaveSettings(const KeyCodes& keys, const Volumes& volumes) {
 
 KeyCodes CurrentKeyCodes() {
     KeyCodes keys{};
-    for (int action = 0; action < KEY_ACTION_COUNT; ++action) keys[action] = *KeyField(action);
+    for (int action = 0; action < KEY_ACTION_COUNT; ++action)
+        keys[action] = *KeyField(action);
     return keys;
 }
 
-Volumes CurrentVolumes() { return {gSettings.volumeGeneral, gSettings.volumeMusic, gSettings.volumeSounds}; }
+Volumes CurrentVolumes() {
+    return {gSettings.volumeGeneral, gSettings.volumeMusic, gSettings.volumeSounds};
+}
 
-float MusicVolume() { return gSettings.volumeMusic * gSettings.volumeGeneral; }
-float EffectsVolume() { return gSettings.volumeSounds * gSettings.volumeGeneral; }
+float MusicVolume() {
+    return gSettings.volumeMusic * gSettings.volumeGeneral;
+}
+float EffectsVolume() {
+    return gSettings.volumeSounds * gSettings.volumeGeneral;
+}
 
-void ResetSettings() { gSettings = Settings{}; }
+void ResetSettings() {
+    gSettings = Settings{};
+}

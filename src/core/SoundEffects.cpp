@@ -16,13 +16,17 @@ void PlaySoundEffect(const char* path) {
 void ReapSoundEffects() {
     auto& effects = gSoundEffects.effects;
     for (size_t i = effects.size(); i-- > 0;) {
-        if (effects[i]->sound.getStatus() == sf::Sound::Stopped) effects.erase(effects.begin() + static_cast<long>(i));
+        if (effects[i]->sound.getStatus() == sf::Sound::Stopped)
+            effects.erase(effects.begin() + static_cast<long>(i));
     }
 }
 
 void ApplyEffectsVolume() {
     auto& effects = gSoundEffects.effects;
-    for (size_t i = effects.size(); i-- > 0;) effects[i]->sound.setVolume(EffectsVolume());
+    for (size_t i = effects.size(); i-- > 0;)
+        effects[i]->sound.setVolume(EffectsVolume());
 }
 
-void ResetSoundEffectPool() { gSoundEffects.effects.clear(); }
+void ResetSoundEffectPool() {
+    gSoundEffects.effects.clear();
+}

@@ -76,6 +76,7 @@ bool EnterAssetTree(const char* argv0) {
     std::fprintf(stderr,
                  "Velmoria cannot start: there is no Assets folder in %s%s%s.\n"
                  "Run the game from the folder that holds velmoria and its Assets folder.\n",
-                 here.c_str(), beside.empty() || beside == here ? "" : " nor in ", beside == here ? "" : beside.c_str());
+                 here.c_str(), beside.empty() || beside == here ? "" : " nor in ",
+                 beside == here ? "" : beside.c_str());
     return false;
 }

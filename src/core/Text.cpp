@@ -17,4 +17,6 @@ int FormatText(char* buffer, size_t bufferSize, const char* format, ...) {
     return length;
 }
 
-bool Contains(const char* haystack, const char* needle) { return std::strstr(haystack, needle) != nullptr; }
+bool Contains(const char* haystack, const char* needle) {
+    return std::strstr(haystack, needle) != nullptr;
+}

@@ -6,4 +6,6 @@ void LoadCreditsScreen() {}
 void UpdateCreditsScreen(float) {}
 void DrawCreditsScreen(sf::RenderWindow&) {}
 void UnloadCreditsScreen() {}
-bool CreditsBackButtonContains(sf::Vector2f) { return false; }
+bool CreditsBackButtonContains(sf::Vector2f) {
+    return false;
+}

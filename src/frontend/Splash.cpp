@@ -29,7 +29,8 @@ void LoadSplash() {
     gSplash.timer = 0.0f;
     gSplash.logoIndex = 0;
     gSplash.alpha = 0;
-    for (uint32_t i = 0; i < SPLASH_LOGO_COUNT; ++i) gSplash.logos[i].loadFromFile(SPLASH_LOGO_PATHS[i]);
+    for (uint32_t i = 0; i < SPLASH_LOGO_COUNT; ++i)
+        gSplash.logos[i].loadFromFile(SPLASH_LOGO_PATHS[i]);
     gSplash.sprite = sf::Sprite(gSplash.logos[0]);
     gSplash.sprite.setColor(sf::Color(255, 255, 255, 0));
     gSplash.fadingIn = 1;
@@ -62,4 +63,6 @@ void DrawSplash(sf::RenderWindow& window) {
     if (gSplash.loaded) window.draw(gSplash.sprite);
 }
 
-void UnloadSplash() { gSplash = SplashState{}; }
+void UnloadSplash() {
+    gSplash = SplashState{};
+}

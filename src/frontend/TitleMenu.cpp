@@ -16,7 +16,8 @@ constexpr double TITLE_BUTTON_X_DIVISOR = 1.15;
 constexpr double TITLE_BUTTON_Y_DIVISORS[TITLE_ENTRY_COUNT] = {2.5, 2.0, 1.7, 1.5};
 
 // The order the mouse tests and the screen draws the buttons in.
-constexpr TitleEntry TITLE_CLICK_ORDER[TITLE_ENTRY_COUNT] = {TITLE_PLAY, TITLE_CREDITS, TITLE_OPTIONS, TITLE_QUIT};
+constexpr TitleEntry TITLE_CLICK_ORDER[TITLE_ENTRY_COUNT] = {TITLE_PLAY, TITLE_CREDITS, TITLE_OPTIONS,
+                                                             TITLE_QUIT};
 
 void BuildButton(int entry) {
     TitleButton& button = gTitleMenu.buttons[entry];
@@ -34,11 +35,20 @@ void BuildButton(int entry) {
 // Play, Options and Credits open their screens; the key path plays the confirm sound first.
 void OpenEntry(sf::RenderWindow& window, int entry) {
     switch (entry) {
-        case TITLE_PLAY: SetMenuScreen(window, MENU_SAVES); break;
-        case TITLE_OPTIONS: SetMenuScreen(window, MENU_OPTIONS); break;
-        case TITLE_CREDITS: SetMenuScreen(window, MENU_CREDITS); break;
-        case TITLE_QUIT: window.close(); break;
-        default: break;
+        case TITLE_PLAY:
+            SetMenuScreen(window, MENU_SAVES);
+            break;
+        case TITLE_OPTIONS:
+            SetMenuScreen(window, MENU_OPTIONS);
+            break;
+        case TITLE_CREDITS:
+            SetMenuScreen(window, MENU_CREDITS);
+            break;
+        case TITLE_QUIT:
+            window.close();
+            break;
+        default:
+            break;
     }
 }
 
@@ -49,7 +59,8 @@ void LoadTitleMenu() {
     gTitleMenu.background = sf::Sprite(gTitleMenu.backgroundTexture);
     gTitleMenu.background.setScale(gScreen.scale, gScreen.scale);
     gTitleMenu.background.setPosition(gScreen.offsetX, gScreen.offsetY);
-    for (int entry = 0; entry < TITLE_ENTRY_COUNT; ++entry) BuildButton(entry);
+    for (int entry = 0; entry < TITLE_ENTRY_COUNT; ++entry)
+        BuildButton(entry);
     gTitleMenu.cursor = TITLE_PLAY;
     gTitleMenu.loaded = true;
 }
@@ -91,7 +102,10 @@ void UpdateTitleMenu() {
 void DrawTitleMenu(sf::RenderWindow& window) {
     if (!gTitleMenu.loaded) return;
     window.draw(gTitleMenu.background);
-    for (TitleEntry entry : TITLE_CLICK_ORDER) window.draw(gTitleMenu.buttons[entry].sprite);
+    for (TitleEntry entry : TITLE_CLICK_ORDER)
+        window.draw(gTitleMenu.buttons[entry].sprite);
 }
 
-void UnloadTitleMenu() { gTitleMenu = TitleMenu{}; }
+void UnloadTitleMenu() {
+    gTitleMenu = TitleMenu{};
+}

@@ -8,7 +8,13 @@
 
 #include <cstdint>
 
-enum TitleEntry : int32_t { TITLE_PLAY = 0, TITLE_OPTIONS = 1, TITLE_CREDITS = 2, TITLE_QUIT = 3, TITLE_ENTRY_COUNT = 4 };
+enum TitleEntry : int32_t {
+    TITLE_PLAY = 0,
+    TITLE_OPTIONS = 1,
+    TITLE_CREDITS = 2,
+    TITLE_QUIT = 3,
+    TITLE_ENTRY_COUNT = 4
+};
 
 inline constexpr const char* TITLE_BACKGROUND_PATH = "Assets/Sprites/Menu/Background.png";
 inline constexpr const char* SOUND_CURSOR_MOVE = "Assets/Sounds/Interface/Button.wav";
@@ -17,8 +23,10 @@ inline constexpr const char* SOUND_CURSOR_CONFIRM = "Assets/Sounds/Interface/But
 // Normal and pressed pictures of each button, by entry (the accent is the Windows-1252 byte 0xE9).
 inline constexpr const char* TITLE_BUTTON_PATHS[TITLE_ENTRY_COUNT][2] = {
     {"Assets/Sprites/Menu/Button/Play non appuy\xE9.png", "Assets/Sprites/Menu/Button/Play appuy\xE9.png"},
-    {"Assets/Sprites/Menu/Button/Options non appuy\xE9.png", "Assets/Sprites/Menu/Button/Options appuy\xE9.png"},
-    {"Assets/Sprites/Menu/Button/Credits non appuy\xE9.png", "Assets/Sprites/Menu/Button/Credits appuy\xE9.png"},
+    {"Assets/Sprites/Menu/Button/Options non appuy\xE9.png",
+     "Assets/Sprites/Menu/Button/Options appuy\xE9.png"},
+    {"Assets/Sprites/Menu/Button/Credits non appuy\xE9.png",
+     "Assets/Sprites/Menu/Button/Credits appuy\xE9.png"},
     {"Assets/Sprites/Menu/Button/Quit non appuy\xE9.png", "Assets/Sprites/Menu/Button/Quit appuy\xE9.png"},
 };
 

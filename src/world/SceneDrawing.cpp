@@ -8,10 +8,17 @@ Camera gCamera;
 
 void DrawGameScene(sf::RenderWindow& window) {
     switch (gStates.gameScreen) {
-        case SCREEN_ROAMING: DrawRoamingScreen(window); break;
-        case SCREEN_BATTLE: DrawBattleScene(window); break;
-        case SCREEN_WORLD_MAP: DrawWorldMap(window); break;
-        default: break;
+        case SCREEN_ROAMING:
+            DrawRoamingScreen(window);
+            break;
+        case SCREEN_BATTLE:
+            DrawBattleScene(window);
+            break;
+        case SCREEN_WORLD_MAP:
+            DrawWorldMap(window);
+            break;
+        default:
+            break;
     }
 }
 
@@ -19,4 +26,6 @@ void DrawGameScene(sf::RenderWindow& window) {
 void DrawRoamingScreen(sf::RenderWindow&) {}
 void UpdateCamera(sf::RenderWindow&) {}
 
-void ResetCamera() { gCamera = Camera{}; }
+void ResetCamera() {
+    gCamera = Camera{};
+}

@@ -57,7 +57,8 @@ TEST(AnimateSpriteSheet, ALongFrameStopsANonLoopingStripOnItsLastFrame) {
 TEST(AnimateSpriteSheet, ZeroFramesPerSecondNeverAdvances) {
     sf::Sprite sprite;
     SpriteSheetAnimation animation = Strip(sprite, 4, 0, 1);
-    for (int i = 0; i < 10; ++i) AnimateSpriteSheet(animation, 100.0f);
+    for (int i = 0; i < 10; ++i)
+        AnimateSpriteSheet(animation, 100.0f);
     EXPECT_EQ(animation.frame, 0u);
     EXPECT_EQ(sprite.getTextureRect().left, 0);
 }

@@ -19,7 +19,8 @@ struct TextFile {
     ~TextFile() { std::fclose(file); }
     std::string Rest() {
         std::string rest;
-        for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) rest += static_cast<char>(c);
+        for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file))
+            rest += static_cast<char>(c);
         return rest;
     }
 };
@@ -75,7 +76,8 @@ TEST(ReadFormatted, NumbersOfEveryWidthAndFloatsInFixedNotation) {
     uint16_t count = 0;
     float speed = 0;
     double ratio = 0;
-    EXPECT_EQ(ReadFormatted(text.file, "Gold %d count %hu speed %f ratio %lf", &gold, &count, &speed, &ratio), 4);
+    EXPECT_EQ(ReadFormatted(text.file, "Gold %d count %hu speed %f ratio %lf", &gold, &count, &speed, &ratio),
+              4);
     EXPECT_EQ(gold, -20);
     EXPECT_EQ(count, 65535);
     EXPECT_FLOAT_EQ(speed, 10.5f);
@@ -88,7 +90,7 @@ TEST(ReadFormatted, StringConversionsAreBoundedByTheirDestination) {
     char line[100];
     char pair[2];
     EXPECT_EQ(ReadFormatted(text.file, "Inv %s\n", shortName), 1);
-    EXPECT_STREQ(shortName, "HP_Poti");  // 7 characters and the terminator
+    EXPECT_STREQ(shortName, "HP_Poti");     // 7 characters and the terminator
     ReadFormatted(text.file, "%*[^\n]\n");  // the rest of that word's line
     EXPECT_EQ(ReadFormatted(text.file, "Name: %[^\n]\n", line), 1);
     EXPECT_STREQ(line, "Pell the Brave");

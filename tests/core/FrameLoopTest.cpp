@@ -15,7 +15,8 @@ namespace {
 
 int CountOf(const std::string& text, const std::string& piece) {
     int count = 0;
-    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++count;
     return count;
 }
 

@@ -93,18 +93,20 @@ TEST_F(SettingsFile, NewVolumesReachThePlayingMusicAndEffectsAtOnce) {
     SaveSettings(CurrentKeyCodes(), {5.0f, 4.0f, 2.0f});
     EXPECT_FLOAT_EQ(gMusic.currentMusic->getVolume(), 20.0f);
     ASSERT_EQ(gSoundEffects.effects.size(), 2u);
-    for (const auto& effect : gSoundEffects.effects) EXPECT_FLOAT_EQ(effect->sound.getVolume(), 10.0f);
+    for (const auto& effect : gSoundEffects.effects)
+        EXPECT_FLOAT_EQ(effect->sound.getVolume(), 10.0f);
 }
 
 TEST(KeyName, GivesTheDisplayNameOfEveryKeyCode) {
     const std::pair<int32_t, const char*> cases[] = {
-        {0, "A"},      {25, "Z"},      {26, "0"},      {35, "9"},        {36, "Escape"}, {45, "Menu"},
-        {52, "/"},     {70, "/"},      {56, "-"},      {68, "-"},        {53, "BackSlash"}, {57, "Space"},
-        {58, "Enter"}, {60, "Tab"},    {67, "+"},      {69, "*"},        {71, "Left"},   {74, "Down"},
-        {75, "Pad0"},  {84, "Pad9"},   {85, "F1"},     {99, "F15"},      {100, "Pause"}, {101, "Count"},
-        {-1, ""},      {102, ""},      {-1000, ""},    {1 << 20, ""},
+        {0, "A"},      {25, "Z"},    {26, "0"},   {35, "9"},     {36, "Escape"},    {45, "Menu"},
+        {52, "/"},     {70, "/"},    {56, "-"},   {68, "-"},     {53, "BackSlash"}, {57, "Space"},
+        {58, "Enter"}, {60, "Tab"},  {67, "+"},   {69, "*"},     {71, "Left"},      {74, "Down"},
+        {75, "Pad0"},  {84, "Pad9"}, {85, "F1"},  {99, "F15"},   {100, "Pause"},    {101, "Count"},
+        {-1, ""},      {102, ""},    {-1000, ""}, {1 << 20, ""},
     };
-    for (const auto& [code, name] : cases) EXPECT_STREQ(KeyName(code), name) << "code " << code;
+    for (const auto& [code, name] : cases)
+        EXPECT_STREQ(KeyName(code), name) << "code " << code;
 }
 
 TEST(KeyName, SharesOneBufferThatTheNextCallOverwrites) {

@@ -32,7 +32,8 @@ protected:
     }
     static std::vector<const sf::SoundBuffer*> Buffers() {
         std::vector<const sf::SoundBuffer*> buffers;
-        for (const auto& effect : gSoundEffects.effects) buffers.push_back(effect->sound.getBuffer());
+        for (const auto& effect : gSoundEffects.effects)
+            buffers.push_back(effect->sound.getBuffer());
         return buffers;
     }
 
@@ -46,7 +47,8 @@ TEST_F(SoundEffectPoolTest, EffectsStartedTogetherAreBothReapedWhicheverEndsFirs
         PlaySoundEffect(shortFirst ? "short.wav" : "long.wav");
         PlaySoundEffect(shortFirst ? "long.wav" : "short.wav");
         ASSERT_EQ(gSoundEffects.effects.size(), 2u);
-        for (const auto& effect : gSoundEffects.effects) EXPECT_EQ(effect->sound.getStatus(), sf::Sound::Playing);
+        for (const auto& effect : gSoundEffects.effects)
+            EXPECT_EQ(effect->sound.getStatus(), sf::Sound::Playing);
         ReapUntil(1);
         ASSERT_EQ(gSoundEffects.effects.size(), 1u);
         EXPECT_GT(gSoundEffects.effects[0]->buffer.getDuration().asSeconds(), 0.5f);  // the long one is left

@@ -90,9 +90,11 @@ TEST(Splash, EachLogoShowsCentredAndFadesFromBlack) {
     GameHarness game;
     game.Step(1.0f / 144.0f);
     EXPECT_EQ(Brightest(game.Capture()), 0);  // alpha 0 on the first frame
-    while (gSplash.alpha < 128) game.Step(1.0f / 144.0f);
+    while (gSplash.alpha < 128)
+        game.Step(1.0f / 144.0f);
     const int half = Brightest(game.Capture());
-    while (gSplash.alpha < 254) game.Step(1.0f / 144.0f);
+    while (gSplash.alpha < 254)
+        game.Step(1.0f / 144.0f);
     const int full = Brightest(game.Capture());
     EXPECT_GT(half, 40);
     EXPECT_GT(full, half);

@@ -44,7 +44,8 @@ TEST(TitleMenu, TheCursorFollowsTheKeysHeldAtThePressNotTheKeyPressed) {
     EXPECT_EQ(gTitleMenu.cursor, TITLE_QUIT);
     EXPECT_EQ(game.Sounds(), 5u);
     game.HoldKey(sf::Keyboard::S, false);
-    for (int i = 0; i < 5; ++i) game.PressKey(sf::Keyboard::X);
+    for (int i = 0; i < 5; ++i)
+        game.PressKey(sf::Keyboard::X);
     EXPECT_EQ(gTitleMenu.cursor, TITLE_PLAY);
 }
 
@@ -67,7 +68,8 @@ TEST(TitleMenu, EnterOpensEachScreenWithTheConfirmSoundAndQuitClosesSilently) {
     for (const auto& c : cases) {
         TitleGame game;
         game.HoldKey(sf::Keyboard::S);
-        for (int i = 0; i < c.moves; ++i) game.PressKey(sf::Keyboard::S);
+        for (int i = 0; i < c.moves; ++i)
+            game.PressKey(sf::Keyboard::S);
         game.HoldKey(sf::Keyboard::S, false);
         ResetSoundEffectPool();
         game.PressKey(sf::Keyboard::Return);
@@ -78,7 +80,8 @@ TEST(TitleMenu, EnterOpensEachScreenWithTheConfirmSoundAndQuitClosesSilently) {
     }
     TitleGame game;
     game.HoldKey(sf::Keyboard::S);
-    for (int i = 0; i < 3; ++i) game.PressKey(sf::Keyboard::S);
+    for (int i = 0; i < 3; ++i)
+        game.PressKey(sf::Keyboard::S);
     ResetSoundEffectPool();
     game.PressKey(sf::Keyboard::Return);
     EXPECT_FALSE(game.Window().isOpen());
@@ -89,7 +92,8 @@ TEST(TitleMenu, EscapeClosesTheWindowFromAnyCursor) {
     for (int moves = 0; moves < TITLE_ENTRY_COUNT; ++moves) {
         TitleGame game;
         game.HoldKey(sf::Keyboard::S);
-        for (int i = 0; i < moves; ++i) game.PressKey(sf::Keyboard::S);
+        for (int i = 0; i < moves; ++i)
+            game.PressKey(sf::Keyboard::S);
         game.HoldKey(sf::Keyboard::S, false);
         game.PressKey(sf::Keyboard::Escape);
         EXPECT_FALSE(game.Window().isOpen()) << moves;
@@ -166,7 +170,8 @@ TEST(TitleMenu, OnA16By10DesktopTheBandsStayBlackAndTheBackgroundMovesDown) {
         EXPECT_EQ(shot.getPixel(x, 100), sf::Color::Black);   // area above the moved background
     }
     int lit = 0;
-    for (unsigned x = 0; x < 1920; x += 97) lit += shot.getPixel(x, 300) != sf::Color::Black;
+    for (unsigned x = 0; x < 1920; x += 97)
+        lit += shot.getPixel(x, 300) != sf::Color::Black;
     EXPECT_GT(lit, 10);
 }
 

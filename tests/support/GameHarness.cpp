@@ -2,9 +2,9 @@
 
 #include <SFML/Graphics/Texture.hpp>
 
+#include <unistd.h>
 #include <atomic>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "battle/BattleData.h"
 #include "core/FrameLoop.h"
@@ -41,8 +41,10 @@ ScratchFolder::~ScratchFolder() {
     std::error_code error;
     fs::current_path(previous_, error);
     // Folders a test made read-only must be writable again before they can be removed.
-    for (auto it = fs::recursive_directory_iterator(path_, error); !error && it != fs::end(it); it.increment(error)) {
-        if (!it->is_symlink()) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+    for (auto it = fs::recursive_directory_iterator(path_, error); !error && it != fs::end(it);
+         it.increment(error)) {
+        if (!it->is_symlink())
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
     }
     fs::remove_all(path_, error);
 }
@@ -120,7 +122,9 @@ void GameHarness::CloseWindow() {
     HandleWindowEvent(Window(), event);
 }
 
-void GameHarness::HoldKey(int32_t code, bool held) { ::HoldKey(code, held); }
+void GameHarness::HoldKey(int32_t code, bool held) {
+    ::HoldKey(code, held);
+}
 
 void GameHarness::Step(float dt, int frames) {
     for (int i = 0; i < frames && Window().isOpen(); ++i) {
@@ -133,12 +137,14 @@ sf::Image GameHarness::Capture() {
     sf::RenderWindow& window = Window();
     RenderFrame(window);
     sf::Texture texture;
-    if (!texture.create(window.getSize().x, window.getSize().y)) throw std::runtime_error("no texture for capture");
+    if (!texture.create(window.getSize().x, window.getSize().y))
+        throw std::runtime_error("no texture for capture");
     texture.update(window);
     window.display();
     return texture.copyToImage();
 }
 
 sf::Color GamePixel(const sf::Image& image, float x, float y) {
-    return image.getPixel(static_cast<unsigned>(x + gScreen.offsetX), static_cast<unsigned>(y + gScreen.offsetY));
+    return image.getPixel(static_cast<unsigned>(x + gScreen.offsetX),
+                          static_cast<unsigned>(y + gScreen.offsetY));
 }

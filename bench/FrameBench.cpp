@@ -1,0 +1,134 @@
+// Figures of the game's own frame loop, printed (never pass/fail):
+//   frame_bench startup <runs>   time from process start to the first splash frame on screen, each run a
+//                                fresh process, measured from just before the parent spawns it
+//   frame_bench title <frames>   CPU cost of one title-menu frame (update plus draw, rasterised), median
+//                                and 95th percentile
+// Run from the runnable folder (build/game) under Xvfb; scripts/bench-frames.sh does both.
+
+#include <SFML/OpenGL.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "core/FrameLoop.h"
+#include "core/GameState.h"
+#include "core/Log.h"
+#include "core/Random.h"
+#include "core/Startup.h"
+
+extern char** environ;
+
+namespace {
+
+double NowSeconds(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double Percentile(std::vector<double> values, double fraction) {
+    std::sort(values.begin(), values.end());
+    return values[static_cast<size_t>(fraction * static_cast<double>(values.size() - 1))];
+}
+
+// The child: the start of RunGame up to the first frame shown, then the monotonic time it was shown.
+int StartupChild() {
+    SetLogSink([](std::string_view) {});
+    if (!EnterAssetTree(nullptr)) return 1;
+    SeedRandom(1);
+    GameContext context;
+    InitGame(context);
+    sf::Event event;
+    while (context.window->pollEvent(event))
+        HandleWindowEvent(*context.window, event);
+    UpdateFrame(*context.clock, *context.window);
+    DrawFrame(*context.window);
+    glFinish();
+    std::printf("%.9f\n", NowSeconds(CLOCK_MONOTONIC));
+    return 0;
+}
+
+int Startup(char* self, int runs) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0) return 1;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+        char child[] = "--startup-child";
+        char* args[] = {self, child, nullptr};
+        pid_t pid = 0;
+        const double start = NowSeconds(CLOCK_MONOTONIC);
+        if (posix_spawn(&pid, self, &actions, nullptr, args, environ) != 0) return 1;
+        close(pipeEnds[1]);
+        char line[64] = {};
+        const ssize_t got = read(pipeEnds[0], line, sizeof line - 1);
+        close(pipeEnds[0]);
+        waitpid(pid, nullptr, 0);
+        posix_spawn_file_actions_destroy(&actions);
+        if (got > 0) times.push_back(std::atof(line) - start);
+    }
+    if (times.empty()) return 1;
+    std::printf("start-up to first splash frame: median %.1f ms, min %.1f ms, max %.1f ms over %zu runs\n",
+                Percentile(times, 0.5) * 1e3, Percentile(times, 0.0) * 1e3, Percentile(times, 1.0) * 1e3,
+                times.size());
+    return 0;
+}
+
+int Title(int frames) {
+    SetLogSink([](std::string_view) {});
+    if (!EnterAssetTree(nullptr)) return 1;
+    SeedRandom(1);
+    GameContext context;
+    InitGame(context);
+    sf::RenderWindow& window = *context.window;
+    window.setFramerateLimit(0);
+    window.setVerticalSyncEnabled(false);
+    sf::Event enter{};
+    enter.type = sf::Event::KeyPressed;
+    enter.key.code = sf::Keyboard::Return;
+    HandleWindowEvent(window, enter);
+    std::vector<double> cpu;
+    std::vector<double> wall;
+    for (int frame = 0; frame < frames + 100; ++frame) {
+        const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double wallStart = NowSeconds(CLOCK_MONOTONIC);
+        AdvanceFrame(1.0f / 144.0f, window);
+        RenderFrame(window);
+        glFinish();          // the software rasteriser does its work here
+        if (frame >= 100) {  // the first frames warm caches and upload textures
+            cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
+            wall.push_back(NowSeconds(CLOCK_MONOTONIC) - wallStart);
+        }
+        window.display();
+    }
+    std::printf("title menu frame (update + draw, rasterised), %d frames at %ux%u:\n", frames,
+                window.getSize().x, window.getSize().y);
+    std::printf("  CPU  median %.3f ms, p95 %.3f ms\n", Percentile(cpu, 0.5) * 1e3,
+                Percentile(cpu, 0.95) * 1e3);
+    std::printf("  wall median %.3f ms, p95 %.3f ms\n", Percentile(wall, 0.5) * 1e3,
+                Percentile(wall, 0.95) * 1e3);
+    UnloadCurrentMode(window);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--startup-child") == 0) return StartupChild();
+    const std::string mode = argc >= 2 ? argv[1] : "";
+    const int count = argc >= 3 ? std::atoi(argv[2]) : 0;
+    if (mode == "startup") return Startup(argv[0], count > 0 ? count : 15);
+    if (mode == "title") return Title(count > 0 ? count : 2000);
+    std::fprintf(stderr, "usage: %s startup [runs] | title [frames]\n", argv[0]);
+    return 2;
+}

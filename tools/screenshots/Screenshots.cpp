@@ -1,0 +1,73 @@
+// Plays through the screens that exist and saves a picture of each: screenshots <output folder>.
+// Run under a virtual X server large enough for every desktop (scripts/screenshots.sh does it).
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/GameState.h"
+#include "frontend/Splash.h"
+#include "frontend/TitleMenu.h"
+#include "support/GameHarness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr float SHOT_DT = 1.0f / 144.0f;
+
+struct Shot {
+    const char* name;
+    std::function<void(GameHarness&)> reach;  // plays from the start to the moment to capture
+};
+
+void RunSplashUntil(GameHarness& game, uint32_t logo, uint32_t alpha, bool fadingIn) {
+    while (gStates.gameMode == MODE_SPLASH &&
+           !(gSplash.logoIndex == logo && gSplash.fadingIn == (fadingIn ? 1 : 0) &&
+             (fadingIn ? gSplash.alpha >= alpha : gSplash.alpha <= alpha))) {
+        game.Step(SHOT_DT);
+    }
+}
+
+void OpenTitleWithCursor(GameHarness& game, int moves) {
+    game.PressKey(sf::Keyboard::Return);
+    game.HoldKey(sf::Keyboard::S);
+    for (int i = 0; i < moves; ++i)
+        game.PressKey(sf::Keyboard::S);
+    game.HoldKey(sf::Keyboard::S, false);
+    game.Step(SHOT_DT, 2);
+}
+
+const Shot SHOTS[] = {
+    {"splash-quendal-fading-in", [](GameHarness& g) { RunSplashUntil(g, 0, 128, true); }},
+    {"splash-quendal-fading-out", [](GameHarness& g) { RunSplashUntil(g, 0, 128, false); }},
+    {"splash-brisvane-fading-in", [](GameHarness& g) { RunSplashUntil(g, 1, 128, true); }},
+    {"splash-brisvane-fading-out", [](GameHarness& g) { RunSplashUntil(g, 1, 128, false); }},
+    {"title-cursor-play", [](GameHarness& g) { OpenTitleWithCursor(g, 0); }},
+    {"title-cursor-options", [](GameHarness& g) { OpenTitleWithCursor(g, 1); }},
+    {"title-cursor-quit", [](GameHarness& g) { OpenTitleWithCursor(g, 3); }},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const fs::path out = fs::absolute(argv[1]);
+    fs::create_directories(out);
+    const std::pair<unsigned, unsigned> desktops[] = {{1920, 1080}, {1920, 1200}};
+    for (const auto& [width, height] : desktops) {
+        for (const Shot& shot : SHOTS) {
+            GameHarness game({width, height});
+            shot.reach(game);
+            const fs::path file = out / (std::string(shot.name) + "-" + std::to_string(width) + "x" +
+                                         std::to_string(height) + ".png");
+            game.Capture().saveToFile(file.string());
+            std::printf("%s\n", file.c_str());
+        }
+    }
+    return 0;
+}
