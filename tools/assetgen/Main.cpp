@@ -1,3 +1,7 @@
+// assetgen <Assets folder>: writes every generated picture and sound of the game into the folder.
+
+#include "AssetRegistry.h"
+
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -5,5 +9,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <Assets folder>\n", argv[0]);
         return 2;
     }
-    return 0;
+    AssetWriter writer;
+    writer.root = argv[1];
+    const int failures = GenerateAllAssets(writer);
+    std::printf("assetgen: %zu files written, %d failed\n", writer.written.size(), failures);
+    return failures == 0 ? 0 : 1;
 }

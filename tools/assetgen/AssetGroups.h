@@ -1,0 +1,11 @@
+#pragma once
+// The generators of each family of assets; AssetRegistry.cpp lists them in the order they run.
+
+struct AssetWriter;
+
+void GenerateStudioLogos(AssetWriter& writer);
+void GenerateTitleBackground(AssetWriter& writer);
+void GenerateMenuButtons(AssetWriter& writer);
+void GenerateBattleHudPanels(AssetWriter& writer);
+void GenerateInterfaceSounds(AssetWriter& writer);
+void GenerateTitleMusic(AssetWriter& writer);
