@@ -21,6 +21,7 @@
 #include "core/FrameLoop.h"
 #include "core/GameState.h"
 #include "core/Log.h"
+#include "core/Modes.h"
 #include "core/Random.h"
 #include "core/Startup.h"
 
