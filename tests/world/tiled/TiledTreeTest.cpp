@@ -138,12 +138,18 @@ TEST(TiledTree, TileDescriptorsHoldAnimationsAndCollisionShapes) {
     EXPECT_EQ(tile.animation[1].tileid, 9);
 }
 
-TEST(TiledTree, TheMapSavedByTiledLoadsWithEveryFieldTheGameReads) {
+// The map that Tiled 1.8 exported from tests/data/tiled/Village.tmx, loaded from its file without a warning.
+std::unique_ptr<TiledMap> LoadVillage() {
     ResetTiledReader();
     LogCapture capture;
     std::unique_ptr<TiledMap> map = LoadTiledMapFromFile(TiledDataPath("Village.json").c_str());
-    ASSERT_NE(map, nullptr) << capture.text;
     EXPECT_EQ(capture.text, "");
+    return map;
+}
+
+TEST(TiledExportedMap, HeaderAndPropertiesOfEveryKind) {
+    std::unique_ptr<TiledMap> map = LoadVillage();
+    ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->width, 4);
     EXPECT_EQ(map->height, 3);
     EXPECT_EQ(map->tilewidth, 32);
@@ -168,7 +174,11 @@ TEST(TiledTree, TheMapSavedByTiledLoadsWithEveryFieldTheGameReads) {
     EXPECT_FLOAT_EQ(p[4].value.number, 1.5f);
     EXPECT_EQ(p[5].kind, PROPERTY_COLOR);
     EXPECT_EQ(p[5].value.colour, 0x80FF2040u);
+}
 
+TEST(TiledExportedMap, TilesetWithTileAnimations) {
+    std::unique_ptr<TiledMap> map = LoadVillage();
+    ASSERT_NE(map, nullptr);
     const TiledTileset& tileset = *map->tilesets;
     EXPECT_EQ(tileset.next, nullptr);
     EXPECT_STREQ(tileset.image, "Village.png");
@@ -185,7 +195,11 @@ TEST(TiledTree, TheMapSavedByTiledLoadsWithEveryFieldTheGameReads) {
     EXPECT_EQ(water.animation[1].tileid, 3);
     ASSERT_EQ(water.propertyCount, 1);
     EXPECT_STREQ(water.properties[0].name, "water");
+}
 
+TEST(TiledExportedMap, TileLayersInFileOrder) {
+    std::unique_ptr<TiledMap> map = LoadVillage();
+    ASSERT_NE(map, nullptr);
     EXPECT_EQ(Names(map->layers), (std::vector<std::string>{"Ground", "Roofs", "Collision", "Point"}));
     const TiledLayer& ground = *map->layers;
     EXPECT_STREQ(ground.type, "tilelayer");
@@ -200,8 +214,12 @@ TEST(TiledTree, TheMapSavedByTiledLoadsWithEveryFieldTheGameReads) {
     EXPECT_EQ(roofs.opacity, 0.5f);
     ASSERT_EQ(roofs.dataCount, 12);
     EXPECT_EQ(static_cast<uint32_t>(roofs.data[11]), 2147483651u);  // flip bit kept
+}
 
-    const TiledLayer& collision = *roofs.next;
+TEST(TiledExportedMap, RectanglesPointEllipseAndPolygonLastFirst) {
+    std::unique_ptr<TiledMap> map = LoadVillage();
+    ASSERT_NE(map, nullptr);
+    const TiledLayer& collision = *map->layers->next->next;
     EXPECT_STREQ(collision.type, "objectgroup");
     EXPECT_EQ(Names(collision.objects), (std::vector<std::string>{"Fence", "Wall"}));
     const TiledObject& fence = *collision.objects;
