@@ -3,6 +3,23 @@
 
 namespace {
 
+// Tile data is most of a map's bytes: plain ids of up to 9 digits are read here, anything else (signs,
+// longer numbers, ids written as floats) by the general integer reader.
+bool ReadTileId(TiledCursor& cursor, int32_t& id) {
+    SkipTiledSpace(cursor);
+    const char* const start = cursor.in;
+    const char* const stop = cursor.end - start > 9 ? start + 9 : cursor.end;
+    const char* p = start;
+    uint32_t value = 0;
+    for (; p < stop && static_cast<unsigned>(*p - '0') < 10; ++p)
+        value = value * 10 + static_cast<uint32_t>(*p - '0');
+    const bool plain = p > start && (p == cursor.end || (*p != '.' && static_cast<unsigned>(*p - '0') >= 10));
+    if (!plain) return ReadTiledInt(cursor, id);
+    id = static_cast<int32_t>(value);
+    cursor.in = p;
+    return true;
+}
+
 // CSV tile ids: integers, each followed by one separator character, until that character is ']'.
 bool ReadTileData(TiledCursor& cursor, TiledLayer& layer) {
     char first = 0;
@@ -13,7 +30,7 @@ bool ReadTileData(TiledCursor& cursor, TiledLayer& layer) {
     ids.clear();
     for (;;) {
         int32_t id = 0;
-        if (!ReadTiledInt(cursor, id)) return false;
+        if (!ReadTileId(cursor, id)) return false;
         ids.push_back(id);
         if (cursor.in == cursor.end) return FailTiled(TILED_REASON_PAST_END);
         if (*cursor.in++ == ']') break;
