@@ -79,6 +79,20 @@ TEST(TiledTree, PropertiesTakeTheirKindFromTheValueAndAreReadByPosition) {
     EXPECT_STREQ(p[9].value.text, "swapped");
 }
 
+TEST(TiledTree, APropertyNumberIsAFloatWhenAnyDotComesBeforeTheNextComma) {
+    // The look-ahead does not stop at the end of the property: the '.' of the version counts here.
+    const TiledLoadResult result =
+        LoadTiledText(R"({"properties":[{"name":"a","type":"int","value":5}] "version":1.5, "width":2})");
+    ASSERT_NE(result.map, nullptr) << result.log;
+    EXPECT_EQ(result.map->properties[0].kind, PROPERTY_FLOAT);
+    EXPECT_EQ(result.map->properties[0].value.number, 5.0f);
+    const TiledLoadResult plain =
+        LoadTiledText(R"({"properties":[{"name":"a","type":"int","value":5}], "version":1.5})");
+    ASSERT_NE(plain.map, nullptr) << plain.log;
+    EXPECT_EQ(plain.map->properties[0].kind, PROPERTY_INT);
+    EXPECT_EQ(plain.map->properties[0].value.integer, 5);
+}
+
 TEST(TiledTree, EqualTextsShareOneCopy) {
     const TiledLoadResult result = LoadTiledText(
         R"({"layers":[{"name":"Wall","type":"objectgroup","objects":[{"name":"Wall","type":""},{"name":"Wall"}]}]})");

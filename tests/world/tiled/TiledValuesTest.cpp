@@ -52,10 +52,11 @@ TEST(TiledValues, OutOfRangeNumbersSaturateInsteadOfOverflowing) {
 
 TEST(TiledValues, TileIdsKeepAll32BitsAndAnySeparator) {
     TiledLoadResult keep;
-    const TiledLayer& layer = LoadLayer("\"data\":[1, 2147483651, 4294967295;0 -1]", keep);
-    ASSERT_EQ(layer.dataCount, 5);
+    const TiledLayer& layer =
+        LoadLayer("\"data\":[1, 2147483651, 4294967295;0 -1,123456789,1234567890,\n7.9,+5,0012]", keep);
     const std::vector<int32_t> ids(layer.data, layer.data + layer.dataCount);
-    EXPECT_EQ(ids, (std::vector<int32_t>{1, static_cast<int32_t>(0x80000003u), -1, 0, -1}));
+    EXPECT_EQ(ids, (std::vector<int32_t>{1, static_cast<int32_t>(0x80000003u), -1, 0, -1, 123456789,
+                                         1234567890, 7, 5, 12}));
 }
 
 TEST(TiledValues, BooleansAreJudgedByTheirFirstLetter) {
