@@ -40,6 +40,16 @@ char* TiledStorage::StoreText(const char* text, size_t length) {
     return stored;
 }
 
+namespace {
+
+// The low bits of an FNV-1a hash depend only on the low bits of the bytes, so texts that differ in their
+// high bits would pile up in one run of slots: take the slot from a multiplicative mix of the whole hash.
+size_t SlotOf(uint64_t hash, size_t mask) {
+    return static_cast<size_t>((hash * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+}
+
+}  // namespace
+
 void TiledStorage::GrowSlots() {
     std::vector<StringSlot> old = std::move(slots);
     slots.assign(old.empty() ? TILED_STRING_FIRST_SLOTS : old.size() * 2, StringSlot{0, nullptr, 0});
@@ -47,7 +57,7 @@ void TiledStorage::GrowSlots() {
     const size_t mask = slots.size() - 1;
     for (const StringSlot& slot : old) {
         if (slot.text == nullptr) continue;
-        size_t index = slot.hash & mask;
+        size_t index = SlotOf(slot.hash, mask);
         while (slots[index].text != nullptr)
             index = (index + 1) & mask;
         slots[index] = slot;
@@ -58,7 +68,7 @@ const char* TiledStorage::Intern(const char* text, size_t length, uint64_t hash)
     // Kept at most half full, so probing always ends on an empty slot.
     if ((slotsUsed + 1) * 2 > slots.size()) GrowSlots();
     const size_t mask = slots.size() - 1;
-    size_t index = hash & mask;
+    size_t index = SlotOf(hash, mask);
     while (slots[index].text != nullptr) {
         const StringSlot& slot = slots[index];
         if (slot.hash == hash && slot.length == length && std::memcmp(slot.text, text, length) == 0) {

@@ -103,6 +103,26 @@ TEST(TiledTree, EqualTextsShareOneCopy) {
     EXPECT_STREQ(layer.objects->next->type, "");
 }
 
+TEST(TiledTree, ThousandsOfTextsKeepTheirOwnCopiesAcrossTableGrowth) {
+    std::string text = R"({"layers":[{"objects":[)";
+    const int count = 6000;  // more texts than the table's first slots, each name twice
+    for (int i = 0; i < count; ++i)
+        text += "{\"name\":\"Object" + std::to_string(i % (count / 2)) + "\"},";
+    const TiledLoadResult result = LoadTiledText(text + "]}]}");
+    ASSERT_NE(result.map, nullptr) << result.log;
+    std::vector<const char*> names;
+    for (const TiledObject* object = result.map->layers->objects; object != nullptr; object = object->next) {
+        names.push_back(object->name);
+    }
+    ASSERT_EQ(names.size(), static_cast<size_t>(count));
+    for (int i = 0; i < count / 2; ++i) {
+        // Delivered last first: the second copy of name i sits at count/2 - 1 - i, the first at count - 1 -
+        // i.
+        EXPECT_EQ(names[count / 2 - 1 - i], names[count - 1 - i]);
+        ASSERT_EQ(std::string(names[count - 1 - i]), "Object" + std::to_string(i));
+    }
+}
+
 TEST(TiledTree, WarningsThatDoNotStopTheParseUseTheSameLineFormat) {
     const TiledLoadResult result = LoadTiledText(
         "{\"tilesets\":[{\"firstgid\":1,\n\"source\":\"Village.tsx\"},\n"
