@@ -9,3 +9,5 @@ void GenerateMenuButtons(AssetWriter& writer);
 void GenerateBattleHudPanels(AssetWriter& writer);
 void GenerateInterfaceSounds(AssetWriter& writer);
 void GenerateTitleMusic(AssetWriter& writer);
+void GenerateTileAtlases(AssetWriter& writer);
+void GenerateHeroSheets(AssetWriter& writer);

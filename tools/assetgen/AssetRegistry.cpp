@@ -51,6 +51,8 @@ const std::vector<AssetGroup>& AssetGroups() {
         {"battle HUD panels", GenerateBattleHudPanels},
         {"interface sounds", GenerateInterfaceSounds},
         {"title music", GenerateTitleMusic},
+        {"map tile atlases", GenerateTileAtlases},
+        {"hero sheets", GenerateHeroSheets},
     };
     return groups;
 }
