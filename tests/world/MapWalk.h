@@ -1,0 +1,64 @@
+#pragma once
+// What the map checker reads from a map (through the game's own Tiled reader) and the walk of the
+// hero's foot box over it.
+
+#include <string>
+#include <vector>
+
+struct WalkRect {
+    float x, y, width, height;
+};
+
+struct NamedRect {
+    std::string name;
+    WalkRect rect;
+};
+
+struct TileLayerFacts {
+    std::string name;
+    int dataCount = 0;
+    std::vector<int> ids;
+};
+
+struct MapFacts {
+    std::string name;
+    int width = 0, height = 0, tileWidth = 0, tileHeight = 0;
+    std::string tilesetImage;
+    int tilesetCount = 0;
+    std::vector<std::string> layerNames;  // file order
+    std::vector<TileLayerFacts> tileLayers;
+    std::vector<WalkRect> collisions;
+    std::vector<NamedRect> triggers;
+    std::vector<NamedRect> points;  // in the order the reader delivers them
+};
+
+// Reads Assets/Text/Maps/<map>/Map.json under `mapsFolder`; false when the reader refuses it.
+bool ReadMapFacts(const std::string& mapsFolder, const std::string& map, MapFacts& facts);
+
+// Names the game gives a meaning of their own; every other trigger is a door to the map it names.
+bool IsDoorName(const std::string& name);
+// Doors and "MAP" push the hero back; fishing posts, the bed, the exit and the cabin door do not.
+bool IsBlockingTrigger(const std::string& name);
+// Where the game puts the hero arriving from `leftMap`: the first point by y (points of equal y in
+// reader order) whose name contains it; nullptr when none does.
+const NamedRect* SpawnPointFor(const MapFacts& map, const std::string& leftMap);
+
+// The hero standing at (x, y): a 64 x 64 frame centred there, feet in its middle half and lowest quarter.
+WalkRect FootBoxAt(float x, float y);
+bool Overlaps(const WalkRect& a, const WalkRect& b);
+
+// Every foot-box position reachable from a start, on a grid of 8-pixel steps, never overlapping a
+// collision rectangle or a blocking trigger and never leaving the map.
+struct FootWalk {
+    float originX = 0, originY = 0;
+    int columns = 0, rows = 0;
+    std::vector<bool> reached;
+};
+
+FootWalk WalkFrom(const MapFacts& map, float x, float y, const std::vector<WalkRect>& extraBlocks = {});
+bool StandsFree(const MapFacts& map, const WalkRect& footBox);
+// True when a reached foot box overlaps the target grown by `margin` on every side (a margin of one
+// step means "walks into it", for a target that pushes the hero back).
+bool CanTouch(const FootWalk& walk, const WalkRect& target, float margin);
+// True when the hero can walk to where (x, y) places it.
+bool CanStandAt(const FootWalk& walk, float x, float y);
