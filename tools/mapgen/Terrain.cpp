@@ -31,7 +31,7 @@ bool IsPathChar(char c) {
     return c == '#' || c == '[' || c == ']' || c == 'd';
 }
 bool IsWaterChar(char c) {
-    return c == '~' || c == 'j' || c == '=' || c == 'e';
+    return c == '~' || c == 'j' || c == '=' || c == 'e' || c == 'R';
 }
 
 // Edge pieces follow the atlas order: centre, N, S, E, W, outer NE, NW, SE, SW, inner NE, NW, SE, SW.
@@ -97,7 +97,7 @@ constexpr Prop PROPS[] = {
     {'x', TILE_CART_L, true},         {'X', TILE_CART_R, true},
     {'C', TILE_CLIFF, true},          {'F', TILE_FERN, false},
     {'m', TILE_MUSHROOMS, false},     {'y', TILE_GRASS_FLOWERS, false},
-    {'i', TILE_GRASS_TUFT, false},    {'R', TILE_REEDS, false},
+    {'i', TILE_GRASS_TUFT, false},    {'R', TILE_REEDS, true},
     {'d', TILE_DOORSTEP, false},      {'e', TILE_LAKE_STONE, true},
 };
 

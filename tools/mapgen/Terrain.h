@@ -9,7 +9,8 @@
 //   1 2 3 4  animated trees ARBRE_1..ARBRE_4 (the trunk blocks)                   f  fence (blocks)
 //   B bush  r rock  u stump  L fallen log  g grave  q skull post  e lake stone  w well  s signpost
 //   l lantern post  h hay  W firewood  c crates  b barrel  p flower pot  k K market stall  x X cart
-//   (all of these block)            F fern  m mushrooms  y flowers  i tuft  R reeds  d doorstep (walkable)
+//   R reeds (in the water's edge)  (all of these block)     F fern  m mushrooms  y flowers  i tuft
+//   d doorstep (walkable)
 
 #include <string>
 #include <vector>
