@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "world/tiled/TiledMap.h"
@@ -73,6 +74,9 @@ inline void SkipTiledSpace(TiledCursor& cursor) {
     while (cursor.in < cursor.end && IsTiledSpace(*cursor.in)) {
         cursor.line += *cursor.in == '\n';
         ++cursor.in;
+        // Tiled indents every line deeply: pass runs of spaces eight at a time.
+        while (cursor.end - cursor.in >= 8 && std::memcmp(cursor.in, "        ", 8) == 0)
+            cursor.in += 8;
     }
 }
 

@@ -132,7 +132,7 @@ std::unique_ptr<TiledMap> LoadTiledMapFromFile(const char* path) {
         TiledReaderState& reader = GetTiledReader();
         reader.siteNumber = TILED_SITE_NO_FILE;
         PrintTiledWarning(TILED_SITE_NO_FILE, TILED_REASON_NO_FILE, reader.lineNumber);
-        // As before, the parse then runs on no text at all and reports that too.
+        // The parse then runs on no text at all and reports that too: a missing map prints two lines.
         map = LoadTiledMapFromMemory(nullptr, 0);
     } else {
         const std::vector<char> text = ReadWholeFile(file);
