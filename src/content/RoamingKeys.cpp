@@ -1,5 +1,8 @@
 #include "content/RoamingKeys.h"
 
-// Empty until the roaming overlays exist.
+#include "content/Story.h"
 
-void HandleRoamingKey(sf::RenderWindow&, const sf::Event::KeyEvent&) {}
+// The overlays (dialogues, inventory, shop, pause, fishing) take their keys here as they are built.
+void HandleRoamingKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
+    HandleStoryKey(window, keyEvent);
+}

@@ -1,14 +1,78 @@
 #include "frontend/SaveSlotMenu.h"
 
-// The slots, thumbnails and new-game start arrive with the save files; until then the screen is empty.
+#include <filesystem>
+#include <system_error>
 
-void LoadSaveSlotMenu(sf::RenderWindow&) {}
+#include "core/GameState.h"
+#include "core/Log.h"
+#include "core/Modes.h"
+#include "core/Text.h"
+#include "world/SaveFiles.h"
+#include "world/WorldState.h"
+
+SaveSlotMenu gSaveSlots;
+
+namespace {
+
+constexpr int32_t NEW_GAME_GOLD = 20;
+constexpr const char* NEW_GAME_MAP = "HOUSE_ENTER_1";
+
+bool CreateFolder(const char* path) {
+    std::error_code error;
+    return std::filesystem::create_directory(path, error);
+}
+
+// The slot's thumbnail: the game area as the new game first shows it.
+void CaptureThumbnail(sf::RenderWindow& window) {
+    const sf::Image capture = CaptureWindowGameArea(window);
+    if (capture.getSize().x == 0 || !capture.saveToFile(SaveFolderPath() + "/capture.png")) {
+        LogDebug("fail to save image\n");
+    }
+}
+
+}  // namespace
+
+void LoadSaveSlotMenu(sf::RenderWindow& window) {
+    if (!CreateFolder("Saves")) LogDebug("Impossible de creer le dossier : %s\n", "Saves");
+    bool anySave = false;
+    for (int32_t slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
+        char path[100];
+        FormatText(path, sizeof path, "Saves/Save%d", slot);
+        if (std::filesystem::exists(path)) {
+            gSaveSlots.hasSave[slot] = 1;
+            anySave = true;
+        } else {
+            LogDebug("Le repertoire %s n'existe pas!! :(\n", path);
+        }
+    }
+    if (!anySave) {
+        StartNewSave(window, 0);
+        return;
+    }
+    // The three slot buttons, their thumbnails and the delete buttons come with the saves' own work.
+}
+
 void HandleSaveSlotKey(sf::RenderWindow&, const sf::Event::KeyEvent&) {}
 void HandleSaveSlotClick(sf::RenderWindow&) {}
 void UpdateSaveSlotMenu() {}
 void DrawSaveSlotMenu(sf::RenderWindow&) {}
 void UnloadSaveSlotMenu() {}
 
-void StartNewSave(sf::RenderWindow&, int32_t) {}
+void StartNewSave(sf::RenderWindow& window, int32_t slot) {
+    char folder[100];
+    FormatText(folder, sizeof folder, "Saves/Save%d", slot);
+    if (!CreateFolder(folder)) LogDebug("Impossible de creer le dossier : %s\n", folder);
+    gWorld.gold = NEW_GAME_GOLD;
+    gWorld.saveSlot = slot;
+    LogDebug("setcurrentMap : %s\n", NEW_GAME_MAP);
+    SetCurrentMapName(NEW_GAME_MAP);
+    SetPreviousMapName(NEW_GAME_MAP);
+    gStates.roamingOverlay = OVERLAY_NONE;
+    SetMenuScreen(window, MENU_MAIN);
+    SetGameMode(MODE_GAME, window);
+    CaptureThumbnail(window);
+    gSaveSlots.hasSave[slot] = 1;
+}
+
 void ContinueSave(sf::RenderWindow&, int32_t) {}
 void DeleteSaveSlot(int32_t) {}

@@ -6,6 +6,15 @@
 
 #include <cstdint>
 
+inline constexpr int32_t SAVE_SLOT_COUNT = 3;
+
+struct SaveSlotMenu {
+    // Set for every slot folder found while the process runs; cleared only by a deletion.
+    int32_t hasSave[SAVE_SLOT_COUNT] = {0, 0, 0};
+};
+
+extern SaveSlotMenu gSaveSlots;
+
 void LoadSaveSlotMenu(sf::RenderWindow& window);
 void HandleSaveSlotKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
 void HandleSaveSlotClick(sf::RenderWindow& window);

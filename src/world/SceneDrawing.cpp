@@ -1,31 +1,108 @@
 #include "world/SceneDrawing.h"
 
+#include <cstring>
+#include <string_view>
+
 #include "battle/BattleHud.h"
 #include "core/GameState.h"
+#include "core/Screen.h"
+#include "world/MapState.h"
+#include "world/Player.h"
+#include "world/Roaming.h"
 #include "world/WorldMap.h"
+#include "world/WorldState.h"
 
 Camera gCamera;
 
-void DrawGameScene(sf::RenderWindow& window) {
-    switch (gStates.gameScreen) {
-        case SCREEN_ROAMING:
-            DrawRoamingScreen(window);
-            break;
-        case SCREEN_BATTLE:
-            DrawBattleScene(window);
-            break;
-        case SCREEN_WORLD_MAP:
-            DrawWorldMap(window);
-            break;
-        default:
-            break;
+namespace {
+
+constexpr int CAMERA_TILE = 64;
+
+bool IsTileLayer(const TiledLayer& layer) { return layer.type != nullptr && std::string_view(layer.type) == "tilelayer"; }
+
+void DrawGround(sf::RenderWindow& window) {
+    for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
+        if (layer->visible && !IsRoofLayer(*layer) && IsTileLayer(*layer)) DrawTileLayer(window, *layer);
     }
 }
 
-// The tile layers, decor, hero and overlays arrive with the maps.
-void DrawRoamingScreen(sf::RenderWindow&) {}
-void UpdateCamera(sf::RenderWindow&) {}
-
-void ResetCamera() {
-    gCamera = Camera{};
+// Decor and hero by depth: a point lower than the hero's feet is drawn after him.
+void DrawDepthPass(sf::RenderWindow& window) {
+    const float feet = gPlayer.footBox.top + gPlayer.footBox.height;
+    for (const MapPoint& point : gMap.mapPoints) {
+        if (!(point.y <= feet) && gCamera.playerDrawn == 0) {
+            window.draw(gPlayer.sprite);
+            gCamera.playerDrawn = 1;
+        }
+        window.draw(*point.sprite);
+    }
+    if (gCamera.playerDrawn == 0) window.draw(gPlayer.sprite);
 }
+
+void DrawClouds(sf::RenderWindow& window) {
+    if (!MapHasClouds(gWorld.currentMapName) || !gClouds.held) return;
+    for (const sf::Sprite& cloud : gClouds.sprites) window.draw(cloud);
+}
+
+float ClampAxis(float position, float viewSize, int32_t mapSize) {
+    if (viewSize * 0.5f > position) return viewSize * 0.5f;
+    if (position > static_cast<float>(mapSize) - viewSize * 0.5f) return static_cast<float>(mapSize) - viewSize * 0.5f;
+    return position;
+}
+
+}  // namespace
+
+bool IsRoofLayer(const TiledLayer& layer) {
+    if (layer.name == nullptr) return false;
+    return std::strcmp(layer.name, "Up") == 0 || std::strcmp(layer.name, "Up-bis") == 0 ||
+           std::strcmp(layer.name, "Batiment roof") == 0;
+}
+
+void DrawGameScene(sf::RenderWindow& window) {
+    switch (gStates.gameScreen) {
+        case SCREEN_ROAMING: DrawRoamingScreen(window); break;
+        case SCREEN_BATTLE: DrawBattleScene(window); break;
+        case SCREEN_WORLD_MAP: DrawWorldMap(window); break;
+        default: break;
+    }
+}
+
+void DrawTileLayer(sf::RenderWindow& window, const TiledLayer& layer) {
+    DrawTileLayerChunks(window, gMap.tileCache, layer, gMap.tileSheetTexture);
+}
+
+void DrawRoofLayers(sf::RenderWindow& window) {
+    for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
+        if (layer->visible && IsRoofLayer(*layer) && IsTileLayer(*layer)) DrawTileLayer(window, *layer);
+    }
+}
+
+void DrawRoamingScreen(sf::RenderWindow& window) {
+    if (!gMap.loadedMap) return;
+    gMap.tileCache.drawCalls = 0;
+    gCamera.playerDrawn = 0;
+    ApplyMainView(window);
+    DrawGround(window);
+    DrawDepthPass(window);
+    DrawRoofLayers(window);
+    DrawRoofLayers(window);  // roofs cover the map's items too
+    DrawClouds(window);
+    DrawInteractionPrompt(window);
+}
+
+void UpdateCamera(sf::RenderWindow& window) {
+    const sf::Vector2f player = gPlayer.sprite.getPosition();
+    const sf::Vector2f size = gMainView.getSize();
+    gMainView.setCenter(ClampAxis(player.x, size.x, gCamera.mapPixelWidth),
+                        ClampAxis(player.y, size.y, gCamera.mapPixelHeight));
+    ApplyMainView(window);
+}
+
+void ComputeMapPixelSize() {
+    const TiledMap* map = gMap.loadedMap.get();
+    if (map == nullptr) return;
+    gCamera.mapPixelHeight = static_cast<int32_t>(static_cast<float>(map->height * CAMERA_TILE) * gScreen.scale);
+    gCamera.mapPixelWidth = static_cast<int32_t>(static_cast<float>(map->width * CAMERA_TILE) * gScreen.scale);
+}
+
+void ResetCamera() { gCamera = Camera{}; }

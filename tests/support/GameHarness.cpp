@@ -18,7 +18,14 @@
 #include "core/SoundEffects.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
+#include "world/MapContent.h"
+#include "world/MapState.h"
+#include "world/Player.h"
+#include "world/Roaming.h"
 #include "world/SceneDrawing.h"
+#include "world/StoryFlags.h"
+#include "world/WorldMap.h"
+#include "world/WorldState.h"
 
 namespace fs = std::filesystem;
 
@@ -70,6 +77,14 @@ void ResetGameRecords() {
     UnloadSplash();
     UnloadTitleMenu();
     EmptyPouch();
+    ReleaseWorldMap();
+    gRoaming = RoamingScreen{};
+    UnloadMap();
+    ReleaseCloudLayer();
+    ReleasePlayer();
+    ResetWorldProgress();
+    ResetStoryFlags();
+    ResetInventory();
     gDisplay = DisplaySeam{};
 }
 

@@ -1,0 +1,5 @@
+#include "world/MapContent.h"
+
+Inventory gInventory;
+
+void ResetInventory() { gInventory = Inventory{}; }

@@ -1,0 +1,5 @@
+#include "world/StoryFlags.h"
+
+StoryFlags gStory;
+
+void ResetStoryFlags() { gStory = StoryFlags{}; }

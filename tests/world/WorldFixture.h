@@ -1,0 +1,53 @@
+#pragma once
+// Small maps written on the fly into a test's own asset tree, and a game brought to the roaming screen.
+
+#include <SFML/Graphics/Color.hpp>
+
+#include <string>
+#include <vector>
+
+#include "support/GameHarness.h"
+
+struct TestObject {
+    std::string name;
+    float x, y, width, height;
+    bool point = false;
+    bool ellipse = false;
+    bool polygon = false;
+};
+
+struct TestLayer {
+    std::string name;
+    std::string type;  // "tilelayer" or "objectgroup"
+    std::vector<int> data;
+    std::vector<TestObject> objects;
+    float opacity = 1.0f;
+    bool visible = true;
+};
+
+struct TestMap {
+    int width = 8;
+    int height = 6;
+    std::vector<TestLayer> layers;
+    std::string image = "Tiles.png";
+};
+
+std::string TestMapJson(const TestMap& map);
+
+// Writes Assets/Text/Maps/<name>/Map.json, Map.txt and a 4 x 2 tile sheet of plain colours (cell k has
+// colour SheetColour(k)) into the working folder's asset tree (which must be a real copy: call
+// folder.DetachAssetFolder("Text") first).
+void WriteTestMap(const std::string& name, const TestMap& map);
+sf::Color SheetColour(int cell);
+
+// A tile layer of w x h cells all holding id.
+TestLayer FilledLayer(const std::string& name, int width, int height, int id);
+TestLayer ObjectLayer(const std::string& name, std::vector<TestObject> objects);
+TestObject Rect(const std::string& name, float x, float y, float w, float h);
+TestObject Point(const std::string& name, float x, float y);
+
+// A game on the roaming screen of startMap (new game in slot 0), with the test maps already written.
+struct RoamingGame : GameHarness {
+    explicit RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps, const std::string& startMap,
+                         HarnessOptions options = {1920, 1080, 1, false});
+};
