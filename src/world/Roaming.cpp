@@ -41,6 +41,9 @@ void PlaceOnSpawnPoint() {
         if (Contains(point.name, gWorld.previousMapName)) {
             gPlayer.sprite.setPosition(static_cast<float>(static_cast<int>(point.x)),
                                        static_cast<float>(static_cast<int>(point.y)));
+            // The rest of a door's frame tests the new map's triggers: against the feet where they
+            // now stand, not where they stood on the map just left.
+            UpdateFootBox();
             return;
         }
     }
