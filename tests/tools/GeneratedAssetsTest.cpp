@@ -1,12 +1,12 @@
 // The files the asset generator writes, as the game and the player meet them: same bytes on every run,
 // the exact names and sizes the screens load, only palette colours, and sounds that never clip or click.
 
+#include "GeneratedTree.h"
 #include "assetgen/AssetRegistry.h"
 #include "assetgen/Palette.h"
 #include "assetgen/Sequencer.h"
 #include "support/Files.h"
 
-#include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/Graphics/Image.hpp>
 
 #include <gtest/gtest.h>
@@ -14,59 +14,10 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Generation is the slow part, so one run serves every test of this file; determinism makes a second.
-struct GeneratedTree {
-    fs::path root;
-    AssetWriter writer;
-    ~GeneratedTree() {
-        std::error_code ignored;
-        if (!root.empty()) fs::remove_all(root, ignored);
-    }
-};
-
-const GeneratedTree& Generated(int run) {
-    static GeneratedTree trees[2];
-    GeneratedTree& tree = trees[run];
-    if (tree.root.empty()) {
-        tree.root = fs::temp_directory_path() / ("velmoria-assetgen-" + std::to_string(getpid()) + "-" + std::to_string(run));
-        fs::remove_all(tree.root);
-        tree.writer.root = tree.root.string();
-        tree.writer.quiet = true;
-        GenerateAllAssets(tree.writer);
-    }
-    return tree;
-}
-
-struct SoundFacts {
-    std::vector<sf::Int16> samples;
-    unsigned channels = 0;
-    unsigned sampleRate = 0;
-    double seconds = 0.0;
-};
-
-SoundFacts ReadSound(const fs::path& path) {
-    SoundFacts facts;
-    sf::InputSoundFile file;
-    if (!file.openFromFile(path.string())) return facts;
-    facts.channels = file.getChannelCount();
-    facts.sampleRate = file.getSampleRate();
-    facts.samples.resize(static_cast<std::size_t>(file.getSampleCount()));
-    file.read(facts.samples.data(), facts.samples.size());
-    facts.seconds = static_cast<double>(file.getSampleCount()) / facts.channels / facts.sampleRate;
-    return facts;
-}
-
-double PeakDbfs(const std::vector<sf::Int16>& samples) {
-    int peak = 0;
-    for (sf::Int16 sample : samples) peak = std::max(peak, std::abs(static_cast<int>(sample)));
-    return 20.0 * std::log10(std::max(1, peak) / 32768.0);
-}
 
 const std::string BUTTON_FOLDER = "Sprites/Menu/Button/";
 
@@ -157,6 +108,10 @@ TEST(GeneratedAssets, SoundsPeakUnderMinusOneDbfsAndLastAsLong) {
         {"Sounds/Interface/Button.wav", 0.06, 0.09},
         {"Sounds/Interface/ButtonConfirm.wav", 0.2, 0.35},
         {"Musics/Title.wav", 30.0, 40.0},
+        {"Sounds/Outside/GrassWalk.wav", 0.35, 0.45},
+        {"Sounds/Inside/StoneWalk.wav", 0.35, 0.45},
+        {"Sounds/ChangeMap/ChangePos.wav", 0.05, 0.3},
+        {"Musics/Roaming.wav", 45.0, 60.0},
     };
     for (const Expected& expected : table) {
         const SoundFacts sound = ReadSound(Generated(0).root / expected.path);
@@ -169,7 +124,10 @@ TEST(GeneratedAssets, SoundsPeakUnderMinusOneDbfsAndLastAsLong) {
 }
 
 TEST(GeneratedAssets, SoundsStartAndEndOnSilenceSoLoopsAndOneShotsDoNotClick) {
-    for (const char* path : {"Sounds/Interface/Button.wav", "Sounds/Interface/ButtonConfirm.wav", "Musics/Title.wav"}) {
+    for (const char* path :
+         {"Sounds/Interface/Button.wav", "Sounds/Interface/ButtonConfirm.wav", "Musics/Title.wav",
+          "Sounds/Outside/GrassWalk.wav", "Sounds/Inside/StoneWalk.wav", "Sounds/ChangeMap/ChangePos.wav",
+          "Musics/Roaming.wav"}) {
         const SoundFacts sound = ReadSound(Generated(0).root / path);
         ASSERT_GE(sound.samples.size(), 4u) << path;
         for (unsigned channel = 0; channel < sound.channels; ++channel) {
@@ -179,11 +137,19 @@ TEST(GeneratedAssets, SoundsStartAndEndOnSilenceSoLoopsAndOneShotsDoNotClick) {
     }
 }
 
-TEST(GeneratedAssets, TitleThemeLastsWholeBarsSoTheLoopKeepsTheBeat) {
-    const SoundFacts music = ReadSound(Generated(0).root / "Musics/Title.wav");
-    ASSERT_EQ(music.channels, 2u);
-    const long frames = static_cast<long>(music.samples.size() / music.channels);
-    const long bar = BeatsToSamples(4.0f, 112.0f);
-    EXPECT_EQ(frames % bar, 0);
-    EXPECT_GE(frames / bar, 16);
+TEST(GeneratedAssets, LoopingThemesLastWholeBarsSoTheLoopKeepsTheBeat) {
+    struct Theme {
+        const char* path;
+        float bpm;
+        long minBars;
+    };
+    for (const Theme& theme :
+         {Theme{"Musics/Title.wav", 112.0f, 16}, Theme{"Musics/Roaming.wav", 100.0f, 19}}) {
+        const SoundFacts music = ReadSound(Generated(0).root / theme.path);
+        ASSERT_EQ(music.channels, 2u) << theme.path;
+        const long frames = static_cast<long>(music.samples.size() / music.channels);
+        const long bar = BeatsToSamples(4.0f, theme.bpm);
+        EXPECT_EQ(frames % bar, 0) << theme.path;
+        EXPECT_GE(frames / bar, theme.minBars) << theme.path;
+    }
 }

@@ -11,3 +11,8 @@ void GenerateInterfaceSounds(AssetWriter& writer);
 void GenerateTitleMusic(AssetWriter& writer);
 void GenerateTileAtlases(AssetWriter& writer);
 void GenerateHeroSheets(AssetWriter& writer);
+void GenerateTrees(AssetWriter& writer);
+void GenerateMapDecor(AssetWriter& writer);
+void GenerateWorldMap(AssetWriter& writer);
+void GenerateWorldSounds(AssetWriter& writer);
+void GenerateRoamingMusic(AssetWriter& writer);

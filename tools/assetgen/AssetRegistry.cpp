@@ -53,6 +53,13 @@ const std::vector<AssetGroup>& AssetGroups() {
         {"title music", GenerateTitleMusic},
         {"map tile atlases", GenerateTileAtlases},
         {"hero sheets", GenerateHeroSheets},
+        {"trees", GenerateTrees},
+        {"map decor", GenerateMapDecor},
+        {"world map", GenerateWorldMap},
+        {"world sounds", GenerateWorldSounds},
+        {"roaming music", GenerateRoamingMusic},
+        {"map tile atlases", GenerateTileAtlases},
+        {"hero sheets", GenerateHeroSheets},
     };
     return groups;
 }

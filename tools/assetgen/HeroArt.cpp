@@ -62,7 +62,7 @@ void DrawFrontHead(PixelCanvas& layer, const HeroPose& pose, bool back) {
     FillPolygon(layer, {{23 + x, 10 + y}, {30 + x, 6 + y}, {28 + x, 10 + y}, {23 + x, 14 + y}},
                 Pal(SKIN_COLOUR));
     FillEllipse(layer, 16 + x, 10 + y, 7, 6, Pal(HOOD_COLOUR));
-    FillPolygon(layer, {{12 + x, 6 + y}, {17 + x, 0 + y}, {20 + x, 6 + y}}, Pal(HOOD_COLOUR));
+    FillPolygon(layer, {{12 + x, 6 + y}, {17 + x, 2 + y}, {20 + x, 6 + y}}, Pal(HOOD_COLOUR));
     if (back) {
         DrawLine(layer, 16 + x, 5 + y, 16 + x, 14 + y, Pal(PAL_GRASS_DARK));
         FillRect(layer, 11 + x, 15 + y, 11, 3,
@@ -114,7 +114,7 @@ void DrawSide(PixelCanvas& layer, const HeroPose& pose) {
     FillRect(layer, 10, 17 + y, 3, 3, Pal(PAL_CLOTH_MID));  // the scarf streams back
     FillRect(layer, 12, 16 + y, 9, 2, Pal(PAL_CLOTH_MID));
     FillEllipse(layer, 15, 10 + y, 6, 6, Pal(HOOD_COLOUR));
-    FillPolygon(layer, {{9, 7 + y}, {11, 1 + y}, {16, 5 + y}}, Pal(HOOD_COLOUR));
+    FillPolygon(layer, {{9, 7 + y}, {11, 2 + y}, {16, 5 + y}}, Pal(HOOD_COLOUR));
     FillPolygon(layer, {{22, 12 + y}, {26, 13 + y}, {22, 14 + y}}, Pal(SKIN_COLOUR));  // a long goblin nose
     FillEllipse(layer, 19, 12 + y, 3, 3, Pal(SKIN_COLOUR));
     FillPolygon(layer, {{13, 10 + y}, {4, 5 + y}, {6, 9 + y}, {13, 13 + y}}, Pal(SKIN_COLOUR));

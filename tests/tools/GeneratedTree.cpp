@@ -1,0 +1,48 @@
+#include "GeneratedTree.h"
+
+#include <SFML/Audio/InputSoundFile.hpp>
+
+#include <unistd.h>
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace fs = std::filesystem;
+
+GeneratedTree::~GeneratedTree() {
+    std::error_code ignored;
+    if (!root.empty()) fs::remove_all(root, ignored);
+}
+
+const GeneratedTree& Generated(int run) {
+    static GeneratedTree trees[2];
+    GeneratedTree& tree = trees[run];
+    if (tree.root.empty()) {
+        tree.root = fs::temp_directory_path() /
+                    ("velmoria-assetgen-" + std::to_string(getpid()) + "-" + std::to_string(run));
+        fs::remove_all(tree.root);
+        tree.writer.root = tree.root.string();
+        tree.writer.quiet = true;
+        GenerateAllAssets(tree.writer);
+    }
+    return tree;
+}
+
+SoundFacts ReadSound(const fs::path& path) {
+    SoundFacts facts;
+    sf::InputSoundFile file;
+    if (!file.openFromFile(path.string())) return facts;
+    facts.channels = file.getChannelCount();
+    facts.sampleRate = file.getSampleRate();
+    facts.samples.resize(static_cast<std::size_t>(file.getSampleCount()));
+    file.read(facts.samples.data(), facts.samples.size());
+    facts.seconds = static_cast<double>(file.getSampleCount()) / facts.channels / facts.sampleRate;
+    return facts;
+}
+
+double PeakDbfs(const std::vector<sf::Int16>& samples) {
+    int peak = 0;
+    for (sf::Int16 sample : samples)
+        peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    return 20.0 * std::log10(std::max(1, peak) / 32768.0);
+}
