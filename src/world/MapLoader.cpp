@@ -106,6 +106,10 @@ bool LoadMap(NpcList& npcs, MapItemList& items) {
 
 void UnloadMap() {
     LogDebug("CleanupPoint\n");
+    ResetMapState();
+}
+
+void ResetMapState() {
     gMap.mapPoints.clear();
     gMap.animationTextures.clear();
     gMap.animationTexturePaths.clear();

@@ -59,6 +59,8 @@ extern CloudLayer gClouds;
 // Returns false, with a message naming the map and the reason, when the map cannot be walked on.
 bool LoadMap(NpcList& npcs, MapItemList& items);
 void UnloadMap();
+// Back to the program-start state, silently (tests).
+void ResetMapState();
 MapTrigger GetTrigger(int index);
 
 // Checks that a map can be entered (its Map.json reads and names a tile sheet that exists) without

@@ -8,6 +8,9 @@
 #include "frontend/TitleMenu.h"
 #include "support/Files.h"
 #include "support/GameHarness.h"
+#include "world/WorldState.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -64,7 +67,7 @@ TEST(TitleMenu, EnterOpensEachScreenWithTheConfirmSoundAndQuitClosesSilently) {
     const struct {
         int moves;
         int32_t screen;
-    } cases[] = {{0, MENU_SAVES}, {1, MENU_OPTIONS}, {2, MENU_CREDITS}};
+    } cases[] = {{1, MENU_OPTIONS}, {2, MENU_CREDITS}};
     for (const auto& c : cases) {
         TitleGame game;
         game.HoldKey(sf::Keyboard::S);
@@ -105,8 +108,7 @@ TEST(TitleMenu, ClicksOpenTheScreenUnderThePointerWithAnyButtonAndLeaveTheCursor
         int entry;
         int32_t screen;
         sf::Mouse::Button button;
-    } cases[] = {{TITLE_PLAY, MENU_SAVES, sf::Mouse::Left},
-                 {TITLE_OPTIONS, MENU_OPTIONS, sf::Mouse::Right},
+    } cases[] = {{TITLE_OPTIONS, MENU_OPTIONS, sf::Mouse::Right},
                  {TITLE_CREDITS, MENU_CREDITS, sf::Mouse::Middle}};
     for (unsigned height : {1080u, 1200u}) {
         for (const auto& c : cases) {

@@ -79,7 +79,7 @@ void ResetGameRecords() {
     EmptyPouch();
     ReleaseWorldMap();
     gRoaming = RoamingScreen{};
-    UnloadMap();
+    ResetMapState();
     ReleaseCloudLayer();
     ReleasePlayer();
     ResetWorldProgress();

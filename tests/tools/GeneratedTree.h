@@ -1,6 +1,7 @@
 #pragma once
-// One generated asset tree shared by every test of the generated files: generation is the slow part, so
-// each of the two runs (the second proves determinism) happens once per test program.
+// The generated asset trees the tests look at: run 0 is the tree the build generated (the one the game
+// ships), run 1 a fresh generation into a temporary folder, made at most once per test program, which
+// proves that generation gives the same bytes.
 
 #include "assetgen/AssetRegistry.h"
 
@@ -11,7 +12,8 @@
 
 struct GeneratedTree {
     std::filesystem::path root;
-    AssetWriter writer;
+    AssetWriter writer;  // for the built tree, written lists its pictures and sounds
+    bool owned = false;  // a temporary folder of the test's own, removed at the end
     ~GeneratedTree();
 };
 

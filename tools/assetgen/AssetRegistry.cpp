@@ -58,8 +58,6 @@ const std::vector<AssetGroup>& AssetGroups() {
         {"world map", GenerateWorldMap},
         {"world sounds", GenerateWorldSounds},
         {"roaming music", GenerateRoamingMusic},
-        {"map tile atlases", GenerateTileAtlases},
-        {"hero sheets", GenerateHeroSheets},
     };
     return groups;
 }
