@@ -3,8 +3,7 @@
 //
 // Every text is a NUL-terminated string owned by the map's string table (equal texts share one copy);
 // every list is singly linked through `next`; numbers are 32-bit. The map owns all of its memory and
-// releases it when it is destroyed. Records are plain and live in the map's pages: never copy them out
-// of the map and keep their pointers.
+// releases it when it is destroyed: every pointer into the tree stays valid until then, and no longer.
 
 #include <cstddef>
 #include <cstdint>
