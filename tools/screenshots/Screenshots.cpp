@@ -7,9 +7,13 @@
 #include <string>
 
 #include "core/GameState.h"
+#include "core/Modes.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
 #include "support/GameHarness.h"
+#include "world/StoryFlags.h"
+#include "world/WorldMap.h"
+#include "world/WorldState.h"
 
 namespace fs = std::filesystem;
 
@@ -39,6 +43,29 @@ void OpenTitleWithCursor(GameHarness& game, int moves) {
     game.Step(SHOT_DT, 2);
 }
 
+// A game on the map's own spawn point (a new save in slot 0), after a moment of idle animation.
+void EnterMap(GameHarness& game, const char* map) {
+    fs::create_directories("Saves/Save0");
+    gWorld.saveSlot = 0;
+    gWorld.gold = 20;
+    SetCurrentMapName(map);
+    SetPreviousMapName(map);
+    gStates.roamingOverlay = OVERLAY_NONE;
+    SetGameMode(MODE_GAME, game.Window());
+    game.Step(SHOT_DT, 90);
+}
+
+void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
+    EnterMap(game, map);
+    gStory.worldMapOpen = 1;
+    SetGameScreen(SCREEN_WORLD_MAP);
+    for (int i = 0; i < steps; ++i) game.PressKey(sf::Keyboard::D);
+    game.Step(SHOT_DT, 200);
+}
+
+const char* const MAPS[] = {"HOUSE_ENTER_1", "GoblinVillage",     "Bridge",      "ForestNight",
+                            "HOUSE_ENTER_SPRITI", "HOUSE_BURN_1", "GoblinVillageBurn", "BridgeNight"};
+
 const Shot SHOTS[] = {
     {"splash-quendal-fading-in", [](GameHarness& g) { RunSplashUntil(g, 0, 128, true); }},
     {"splash-quendal-fading-out", [](GameHarness& g) { RunSplashUntil(g, 0, 128, false); }},
@@ -47,6 +74,16 @@ const Shot SHOTS[] = {
     {"title-cursor-play", [](GameHarness& g) { OpenTitleWithCursor(g, 0); }},
     {"title-cursor-options", [](GameHarness& g) { OpenTitleWithCursor(g, 1); }},
     {"title-cursor-quit", [](GameHarness& g) { OpenTitleWithCursor(g, 3); }},
+    {"map-HOUSE_ENTER_1", [](GameHarness& g) { EnterMap(g, MAPS[0]); }},
+    {"map-GoblinVillage", [](GameHarness& g) { EnterMap(g, MAPS[1]); }},
+    {"map-Bridge", [](GameHarness& g) { EnterMap(g, MAPS[2]); }},
+    {"map-ForestNight", [](GameHarness& g) { EnterMap(g, MAPS[3]); }},
+    {"map-HOUSE_ENTER_SPRITI", [](GameHarness& g) { EnterMap(g, MAPS[4]); }},
+    {"map-HOUSE_BURN_1", [](GameHarness& g) { EnterMap(g, MAPS[5]); }},
+    {"map-GoblinVillageBurn", [](GameHarness& g) { EnterMap(g, MAPS[6]); }},
+    {"map-BridgeNight", [](GameHarness& g) { EnterMap(g, MAPS[7]); }},
+    {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
+    {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };
 
 }  // namespace
