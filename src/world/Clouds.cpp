@@ -7,18 +7,21 @@ CloudLayer gClouds;
 
 namespace {
 
-constexpr float CLOUD_SPEED = 30.0f;   // map pixels per second at scale 1
+constexpr float CLOUD_SPEED = 30.0f;     // map pixels per second at scale 1
 constexpr float CLOUD_SPACING = 300.0f;  // between the rows the clouds drift along
 
 float MapPixelWidth() {
     const TiledMap* map = gMap.loadedMap.get();
-    return map != nullptr ? static_cast<float>(static_cast<int>(static_cast<float>(map->width * map->tilewidth)))
-                          : 0.0f;
+    return map != nullptr
+               ? static_cast<float>(static_cast<int>(static_cast<float>(map->width * map->tilewidth)))
+               : 0.0f;
 }
 
 }  // namespace
 
-bool MapHasClouds(const char* mapName) { return Contains(mapName, "GoblinVillage") || Contains(mapName, "Bridge"); }
+bool MapHasClouds(const char* mapName) {
+    return Contains(mapName, "GoblinVillage") || Contains(mapName, "Bridge");
+}
 
 void BuildCloudLayer() {
     ReleaseCloudLayer();
@@ -54,4 +57,6 @@ void UpdateCloudLayer(float dt) {
     }
 }
 
-void ReleaseCloudLayer() { gClouds = CloudLayer{}; }
+void ReleaseCloudLayer() {
+    gClouds = CloudLayer{};
+}

@@ -2,4 +2,6 @@
 
 Inventory gInventory;
 
-void ResetInventory() { gInventory = Inventory{}; }
+void ResetInventory() {
+    gInventory = Inventory{};
+}

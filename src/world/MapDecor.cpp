@@ -67,7 +67,9 @@ void SetAnimation(MapPoint& point, uint32_t frames, uint32_t fps, sf::IntRect re
 }
 
 // A start frame of -1 wraps to the largest frame number and becomes 0 at the first advance.
-uint32_t RandomStartFrame(int frames) { return static_cast<uint32_t>(RandomValue() % frames - 1); }
+uint32_t RandomStartFrame(int frames) {
+    return static_cast<uint32_t>(RandomValue() % frames - 1);
+}
 
 void BuildPointDecor(MapPoint& point) {
     const DecorRule& rule = RuleFor(point.name);
@@ -108,7 +110,8 @@ void BuildPointDecor(MapPoint& point) {
 }  // namespace
 
 void BuildMapDecor() {
-    for (MapPoint& point : gMap.mapPoints) BuildPointDecor(point);
+    for (MapPoint& point : gMap.mapPoints)
+        BuildPointDecor(point);
     SortMapPoints();
 }
 

@@ -12,7 +12,9 @@ MapState gMap;
 
 namespace {
 
-bool NameIs(const char* name, const char* expected) { return name != nullptr && std::strcmp(name, expected) == 0; }
+bool NameIs(const char* name, const char* expected) {
+    return name != nullptr && std::strcmp(name, expected) == 0;
+}
 
 sf::FloatRect ScreenRect(const TiledObject& object) {
     return {object.x * gScreen.scale + gScreen.offsetX, object.y * gScreen.scale + gScreen.offsetY,
@@ -46,7 +48,9 @@ void BuildObjectTables() {
     }
 }
 
-std::string MapFolder(const char* mapName) { return std::string("Assets/Text/Maps/") + mapName + "/"; }
+std::string MapFolder(const char* mapName) {
+    return std::string("Assets/Text/Maps/") + mapName + "/";
+}
 
 std::unique_ptr<TiledMap> ReadMapFile(const char* mapName) {
     char path[100];
@@ -64,7 +68,7 @@ bool MapCanBeEntered(const char* mapName, std::string& reason) {
     const std::unique_ptr<TiledMap> map = ReadMapFile(mapName);
     if (!map) {
         reason = std::filesystem::exists(MapFolder(mapName) + "Map.json") ? "its Map.json was refused"
-                                                                           : "it has no Map.json";
+                                                                          : "it has no Map.json";
         return false;
     }
     if (map->tilesets == nullptr || map->tilesets->image == nullptr) {
@@ -84,7 +88,8 @@ bool LoadMap(NpcList& npcs, MapItemList& items) {
     PrepareSaveHeader();
     const bool known = HasMapSection();
     gMap.loadedMap = ReadMapFile(gWorld.currentMapName);
-    if (!gMap.loadedMap || gMap.loadedMap->tilesets == nullptr || gMap.loadedMap->tilesets->image == nullptr) {
+    if (!gMap.loadedMap || gMap.loadedMap->tilesets == nullptr ||
+        gMap.loadedMap->tilesets->image == nullptr) {
         LogDebug("Cannot load map %s: %s\n", gWorld.currentMapName,
                  gMap.loadedMap ? "it has no tileset image" : "its Map.json is missing or refused");
         gMap.loadedMap.reset();
@@ -122,7 +127,8 @@ void ResetMapState() {
 }
 
 MapTrigger GetTrigger(int index) {
-    if (index >= 0 && index < static_cast<int>(gMap.triggers.size())) return gMap.triggers[static_cast<size_t>(index)];
+    if (index >= 0 && index < static_cast<int>(gMap.triggers.size()))
+        return gMap.triggers[static_cast<size_t>(index)];
     MapTrigger none;
     FormatText(none.name, sizeof none.name, "NoName");
     return none;

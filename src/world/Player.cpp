@@ -3,9 +3,11 @@
 #include <cmath>
 
 #include "core/Input.h"
+#include "core/KeyNames.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/Text.h"
+#include "world/Roaming.h"
 #include "world/WorldState.h"
 
 PlayerCharacter gPlayer;
@@ -39,11 +41,16 @@ void LoadStepSound(sf::SoundBuffer& buffer, sf::Sound& sound, const char* path) 
 
 int32_t StandingRow(int32_t row) {
     switch (row) {
-        case ROW_WALK_UP: return ROW_STAND_UP;
-        case ROW_WALK_DOWN: return ROW_STAND_DOWN;
-        case ROW_WALK_LEFT: return ROW_STAND_LEFT;
-        case ROW_WALK_RIGHT: return ROW_STAND_RIGHT;
-        default: return row;
+        case ROW_WALK_UP:
+            return ROW_STAND_UP;
+        case ROW_WALK_DOWN:
+            return ROW_STAND_DOWN;
+        case ROW_WALK_LEFT:
+            return ROW_STAND_LEFT;
+        case ROW_WALK_RIGHT:
+            return ROW_STAND_RIGHT;
+        default:
+            return row;
     }
 }
 
@@ -61,8 +68,14 @@ void InitPlayer() {
     const int frameHeight = static_cast<int>(gPlayer.daySheet.getSize().y) / PLAYER_ROWS;
     for (int r = 0; r < PLAYER_ROWS; ++r) {
         SpriteSheetAnimation& animation = gPlayer.animations[static_cast<size_t>(r)];
-        animation = SpriteSheetAnimation{&gPlayer.sprite, 0, PLAYER_COLUMNS, PLAYER_FPS,
-                                         {0, r * frameHeight, frameWidth, frameHeight}, 0.0f, 0, 1};
+        animation = SpriteSheetAnimation{&gPlayer.sprite,
+                                         0,
+                                         PLAYER_COLUMNS,
+                                         PLAYER_FPS,
+                                         {0, r * frameHeight, frameWidth, frameHeight},
+                                         0.0f,
+                                         0,
+                                         1};
     }
     gPlayer.sprite.setOrigin(static_cast<float>(frameWidth / 2), static_cast<float>(frameHeight / 2));
     gPlayer.sprite.setScale(gScreen.scale, gScreen.scale);
@@ -111,9 +124,13 @@ void MovePlayer(float dt) {
     gPlayer.currentAnimation = &gPlayer.animations[static_cast<size_t>(gPlayer.row)];
 }
 
-void UpdateFootBox() { gPlayer.footBox = FootBoxOf(gPlayer.sprite.getGlobalBounds()); }
+void UpdateFootBox() {
+    gPlayer.footBox = FootBoxOf(gPlayer.sprite.getGlobalBounds());
+}
 
-void PushOutOfRect(const sf::FloatRect& rect) { PushOutOfTrigger(MapTrigger{{}, rect}); }
+void PushOutOfRect(const sf::FloatRect& rect) {
+    PushOutOfTrigger(MapTrigger{{}, rect});
+}
 
 // Out along the axis of least overlap, so the feet end up touching the edge they came through.
 int32_t PushOutOfTrigger(const MapTrigger& trigger) {
@@ -141,4 +158,38 @@ void ReleasePlayer() {
     gPlayer.grassStep.stop();
     gPlayer.stoneStep.stop();
     gPlayer = PlayerCharacter{};
+}
+
+namespace {
+
+constexpr float REACH_ENEMY = 80.0f;
+constexpr float REACH_FRIEND = 20.0f;
+
+sf::FloatRect Grown(const sf::FloatRect& rect, float margin) {
+    return {rect.left - margin, rect.top - margin, rect.width + 2.0f * margin, rect.height + 2.0f * margin};
+}
+
+// The key bound to ENTER, written on the bubble, the bubble's foot at (x, y).
+void ShowPrompt(float x, float y) {
+    InteractionPrompt& prompt = gRoaming.prompt;
+    prompt.text.setString(KeyName(gSettings.keys.enter));
+    prompt.sprite.setPosition(x, y);
+    prompt.text.setPosition(x, prompt.sprite.getGlobalBounds().top + 2.0f * gScreen.scale);
+    prompt.text.setOrigin(prompt.text.getLocalBounds().width * 0.5f, 0.0f);
+}
+
+}  // namespace
+
+int32_t InNpcReach(const Npc& npc) {
+    const bool enemy = npc.type == NPC_BATTLE;
+    const float margin = (enemy ? REACH_ENEMY : REACH_FRIEND) * gScreen.scale;
+    if (!Grown(npc.box, margin).intersects(gPlayer.footBox)) return 0;
+    if (!enemy) ShowPrompt(npc.box.left + npc.box.width * 0.5f, npc.box.top - npc.box.height * 3.0f);
+    return 1;
+}
+
+int32_t InItemReach(const MapItem& item) {
+    if (!Grown(item.bounds, REACH_FRIEND * gScreen.scale).intersects(gPlayer.footBox)) return 0;
+    ShowPrompt(item.bounds.left + item.bounds.width * 0.5f, item.bounds.top);
+    return 1;
 }

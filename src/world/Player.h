@@ -12,18 +12,26 @@
 #include <cstdint>
 
 #include "core/Animation.h"
+#include "world/MapContent.h"
 #include "world/MapState.h"
 
 inline constexpr int PLAYER_ROWS = 14;
 inline constexpr int PLAYER_COLUMNS = 7;
 inline constexpr const char* PLAYER_DAY_SHEET = "Assets/Sprites/Characters/Player/Sheet_Pello.png";
-inline constexpr const char* PLAYER_TORCH_SHEET = "Assets/Sprites/Characters/Player/sheet_pello_torche Nuit.png";
+inline constexpr const char* PLAYER_TORCH_SHEET =
+    "Assets/Sprites/Characters/Player/sheet_pello_torche Nuit.png";
 inline constexpr const char* SOUND_GRASS_STEP = "Assets/Sounds/Outside/GrassWalk.wav";
 inline constexpr const char* SOUND_STONE_STEP = "Assets/Sounds/Inside/StoneWalk.wav";
 
 enum PlayerRow : int32_t {
-    ROW_STAND_DOWN = 0, ROW_STAND_LEFT, ROW_STAND_RIGHT, ROW_STAND_UP,
-    ROW_WALK_DOWN, ROW_WALK_LEFT, ROW_WALK_RIGHT, ROW_WALK_UP,
+    ROW_STAND_DOWN = 0,
+    ROW_STAND_LEFT,
+    ROW_STAND_RIGHT,
+    ROW_STAND_UP,
+    ROW_WALK_DOWN,
+    ROW_WALK_LEFT,
+    ROW_WALK_RIGHT,
+    ROW_WALK_UP,
 };
 
 struct PlayerCharacter {
@@ -51,6 +59,12 @@ void UpdateFootBox();
 void PushOutOfRect(const sf::FloatRect& rect);
 int32_t PushOutOfTrigger(const MapTrigger& trigger);
 void ReleasePlayer();
+
+// Whether the hero's feet are within reach of an NPC (80 * scale for an enemy, 20 * scale otherwise);
+// for anyone but an enemy the key prompt then stands over the NPC.
+int32_t InNpcReach(const Npc& npc);
+// Whether the hero's feet are within 20 * scale of an item; the prompt then stands over it.
+int32_t InItemReach(const MapItem& item);
 
 // The collision box of any character sprite: the middle half of its width, its lowest quarter.
 sf::FloatRect FootBoxOf(const sf::FloatRect& bounds);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "battle/BattleData.h"
 #include "core/GameState.h"
 #include "core/Input.h"
 #include "core/Log.h"
@@ -57,7 +58,28 @@ int FishingPostIndex(const char* name) {
 }
 
 bool TriggerIsLeftToTheStory(const char* name) {
-    return std::strcmp(name, "Bed") == 0 || std::strcmp(name, "EXIT") == 0 || Contains(name, "HOUSE_ENTER_SPRITI");
+    return std::strcmp(name, "Bed") == 0 || std::strcmp(name, "EXIT") == 0 ||
+           Contains(name, "HOUSE_ENTER_SPRITI");
+}
+
+// An enemy in reach starts its battle at once and leaves the map (the next save marks it gone). The
+// NPC that moves into its place waits for the next frame.
+void StartNpcBattle(size_t index, sf::RenderWindow& window) {
+    gMainView.setSize(gScreen.gameWidth, gScreen.gameHeight);
+    gMainView.setCenter(gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f);
+    ApplyMainView(window);
+    SetGameScreen(SCREEN_BATTLE);
+    std::vector<Npc>& npcs = gRoaming.npcList.npcs;
+    StartBattle(npcs[index].battlePath.c_str());
+    npcs.erase(npcs.begin() + static_cast<long>(index));
+}
+
+void UpdateMapNpcs(sf::RenderWindow& window) {
+    std::vector<Npc>& npcs = gRoaming.npcList.npcs;
+    for (size_t i = 0; i < npcs.size(); ++i) {
+        PushOutOfRect(npcs[i].box);
+        if (InNpcReach(npcs[i]) == 1 && npcs[i].type == NPC_BATTLE) StartNpcBattle(i, window);
+    }
 }
 
 void EmptyContentLists() {
@@ -92,13 +114,16 @@ void UpdateRoaming(float dt, sf::RenderWindow& window) {
     if (gPlayer.currentAnimation != nullptr) AnimateSpriteSheet(*gPlayer.currentAnimation, dt);
     UpdateFootBox();
     UpdateCamera(window);
-    for (MapPoint& point : gMap.mapPoints) AnimateSpriteSheet(point.animation, dt);
+    for (MapPoint& point : gMap.mapPoints)
+        AnimateSpriteSheet(point.animation, dt);
     if (MapHasClouds(gWorld.currentMapName)) UpdateCloudLayer(dt);
+    UpdateMapNpcs(window);
     HandleTriggers(window);
 }
 
 void HandleTriggers(sf::RenderWindow& window) {
-    for (const sf::FloatRect& rect : gMap.collisionRects) PushOutOfRect(rect);
+    for (const sf::FloatRect& rect : gMap.collisionRects)
+        PushOutOfRect(rect);
     SetPreviousMapName(gWorld.currentMapName);
     // The count is read again on every turn: a door loads another map in the middle of the pass.
     for (int i = 0; i < static_cast<int>(gMap.triggers.size()); ++i) {

@@ -36,8 +36,8 @@ bool SyncFolder(const std::string& folder) {
 bool WriteAndSync(const std::string& path, const std::string& text) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0 &&
-                         fsync(fileno(file)) == 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
     return std::fclose(file) == 0 && written;
 }
 
@@ -49,14 +49,17 @@ std::string SaveFolderPath() {
     return folder;
 }
 
-std::string SaveFilePath() { return SaveFolderPath() + "/save.txt"; }
+std::string SaveFilePath() {
+    return SaveFolderPath() + "/save.txt";
+}
 
 bool ReadTextFile(const std::string& path, std::string& text) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;
     text.clear();
     char block[4096];
-    for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
+    for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
+        text.append(block, got);
     std::fclose(file);
     return true;
 }

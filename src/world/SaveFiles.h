@@ -33,7 +33,8 @@ void SaveMapState(const NpcList& npcs, const MapItemList& items, sf::RenderWindo
 
 // The rewritten text of a save: header for mapName, then every section as it was, mapName's flags
 // replaced by flagLines. Pure, so the format can be checked byte for byte.
-std::string RewriteSaveText(const std::string& oldText, const std::string& mapName, const std::string& flagLines);
+std::string RewriteSaveText(const std::string& oldText, const std::string& mapName,
+                            const std::string& flagLines);
 std::string SaveHeaderText(const char* mapName);
 
 // The game area as the scene shows it now (the slot thumbnails).

@@ -27,7 +27,9 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-bool IsHeader(const std::string& line) { return line.find(SECTION_MARK) != std::string::npos; }
+bool IsHeader(const std::string& line) {
+    return line.find(SECTION_MARK) != std::string::npos;
+}
 bool IsHeaderOf(const std::string& line, const std::string& map) {
     const std::string bare = !line.empty() && line.back() == '\n' ? line.substr(0, line.size() - 1) : line;
     return bare == SECTION_MARK + map;
@@ -38,13 +40,15 @@ std::string SectionFlags(const ContentList& list, const NpcList& npcs, const Map
     char line[64];
     for (int i = 0; i < list.npcCount; ++i) {
         bool present = false;
-        for (const Npc& npc : npcs.npcs) present = present || npc.id == i;
+        for (const Npc& npc : npcs.npcs)
+            present = present || npc.id == i;
         FormatText(line, sizeof line, "PNJ %d %d\n", i, present ? 0 : 1);
         flags += line;
     }
     for (size_t i = 0; i < list.itemNames.size(); ++i) {
         bool present = false;
-        for (const MapItem& item : items.items) present = present || item.id == static_cast<int32_t>(i);
+        for (const MapItem& item : items.items)
+            present = present || item.id == static_cast<int32_t>(i);
         FormatText(line, sizeof line, "Item %d %d\n", static_cast<int>(i), present ? 0 : 1);
         flags += line;
     }
@@ -66,15 +70,17 @@ sf::Image CaptureWindowGameArea(sf::RenderWindow& window) {
     const sf::Vector2f origin = GameAreaOrigin(window);
     area.create(static_cast<unsigned>(gScreen.gameWidth), static_cast<unsigned>(gScreen.gameHeight));
     area.copy(whole, 0, 0,
-              sf::IntRect(static_cast<int>(origin.x), static_cast<int>(origin.y), static_cast<int>(gScreen.gameWidth),
-                          static_cast<int>(gScreen.gameHeight)));
+              sf::IntRect(static_cast<int>(origin.x), static_cast<int>(origin.y),
+                          static_cast<int>(gScreen.gameWidth), static_cast<int>(gScreen.gameHeight)));
     return area;
 }
 
-std::string RewriteSaveText(const std::string& oldText, const std::string& mapName, const std::string& flagLines) {
+std::string RewriteSaveText(const std::string& oldText, const std::string& mapName,
+                            const std::string& flagLines) {
     const std::vector<std::string> lines = Lines(oldText);
     size_t at = 0;
-    while (at < lines.size() && !IsHeader(lines[at])) ++at;
+    while (at < lines.size() && !IsHeader(lines[at]))
+        ++at;
     std::string before;
     // Every section before the map's own, and its header line.
     for (; at < lines.size(); ++at) {
@@ -84,7 +90,8 @@ std::string RewriteSaveText(const std::string& oldText, const std::string& mapNa
             break;
         }
     }
-    while (at < lines.size() && !(IsHeader(lines[at]) && !IsHeaderOf(lines[at], mapName))) ++at;
+    while (at < lines.size() && !(IsHeader(lines[at]) && !IsHeaderOf(lines[at], mapName)))
+        ++at;
     std::string after;
     for (; at < lines.size(); ++at) {
         if (lines[at] != "\n" && lines[at] != " ") after += lines[at];
@@ -105,7 +112,8 @@ void PrepareSaveHeader() {
     }
     ResetStoryFlags();
     std::string fresh = std::string("CurrentMap ") + gWorld.currentMapName + "\nGold 0\n";
-    for (int place = 0; place < INVENTORY_PLACES; ++place) fresh += "Inv \n";
+    for (int place = 0; place < INVENTORY_PLACES; ++place)
+        fresh += "Inv \n";
     if (!WriteFileAtomically(path, fresh)) LogDebug("Cannot create %s\n", path.c_str());
 }
 
@@ -126,7 +134,8 @@ void AppendMapSection(NpcList& npcs, MapItemList& items) {
     text += std::string("\nMap : ") + gWorld.currentMapName + "\n";
     ContentList list;
     if (ReadContentList(gWorld.currentMapName, list)) {
-        for (int i = 0; i < list.npcCount; ++i) npcs.npcs.push_back(Npc{i});
+        for (int i = 0; i < list.npcCount; ++i)
+            npcs.npcs.push_back(Npc{i});
         for (size_t i = 0; i < list.itemNames.size(); ++i) {
             items.items.push_back(MapItem{static_cast<int32_t>(i), list.itemNames[i]});
         }
@@ -143,7 +152,8 @@ void RestoreMapContent(NpcList& npcs, MapItemList& items) {
     }
     const std::vector<std::string> lines = Lines(text);
     size_t at = 1;
-    while (at < lines.size() && !IsHeaderOf(lines[at], gWorld.currentMapName)) ++at;
+    while (at < lines.size() && !IsHeaderOf(lines[at], gWorld.currentMapName))
+        ++at;
     ++at;
     ContentList list;
     if (!ReadContentList(gWorld.currentMapName, list)) return;

@@ -18,7 +18,9 @@ namespace {
 
 constexpr int CAMERA_TILE = 64;
 
-bool IsTileLayer(const TiledLayer& layer) { return layer.type != nullptr && std::string_view(layer.type) == "tilelayer"; }
+bool IsTileLayer(const TiledLayer& layer) {
+    return layer.type != nullptr && std::string_view(layer.type) == "tilelayer";
+}
 
 void DrawGround(sf::RenderWindow& window) {
     for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
@@ -41,12 +43,14 @@ void DrawDepthPass(sf::RenderWindow& window) {
 
 void DrawClouds(sf::RenderWindow& window) {
     if (!MapHasClouds(gWorld.currentMapName) || !gClouds.held) return;
-    for (const sf::Sprite& cloud : gClouds.sprites) window.draw(cloud);
+    for (const sf::Sprite& cloud : gClouds.sprites)
+        window.draw(cloud);
 }
 
 float ClampAxis(float position, float viewSize, int32_t mapSize) {
     if (viewSize * 0.5f > position) return viewSize * 0.5f;
-    if (position > static_cast<float>(mapSize) - viewSize * 0.5f) return static_cast<float>(mapSize) - viewSize * 0.5f;
+    if (position > static_cast<float>(mapSize) - viewSize * 0.5f)
+        return static_cast<float>(mapSize) - viewSize * 0.5f;
     return position;
 }
 
@@ -60,10 +64,17 @@ bool IsRoofLayer(const TiledLayer& layer) {
 
 void DrawGameScene(sf::RenderWindow& window) {
     switch (gStates.gameScreen) {
-        case SCREEN_ROAMING: DrawRoamingScreen(window); break;
-        case SCREEN_BATTLE: DrawBattleScene(window); break;
-        case SCREEN_WORLD_MAP: DrawWorldMap(window); break;
-        default: break;
+        case SCREEN_ROAMING:
+            DrawRoamingScreen(window);
+            break;
+        case SCREEN_BATTLE:
+            DrawBattleScene(window);
+            break;
+        case SCREEN_WORLD_MAP:
+            DrawWorldMap(window);
+            break;
+        default:
+            break;
     }
 }
 
@@ -101,8 +112,12 @@ void UpdateCamera(sf::RenderWindow& window) {
 void ComputeMapPixelSize() {
     const TiledMap* map = gMap.loadedMap.get();
     if (map == nullptr) return;
-    gCamera.mapPixelHeight = static_cast<int32_t>(static_cast<float>(map->height * CAMERA_TILE) * gScreen.scale);
-    gCamera.mapPixelWidth = static_cast<int32_t>(static_cast<float>(map->width * CAMERA_TILE) * gScreen.scale);
+    gCamera.mapPixelHeight =
+        static_cast<int32_t>(static_cast<float>(map->height * CAMERA_TILE) * gScreen.scale);
+    gCamera.mapPixelWidth =
+        static_cast<int32_t>(static_cast<float>(map->width * CAMERA_TILE) * gScreen.scale);
 }
 
-void ResetCamera() { gCamera = Camera{}; }
+void ResetCamera() {
+    gCamera = Camera{};
+}

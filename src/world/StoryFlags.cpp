@@ -2,4 +2,6 @@
 
 StoryFlags gStory;
 
-void ResetStoryFlags() { gStory = StoryFlags{}; }
+void ResetStoryFlags() {
+    gStory = StoryFlags{};
+}

@@ -6,9 +6,13 @@
 
 namespace {
 
-sf::Uint8 LayerAlpha(const TiledLayer& layer) { return static_cast<sf::Uint8>(layer.opacity * 255.0f); }
+sf::Uint8 LayerAlpha(const TiledLayer& layer) {
+    return static_cast<sf::Uint8>(layer.opacity * 255.0f);
+}
 
-bool IsTileLayer(const TiledLayer& layer) { return layer.type != nullptr && std::string_view(layer.type) == "tilelayer"; }
+bool IsTileLayer(const TiledLayer& layer) {
+    return layer.type != nullptr && std::string_view(layer.type) == "tilelayer";
+}
 
 int32_t TileAt(const TiledLayer& layer, int column, int row) {
     const int index = row * layer.width + column;

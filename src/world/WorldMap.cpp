@@ -1,8 +1,8 @@
 #include "world/WorldMap.h"
 
+#include "core/GameState.h"
 #include "core/Log.h"
 #include "core/Modes.h"
-#include "core/GameState.h"
 #include "core/Screen.h"
 #include "core/SoundEffects.h"
 #include "core/Text.h"
@@ -14,7 +14,7 @@ WorldMap gWorldMap;
 namespace {
 
 // The fixed keys of the world map, whatever the bindings say.
-constexpr int32_t WORLD_KEY_NEXT = 3;      // D
+constexpr int32_t WORLD_KEY_NEXT = 3;       // D
 constexpr int32_t WORLD_KEY_PREVIOUS = 16;  // Q
 constexpr int32_t WORLD_KEY_TRAVEL = 58;    // Enter
 
@@ -83,7 +83,8 @@ void Travel(sf::RenderWindow& window) {
     }
     gWorldMap.here = gWorldMap.cursor;
     char destination[100];
-    FormatText(destination, sizeof destination, "%s", gWorldMap.locations[static_cast<size_t>(gWorldMap.cursor)].name);
+    FormatText(destination, sizeof destination, "%s",
+               gWorldMap.locations[static_cast<size_t>(gWorldMap.cursor)].name);
     SubstituteDestination(destination, sizeof destination);
     LogDebug("setcurrentMap : %s\n", destination);
     SetCurrentMapName(destination);
@@ -102,7 +103,8 @@ void LoadWorldMap() {
     gWorldMap.background.setScale(gScreen.scale, gScreen.scale);
     gWorldMap.markerTexture.loadFromFile(WORLD_MARKER);
     gWorldMap.selectedTexture.loadFromFile(WORLD_MARKER_SELECTED);
-    for (int i = 0; i < WORLD_LOCATION_COUNT; ++i) BuildLocation(i);
+    for (int i = 0; i < WORLD_LOCATION_COUNT; ++i)
+        BuildLocation(i);
     gMainView = sf::View(sf::FloatRect(0.0f, 0.0f, gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f));
     gWorldMap.loaded = true;
 }
@@ -120,7 +122,8 @@ void HandleWorldMapKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyE
 // The camera eases towards the selected marker, faster across than down.
 void UpdateWorldMap(float dt, sf::RenderWindow& window) {
     if (!gWorldMap.loaded) return;
-    for (WorldMapLocation& location : gWorldMap.locations) location.sprite.setTexture(gWorldMap.markerTexture, true);
+    for (WorldMapLocation& location : gWorldMap.locations)
+        location.sprite.setTexture(gWorldMap.markerTexture, true);
     WorldMapLocation& selected = gWorldMap.locations[static_cast<size_t>(gWorldMap.cursor)];
     selected.sprite.setTexture(gWorldMap.selectedTexture, true);
     const sf::FloatRect bounds = selected.sprite.getGlobalBounds();
@@ -133,7 +136,10 @@ void UpdateWorldMap(float dt, sf::RenderWindow& window) {
 void DrawWorldMap(sf::RenderWindow& window) {
     if (!gWorldMap.loaded) return;
     window.draw(gWorldMap.background);
-    for (const WorldMapLocation& location : gWorldMap.locations) window.draw(location.sprite);
+    for (const WorldMapLocation& location : gWorldMap.locations)
+        window.draw(location.sprite);
 }
 
-void ReleaseWorldMap() { gWorldMap = WorldMap{}; }
+void ReleaseWorldMap() {
+    gWorldMap = WorldMap{};
+}

@@ -11,7 +11,8 @@
 
 inline constexpr int WORLD_LOCATION_COUNT = 8;
 inline constexpr const char* WORLD_MARKER = "Assets/Sprites/ChangeMap/Cursor.png";
-inline constexpr const char* WORLD_MARKER_SELECTED = "Assets/Sprites/ChangeMap/Point de selection minimap.png";
+inline constexpr const char* WORLD_MARKER_SELECTED =
+    "Assets/Sprites/ChangeMap/Point de selection minimap.png";
 inline constexpr const char* WORLD_BACKGROUND = "Assets/Sprites/ChangeMap/BackgroundMap.png";
 inline constexpr const char* SOUND_WORLD_STEP = "Assets/Sounds/ChangeMap/ChangePos.wav";
 

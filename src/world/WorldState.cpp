@@ -21,4 +21,6 @@ void SetPreviousMapName(const char* name) {
     FormatText(gWorld.previousMapName, sizeof gWorld.previousMapName, "%s", name);
 }
 
-void ResetWorldProgress() { gWorld = WorldProgress{}; }
+void ResetWorldProgress() {
+    gWorld = WorldProgress{};
+}

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-inline constexpr int MAP_NAME_SIZE = 30;       // 29 characters and the terminator
+inline constexpr int MAP_NAME_SIZE = 30;  // 29 characters and the terminator
 inline constexpr int PREVIOUS_NAME_SIZE = 100;
 
 struct WorldProgress {

@@ -16,11 +16,14 @@ TestMap ShapesMap() {
     TestMap map;
     map.layers = {
         FilledLayer("Ground", 8, 6, 1),
-        ObjectLayer("Collision", {Rect("wall", 0, 0, 512, 32), {"round", 100, 100, 20, 20, false, true},
-                                  {"shape", 50, 50, 10, 10, false, false, true}, Point("dot", 30, 30)}),
+        ObjectLayer("Collision", {Rect("wall", 0, 0, 512, 32),
+                                  {"round", 100, 100, 20, 20, false, true},
+                                  {"shape", 50, 50, 10, 10, false, false, true},
+                                  Point("dot", 30, 30)}),
         ObjectLayer("Trigger", {Rect("Elsewhere", 448, 200, 64, 32), Rect("MAP", 0, 300, 32, 64)}),
-        ObjectLayer("Point", {Point("Shapes", 300, 300), Point("ARBRE_2", 200, 100), Point("ARBRE_2", 250, 200),
-                              Point("GoblinVillage", 100, 200), Point("FIRE_2", 10, 100)}),
+        ObjectLayer("Point",
+                    {Point("Shapes", 300, 300), Point("ARBRE_2", 200, 100), Point("ARBRE_2", 250, 200),
+                     Point("GoblinVillage", 100, 200), Point("FIRE_2", 10, 100)}),
     };
     return map;
 }
@@ -41,7 +44,8 @@ TEST(MapLoading, TablesTakeRectanglesTriggersAndPointsAndIgnoreShapes) {
 TEST(MapLoading, PointsAreSortedByDepthKeepingTiesInReaderOrderAndShareTheirKindsTexture) {
     RoamingGame game({{"Shapes", ShapesMap()}}, "Shapes");
     std::vector<std::string> order;
-    for (const MapPoint& point : gMap.mapPoints) order.emplace_back(point.name);
+    for (const MapPoint& point : gMap.mapPoints)
+        order.emplace_back(point.name);
     // Reader order is last first: FIRE_2, GoblinVillage, ARBRE_2 (250,200), ARBRE_2 (200,100), Shapes.
     EXPECT_EQ(order, (std::vector<std::string>{"FIRE_2", "ARBRE_2", "GoblinVillage", "ARBRE_2", "Shapes"}));
     EXPECT_EQ(gMap.mapPoints[1].y, 100.0f);
@@ -51,7 +55,8 @@ TEST(MapLoading, PointsAreSortedByDepthKeepingTiesInReaderOrderAndShareTheirKind
     EXPECT_EQ(gMap.animationTextures.size(), 2u);
     EXPECT_EQ(gMap.animationTexturePaths[0], "Assets/Sprites/Setting/Collision.png");
     EXPECT_EQ(gMap.animationTexturePaths[1], "Assets/Sprites/MapAnimations/TREE_2.png");
-    for (const MapPoint& point : gMap.mapPoints) EXPECT_EQ(point.animation.sprite, point.sprite.get());
+    for (const MapPoint& point : gMap.mapPoints)
+        EXPECT_EQ(point.animation.sprite, point.sprite.get());
 }
 
 TEST(MapLoading, NightAndBurntMapsShowBurntTrees) {
@@ -64,7 +69,8 @@ TEST(MapLoading, NightAndBurntMapsShowBurntTrees) {
 TEST(MapLoading, TheFirstVisitOfANewGameWritesTheHeaderAndTheMapsSection) {
     RoamingGame game({{"Shapes", ShapesMap()}}, "Shapes");
     std::string expected = "CurrentMap Shapes\nGold 0\n";
-    for (int i = 0; i < 20; ++i) expected += "Inv \n";
+    for (int i = 0; i < 20; ++i)
+        expected += "Inv \n";
     expected += "\nMap : Shapes\n";
     EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), expected);
 }

@@ -19,7 +19,8 @@ protected:
         gPlayer.sprite.setTextureRect({0, 0, 64, 64});
         gPlayer.sprite.setOrigin(32.0f, 32.0f);
         gPlayer.speed = 250.0f;
-        for (int r = 0; r < PLAYER_ROWS; ++r) gPlayer.animations[static_cast<size_t>(r)].sprite = &gPlayer.sprite;
+        for (int r = 0; r < PLAYER_ROWS; ++r)
+            gPlayer.animations[static_cast<size_t>(r)].sprite = &gPlayer.sprite;
         ScriptInput(true);
         gSettings.keys = {25, 18, 3, 16, 58, 36, 60};
     }
@@ -92,9 +93,11 @@ TEST_F(HeroTest, EightWayWalkingAtOneSpeedWithTheRowOfTheLastKey) {
     for (const auto& c : cases) {
         PlaceHero(500.0f, 500.0f);
         gPlayer.row = ROW_STAND_DOWN;
-        for (int32_t key : c.keys) HoldKey(key, true);
+        for (int32_t key : c.keys)
+            HoldKey(key, true);
         MovePlayer(0.1f);
-        for (int32_t key : c.keys) HoldKey(key, false);
+        for (int32_t key : c.keys)
+            HoldKey(key, false);
         const sf::Vector2f moved = gPlayer.sprite.getPosition() - sf::Vector2f(500.0f, 500.0f);
         EXPECT_NEAR(moved.x, c.direction.x * 25.0f, 1e-3f);
         EXPECT_NEAR(moved.y, c.direction.y * 25.0f, 1e-3f);

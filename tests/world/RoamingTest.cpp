@@ -17,12 +17,14 @@
 namespace {
 
 // Two rooms joined by doors: walking down in Hall reaches the door to Yard, which leads back.
-TestMap Room(const std::string& door, float doorY, std::vector<TestObject> points, int width = 8, int height = 6) {
+TestMap Room(const std::string& door, float doorY, std::vector<TestObject> points, int width = 8,
+             int height = 6) {
     TestMap map;
     map.width = width;
     map.height = height;
     map.layers = {FilledLayer("Ground", width, height, 2), ObjectLayer("Collision", {}),
-                  ObjectLayer("Trigger", {Rect(door, 128, doorY, 128, 32)}), ObjectLayer("Point", std::move(points))};
+                  ObjectLayer("Trigger", {Rect(door, 128, doorY, 128, 32)}),
+                  ObjectLayer("Point", std::move(points))};
     return map;
 }
 
@@ -35,7 +37,8 @@ TEST(Roaming, TheHeroStartsOnThePointNamedAfterTheMapAndDoorsLeadToTheRightSpot)
     RoamingGame game(HallAndYard(), "Hall");
     EXPECT_EQ(gPlayer.sprite.getPosition(), sf::Vector2f(192, 100));
     game.HoldKey(sf::Keyboard::S);  // walk down into the door
-    for (int i = 0; i < 200 && std::strcmp(gWorld.currentMapName, "Hall") == 0; ++i) game.Step(0.02f);
+    for (int i = 0; i < 200 && std::strcmp(gWorld.currentMapName, "Hall") == 0; ++i)
+        game.Step(0.02f);
     game.HoldKey(sf::Keyboard::S, false);
     EXPECT_STREQ(gWorld.currentMapName, "Yard");
     EXPECT_STREQ(gWorld.previousMapName, "Hall");
@@ -53,7 +56,8 @@ TEST(Roaming, WithoutAMatchingPointTheHeroKeepsHisPosition) {
     gPlayer.sprite.setPosition(200, 250);
     UpdateFootBox();
     game.HoldKey(sf::Keyboard::S);
-    for (int i = 0; i < 200 && std::strcmp(gWorld.currentMapName, "Hall") == 0; ++i) game.Step(0.02f);
+    for (int i = 0; i < 200 && std::strcmp(gWorld.currentMapName, "Hall") == 0; ++i)
+        game.Step(0.02f);
     EXPECT_STREQ(gWorld.currentMapName, "Yard");
     EXPECT_NEAR(gPlayer.sprite.getPosition().x, 200.0f, 1.0f);
 }
@@ -109,7 +113,8 @@ TEST(Roaming, TheCameraFollowsTheHeroAndStaysInsideTheMap) {
         {8, 6, {500, 300}, {32, 114}},         // ...and its right edge above
     };
     for (const auto& c : cases) {
-        RoamingGame game({{"Field", Room("Yard", 5000, {Point("Field", 64, 64)}, c.width, c.height)}}, "Field");
+        RoamingGame game({{"Field", Room("Yard", 5000, {Point("Field", 64, 64)}, c.width, c.height)}},
+                         "Field");
         gPlayer.sprite.setPosition(c.hero);
         UpdateCamera(game.Window());
         EXPECT_EQ(gMainView.getCenter(), c.centre) << c.width << " " << c.hero.x;

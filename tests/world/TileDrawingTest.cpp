@@ -12,7 +12,8 @@ namespace {
 // A layer that uses every cell of the sheet, some empty cells, and odd ids.
 TestLayer Patchwork(int width, int height) {
     TestLayer layer = FilledLayer("Ground", width, height, 0);
-    for (int i = 0; i < width * height; ++i) layer.data[static_cast<size_t>(i)] = (i * 7 + i / width) % 9;
+    for (int i = 0; i < width * height; ++i)
+        layer.data[static_cast<size_t>(i)] = (i * 7 + i / width) % 9;
     return layer;
 }
 
@@ -44,7 +45,8 @@ sf::Image Render(const TiledLayer& layer, const sf::View& view, bool chunks) {
 int DifferentPixels(const sf::Image& a, const sf::Image& b) {
     int different = 0;
     for (unsigned y = 0; y < a.getSize().y; ++y) {
-        for (unsigned x = 0; x < a.getSize().x; ++x) different += a.getPixel(x, y) != b.getPixel(x, y);
+        for (unsigned x = 0; x < a.getSize().x; ++x)
+            different += a.getPixel(x, y) != b.getPixel(x, y);
     }
     return different;
 }
@@ -54,12 +56,14 @@ TEST(TileDrawing, ChunksDrawExactlyWhatOneSpritePerTileDraws) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);
         RoamingGame game({{"Patchwork", PatchworkMap()}}, "Patchwork", {width, height, 1, false});
         const sf::Vector2f half(gScreen.gameWidth * 0.25f, gScreen.gameHeight * 0.25f);
-        const sf::Vector2f centres[] = {half, {1200.0f * gScreen.scale, 900.0f * gScreen.scale}, {1733.3f, 611.7f}};
+        const sf::Vector2f centres[] = {
+            half, {1200.0f * gScreen.scale, 900.0f * gScreen.scale}, {1733.3f, 611.7f}};
         for (const sf::Vector2f& centre : centres) {
             sf::View view(centre, half * 2.0f);
             for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
                 if (layer->data == nullptr) continue;
-                EXPECT_EQ(DifferentPixels(Render(*layer, view, true), Render(*layer, view, false)), 0) << layer->name;
+                EXPECT_EQ(DifferentPixels(Render(*layer, view, true), Render(*layer, view, false)), 0)
+                    << layer->name;
             }
         }
     }
@@ -75,7 +79,8 @@ TEST(TileDrawing, CellsOpacityAndEmptyTiles) {
     for (int i = 0; i < 80; ++i) {
         if (i % 40 >= 30) continue;  // beyond the right edge of the picture
         const int id = ground.data[i];
-        const sf::Vector2u at(static_cast<unsigned>((i % 40) * 64 + 32), static_cast<unsigned>((i / 40) * 64 + 32));
+        const sf::Vector2u at(static_cast<unsigned>((i % 40) * 64 + 32),
+                              static_cast<unsigned>((i / 40) * 64 + 32));
         if (id == 0) {
             EXPECT_EQ(opaque.getPixel(at.x, at.y), sf::Color::Black) << "tile " << i;
             continue;

@@ -21,7 +21,8 @@ namespace {
 const fs::path MAPS = fs::path(VELMORIA_BUILT_ASSETS) / "Text/Maps";
 
 bool IsGroundTileLayer(const TiledLayer& layer) {
-    return layer.visible && layer.type != nullptr && std::string(layer.type) == "tilelayer" && !IsRoofLayer(layer);
+    return layer.visible && layer.type != nullptr && std::string(layer.type) == "tilelayer" &&
+           !IsRoofLayer(layer);
 }
 
 // What Tiled itself draws of the map's ground layers, at one map pixel per image pixel.
@@ -45,7 +46,8 @@ sf::Image RasteriseWithTheGame(const std::string& map, const TiledMap& tree) {
     TileLayerCache cache;
     BuildTileLayerCache(cache, tree, sheet);
     sf::RenderTexture target;
-    target.create(static_cast<unsigned>(tree.width * tree.tilewidth), static_cast<unsigned>(tree.height * tree.tileheight));
+    target.create(static_cast<unsigned>(tree.width * tree.tilewidth),
+                  static_cast<unsigned>(tree.height * tree.tileheight));
     target.clear(sf::Color::Transparent);
     for (const TiledLayer* layer = tree.layers; layer != nullptr; layer = layer->next) {
         if (IsGroundTileLayer(*layer)) DrawTileLayerChunks(target, cache, *layer, sheet);
@@ -54,7 +56,9 @@ sf::Image RasteriseWithTheGame(const std::string& map, const TiledMap& tree) {
     return target.getTexture().copyToImage();
 }
 
-bool Close(sf::Uint8 a, sf::Uint8 b) { return std::abs(int(a) - int(b)) <= 2; }
+bool Close(sf::Uint8 a, sf::Uint8 b) {
+    return std::abs(int(a) - int(b)) <= 2;
+}
 
 TEST(TmxRasterizer, TheGameDrawsEveryMapsGroundAsTiledDoes) {
     ASSERT_EQ(std::system("command -v tmxrasterizer >/dev/null"), 0) << "Debian's tiled package is needed";

@@ -17,9 +17,9 @@ void WriteObjects(std::ostringstream& out, const std::vector<TestObject>& object
     int id = 1;
     for (size_t i = 0; i < objects.size(); ++i) {
         const TestObject& o = objects[i];
-        out << (i ? "," : "") << "{\"id\":" << id++ << ",\"name\":\"" << o.name << "\",\"type\":\"\",\"x\":" << o.x
-            << ",\"y\":" << o.y << ",\"width\":" << o.width << ",\"height\":" << o.height
-            << ",\"rotation\":0,\"visible\":true";
+        out << (i ? "," : "") << "{\"id\":" << id++ << ",\"name\":\"" << o.name
+            << "\",\"type\":\"\",\"x\":" << o.x << ",\"y\":" << o.y << ",\"width\":" << o.width
+            << ",\"height\":" << o.height << ",\"rotation\":0,\"visible\":true";
         if (o.point) out << ",\"point\":true";
         if (o.ellipse) out << ",\"ellipse\":true";
         if (o.polygon) out << ",\"polygon\":[{\"x\":0,\"y\":0},{\"x\":10,\"y\":0},{\"x\":0,\"y\":10}]";
@@ -42,12 +42,13 @@ std::string TestMapJson(const TestMap& map) {
     out << "{\"compressionlevel\":-1,\"height\":" << map.height << ",\"infinite\":false,\"layers\":[";
     for (size_t i = 0; i < map.layers.size(); ++i) {
         const TestLayer& layer = map.layers[i];
-        out << (i ? "," : "") << "{\"id\":" << i + 1 << ",\"name\":\"" << layer.name << "\",\"opacity\":"
-            << layer.opacity << ",\"type\":\"" << layer.type << "\",\"visible\":" << (layer.visible ? "true" : "false")
-            << ",\"x\":0,\"y\":0,";
+        out << (i ? "," : "") << "{\"id\":" << i + 1 << ",\"name\":\"" << layer.name
+            << "\",\"opacity\":" << layer.opacity << ",\"type\":\"" << layer.type
+            << "\",\"visible\":" << (layer.visible ? "true" : "false") << ",\"x\":0,\"y\":0,";
         if (layer.type == "tilelayer") {
             out << "\"width\":" << map.width << ",\"height\":" << map.height << ",\"data\":[";
-            for (size_t k = 0; k < layer.data.size(); ++k) out << (k ? "," : "") << layer.data[k];
+            for (size_t k = 0; k < layer.data.size(); ++k)
+                out << (k ? "," : "") << layer.data[k];
             out << "]";
         } else {
             out << "\"draworder\":\"topdown\",";
@@ -55,10 +56,14 @@ std::string TestMapJson(const TestMap& map) {
         }
         out << "}";
     }
-    out << "],\"nextlayerid\":" << map.layers.size() + 1 << ",\"nextobjectid\":100,\"orientation\":\"orthogonal\","
-        << "\"renderorder\":\"right-down\",\"tiledversion\":\"1.8.2\",\"tileheight\":64,\"tilesets\":[{\"columns\":4,"
-        << "\"firstgid\":1,\"image\":\"" << map.image << "\",\"imageheight\":128,\"imagewidth\":256,\"margin\":0,"
-        << "\"name\":\"test\",\"spacing\":0,\"tilecount\":8,\"tileheight\":64,\"tilewidth\":64}],\"tilewidth\":64,"
+    out << "],\"nextlayerid\":" << map.layers.size() + 1
+        << ",\"nextobjectid\":100,\"orientation\":\"orthogonal\","
+        << "\"renderorder\":\"right-down\",\"tiledversion\":\"1.8.2\",\"tileheight\":64,\"tilesets\":[{"
+           "\"columns\":4,"
+        << "\"firstgid\":1,\"image\":\"" << map.image
+        << "\",\"imageheight\":128,\"imagewidth\":256,\"margin\":0,"
+        << "\"name\":\"test\",\"spacing\":0,\"tilecount\":8,\"tileheight\":64,\"tilewidth\":64}],"
+           "\"tilewidth\":64,"
         << "\"type\":\"map\",\"version\":\"1.8\",\"width\":" << map.width << "}";
     return out.str();
 }
@@ -70,7 +75,8 @@ void WriteTestMap(const std::string& name, const TestMap& map) {
     sf::Image sheet;
     sheet.create(256, 128);
     for (unsigned y = 0; y < 128; ++y) {
-        for (unsigned x = 0; x < 256; ++x) sheet.setPixel(x, y, SheetColour(static_cast<int>(y / 64 * 4 + x / 64)));
+        for (unsigned x = 0; x < 256; ++x)
+            sheet.setPixel(x, y, SheetColour(static_cast<int>(y / 64 * 4 + x / 64)));
     }
     sheet.saveToFile(folder + map.image);
 }
@@ -83,15 +89,20 @@ TestLayer ObjectLayer(const std::string& name, std::vector<TestObject> objects) 
     return {name, "objectgroup", {}, std::move(objects)};
 }
 
-TestObject Rect(const std::string& name, float x, float y, float w, float h) { return {name, x, y, w, h}; }
+TestObject Rect(const std::string& name, float x, float y, float w, float h) {
+    return {name, x, y, w, h};
+}
 
-TestObject Point(const std::string& name, float x, float y) { return {name, x, y, 0, 0, true}; }
+TestObject Point(const std::string& name, float x, float y) {
+    return {name, x, y, 0, 0, true};
+}
 
-RoamingGame::RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps, const std::string& startMap,
-                         HarnessOptions options)
+RoamingGame::RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps,
+                         const std::string& startMap, HarnessOptions options)
     : GameHarness(options) {
     Folder().DetachAssetFolder("Text");
-    for (const auto& [name, map] : maps) WriteTestMap(name, map);
+    for (const auto& [name, map] : maps)
+        WriteTestMap(name, map);
     Init();
     std::filesystem::create_directories("Saves/Save0");
     gWorld.saveSlot = 0;

@@ -48,6 +48,6 @@ TestObject Point(const std::string& name, float x, float y);
 
 // A game on the roaming screen of startMap (new game in slot 0), with the test maps already written.
 struct RoamingGame : GameHarness {
-    explicit RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps, const std::string& startMap,
-                         HarnessOptions options = {1920, 1080, 1, false});
+    explicit RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps,
+                         const std::string& startMap, HarnessOptions options = {1920, 1080, 1, false});
 };

@@ -49,7 +49,7 @@ TEST(WorldMap, TheMapTriggerBlocksAndDoesNothingUntilTheRoadsAreOpen) {
     game.Step(0.001f);
     EXPECT_EQ(gStates.gameScreen, SCREEN_ROAMING);
     EXPECT_GT(gPlayer.sprite.getPosition().x, 40.0f);  // pushed out of it
-    game.PressKey(sf::Keyboard::K);                   // the fixed story key opens the roads
+    game.PressKey(sf::Keyboard::K);                    // the fixed story key opens the roads
     EXPECT_EQ(gStory.worldMapOpen, 1);
 }
 

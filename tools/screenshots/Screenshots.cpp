@@ -59,12 +59,14 @@ void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
     EnterMap(game, map);
     gStory.worldMapOpen = 1;
     SetGameScreen(SCREEN_WORLD_MAP);
-    for (int i = 0; i < steps; ++i) game.PressKey(sf::Keyboard::D);
+    for (int i = 0; i < steps; ++i)
+        game.PressKey(sf::Keyboard::D);
     game.Step(SHOT_DT, 200);
 }
 
-const char* const MAPS[] = {"HOUSE_ENTER_1", "GoblinVillage",     "Bridge",      "ForestNight",
-                            "HOUSE_ENTER_SPRITI", "HOUSE_BURN_1", "GoblinVillageBurn", "BridgeNight"};
+const char* const MAPS[] = {"HOUSE_ENTER_1",     "GoblinVillage",      "Bridge",
+                            "ForestNight",       "HOUSE_ENTER_SPRITI", "HOUSE_BURN_1",
+                            "GoblinVillageBurn", "BridgeNight"};
 
 const Shot SHOTS[] = {
     {"splash-quendal-fading-in", [](GameHarness& g) { RunSplashUntil(g, 0, 128, true); }},
