@@ -95,12 +95,14 @@ bool LoadMap(NpcList& npcs, MapItemList& items) {
         gMap.loadedMap.reset();
         return false;
     }
-    gMap.tileSheetTexture.loadFromFile(MapFolder(gWorld.currentMapName) + gMap.loadedMap->tilesets->image);
+    sf::Image sheet;
+    sheet.loadFromFile(MapFolder(gWorld.currentMapName) + gMap.loadedMap->tilesets->image);
+    gMap.tileSheetTexture.loadFromImage(sheet);
     gMap.tileSprite = sf::Sprite(gMap.tileSheetTexture);
     gMap.tileSprite.setScale(gScreen.scale, gScreen.scale);
     BuildObjectTables();
     BuildMapDecor();
-    BuildTileLayerCache(gMap.tileCache, *gMap.loadedMap, gMap.tileSheetTexture);
+    BuildTileLayerCache(gMap.tileCache, *gMap.loadedMap, sheet);
     if (known) {
         RestoreMapContent(npcs, items);
     } else {

@@ -79,6 +79,10 @@ void DrawGameScene(sf::RenderWindow& window) {
 }
 
 void DrawTileLayer(sf::RenderWindow& window, const TiledLayer& layer) {
+    if (gMap.tileCache.stampEveryTile) {
+        DrawTileLayerSprites(window, gMap.tileSprite, *gMap.loadedMap, layer);
+        return;
+    }
     DrawTileLayerChunks(window, gMap.tileCache, layer, gMap.tileSheetTexture);
 }
 

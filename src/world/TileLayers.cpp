@@ -34,15 +34,45 @@ void AppendTile(TileChunk& chunk, const TiledMap& map, int column, int row, int3
     chunk.vertices.append({{position.x, position.y + height}, colour, {left, bottom}});
 }
 
-TileChunk BuildChunk(const TiledMap& map, const TiledLayer& layer, int firstColumn, int firstRow) {
+bool CellIsOpaque(const sf::Image& sheet, const sf::IntRect& cell) {
+    const sf::Vector2u size = sheet.getSize();
+    if (cell.left < 0 || cell.top < 0 || static_cast<unsigned>(cell.left + cell.width) > size.x ||
+        static_cast<unsigned>(cell.top + cell.height) > size.y) {
+        return false;
+    }
+    for (int y = cell.top; y < cell.top + cell.height; ++y) {
+        for (int x = cell.left; x < cell.left + cell.width; ++x) {
+            if (sheet.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)).a != 255) return false;
+        }
+    }
+    return true;
+}
+
+// Whether each sheet cell is fully opaque, worked out once per cell in use.
+struct CellOpacity {
+    const sf::Image& sheet;
+    std::vector<int8_t> known;  // -1 not looked at yet, else 0 or 1
+    bool Opaque(const TiledMap& map, int32_t id) {
+        const size_t index = static_cast<size_t>(id);
+        if (index >= known.size()) known.resize(index + 1, -1);
+        if (known[index] < 0) known[index] = CellIsOpaque(sheet, TileCell(map, id)) ? 1 : 0;
+        return known[index] == 1;
+    }
+};
+
+TileChunk BuildChunk(const TiledMap& map, const TiledLayer& layer, CellOpacity& cells, int firstColumn,
+                     int firstRow) {
     TileChunk chunk;
+    chunk.opaque = LayerAlpha(layer) == 255;
     const sf::Color colour(255, 255, 255, LayerAlpha(layer));
     const int lastColumn = std::min(firstColumn + TILE_CHUNK_SIZE, layer.width);
     const int lastRow = std::min(firstRow + TILE_CHUNK_SIZE, layer.height);
     for (int row = firstRow; row < lastRow; ++row) {
         for (int column = firstColumn; column < lastColumn; ++column) {
             const int32_t id = TileAt(layer, column, row);
-            if (id > 0) AppendTile(chunk, map, column, row, id, colour);
+            if (id <= 0) continue;
+            AppendTile(chunk, map, column, row, id, colour);
+            chunk.opaque = chunk.opaque && cells.Opaque(map, id);
         }
     }
     const sf::Vector2f topLeft = TilePosition(map, firstColumn, firstRow);
@@ -69,15 +99,16 @@ sf::Vector2f TilePosition(const TiledMap& map, int column, int row) {
             static_cast<float>(row * map.tileheight) * gScreen.scale + gScreen.offsetY};
 }
 
-void BuildTileLayerCache(TileLayerCache& cache, const TiledMap& map, const sf::Texture&) {
+void BuildTileLayerCache(TileLayerCache& cache, const TiledMap& map, const sf::Image& sheet) {
     cache.layers.clear();
+    CellOpacity cells{sheet, {}};
     for (const TiledLayer* layer = map.layers; layer != nullptr; layer = layer->next) {
         if (!IsTileLayer(*layer)) continue;
         TileLayerChunks chunks;
         chunks.layer = layer;
         for (int row = 0; row < layer->height; row += TILE_CHUNK_SIZE) {
             for (int column = 0; column < layer->width; column += TILE_CHUNK_SIZE) {
-                TileChunk chunk = BuildChunk(map, *layer, column, row);
+                TileChunk chunk = BuildChunk(map, *layer, cells, column, row);
                 if (chunk.vertices.getVertexCount() > 0) chunks.chunks.push_back(std::move(chunk));
             }
         }
@@ -92,7 +123,9 @@ void DrawTileLayerChunks(sf::RenderTarget& target, TileLayerCache& cache, const 
         if (entry.layer != &layer) continue;
         for (const TileChunk& chunk : entry.chunks) {
             if (!chunk.bounds.intersects(visible)) continue;
-            target.draw(chunk.vertices, &sheet);
+            sf::RenderStates states(&sheet);
+            if (chunk.opaque) states.blendMode = sf::BlendNone;
+            target.draw(chunk.vertices, states);
             ++cache.drawCalls;
         }
     }

@@ -3,6 +3,7 @@
 // the screen. Layers are cut into chunks of 16 x 16 tiles, each one vertex array, and only the chunks
 // the camera sees are drawn: the same picture as stamping one sprite per tile, in a handful of calls.
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -17,6 +18,7 @@ inline constexpr int TILE_CHUNK_SIZE = 16;
 struct TileChunk {
     sf::VertexArray vertices{sf::Quads};
     sf::FloatRect bounds;  // screen units
+    bool opaque = false;   // every pixel of every tile fully opaque: drawn without blending
 };
 
 struct TileLayerChunks {
@@ -26,11 +28,14 @@ struct TileLayerChunks {
 
 struct TileLayerCache {
     std::vector<TileLayerChunks> layers;
-    int drawCalls = 0;  // counted per frame, for the benchmarks
+    int drawCalls = 0;            // counted per frame, for the benchmarks
+    bool stampEveryTile = false;  // the plain one-sprite-per-tile way, kept to compare against
 };
 
-// Cuts every tile layer of the map into chunks for the given sheet.
-void BuildTileLayerCache(TileLayerCache& cache, const TiledMap& map, const sf::Texture& sheet);
+// Cuts every tile layer of the map into chunks; sheet is the tile sheet's picture, whose cells'
+// transparency decides which chunks can be drawn without blending (the same pixels, less work for
+// a software rasteriser).
+void BuildTileLayerCache(TileLayerCache& cache, const TiledMap& map, const sf::Image& sheet);
 
 // Draws the visible chunks of one layer through the target's current view.
 void DrawTileLayerChunks(sf::RenderTarget& target, TileLayerCache& cache, const TiledLayer& layer,

@@ -41,10 +41,12 @@ sf::Image RasteriseWithTiled(const std::string& map, const TiledMap& tree, const
 sf::Image RasteriseWithTheGame(const std::string& map, const TiledMap& tree) {
     gScreen.scale = 1.0f;
     gScreen.offsetX = gScreen.offsetY = 0.0f;
+    sf::Image picture;
+    picture.loadFromFile((MAPS / map / tree.tilesets->image).string());
     sf::Texture sheet;
-    sheet.loadFromFile((MAPS / map / tree.tilesets->image).string());
+    sheet.loadFromImage(picture);
     TileLayerCache cache;
-    BuildTileLayerCache(cache, tree, sheet);
+    BuildTileLayerCache(cache, tree, picture);
     sf::RenderTexture target;
     target.create(static_cast<unsigned>(tree.width * tree.tilewidth),
                   static_cast<unsigned>(tree.height * tree.tileheight));

@@ -1,0 +1,150 @@
+// Figures of the roaming screen on the largest map, printed (never pass/fail):
+//   roaming_bench [frames]   one roaming frame (update + draw, rasterised) with the hero walking, median
+//                            and 95th percentile, tile draw calls per frame, chunked tiles against one
+//                            sprite per tile in the same run; LoadRoamingScreen; a door there and back.
+// Run from the runnable folder (build/game) under Xvfb; scripts/bench-roaming.sh does it.
+
+#include <SFML/OpenGL.hpp>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <vector>
+
+#include "core/FrameLoop.h"
+#include "core/GameState.h"
+#include "core/Input.h"
+#include "core/Log.h"
+#include "core/Modes.h"
+#include "core/Random.h"
+#include "core/Screen.h"
+#include "core/Startup.h"
+#include "world/MapState.h"
+#include "world/Player.h"
+#include "world/Roaming.h"
+#include "world/WorldState.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int WARM_UP_FRAMES = 120;
+constexpr const char* LARGEST_MAP = "GoblinVillage";
+
+double Now(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double Percentile(std::vector<double> values, double fraction) {
+    std::sort(values.begin(), values.end());
+    return values[static_cast<size_t>(fraction * static_cast<double>(values.size() - 1))];
+}
+
+void Report(const char* what, const std::vector<double>& cpu, const std::vector<double>& wall) {
+    std::printf("%-34s CPU median %7.3f ms  p95 %7.3f ms | wall median %7.3f ms  p95 %7.3f ms\n", what,
+                Percentile(cpu, 0.5) * 1e3, Percentile(cpu, 0.95) * 1e3, Percentile(wall, 0.5) * 1e3,
+                Percentile(wall, 0.95) * 1e3);
+}
+
+// The hero walks a square around the village square, a quarter of a second each way.
+void SteerHero(int frame) {
+    const int32_t keys[] = {sf::Keyboard::D, sf::Keyboard::S, sf::Keyboard::Q, sf::Keyboard::Z};
+    for (int32_t key : keys)
+        HoldKey(key, false);
+    HoldKey(keys[(frame / 36) % 4], true);
+}
+
+void MeasureFrames(sf::RenderWindow& window, int frames, bool stamp) {
+    gMap.tileCache.stampEveryTile = stamp;
+    std::vector<double> cpu;
+    std::vector<double> wall;
+    double tileCalls = 0.0;
+    for (int frame = 0; frame < frames + WARM_UP_FRAMES; ++frame) {
+        SteerHero(frame);
+        const double cpuStart = Now(CLOCK_PROCESS_CPUTIME_ID);
+        const double wallStart = Now(CLOCK_MONOTONIC);
+        AdvanceFrame(1.0f / 144.0f, window);
+        RenderFrame(window);
+        glFinish();
+        if (frame >= WARM_UP_FRAMES) {
+            cpu.push_back(Now(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
+            wall.push_back(Now(CLOCK_MONOTONIC) - wallStart);
+            tileCalls += gMap.tileCache.drawCalls;
+        }
+        window.display();
+    }
+    Report(stamp ? "frame, one sprite per tile" : "frame, chunked tile layers", cpu, wall);
+    if (!stamp) {
+        int tileLayers = 0;
+        for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
+            tileLayers += layer->data != nullptr;
+        }
+        std::printf(
+            "  tile draw calls per frame: %.1f on average (%d tile layers, roofs drawn twice); "
+            "decor sprites %zu, clouds %d, hero 1, prompt 2\n",
+            tileCalls / frames, tileLayers, gMap.mapPoints.size(), CLOUD_COUNT);
+    }
+}
+
+void MeasureLoads(sf::RenderWindow& window, int runs) {
+    std::vector<double> cpu;
+    std::vector<double> wall;
+    for (int run = 0; run < runs; ++run) {
+        UnloadRoamingScreen(window);
+        const double cpuStart = Now(CLOCK_PROCESS_CPUTIME_ID);
+        const double wallStart = Now(CLOCK_MONOTONIC);
+        LoadRoamingScreen(window);
+        cpu.push_back(Now(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
+        wall.push_back(Now(CLOCK_MONOTONIC) - wallStart);
+    }
+    Report("LoadRoamingScreen (GoblinVillage)", cpu, wall);
+}
+
+void MeasureDoors(sf::RenderWindow& window, int runs) {
+    std::vector<double> cpu;
+    std::vector<double> wall;
+    for (int run = 0; run < runs; ++run) {
+        const char* destination = run % 2 == 0 ? "HOUSE_ENTER_1" : LARGEST_MAP;
+        const double cpuStart = Now(CLOCK_PROCESS_CPUTIME_ID);
+        const double wallStart = Now(CLOCK_MONOTONIC);
+        ChangeMap(destination, window);  // save, unload, load, as walking through a door does
+        cpu.push_back(Now(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
+        wall.push_back(Now(CLOCK_MONOTONIC) - wallStart);
+    }
+    Report("door (village <-> house)", cpu, wall);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int frames = argc >= 2 ? std::atoi(argv[1]) : 1500;
+    SetLogSink([](std::string_view) {});
+    if (!EnterAssetTree(argv[0])) return 1;
+    fs::create_directories("Saves/Save0");
+    SeedRandom(1);
+    ScriptInput(true);
+    GameContext context;
+    InitGame(context);
+    sf::RenderWindow& window = *context.window;
+    window.setFramerateLimit(0);
+    window.setVerticalSyncEnabled(false);
+    gWorld.saveSlot = 0;
+    SetCurrentMapName(LARGEST_MAP);
+    SetPreviousMapName(LARGEST_MAP);
+    gStates.roamingOverlay = OVERLAY_NONE;
+    SetGameMode(MODE_GAME, window);
+    std::printf("roaming on %s at %ux%u, %d frames after %d warm-up frames\n", LARGEST_MAP,
+                window.getSize().x, window.getSize().y, frames, WARM_UP_FRAMES);
+    MeasureFrames(window, frames, false);
+    MeasureFrames(window, frames, true);
+    MeasureFrames(window, frames, false);
+    gMap.tileCache.stampEveryTile = false;
+    MeasureLoads(window, 30);
+    MeasureDoors(window, 30);
+    UnloadCurrentMode(window);
+    return 0;
+}
