@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "core/FrameLoop.h"
 #include "core/GameState.h"
 #include "core/Log.h"
@@ -28,17 +29,6 @@
 extern char** environ;
 
 namespace {
-
-double NowSeconds(clockid_t clock) {
-    timespec now{};
-    clock_gettime(clock, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    return values[static_cast<size_t>(fraction * static_cast<double>(values.size() - 1))];
-}
 
 // The child: the start of RunGame up to the first frame shown, then the monotonic time it was shown.
 int StartupChild() {

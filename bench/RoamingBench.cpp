@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "BenchClock.h"
 #include "core/FrameLoop.h"
 #include "core/GameState.h"
 #include "core/Input.h"
@@ -32,17 +33,6 @@ namespace {
 
 constexpr int WARM_UP_FRAMES = 120;
 constexpr const char* LARGEST_MAP = "GoblinVillage";
-
-double Now(clockid_t clock) {
-    timespec now{};
-    clock_gettime(clock, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    return values[static_cast<size_t>(fraction * static_cast<double>(values.size() - 1))];
-}
 
 void Report(const char* what, const std::vector<double>& cpu, const std::vector<double>& wall) {
     std::printf("%-34s CPU median %7.3f ms  p95 %7.3f ms | wall median %7.3f ms  p95 %7.3f ms\n", what,
@@ -65,14 +55,14 @@ void MeasureFrames(sf::RenderWindow& window, int frames, bool stamp) {
     double tileCalls = 0.0;
     for (int frame = 0; frame < frames + WARM_UP_FRAMES; ++frame) {
         SteerHero(frame);
-        const double cpuStart = Now(CLOCK_PROCESS_CPUTIME_ID);
-        const double wallStart = Now(CLOCK_MONOTONIC);
+        const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double wallStart = NowSeconds(CLOCK_MONOTONIC);
         AdvanceFrame(1.0f / 144.0f, window);
         RenderFrame(window);
         glFinish();
         if (frame >= WARM_UP_FRAMES) {
-            cpu.push_back(Now(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
-            wall.push_back(Now(CLOCK_MONOTONIC) - wallStart);
+            cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
+            wall.push_back(NowSeconds(CLOCK_MONOTONIC) - wallStart);
             tileCalls += gMap.tileCache.drawCalls;
         }
         window.display();
@@ -95,11 +85,11 @@ void MeasureLoads(sf::RenderWindow& window, int runs) {
     std::vector<double> wall;
     for (int run = 0; run < runs; ++run) {
         UnloadRoamingScreen(window);
-        const double cpuStart = Now(CLOCK_PROCESS_CPUTIME_ID);
-        const double wallStart = Now(CLOCK_MONOTONIC);
+        const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double wallStart = NowSeconds(CLOCK_MONOTONIC);
         LoadRoamingScreen(window);
-        cpu.push_back(Now(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
-        wall.push_back(Now(CLOCK_MONOTONIC) - wallStart);
+        cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
+        wall.push_back(NowSeconds(CLOCK_MONOTONIC) - wallStart);
     }
     Report("LoadRoamingScreen (GoblinVillage)", cpu, wall);
 }
@@ -109,11 +99,11 @@ void MeasureDoors(sf::RenderWindow& window, int runs) {
     std::vector<double> wall;
     for (int run = 0; run < runs; ++run) {
         const char* destination = run % 2 == 0 ? "HOUSE_ENTER_1" : LARGEST_MAP;
-        const double cpuStart = Now(CLOCK_PROCESS_CPUTIME_ID);
-        const double wallStart = Now(CLOCK_MONOTONIC);
+        const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double wallStart = NowSeconds(CLOCK_MONOTONIC);
         ChangeMap(destination, window);  // save, unload, load, as walking through a door does
-        cpu.push_back(Now(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
-        wall.push_back(Now(CLOCK_MONOTONIC) - wallStart);
+        cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
+        wall.push_back(NowSeconds(CLOCK_MONOTONIC) - wallStart);
     }
     Report("door (village <-> house)", cpu, wall);
 }
