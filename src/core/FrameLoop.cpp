@@ -148,7 +148,7 @@ int RunGame(int argc, char** argv) {
     InitGame(context);
     sf::RenderWindow& window = *context.window;
     while (window.isOpen()) {
-        sf::Event event;
+        sf::Event event{};
         while (window.pollEvent(event))
             HandleWindowEvent(window, event);
         UpdateFrame(*context.clock, window);

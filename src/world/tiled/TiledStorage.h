@@ -11,7 +11,7 @@
 #include <vector>
 
 constexpr size_t TILED_PAGE_BYTES = 10240;
-constexpr size_t TILED_STRING_BLOCK_BYTES = 256 * 1024;
+constexpr size_t TILED_STRING_BLOCK_BYTES = size_t{256} * 1024;
 constexpr size_t TILED_STRING_FIRST_SLOTS = 4096;
 
 class TiledStorage {
