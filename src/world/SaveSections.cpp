@@ -27,6 +27,20 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// Records as the content list and the save name them; what they look like comes with their own files.
+Npc ContentNpc(int32_t id) {
+    Npc npc;
+    npc.id = id;
+    return npc;
+}
+
+MapItem ContentItem(int32_t id, const std::string& name) {
+    MapItem item;
+    item.id = id;
+    item.name = name;
+    return item;
+}
+
 bool IsHeader(const std::string& line) {
     return line.find(SECTION_MARK) != std::string::npos;
 }
@@ -135,9 +149,9 @@ void AppendMapSection(NpcList& npcs, MapItemList& items) {
     ContentList list;
     if (ReadContentList(gWorld.currentMapName, list)) {
         for (int i = 0; i < list.npcCount; ++i)
-            npcs.npcs.push_back(Npc{i});
+            npcs.npcs.push_back(ContentNpc(i));
         for (size_t i = 0; i < list.itemNames.size(); ++i) {
-            items.items.push_back(MapItem{static_cast<int32_t>(i), list.itemNames[i]});
+            items.items.push_back(ContentItem(static_cast<int32_t>(i), list.itemNames[i]));
         }
         text += SectionFlags(list, npcs, items);
     }
@@ -169,14 +183,14 @@ void RestoreMapContent(NpcList& npcs, MapItemList& items) {
         LogDebug("active : %d\n", flag);
         if (flag != 0) continue;
         LogDebug("pnj %d actif\n", i);
-        npcs.npcs.push_back(Npc{i});
+        npcs.npcs.push_back(ContentNpc(i));
     }
     for (size_t i = 0; i < list.itemNames.size(); ++i) {
         const int flag = nextFlag("Item %d %d");
         LogDebug("active item : %d\n", flag);
         if (flag != 0) continue;
         LogDebug("item %d actif\n", static_cast<int>(i));
-        items.items.push_back(MapItem{static_cast<int32_t>(i), list.itemNames[i]});
+        items.items.push_back(ContentItem(static_cast<int32_t>(i), list.itemNames[i]));
     }
 }
 
