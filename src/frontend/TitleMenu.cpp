@@ -3,6 +3,7 @@
 #include "core/GameState.h"
 #include "core/Input.h"
 #include "core/Modes.h"
+#include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
@@ -55,7 +56,7 @@ void OpenEntry(sf::RenderWindow& window, int entry) {
 }  // namespace
 
 void LoadTitleMenu() {
-    gTitleMenu.backgroundTexture.loadFromFile(TITLE_BACKGROUND_PATH);
+    gTitleMenu.backgroundOpaque = LoadPicture(gTitleMenu.backgroundTexture, TITLE_BACKGROUND_PATH);
     gTitleMenu.background = sf::Sprite(gTitleMenu.backgroundTexture);
     gTitleMenu.background.setScale(gScreen.scale, gScreen.scale);
     gTitleMenu.background.setPosition(gScreen.offsetX, gScreen.offsetY);
@@ -101,7 +102,7 @@ void UpdateTitleMenu() {
 
 void DrawTitleMenu(sf::RenderWindow& window) {
     if (!gTitleMenu.loaded) return;
-    window.draw(gTitleMenu.background);
+    window.draw(gTitleMenu.background, gTitleMenu.backgroundOpaque ? sf::BlendNone : sf::BlendAlpha);
     for (TitleEntry entry : TITLE_CLICK_ORDER)
         window.draw(gTitleMenu.buttons[entry].sprite);
 }

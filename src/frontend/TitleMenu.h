@@ -39,6 +39,7 @@ struct TitleButton {
 struct TitleMenu {
     sf::Texture backgroundTexture;
     sf::Sprite background;
+    bool backgroundOpaque = false;  // drawn without blending
     TitleButton buttons[TITLE_ENTRY_COUNT];
     int32_t cursor = TITLE_PLAY;
     bool loaded = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Pictures.h"
 #include "core/Screen.h"
 
 namespace {
@@ -34,20 +35,6 @@ void AppendTile(TileChunk& chunk, const TiledMap& map, int column, int row, int3
     chunk.vertices.append({{position.x, position.y + height}, colour, {left, bottom}});
 }
 
-bool CellIsOpaque(const sf::Image& sheet, const sf::IntRect& cell) {
-    const sf::Vector2u size = sheet.getSize();
-    if (cell.left < 0 || cell.top < 0 || static_cast<unsigned>(cell.left + cell.width) > size.x ||
-        static_cast<unsigned>(cell.top + cell.height) > size.y) {
-        return false;
-    }
-    for (int y = cell.top; y < cell.top + cell.height; ++y) {
-        for (int x = cell.left; x < cell.left + cell.width; ++x) {
-            if (sheet.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)).a != 255) return false;
-        }
-    }
-    return true;
-}
-
 // Whether each sheet cell is fully opaque, worked out once per cell in use.
 struct CellOpacity {
     const sf::Image& sheet;
@@ -55,7 +42,7 @@ struct CellOpacity {
     bool Opaque(const TiledMap& map, int32_t id) {
         const size_t index = static_cast<size_t>(id);
         if (index >= known.size()) known.resize(index + 1, -1);
-        if (known[index] < 0) known[index] = CellIsOpaque(sheet, TileCell(map, id)) ? 1 : 0;
+        if (known[index] < 0) known[index] = IsOpaqueArea(sheet, TileCell(map, id)) ? 1 : 0;
         return known[index] == 1;
     }
 };
