@@ -6,8 +6,10 @@
 
 namespace {
 
+// Flushed at once, so the trace is whole even when the game is stopped abruptly.
 void WriteToStandardOutput(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
 }
 
 LogSink& CurrentSink() {
