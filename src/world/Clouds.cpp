@@ -2,6 +2,7 @@
 #include "core/Screen.h"
 #include "core/Text.h"
 #include "world/MapState.h"
+#include "world/WorldState.h"
 
 CloudLayer gClouds;
 
@@ -9,6 +10,8 @@ namespace {
 
 constexpr float CLOUD_SPEED = 30.0f;     // map pixels per second at scale 1
 constexpr float CLOUD_SPACING = 300.0f;  // between the rows the clouds drift along
+// At night and over the burning village the white clouds are drawn as dark drifting smoke.
+const sf::Color CLOUD_NIGHT_TINT(70, 72, 96, 190);
 
 float MapPixelWidth() {
     const TiledMap* map = gMap.loadedMap.get();
@@ -33,6 +36,9 @@ void BuildCloudLayer() {
         sf::Sprite& sprite = gClouds.sprites[static_cast<size_t>(i)];
         sprite = sf::Sprite(gClouds.textures[static_cast<size_t>(i)]);
         sprite.setScale(gScreen.scale, gScreen.scale);
+        if (Contains(gWorld.currentMapName, "Night") || Contains(gWorld.currentMapName, "Burn")) {
+            sprite.setColor(CLOUD_NIGHT_TINT);
+        }
         const int x = width > 0 ? RandomValue() % width : 0;
         const int y = static_cast<int>(CLOUD_SPACING * static_cast<float>(i) * gScreen.scale);
         sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
