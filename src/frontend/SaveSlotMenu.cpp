@@ -1,5 +1,6 @@
 #include "frontend/SaveSlotMenu.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -74,5 +75,32 @@ void StartNewSave(sf::RenderWindow& window, int32_t slot) {
     gSaveSlots.hasSave[slot] = 1;
 }
 
-void ContinueSave(sf::RenderWindow&, int32_t) {}
-void DeleteSaveSlot(int32_t) {}
+void ContinueSave(sf::RenderWindow& window, int32_t slot) {
+    gWorld.saveSlot = slot;
+    // A save that cannot be read leaves the player on the menu instead of in a broken game.
+    if (!LoadSavedGame()) return;
+    gStates.roamingOverlay = OVERLAY_NONE;
+    SetMenuScreen(window, MENU_MAIN);
+    SetGameMode(MODE_GAME, window);
+}
+
+void DeleteSaveSlot(int32_t slot) {
+    char folder[260];
+    FormatText(folder, sizeof folder, "Saves/Save%d", slot);
+    std::error_code error;
+    std::filesystem::remove(folder, error);
+    if (error == std::errc::directory_not_empty) {
+        for (const char* file :
+             {"save.txt", "capture.png", "save.txt.bak", "save.txt.tmp", "save.txt.bak.tmp"}) {
+            std::filesystem::remove(std::string(folder) + "/" + file, error);
+        }
+        std::filesystem::remove(folder, error);
+    }
+    if (error || std::filesystem::exists(folder)) {
+        std::fprintf(stderr,
+                     "Erreur inconnue rencontr\xC3\xA9"
+                     "e lors de la suppression du dossier\n");
+        return;
+    }
+    gSaveSlots.hasSave[slot] = 0;
+}

@@ -64,7 +64,7 @@ bool ReadTextFile(const std::string& path, std::string& text) {
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& text) {
+bool WriteFileAtomically(const std::string& path, const std::string& text, bool keepBackup) {
     const std::string fresh = path + ".tmp";
     const std::string backup = path + ".bak";
     const std::string folder = std::filesystem::path(path).parent_path().string();
@@ -75,7 +75,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& text) {
     // The old file stays reachable under its own name until the new one takes its place.
     const std::string backupFresh = backup + ".tmp";
     std::remove(backupFresh.c_str());
-    if (link(path.c_str(), backupFresh.c_str()) == 0) std::rename(backupFresh.c_str(), backup.c_str());
+    if (keepBackup && link(path.c_str(), backupFresh.c_str()) == 0)
+        std::rename(backupFresh.c_str(), backup.c_str());
     if (std::rename(fresh.c_str(), path.c_str()) != 0) {
         std::remove(fresh.c_str());
         return false;

@@ -40,7 +40,17 @@ std::string SaveHeaderText(const char* mapName);
 // The game area as the scene shows it now (the slot thumbnails).
 sf::Image CaptureWindowGameArea(sf::RenderWindow& window);
 
+// Whether a save's text is whole and in the save format: a map, the gold, twenty inventory places,
+// then sections of flag lines, every line ended. An empty, cut or foreign file is not.
+bool IsSaveTextSound(const std::string& text);
+
+// Reads the slot's map, gold and inventory into the running game, from save.txt or, when that is not
+// sound, from its backup, which then takes its place. Returns false, with a message, when neither can
+// be used; the game is then left as it was.
+bool LoadSavedGame();
+
 bool ReadTextFile(const std::string& path, std::string& text);
-// Writes a temporary file, flushes it to disk, keeps the old file as <path>.bak, renames the new one
-// over it and flushes the folder. A crash at any moment leaves the old or the new file, whole.
-bool WriteFileAtomically(const std::string& path, const std::string& text);
+// Writes a temporary file, flushes it to disk, keeps the old file as <path>.bak (unless keepBackup is
+// false), renames the new one over it and flushes the folder. A crash at any moment leaves the old or
+// the new file, whole.
+bool WriteFileAtomically(const std::string& path, const std::string& text, bool keepBackup = true);

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+
+#include "core/GameState.h"
+#include "core/Modes.h"
+#include "frontend/SaveSlotMenu.h"
+#include "support/Files.h"
+#include "world/MapContent.h"
+#include "world/Roaming.h"
+#include "world/SaveFiles.h"
+#include "world/WorldFixture.h"
+#include "world/WorldState.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Header(const char* map, int gold, std::vector<std::string> items = {}) {
+    std::string text = std::string("CurrentMap ") + map + "\nGold " + std::to_string(gold) + "\n";
+    for (int place = 0; place < 20; ++place) {
+        text +=
+            "Inv " + (place < static_cast<int>(items.size()) ? items[static_cast<size_t>(place)] : "") + "\n";
+    }
+    return text;
+}
+
+// A map with two NPCs and three items in its content list (their own files come with the content).
+TestMap Meadow() {
+    TestMap map;
+    map.layers = {FilledLayer("Ground", 8, 6, 1), ObjectLayer("Point", {Point("Meadow", 200, 200)})};
+    return map;
+}
+
+TEST(SaveText, TheMapsSectionIsRewrittenInPlaceAndOthersStayWhole) {
+    const std::string old = Header("A", 5) +
+                            "\nMap : GoblinVillage\nPNJ 0 0\nItem 0 0\n\nMap : GoblinVillageBurn\n" +
+                            "PNJ 0 0\nPNJ 1 1\n\nMap : Bridge\nItem 0 1\n";
+    gInventory.items.clear();
+    gWorld.gold = 40;
+    const std::string rewritten = RewriteSaveText(old, "GoblinVillage", "PNJ 0 1\nItem 0 1\n");
+    EXPECT_EQ(rewritten, Header("GoblinVillage", 40) + "\nMap : GoblinVillage\nPNJ 0 1\nItem 0 1\n\n" +
+                             "Map : GoblinVillageBurn\nPNJ 0 0\nPNJ 1 1\nMap : Bridge\nItem 0 1\n");
+    EXPECT_TRUE(IsSaveTextSound(rewritten));
+}
+
+TEST(SaveText, ALongSaveKeepsEverySectionWhole) {
+    std::string old = Header("M0", 1);
+    for (int map = 0; map < 60; ++map)
+        old += "\nMap : M" + std::to_string(map) + "\nPNJ 0 0\nPNJ 1 0\nItem 0 0\n";
+    ASSERT_GT(old.size(), 2000u);
+    const std::string rewritten = RewriteSaveText(old, "M30", "PNJ 0 1\nPNJ 1 1\nItem 0 1\n");
+    for (int map = 0; map < 60; ++map) {
+        const std::string section = "Map : M" + std::to_string(map) + "\n";
+        EXPECT_NE(rewritten.find(section + (map == 30 ? "PNJ 0 1\nPNJ 1 1\nItem 0 1\n"
+                                                      : "PNJ 0 0\nPNJ 1 0\nItem 0 0\n")),
+                  std::string::npos)
+            << map;
+    }
+}
+
+TEST(SaveText, OnlyWholeSavesInTheFormatAreSound) {
+    const std::string good = Header("Bridge", 3, {"Rope", "Stick"}) + "\nMap : Bridge\nPNJ 0 0\nItem 0 1\n";
+    EXPECT_TRUE(IsSaveTextSound(good));
+    EXPECT_TRUE(IsSaveTextSound(Header("HOUSE_ENTER_1", 0)));
+    EXPECT_FALSE(IsSaveTextSound(""));
+    EXPECT_FALSE(IsSaveTextSound(good.substr(0, good.size() - 1)));  // the last line cut
+    EXPECT_FALSE(IsSaveTextSound(good.substr(0, 60)));
+    EXPECT_FALSE(IsSaveTextSound("\x89PNG\r\n\x1a\n garbage\n"));
+    EXPECT_FALSE(IsSaveTextSound(Header("A map name far too long to be a map", 0)));
+    EXPECT_FALSE(IsSaveTextSound(Header("Bridge", 0) + "PNJ 0 0\n"));  // flags outside a section
+    EXPECT_FALSE(IsSaveTextSound(Header("Bridge", 0) + "Map : Bridge\nPNJ 0 7\n"));
+}
+
+TEST(SaveFiles, FirstVisitLeavingAndComingBackFollowTheContentList) {
+    RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
+    WriteWholeFile("Assets/Text/Maps/Meadow/Map.txt", "PNJ 2\nItem 3\nRope\nStick\nStraw\n");
+    SetCurrentMapName("Meadow");
+    ChangeMap("Meadow", game.Window());
+    std::string save = ReadWholeFile("Saves/Save0/save.txt");
+    EXPECT_NE(save.find("\nMap : Meadow\nPNJ 0 0\nPNJ 1 0\nItem 0 0\nItem 1 0\nItem 2 0\n"),
+              std::string::npos);
+    // NPC 1 beaten, item 0 taken, then out through a door.
+    gRoaming.npcList.npcs.erase(gRoaming.npcList.npcs.begin() + 1);
+    gRoaming.mapItemList.items.erase(gRoaming.mapItemList.items.begin());
+    ChangeMap("Hall", game.Window());
+    save = ReadWholeFile("Saves/Save0/save.txt");
+    EXPECT_NE(save.find("\nMap : Meadow\nPNJ 0 0\nPNJ 1 1\nItem 0 1\nItem 1 0\nItem 2 0\n"),
+              std::string::npos);
+    EXPECT_NE(save.find("\nMap : Hall\n"), std::string::npos);
+    ChangeMap("Meadow", game.Window());
+    ASSERT_EQ(gRoaming.npcList.npcs.size(), 1u);
+    EXPECT_EQ(gRoaming.npcList.npcs[0].id, 0);
+    ASSERT_EQ(gRoaming.mapItemList.items.size(), 2u);
+    EXPECT_EQ(gRoaming.mapItemList.items[0].id, 1);
+    EXPECT_EQ(gRoaming.mapItemList.items[1].name, "Straw");
+    EXPECT_TRUE(fs::is_regular_file("Saves/Save0/save.txt.bak"));
+}
+
+TEST(SaveFiles, AWriteTheDiskRefusesKeepsTheOldSaveAndSaysSo) {
+    RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
+    const std::string before = ReadWholeFile("Saves/Save0/save.txt");
+    // A folder (not empty, so it cannot be cleared away) where the new file would be written.
+    WriteWholeFile("Saves/Save0/save.txt.tmp/in the way", "");
+    ChangeMap("Meadow", game.Window());
+    EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), before);
+    EXPECT_NE(game.Log().find("Cannot write Saves/Save0/save.txt: the previous save is kept"),
+              std::string::npos);
+}
+
+// Damaged files: continuing never loads garbage; a sound backup takes over, or the menu stays.
+TEST(SaveFiles, ContinuingADamagedSaveUsesItsBackupOrStaysOnTheMenu) {
+    const std::string good = Header("Meadow", 77, {"Rope"}) + "\nMap : Meadow\n";
+    const struct {
+        const char* name;
+        std::string save;
+        bool backup;
+        bool continues;
+    } cases[] = {
+        {"empty", "", true, true},
+        {"truncated", good.substr(0, 50), true, true},
+        {"foreign", "not a save\n", true, true},
+        {"empty without backup", "", false, false},
+        {"missing without backup", "-", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RoamingGame game({{"Meadow", Meadow()}}, "Meadow");
+        SetGameMode(MODE_MENU, game.Window());
+        if (std::string(c.save) == "-") {
+            fs::remove("Saves/Save0/save.txt");
+        } else {
+            WriteWholeFile("Saves/Save0/save.txt", c.save);
+        }
+        fs::remove("Saves/Save0/save.txt.bak");
+        if (c.backup) WriteWholeFile("Saves/Save0/save.txt.bak", good);
+        gWorld.gold = 0;
+        ContinueSave(game.Window(), 0);
+        EXPECT_EQ(gStates.gameMode, c.continues ? MODE_GAME : MODE_MENU);
+        if (c.continues) {
+            EXPECT_EQ(gWorld.gold, 77);
+            ASSERT_EQ(gInventory.items.size(), 1u);
+            EXPECT_EQ(gInventory.items[0].name, "Rope");
+            EXPECT_TRUE(IsSaveTextSound(ReadWholeFile("Saves/Save0/save.txt")));
+        } else {
+            EXPECT_NE(game.Log().find("Save 1 cannot be continued"), std::string::npos);
+        }
+    }
+}
+
+TEST(SaveFiles, DeletingASlotRemovesItsBackupAndFolder) {
+    RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
+    ChangeMap("Meadow", game.Window());
+    ASSERT_TRUE(fs::exists("Saves/Save0/save.txt.bak"));
+    gSaveSlots.hasSave[0] = 1;
+    DeleteSaveSlot(0);
+    EXPECT_FALSE(fs::exists("Saves/Save0"));
+    EXPECT_EQ(gSaveSlots.hasSave[0], 0);
+}
+
+// A process killed at any moment of a save leaves the old save or the new one, whole.
+TEST(SaveFiles, KillingTheGameWhileItSavesNeverLeavesAHalfFile) {
+    ScratchFolder folder;
+    fs::create_directories("Saves/Save0");
+    std::vector<std::string> versions;
+    for (int v = 0; v < 8; ++v) {
+        std::string text = Header("Meadow", v);
+        for (int map = 0; map < 40 * (v + 1); ++map)
+            text += "\nMap : M" + std::to_string(map) + "\nPNJ 0 " + std::to_string(v % 2) + "\n";
+        versions.push_back(text);
+    }
+    ASSERT_TRUE(WriteFileAtomically("Saves/Save0/save.txt", versions[0]));
+    std::mt19937 random(7);
+    for (int cycle = 0; cycle < 200; ++cycle) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (int v = 1;; v = v % 7 + 1) {
+                WriteFileAtomically("Saves/Save0/save.txt", versions[static_cast<size_t>(v)]);
+            }
+        }
+        usleep(static_cast<useconds_t>(random() % 4000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string now = ReadWholeFile("Saves/Save0/save.txt");
+        ASSERT_NE(std::find(versions.begin(), versions.end(), now), versions.end()) << "cycle " << cycle;
+        const std::string backup = ReadWholeFile("Saves/Save0/save.txt.bak");
+        if (!backup.empty()) {
+            ASSERT_TRUE(IsSaveTextSound(backup)) << "cycle " << cycle;
+        }
+    }
+}
+
+}  // namespace
