@@ -50,14 +50,8 @@ void LoadSaveSlotMenu(sf::RenderWindow& window) {
         StartNewSave(window, 0);
         return;
     }
-    // The three slot buttons, their thumbnails and the delete buttons come with the saves' own work.
+    BuildSaveSlotScreen();
 }
-
-void HandleSaveSlotKey(sf::RenderWindow&, const sf::Event::KeyEvent&) {}
-void HandleSaveSlotClick(sf::RenderWindow&) {}
-void UpdateSaveSlotMenu() {}
-void DrawSaveSlotMenu(sf::RenderWindow&) {}
-void UnloadSaveSlotMenu() {}
 
 void StartNewSave(sf::RenderWindow& window, int32_t slot) {
     char folder[100];

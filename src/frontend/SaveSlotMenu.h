@@ -2,13 +2,35 @@
 // The save-slot menu behind Play: three slots to start, continue or delete a game.
 
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <cstdint>
 
 inline constexpr int32_t SAVE_SLOT_COUNT = 3;
 
+// One row: the slot's button (New Save or Save N), its delete button, and its thumbnail when used.
+struct SaveSlotEntry {
+    sf::Texture buttonNormal;
+    sf::Sprite button;
+    sf::Texture buttonPressed;
+    sf::Texture deleteNormal;
+    sf::Sprite deleteButton;
+    sf::Texture deletePressed;
+    sf::Texture thumbnailTexture;
+    sf::Sprite thumbnail;
+    bool built = false;
+};
+
 struct SaveSlotMenu {
+    int32_t cursor = 0;        // highlighted slot button
+    int32_t column = 0;        // 0 the slot buttons, 1 the delete buttons
+    int32_t deleteCursor = 0;  // highlighted delete button
+    SaveSlotEntry slots[SAVE_SLOT_COUNT];
+    sf::Texture backgroundTexture;
+    sf::Sprite background;
+    bool built = false;
     // Set for every slot folder found while the process runs; cleared only by a deletion.
     int32_t hasSave[SAVE_SLOT_COUNT] = {0, 0, 0};
 };
@@ -16,6 +38,8 @@ struct SaveSlotMenu {
 extern SaveSlotMenu gSaveSlots;
 
 void LoadSaveSlotMenu(sf::RenderWindow& window);
+// The three rows of the menu, built once some slot is in use.
+void BuildSaveSlotScreen();
 void HandleSaveSlotKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
 void HandleSaveSlotClick(sf::RenderWindow& window);
 void UpdateSaveSlotMenu();
