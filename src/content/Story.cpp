@@ -1,5 +1,7 @@
 #include "content/Story.h"
 
+#include "content/PopUps.h"
+#include "core/GameState.h"
 #include "world/StoryFlags.h"
 
 namespace {
@@ -10,5 +12,10 @@ constexpr int32_t STORY_KEY_WORLD_MAP = 10;  // K, a fixed key: opens the world 
 
 // The story's events (pop-ups, companions, the night) join this handler with the story's own work.
 void HandleStoryKey(sf::RenderWindow&, const sf::Event::KeyEvent& keyEvent) {
+    if (gStates.roamingOverlay == OVERLAY_DIALOGUE) HandlePopUpKey(keyEvent);
     if (keyEvent.code == STORY_KEY_WORLD_MAP) gStory.worldMapOpen = 1;
+}
+
+void UpdateStory(sf::RenderWindow&, float dt) {
+    UpdatePopUps(dt);
 }

@@ -5,3 +5,5 @@
 #include <SFML/Window/Event.hpp>
 
 void HandleStoryKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
+// Every roaming frame: types the open pop-ups.
+void UpdateStory(sf::RenderWindow& window, float dt);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "content/PopUps.h"
 #include "core/GameState.h"
 #include "core/Log.h"
 #include "core/Modes.h"
@@ -62,7 +63,7 @@ void StartNewSave(sf::RenderWindow& window, int32_t slot) {
     LogDebug("setcurrentMap : %s\n", NEW_GAME_MAP);
     SetCurrentMapName(NEW_GAME_MAP);
     SetPreviousMapName(NEW_GAME_MAP);
-    gStates.roamingOverlay = OVERLAY_NONE;
+    OpenPopUp(POPUP_START);  // already typing when the bedroom first shows
     SetMenuScreen(window, MENU_MAIN);
     SetGameMode(MODE_GAME, window);
     CaptureThumbnail(window);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "battle/BattleData.h"
+#include "content/Story.h"
 #include "core/GameState.h"
 #include "core/Input.h"
 #include "core/Log.h"
@@ -117,6 +118,7 @@ void UpdateRoaming(float dt, sf::RenderWindow& window) {
     for (MapPoint& point : gMap.mapPoints)
         AnimateSpriteSheet(point.animation, dt);
     if (MapHasClouds(gWorld.currentMapName)) UpdateCloudLayer(dt);
+    UpdateStory(window, dt);
     UpdateMapNpcs(window);
     HandleTriggers(window);
 }

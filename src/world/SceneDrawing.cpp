@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "battle/BattleHud.h"
+#include "content/PopUps.h"
 #include "core/GameState.h"
 #include "core/Screen.h"
 #include "world/MapState.h"
@@ -101,6 +102,7 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
     DrawDepthPass(window);
     DrawRoofLayers(window);
     DrawRoofLayers(window);  // roofs cover the map's items too
+    DrawPopUps(window);
     DrawClouds(window);
     DrawInteractionPrompt(window);
 }

@@ -64,6 +64,13 @@ void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
     game.Step(SHOT_DT, 200);
 }
 
+// Play with no save yet: the new game opens on the Start pop-up, which types itself out.
+void PlayNewGame(GameHarness& game) {
+    game.PressKey(sf::Keyboard::Return);
+    game.PressKey(sf::Keyboard::Return);
+    game.Step(0.021f, 200);
+}
+
 const char* const MAPS[] = {"HOUSE_ENTER_1",     "GoblinVillage",      "Bridge",
                             "ForestNight",       "HOUSE_ENTER_SPRITI", "HOUSE_BURN_1",
                             "GoblinVillageBurn", "BridgeNight"};
@@ -84,6 +91,7 @@ const Shot SHOTS[] = {
     {"map-HOUSE_BURN_1", [](GameHarness& g) { EnterMap(g, MAPS[5]); }},
     {"map-GoblinVillageBurn", [](GameHarness& g) { EnterMap(g, MAPS[6]); }},
     {"map-BridgeNight", [](GameHarness& g) { EnterMap(g, MAPS[7]); }},
+    {"newgame-start-popup", [](GameHarness& g) { PlayNewGame(g); }},
     {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };
