@@ -27,7 +27,7 @@ bool Record(AssetWriter& writer, const std::string& relativePath, bool saved) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool WritePicture(AssetWriter& writer, const std::string& relativePath, const PixelCanvas& picture) {
     const std::string path = PrepareOutput(writer, relativePath);
@@ -38,7 +38,8 @@ bool WritePixelArt(AssetWriter& writer, const std::string& relativePath, const P
     return WritePicture(writer, relativePath, factor == 1 ? art : Upscale(art, factor));
 }
 
-bool WriteSound(AssetWriter& writer, const std::string& relativePath, const StereoMix& mix, unsigned channels) {
+bool WriteSound(AssetWriter& writer, const std::string& relativePath, const StereoMix& mix,
+                unsigned channels) {
     const std::string path = PrepareOutput(writer, relativePath);
     return Record(writer, relativePath, !path.empty() && SaveMix(mix, channels, path));
 }
@@ -58,12 +59,21 @@ const std::vector<AssetGroup>& AssetGroups() {
         {"world map", GenerateWorldMap},
         {"world sounds", GenerateWorldSounds},
         {"roaming music", GenerateRoamingMusic},
+        {"save-slot buttons", GenerateSaveSlotButtons},
+        {"NPC sheets", GenerateNpcSheets},
+        {"portraits", GeneratePortraits},
+        {"dialogue art", GenerateDialogueArt},
+        {"item pictures", GenerateItemPictures},
+        {"inventory", GenerateInventoryArt},
+        {"shop", GenerateShopArt},
+        {"content sounds", GenerateContentSounds},
     };
     return groups;
 }
 
 int GenerateAllAssets(AssetWriter& writer) {
     const int before = writer.failures;
-    for (const AssetGroup& group : AssetGroups()) group.generate(writer);
+    for (const AssetGroup& group : AssetGroups())
+        group.generate(writer);
     return writer.failures - before;
 }

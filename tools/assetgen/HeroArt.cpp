@@ -7,6 +7,8 @@
 #include "AssetRegistry.h"
 #include "PixelCanvas.h"
 
+PixelCanvas DrawHeroFront();
+
 #include <cmath>
 
 namespace {
@@ -257,4 +259,9 @@ PixelCanvas DrawSheet(bool torch) {
 void GenerateHeroSheets(AssetWriter& writer) {
     WritePixelArt(writer, "Sprites/Characters/Player/Sheet_Pello.png", DrawSheet(false), 2);
     WritePixelArt(writer, "Sprites/Characters/Player/sheet_pello_torche Nuit.png", DrawSheet(true), 2);
+}
+
+// Pell's portrait is cut from his own first frame, so he looks the same in a dialogue as on the map.
+PixelCanvas DrawHeroFront() {
+    return DrawFrame(PoseFor(0, 0), false);
 }
