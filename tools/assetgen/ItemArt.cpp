@@ -16,13 +16,14 @@ void Finish(PixelCanvas& art, const Ramp& ramp) {
 
 PixelCanvas Rope() {
     PixelCanvas art = MakeCanvas(ITEM_ART, ITEM_ART);
-    for (int ring = 0; ring < 3; ++ring)
-        FillEllipse(art, 16, 14 + ring * 3, 11 - ring, 6, Pal(PAL_PARCH_MID));
-    FillEllipse(art, 16, 19, 5, 2, Pal(PAL_PARCH_DARK));
-    for (int ring = 0; ring < 3; ++ring)
-        DrawLine(art, 6 + ring, 13 + ring * 3, 26 - ring, 13 + ring * 3, Pal(PAL_PARCH_DARK));
-    DrawLine(art, 25, 22, 29, 28, Pal(PAL_PARCH_MID));
-    DrawLine(art, 26, 22, 30, 28, Pal(PAL_PARCH_MID));
+    FillEllipse(art, 16, 18, 12, 8, Pal(PAL_PARCH_MID));
+    FillEllipse(art, 16, 17, 5, 3, Pal(PAL_WOOD_DARK));  // the hole through the coil
+    for (int twist = 0; twist < 12; ++twist) {           // the strands' twist runs round the coil
+        const int x = 6 + twist * 2, y = twist % 2 == 0 ? 12 : 23;
+        DrawLine(art, x, y, x + 1, y + 2, Pal(PAL_PARCH_DARK));
+    }
+    DrawLine(art, 24, 23, 29, 29, Pal(PAL_PARCH_MID));  // the loose end
+    DrawLine(art, 25, 23, 30, 29, Pal(PAL_PARCH_MID));
     Finish(art, RAMP_PARCH);
     return art;
 }
