@@ -19,7 +19,9 @@ protected:
     void SetUp() override {
         ResetGameRecords();
         gSettings.keys.enter = sf::Keyboard::Return;
+        // Tests write their own texts and portraits: into copies, never into the built tree.
         folder.DetachAssetFolder("Text");
+        folder.DetachAssetFolder("Sprites");
     }
     void TearDown() override { ResetGameRecords(); }
 

@@ -84,7 +84,7 @@ TEST(ContentArt, EveryFileHasItsExactNameAndSize) {
         {"Sprites/Menu/Button/New Save appuy\xE9_.png", 320, 76},
         {"Sprites/Menu/Button/Supprim\xE9 save.png", 76, 76},
         {"Sprites/Menu/Button/Supprim\xE9 save appuy\xE9.png", 76, 76},
-        {"Sprites/Dialogues/Frame.png", 960, 200},
+        {"Sprites/Dialogues/Frame.png", 960, 136},
         {"Sprites/Items/Inventory/Inventory.png", 320, 304},
         {"Sprites/Items/Inventory/Grid.png", 600, 800},
         {"Sprites/Shop/Hud/Full_Shop.png", 740, 340},
@@ -99,7 +99,7 @@ TEST(ContentArt, EveryFileHasItsExactNameAndSize) {
     for (const char* name : NPC_SHEETS)
         table.push_back({std::string("Sprites/Characters/") + name + ".png", 448, 512});
     for (const char* name : PORTRAITS)
-        table.push_back({std::string("Sprites/Characters/Portraits/") + name + ".png", 128, 128});
+        table.push_back({std::string("Sprites/Characters/Portraits/") + name + ".png", 64, 64});
     for (const char* name : ITEMS)
         table.push_back({std::string("Sprites/Items/") + name + ".png", 64, 64});
     for (const Expected& expected : table) {
@@ -150,18 +150,24 @@ TEST(ContentArt, DialogueTextAndPortraitFitTheBoxWhereTheGamePutsThem) {
     const sf::Image frame = Load("Sprites/Dialogues/Frame.png");
     const double scale = 1.6, width = frame.getSize().x * scale, height = frame.getSize().y * scale;
     EXPECT_LE(width, 1920.0 - 200.0);
-    const double top = 1050.0 - height;  // the box's bottom edge sits at 1050
+    // The game sets the box's origin to its drawn height, in its own unscaled units: the box hangs
+    // 1.6 times its drawn height above 1050.
+    const double top = 1050.0 - height * scale;
+    const double bottom = top + height;
     ASSERT_LT(top, 760.0 - 10.0) << "the first line of text would start above the box";
-    // Black text is written from (left + 70, 760): parchment there and at the far end of a long line.
+    ASSERT_GT(bottom, 760.0 + 3 * 42.0) << "three lines of text would run off the box";
+    // Black text is written from (left + 70, 760): parchment there, three lines down and at the far end.
     for (double x : {70.0, width - 80.0})
-        for (double y : {775.0, 1010.0})
+        for (double y : {775.0, 760.0 + 3 * 42.0 - 5.0})
             EXPECT_TRUE(IsOneOf(At(frame, x / scale, (y - top) / scale),
                                 {PAL_PARCH_LIGHT, PAL_PARCH_MID, PAL_PARCH_DARK}))
                 << x << "," << y;
+    // The portrait stands at 1050 - drawn height - 250 and must end above the box.
+    const double portraitTop = 1050.0 - height - 250.0;
     for (const char* name : PORTRAITS) {
         const sf::Image portrait = Load(std::string("Sprites/Characters/Portraits/") + name + ".png");
-        EXPECT_LE(portrait.getSize().y * scale, 250.0) << name << " would cover the box";
-        EXPECT_EQ(At(portrait, 64, 64).a, 255) << name;  // opaque: the map never shows through a face
+        EXPECT_LE(portraitTop + portrait.getSize().y * scale, top) << name << " would cover the box";
+        EXPECT_EQ(At(portrait, 32, 32).a, 255) << name;  // opaque: the map never shows through a face
     }
 }
 

@@ -1,5 +1,7 @@
-// The dialogue box. It is drawn 1.6 times larger in the game with the speaker's portrait standing on its
-// top-left corner, so the box keeps its parchment clear for black text from 70 pixels in.
+// The dialogue box. The game draws it 1.6 times larger and hangs it by a point 1.6 times its drawn
+// height above its top, so a box h pixels high spans 1050 - 2.56 h to 1050 - 0.96 h on the reference
+// screen. At 136 pixels that is 702 to 920, its parchment 727 to 894: room for three lines of black
+// text from 760, and for the speaker's portrait above it.
 
 #include "AssetGroups.h"
 #include "AssetRegistry.h"
@@ -7,8 +9,8 @@
 
 namespace {
 
-const int DIALOGUE_FRAME_WIDTH = 240;  // 960 x 200 pixels, 1536 x 320 on the reference screen
-const int DIALOGUE_FRAME_HEIGHT = 50;
+const int DIALOGUE_FRAME_WIDTH = 240;  // 960 x 136 pixels, 1536 x 218 on the reference screen
+const int DIALOGUE_FRAME_HEIGHT = 34;
 const int DIALOGUE_FRAME_FACTOR = 4;
 
 PixelCanvas DialogueFrame() {
