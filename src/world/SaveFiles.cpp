@@ -53,6 +53,17 @@ std::string SaveFilePath() {
     return SaveFolderPath() + "/save.txt";
 }
 
+std::vector<std::string> SplitSaveLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = text.find('\n', start);
+        const size_t stop = end == std::string::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(start, stop - start));
+        start = stop;
+    }
+    return lines;
+}
+
 bool ReadTextFile(const std::string& path, std::string& text) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;

@@ -49,6 +49,9 @@ bool IsSaveTextSound(const std::string& text);
 // be used; the game is then left as it was.
 bool LoadSavedGame();
 
+// The lines of a save's text, each with its line feed (a last line without one is kept as it is).
+std::vector<std::string> SplitSaveLines(const std::string& text);
+
 bool ReadTextFile(const std::string& path, std::string& text);
 // Writes a temporary file, flushes it to disk, keeps the old file as <path>.bak (unless keepBackup is
 // false), renames the new one over it and flushes the folder. A crash at any moment leaves the old or

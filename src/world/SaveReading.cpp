@@ -36,13 +36,12 @@ bool IsFlagLine(const std::string& line) {
            !(words >> extra);
 }
 
+// Every ended line, without its feed (a save's text always ends with one).
 std::vector<std::string> LinesWithoutFeeds(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    std::vector<std::string> lines = SplitSaveLines(text);
+    if (!lines.empty() && lines.back().back() != '\n') lines.pop_back();
+    for (std::string& line : lines)
+        line.pop_back();
     return lines;
 }
 

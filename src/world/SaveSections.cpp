@@ -16,17 +16,6 @@ namespace {
 
 constexpr const char* SECTION_MARK = "Map : ";
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (size_t start = 0; start < text.size();) {
-        const size_t end = text.find('\n', start);
-        const size_t stop = end == std::string::npos ? text.size() : end + 1;
-        lines.push_back(text.substr(start, stop - start));
-        start = stop;
-    }
-    return lines;
-}
-
 // Records as the content list and the save name them; what they look like comes with their own files.
 Npc ContentNpc(int32_t id) {
     Npc npc;
@@ -91,7 +80,7 @@ sf::Image CaptureWindowGameArea(sf::RenderWindow& window) {
 
 std::string RewriteSaveText(const std::string& oldText, const std::string& mapName,
                             const std::string& flagLines) {
-    const std::vector<std::string> lines = Lines(oldText);
+    const std::vector<std::string> lines = SplitSaveLines(oldText);
     size_t at = 0;
     while (at < lines.size() && !IsHeader(lines[at]))
         ++at;
@@ -134,7 +123,7 @@ void PrepareSaveHeader() {
 bool HasMapSection() {
     std::string text;
     if (!ReadTextFile(SaveFilePath(), text)) return false;
-    const std::vector<std::string> lines = Lines(text);
+    const std::vector<std::string> lines = SplitSaveLines(text);
     for (size_t i = 1; i < lines.size(); ++i) {
         if (IsHeaderOf(lines[i], gWorld.currentMapName)) return true;
     }
@@ -164,7 +153,7 @@ void RestoreMapContent(NpcList& npcs, MapItemList& items) {
         LogDebug("erreur d'ouverture de la save");
         return;
     }
-    const std::vector<std::string> lines = Lines(text);
+    const std::vector<std::string> lines = SplitSaveLines(text);
     size_t at = 1;
     while (at < lines.size() && !IsHeaderOf(lines[at], gWorld.currentMapName))
         ++at;
