@@ -8,5 +8,5 @@ cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/d
 cmake --build "$root/build" --target frame_bench
 export LP_NUM_THREADS=2 ALSOFT_DRIVERS=null
 cd "$root/build/game"
-xvfb-run -a -s "-screen 0 1920x1080x24" "$root/build/bench/frame_bench" startup 15
-xvfb-run -a -s "-screen 0 1920x1080x24" "$root/build/bench/frame_bench" title 2000
+xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$root/build/bench/frame_bench" startup 15
+xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$root/build/bench/frame_bench" title 2000

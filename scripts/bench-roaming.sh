@@ -11,4 +11,4 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 ln -s "$root/build/game/Assets" "$scratch/Assets"
 cd "$scratch"
-LP_NUM_THREADS=2 ALSOFT_DRIVERS=null xvfb-run -a -s "-screen 0 1920x1080x24" "$root/build/bench/roaming_bench" "${1:-1500}"
+LP_NUM_THREADS=2 ALSOFT_DRIVERS=null xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$root/build/bench/roaming_bench" "${1:-1500}"

@@ -5,4 +5,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
 cmake --build "$root/build" --target screenshots
-ALSOFT_DRIVERS=null xvfb-run -a -s "-screen 0 2560x1600x24" "$root/build/tools/screenshots/screenshots" "$root/out/screenshots"
+ALSOFT_DRIVERS=null xvfb-run -a -s "-screen 0 2560x1600x24 -noreset" "$root/build/tools/screenshots/screenshots" "$root/out/screenshots"

@@ -15,8 +15,9 @@ run_suite() {
     local build=$1; shift
     cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
     cmake --build "$build" -j "$jobs"
-    # One virtual screen large enough for every desktop size the tests ask for.
-    xvfb-run -a -s "-screen 0 2560x1600x24" ctest --test-dir "$build" -j "$jobs" --output-on-failure
+    # One virtual screen large enough for every desktop size the tests ask for. Without -noreset the
+    # server resets whenever its last client leaves, and a test that connects just then finds no display.
+    xvfb-run -a -s "-screen 0 2560x1600x24 -noreset" ctest --test-dir "$build" -j "$jobs" --output-on-failure
 }
 
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
