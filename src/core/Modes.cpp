@@ -23,9 +23,7 @@ namespace {
 void LoadMode(int32_t mode, sf::RenderWindow& window) {
     switch (mode) {
         case MODE_MENU:
-            if (gStates.menuScreen != MENU_MAIN) UnloadMenuScreen();
-            gStates.menuScreen = MENU_MAIN;
-            LoadTitleMenu();
+            ReturnToTitleMenu();
             PlayMusic(MUSIC_TITLE);
             ResetView(window);
             break;

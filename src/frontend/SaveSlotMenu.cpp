@@ -24,27 +24,18 @@ bool CreateFolder(const char* path) {
     return std::filesystem::create_directory(path, error);
 }
 
-// The slot's thumbnail: the game area as the new game first shows it.
-void CaptureThumbnail(sf::RenderWindow& window) {
-    const sf::Image capture = CaptureWindowGameArea(window);
-    if (capture.getSize().x == 0 || !capture.saveToFile(SaveFolderPath() + "/capture.png")) {
-        LogDebug("fail to save image\n");
-    }
-}
-
 }  // namespace
 
 void LoadSaveSlotMenu(sf::RenderWindow& window) {
     if (!CreateFolder("Saves")) LogDebug("Impossible de creer le dossier : %s\n", "Saves");
     bool anySave = false;
     for (int32_t slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
-        char path[100];
-        FormatText(path, sizeof path, "Saves/Save%d", slot);
+        const std::string path = SaveFolderPath(slot);
         if (std::filesystem::exists(path)) {
             gSaveSlots.hasSave[slot] = 1;
             anySave = true;
         } else {
-            LogDebug("Le repertoire %s n'existe pas!! :(\n", path);
+            LogDebug("Le repertoire %s n'existe pas!! :(\n", path.c_str());
         }
     }
     if (!anySave) {
@@ -55,9 +46,8 @@ void LoadSaveSlotMenu(sf::RenderWindow& window) {
 }
 
 void StartNewSave(sf::RenderWindow& window, int32_t slot) {
-    char folder[100];
-    FormatText(folder, sizeof folder, "Saves/Save%d", slot);
-    if (!CreateFolder(folder)) LogDebug("Impossible de creer le dossier : %s\n", folder);
+    const std::string folder = SaveFolderPath(slot);
+    if (!CreateFolder(folder.c_str())) LogDebug("Impossible de creer le dossier : %s\n", folder.c_str());
     gWorld.gold = NEW_GAME_GOLD;
     gWorld.saveSlot = slot;
     LogDebug("setcurrentMap : %s\n", NEW_GAME_MAP);
@@ -66,7 +56,8 @@ void StartNewSave(sf::RenderWindow& window, int32_t slot) {
     OpenPopUp(POPUP_START);  // already typing when the bedroom first shows
     SetMenuScreen(window, MENU_MAIN);
     SetGameMode(MODE_GAME, window);
-    CaptureThumbnail(window);
+    // The slot's thumbnail: the game area as the new game first shows it.
+    if (!WriteSlotThumbnail(window)) LogDebug("fail to save image\n");
     gSaveSlots.hasSave[slot] = 1;
 }
 
@@ -80,14 +71,13 @@ void ContinueSave(sf::RenderWindow& window, int32_t slot) {
 }
 
 void DeleteSaveSlot(int32_t slot) {
-    char folder[260];
-    FormatText(folder, sizeof folder, "Saves/Save%d", slot);
+    const std::string folder = SaveFolderPath(slot);
     std::error_code error;
     std::filesystem::remove(folder, error);
     if (error == std::errc::directory_not_empty) {
         for (const char* file :
              {"save.txt", "capture.png", "save.txt.bak", "save.txt.tmp", "save.txt.bak.tmp"}) {
-            std::filesystem::remove(std::string(folder) + "/" + file, error);
+            std::filesystem::remove(folder + "/" + file, error);
         }
         std::filesystem::remove(folder, error);
     }

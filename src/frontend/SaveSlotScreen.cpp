@@ -10,6 +10,7 @@
 #include "core/Text.h"
 #include "frontend/SaveSlotMenu.h"
 #include "frontend/TitleMenu.h"
+#include "world/SaveFiles.h"
 
 namespace {
 
@@ -56,9 +57,7 @@ void BuildDeleteButton(SaveSlotEntry& entry, float rowY) {
 
 // As high as the slot button, just left of it, tops aligned. A missing picture shows no thumbnail.
 void BuildThumbnail(SaveSlotEntry& entry, int slot) {
-    char path[100];
-    FormatText(path, sizeof path, "Saves/Save%d/capture.png", slot);
-    if (!entry.thumbnailTexture.loadFromFile(path)) return;
+    if (!entry.thumbnailTexture.loadFromFile(SaveFolderPath(slot) + "/capture.png")) return;
     const sf::FloatRect button = entry.button.getGlobalBounds();
     const float scale = button.height / static_cast<float>(entry.thumbnailTexture.getSize().y);
     entry.thumbnail = sf::Sprite(entry.thumbnailTexture);

@@ -128,13 +128,11 @@ void UpdateFootBox() {
     gPlayer.footBox = FootBoxOf(gPlayer.sprite.getGlobalBounds());
 }
 
-void PushOutOfRect(const sf::FloatRect& rect) {
-    PushOutOfTrigger(MapTrigger{{}, rect});
-}
+namespace {
 
 // Out along the axis of least overlap, so the feet end up touching the edge they came through.
-int32_t PushOutOfTrigger(const MapTrigger& trigger) {
-    const sf::FloatRect& r = trigger.rect;
+// Returns 1 after a push.
+int32_t PushOut(const sf::FloatRect& r) {
     const sf::FloatRect p = gPlayer.footBox;
     sf::FloatRect i;
     if (!p.intersects(r, i)) return 0;
@@ -152,6 +150,16 @@ int32_t PushOutOfTrigger(const MapTrigger& trigger) {
     }
     UpdateFootBox();
     return 1;
+}
+
+}  // namespace
+
+void PushOutOfRect(const sf::FloatRect& rect) {
+    PushOut(rect);
+}
+
+int32_t PushOutOfTrigger(const MapTrigger& trigger) {
+    return PushOut(trigger.rect);
 }
 
 void ReleasePlayer() {

@@ -43,10 +43,14 @@ bool WriteAndSync(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-std::string SaveFolderPath() {
+std::string SaveFolderPath(int32_t slot) {
     char folder[100];
-    FormatText(folder, sizeof folder, "Saves/Save%d", gWorld.saveSlot);
+    FormatText(folder, sizeof folder, "Saves/Save%d", slot);
     return folder;
+}
+
+std::string SaveFolderPath() {
+    return SaveFolderPath(gWorld.saveSlot);
 }
 
 std::string SaveFilePath() {

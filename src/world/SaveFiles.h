@@ -10,7 +10,8 @@
 
 #include "world/MapContent.h"
 
-// "Saves/Save<slot>" and the files in it, for the active slot.
+// "Saves/Save<slot>" and the files in it, for the given slot or the active one.
+std::string SaveFolderPath(int32_t slot);
 std::string SaveFolderPath();
 std::string SaveFilePath();
 
@@ -39,6 +40,8 @@ std::string SaveHeaderText(const char* mapName);
 
 // The game area as the scene shows it now (the slot thumbnails).
 sf::Image CaptureWindowGameArea(sf::RenderWindow& window);
+// Writes that picture as the active slot's capture.png; returns whether it was written.
+bool WriteSlotThumbnail(sf::RenderWindow& window);
 
 // Whether a save's text is whole and in the save format: a map, the gold, twenty inventory places,
 // then sections of flag lines, every line ended. An empty, cut or foreign file is not.

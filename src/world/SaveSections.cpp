@@ -198,8 +198,10 @@ void SaveMapState(const NpcList& npcs, const MapItemList& items, sf::RenderWindo
         LogDebug("Cannot write %s: the previous save is kept\n", path.c_str());
         return;
     }
+    if (std::filesystem::is_directory(SaveFolderPath())) WriteSlotThumbnail(window);
+}
+
+bool WriteSlotThumbnail(sf::RenderWindow& window) {
     const sf::Image capture = CaptureWindowGameArea(window);
-    if (capture.getSize().x > 0 && std::filesystem::is_directory(SaveFolderPath())) {
-        capture.saveToFile(SaveFolderPath() + "/capture.png");
-    }
+    return capture.getSize().x > 0 && capture.saveToFile(SaveFolderPath() + "/capture.png");
 }

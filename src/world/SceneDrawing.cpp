@@ -19,10 +19,6 @@ namespace {
 
 constexpr int CAMERA_TILE = 64;
 
-bool IsTileLayer(const TiledLayer& layer) {
-    return layer.type != nullptr && std::string_view(layer.type) == "tilelayer";
-}
-
 void DrawGround(sf::RenderWindow& window) {
     for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
         if (layer->visible && !IsRoofLayer(*layer) && IsTileLayer(*layer)) DrawTileLayer(window, *layer);

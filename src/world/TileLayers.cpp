@@ -11,10 +11,6 @@ sf::Uint8 LayerAlpha(const TiledLayer& layer) {
     return static_cast<sf::Uint8>(layer.opacity * 255.0f);
 }
 
-bool IsTileLayer(const TiledLayer& layer) {
-    return layer.type != nullptr && std::string_view(layer.type) == "tilelayer";
-}
-
 int32_t TileAt(const TiledLayer& layer, int column, int row) {
     const int index = row * layer.width + column;
     return index < layer.dataCount ? layer.data[index] : 0;
@@ -74,6 +70,10 @@ sf::FloatRect VisibleArea(const sf::RenderTarget& target) {
 }
 
 }  // namespace
+
+bool IsTileLayer(const TiledLayer& layer) {
+    return layer.type != nullptr && std::string_view(layer.type) == "tilelayer";
+}
 
 sf::IntRect TileCell(const TiledMap& map, int32_t id) {
     const int t = id - 1;

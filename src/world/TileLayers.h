@@ -45,6 +45,9 @@ void DrawTileLayerChunks(sf::RenderTarget& target, TileLayerCache& cache, const 
 void DrawTileLayerSprites(sf::RenderTarget& target, sf::Sprite& tileSprite, const TiledMap& map,
                           const TiledLayer& layer);
 
+// Whether a layer holds tiles (not objects, images or children).
+bool IsTileLayer(const TiledLayer& layer);
+
 // The sheet cell shown for a tile id, and where tile (column, row) lands on screen.
 sf::IntRect TileCell(const TiledMap& map, int32_t id);
 sf::Vector2f TilePosition(const TiledMap& map, int column, int row);

@@ -57,14 +57,12 @@ ScratchFolder::~ScratchFolder() {
 }
 
 void ScratchFolder::DetachAssetFolder(const std::string& relative) {
-    const fs::path link = path_ / "Assets" / relative;
     const fs::path top = path_ / "Assets" / fs::path(relative).begin()->string();
     if (fs::is_symlink(top)) {
         const fs::path target = fs::read_symlink(top);
         fs::remove(top);
         fs::copy(target, top, fs::copy_options::recursive);
     }
-    (void)link;
 }
 
 void ResetGameRecords() {
