@@ -12,13 +12,16 @@ export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 run_suite() {
-    local build=$1; shift
+    local build=$1 repeat=$2; shift 2
     cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
     cmake --build "$build" -j "$jobs"
     # One virtual screen large enough for every desktop size the tests ask for. Without -noreset the
     # server resets whenever its last client leaves, and a test that connects just then finds no display.
-    xvfb-run -a -s "-screen 0 2560x1600x24 -noreset" ctest --test-dir "$build" -j "$jobs" --output-on-failure
+    xvfb-run -a -s "-screen 0 2560x1600x24 -noreset" ctest --test-dir "$build" -j "$jobs" --output-on-failure $repeat
 }
 
-run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_SANITIZE=ON -DVELMORIA_BENCH=OFF
+run_suite "$root/build" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# LeakSanitizer itself now and then fails to stop a process's many driver and audio threads at exit
+# ("LeakSanitizer has encountered a fatal error"): such a test gets one more run. A real leak or a
+# failed check fails both runs.
+run_suite "$root/build-sanitize" "--repeat until-pass:2" -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_SANITIZE=ON -DVELMORIA_BENCH=OFF
