@@ -5,7 +5,6 @@
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/Text.h"
-#include "world/Roaming.h"
 
 namespace {
 

@@ -1,18 +1,112 @@
 #include "content/Story.h"
 
+#include <cstring>
+
+#include "content/Items.h"
+#include "content/Npcs.h"
 #include "content/PopUps.h"
 #include "core/GameState.h"
+#include "core/Log.h"
+#include "core/Settings.h"
+#include "world/Player.h"
+#include "world/Roaming.h"
 #include "world/StoryFlags.h"
+#include "world/WorldState.h"
 
 namespace {
 
 constexpr int32_t STORY_KEY_WORLD_MAP = 10;  // K, a fixed key: opens the world map's roads
+constexpr const char* FISHING_ROD_FILE = "Assets/Text/Maps/GoblinVillage/FishingRod.txt";
+
+int32_t& Overlay() {
+    return gStates.roamingOverlay;
+}
+
+Npc* FirstInReach(int32_t type) {
+    for (Npc& npc : gRoaming.npcList.npcs) {
+        if (npc.type == type && InNpcReach(npc) == 1) return &npc;
+    }
+    return nullptr;
+}
+
+// Gives the hero what an item file holds, straight into the inventory (a full one leaves it lying).
+void GiveItem(const char* itemFile, const char* name) {
+    MapItemList& items = gRoaming.mapItemList;
+    LoadItemFile(itemFile, items);
+    for (size_t i = 0; i < items.items.size(); ++i) {
+        LogDebug("item : %d", static_cast<int>(i));
+        if (items.items[i].name == name) PickUpItem(items, i);
+    }
+}
+
+bool TakeThePurse() {
+    bool found = false;
+    for (size_t place = 0; place < gInventory.items.size(); ++place) {
+        if (gInventory.items[place].name.find("Burse") == std::string::npos) continue;
+        LogDebug("burse here");
+        RemoveInventoryItem("Burse");
+        found = true;
+    }
+    return found;
+}
+
+// Puts the merchant on another of his dialogues. One still open is closed first, so the new one starts
+// from its beginning with this same press instead of paging through text it never opened.
+void SwitchDialogue(Npc& merchant, int32_t dialogue) {
+    const size_t inUse = static_cast<size_t>(merchant.currentDialogue);
+    if (merchant.open == 1 && inUse < merchant.dialogues.size()) {
+        Dialogue& old = merchant.dialogues[inUse];
+        old.currentPart = 0;
+        old.reveal = TextReveal{};
+        merchant.open = 0;
+    }
+    merchant.currentDialogue = dialogue;
+}
+
+// The merchant: met, then the purse for the fishing rod, then his shop, which his third dialogue opens.
+void TalkToMerchant(const sf::Event::KeyEvent& keyEvent) {
+    if (keyEvent.code != gSettings.keys.enter) return;
+    Npc* merchant = FirstInReach(NPC_MERCHANT);
+    if (merchant == nullptr) return;
+    if (gStory.merchantMet == 0) {
+        LogDebug("active true\n");
+        gStory.merchantMet = 1;
+        gStory.worldMapOpen = 1;
+    } else if (gStory.purseDelivered == 0) {
+        if (TakeThePurse()) {
+            LogDebug("finish true\n");
+            gStory.purseDelivered = 1;
+            gStory.fishingUnlocked = 1;
+            GiveItem(FISHING_ROD_FILE, "FishingRod");
+            SwitchDialogue(*merchant, 1);
+        }
+    } else if (gStory.shopUnlocked == 0 && Overlay() != OVERLAY_DIALOGUE) {
+        LogDebug("open shop\n");
+        gStory.shopUnlocked = 1;
+        SwitchDialogue(*merchant, 2);
+    }
+    if (Overlay() == OVERLAY_NONE || Overlay() == OVERLAY_DIALOGUE)
+        HandleDialogueKey(keyEvent, OwnerOf(*merchant));
+    if (merchant->open == 1) {
+        LogDebug("openS\n");
+        Overlay() = OVERLAY_DIALOGUE;
+    }
+    if (Overlay() != OVERLAY_DIALOGUE || merchant->open != 0) return;
+    if (gStory.purseDelivered == 1 && gStory.shopUnlocked == 1) {
+        LogDebug("no openS\n");
+        Overlay() = OVERLAY_SHOP;
+    } else {
+        LogDebug("no open");
+        Overlay() = OVERLAY_NONE;
+    }
+}
 
 }  // namespace
 
-// The story's events (pop-ups, companions, the night) join this handler with the story's own work.
+// The story's other events (companions, the night, the bridge) join this handler with their maps.
 void HandleStoryKey(sf::RenderWindow&, const sf::Event::KeyEvent& keyEvent) {
-    if (gStates.roamingOverlay == OVERLAY_DIALOGUE) HandlePopUpKey(keyEvent);
+    if (Overlay() == OVERLAY_DIALOGUE) HandlePopUpKey(keyEvent);
+    if (std::strcmp(gWorld.currentMapName, "GoblinVillage") == 0) TalkToMerchant(keyEvent);
     if (keyEvent.code == STORY_KEY_WORLD_MAP) gStory.worldMapOpen = 1;
 }
 

@@ -92,6 +92,14 @@ void ApplyDefaultView(sf::RenderWindow& window) {
     window.setView(MakeGameView({0.0f, 0.0f, gScreen.gameWidth, gScreen.gameHeight}, window));
 }
 
+void ApplyReferenceView(sf::RenderWindow& window) {
+    window.setView(MakeGameView({0.0f, 0.0f, REFERENCE_WIDTH, REFERENCE_HEIGHT}, window));
+}
+
+sf::Vector2f MapToScreen(float x, float y) {
+    return {x * gScreen.scale + gScreen.offsetX, y * gScreen.scale + gScreen.offsetY};
+}
+
 void ApplyMainView(sf::RenderWindow& window) {
     gMainView.setViewport(GameAreaViewport(window));
     window.setView(gMainView);

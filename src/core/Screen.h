@@ -58,4 +58,12 @@ void ApplyMainView(sf::RenderWindow& window);
 // Top-left corner of the game area inside the window, in window pixels (0, 0 when the window is the area).
 sf::Vector2f GameAreaOrigin(const sf::RenderWindow& window);
 
+// A spot given in map pixels at the reference size, where the scene draws it (tiles and map objects
+// are placed the same way).
+sf::Vector2f MapToScreen(float x, float y);
+
+// The reference screen (1920 x 1080) stretched over the game area: the overlays laid out in reference
+// pixels (inventory grid, shop) are drawn in it so they keep their place at every size.
+void ApplyReferenceView(sf::RenderWindow& window);
+
 void ResetScreen();

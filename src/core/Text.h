@@ -3,6 +3,9 @@
 
 #include <cstddef>
 
+// The one font of the game: dialogues, prompts, counters.
+inline constexpr const char* GAME_FONT = "Assets/Fonts/Dialogues.ttf";
+
 // Formats into buffer (bufferSize bytes), never past it. Returns the characters written, or -1 when
 // the text does not fit or the format fails; the buffer then holds an empty string.
 int FormatText(char* buffer, size_t bufferSize, const char* format, ...)

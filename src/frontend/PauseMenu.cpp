@@ -1,6 +1,10 @@
 #include "frontend/PauseMenu.h"
 
-// Built with the roaming overlays; empty until then.
+PauseMenu gPauseMenu;
 
-void LoadPauseMenu() {}
+// The menu's pictures and buttons come with the pause menu's own work; the cursor already counts.
+void LoadPauseMenu() {
+    gPauseMenu.cursor = PAUSE_CONTINUE;
+}
+
 void HandlePauseClick(sf::RenderWindow&) {}

@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "core/Animation.h"
-#include "world/MapContent.h"
+#include "content/Items.h"
+#include "content/Npcs.h"
 #include "world/TileLayers.h"
 #include "world/tiled/TiledMap.h"
 

@@ -12,7 +12,8 @@
 #include <cstdint>
 
 #include "core/Animation.h"
-#include "world/MapContent.h"
+#include "content/Items.h"
+#include "content/Npcs.h"
 #include "world/MapState.h"
 
 inline constexpr int PLAYER_ROWS = 14;

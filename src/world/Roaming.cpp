@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "battle/BattleData.h"
+#include "content/Shop.h"
 #include "content/Story.h"
 #include "core/GameState.h"
 #include "core/Input.h"
@@ -75,25 +76,31 @@ void StartNpcBattle(size_t index, sf::RenderWindow& window) {
     npcs.erase(npcs.begin() + static_cast<long>(index));
 }
 
-void UpdateMapNpcs(sf::RenderWindow& window) {
+void UpdateMapNpcs(float dt, sf::RenderWindow& window) {
     std::vector<Npc>& npcs = gRoaming.npcList.npcs;
     for (size_t i = 0; i < npcs.size(); ++i) {
+        UpdateNpc(dt, npcs[i]);
         PushOutOfRect(npcs[i].box);
         if (InNpcReach(npcs[i]) == 1 && npcs[i].type == NPC_BATTLE) StartNpcBattle(i, window);
     }
 }
 
-void EmptyContentLists() {
+// Everything the map held is let go before another one is built: its people, its items, the shop.
+void ReleaseMapContent() {
     gRoaming.npcList = NpcList{};
     gRoaming.mapItemList = MapItemList{};
+    UnloadShop();
 }
 
 }  // namespace
 
 void LoadRoamingScreen(sf::RenderWindow& window) {
     BuildPrompt();
+    LoadShop();
     if (gWorld.roamingFirstLoad == 1) InitPlayer();
-    EmptyContentLists();
+    gRoaming.mapItemList = MapItemList{};
+    BuildInventoryScreen();
+    gRoaming.npcList = NpcList{};
     LogDebug("%s", gWorld.currentMapName);
     LoadMap(gRoaming.npcList, gRoaming.mapItemList);
     if (MapHasClouds(gWorld.currentMapName)) BuildCloudLayer();
@@ -119,8 +126,10 @@ void UpdateRoaming(float dt, sf::RenderWindow& window) {
         AnimateSpriteSheet(point.animation, dt);
     if (MapHasClouds(gWorld.currentMapName)) UpdateCloudLayer(dt);
     UpdateStory(window, dt);
-    UpdateMapNpcs(window);
+    UpdateMapNpcs(dt, window);
     HandleTriggers(window);
+    ShowShopGold();
+    ShowInventoryGold();
 }
 
 void HandleTriggers(sf::RenderWindow& window) {
@@ -162,7 +171,7 @@ void ChangeMap(const char* destination, sf::RenderWindow& window) {
     SetCurrentMapName(destination);
     SaveMapState(gRoaming.npcList, gRoaming.mapItemList, window);
     UnloadMap();
-    EmptyContentLists();
+    ReleaseMapContent();
     LoadRoamingScreen(window);
     ComputeMapPixelSize();
     ApplyMainView(window);
@@ -174,7 +183,7 @@ void UnloadRoamingScreen(sf::RenderWindow& window) {
     ReleasePlayer();
     gWorld.roamingFirstLoad = 1;
     UnloadMap();
-    EmptyContentLists();
+    ReleaseMapContent();
     if (MapHasClouds(gWorld.previousMapName)) ReleaseCloudLayer();
     gRoaming.prompt = InteractionPrompt{};
     gRoaming.loaded = false;

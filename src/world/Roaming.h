@@ -7,10 +7,10 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
-#include "world/MapContent.h"
+#include "content/Items.h"
+#include "content/Npcs.h"
 
 inline constexpr const char* PROMPT_PICTURE = "Assets/Sprites/Dialogues/Interact.png";
-inline constexpr const char* GAME_FONT = "Assets/Fonts/Dialogues.ttf";
 
 // The key-name bubble shown over whatever the hero can talk to or pick up.
 struct InteractionPrompt {

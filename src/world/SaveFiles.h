@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "world/MapContent.h"
+#include "content/Items.h"
+#include "content/Npcs.h"
 
 // "Saves/Save<slot>" and the files in it, for the given slot or the active one.
 std::string SaveFolderPath(int32_t slot);

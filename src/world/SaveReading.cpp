@@ -1,8 +1,9 @@
 #include <cstring>
 #include <sstream>
 
+#include "content/Items.h"
 #include "core/Log.h"
-#include "world/MapContent.h"
+#include "core/Text.h"
 #include "world/SaveFiles.h"
 #include "world/WorldState.h"
 
@@ -93,13 +94,19 @@ bool LoadSavedGame() {
     gWorld.gold = std::stoi(lines[1].substr(5));
     // The inventory is refilled from the save alone: whatever the last game carried is dropped.
     gInventory.items.clear();
+    MapItemList restored;
     for (int place = 2; place < SAVE_HEADER_LINES; ++place) {
         const std::string name = lines[static_cast<size_t>(place)].substr(4);
         LogDebug("item : %s", name.c_str());
         if (name.empty()) continue;
-        MapItem item;
-        item.name = name;
-        gInventory.items.push_back(item);
+        char path[160];
+        FormatText(path, sizeof path, "Assets/Text/Items/%s.txt", name.c_str());
+        LogDebug("adresse item %s\n", path);
+        LoadItemFile(path, restored);
+        for (size_t i = 0; i < restored.items.size(); ++i) {
+            LogDebug("item : %d", static_cast<int>(i));
+            if (restored.items[i].name == name) PickUpItem(restored, i--);
+        }
     }
     return true;
 }

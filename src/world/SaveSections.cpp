@@ -16,18 +16,21 @@ namespace {
 
 constexpr const char* SECTION_MARK = "Map : ";
 
-// Records as the content list and the save name them; what they look like comes with their own files.
-Npc ContentNpc(int32_t id) {
-    Npc npc;
+// The map's own files: PNJ<i + 1>.txt for NPC i, and each listed item's file beside Map.txt.
+void LoadContentNpc(NpcList& npcs, int32_t id) {
+    char path[100];
+    FormatText(path, sizeof path, "Assets/Text/Maps/%s/PNJ%d.txt", gWorld.currentMapName, id + 1);
+    Npc& npc = npcs.npcs.emplace_back();
+    LoadNpc(path, npc);
     npc.id = id;
-    return npc;
 }
 
-MapItem ContentItem(int32_t id, const std::string& name) {
-    MapItem item;
-    item.id = id;
-    item.name = name;
-    return item;
+void LoadContentItem(MapItemList& items, int32_t id, const std::string& name) {
+    char path[160];
+    FormatText(path, sizeof path, "Assets/Text/Maps/%s/%s.txt", gWorld.currentMapName, name.c_str());
+    const size_t before = items.items.size();
+    LoadItemFile(path, items);
+    if (items.items.size() > before) items.items.back().id = id;
 }
 
 bool IsHeader(const std::string& line) {
@@ -138,10 +141,9 @@ void AppendMapSection(NpcList& npcs, MapItemList& items) {
     ContentList list;
     if (ReadContentList(gWorld.currentMapName, list)) {
         for (int i = 0; i < list.npcCount; ++i)
-            npcs.npcs.push_back(ContentNpc(i));
-        for (size_t i = 0; i < list.itemNames.size(); ++i) {
-            items.items.push_back(ContentItem(static_cast<int32_t>(i), list.itemNames[i]));
-        }
+            LoadContentNpc(npcs, i);
+        for (size_t i = 0; i < list.itemNames.size(); ++i)
+            LoadContentItem(items, static_cast<int32_t>(i), list.itemNames[i]);
         text += SectionFlags(list, npcs, items);
     }
     if (!WriteFileAtomically(SaveFilePath(), text)) LogDebug("Cannot write %s\n", SaveFilePath().c_str());
@@ -172,14 +174,14 @@ void RestoreMapContent(NpcList& npcs, MapItemList& items) {
         LogDebug("active : %d\n", flag);
         if (flag != 0) continue;
         LogDebug("pnj %d actif\n", i);
-        npcs.npcs.push_back(ContentNpc(i));
+        LoadContentNpc(npcs, i);
     }
     for (size_t i = 0; i < list.itemNames.size(); ++i) {
         const int flag = nextFlag("Item %d %d");
         LogDebug("active item : %d\n", flag);
         if (flag != 0) continue;
         LogDebug("item %d actif\n", static_cast<int>(i));
-        items.items.push_back(ContentItem(static_cast<int32_t>(i), list.itemNames[i]));
+        LoadContentItem(items, static_cast<int32_t>(i), list.itemNames[i]);
     }
 }
 

@@ -4,7 +4,10 @@
 #include <string_view>
 
 #include "battle/BattleHud.h"
+#include "content/Items.h"
+#include "content/Npcs.h"
 #include "content/PopUps.h"
+#include "content/Shop.h"
 #include "core/GameState.h"
 #include "core/Screen.h"
 #include "world/MapState.h"
@@ -42,6 +45,12 @@ void DrawClouds(sf::RenderWindow& window) {
     if (!MapHasClouds(gWorld.currentMapName) || !gClouds.held) return;
     for (const sf::Sprite& cloud : gClouds.sprites)
         window.draw(cloud);
+}
+
+// Each overlay in screen space over the scene; the camera's view comes back after each.
+void DrawRoamingOverlay(sf::RenderWindow& window) {
+    if (gStates.roamingOverlay == OVERLAY_INVENTORY) DrawInventory(window);
+    if (gStates.roamingOverlay == OVERLAY_SHOP) DrawShop(window);
 }
 
 float ClampAxis(float position, float viewSize, int32_t mapSize) {
@@ -97,10 +106,19 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
     DrawGround(window);
     DrawDepthPass(window);
     DrawRoofLayers(window);
+    ApplyMainView(window);
+    for (const MapItem& item : gRoaming.mapItemList.items)
+        window.draw(item.sprite);
     DrawRoofLayers(window);  // roofs cover the map's items too
+    for (const Npc& npc : gRoaming.npcList.npcs) {
+        DrawNpc(window, npc);
+        ApplyMainView(window);
+    }
+    ApplyMainView(window);
     DrawPopUps(window);
     DrawClouds(window);
     DrawInteractionPrompt(window);
+    DrawRoamingOverlay(window);
 }
 
 void UpdateCamera(sf::RenderWindow& window) {

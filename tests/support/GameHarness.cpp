@@ -18,7 +18,7 @@
 #include "core/SoundEffects.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
-#include "world/MapContent.h"
+#include "content/Items.h"
 #include "world/MapState.h"
 #include "world/Player.h"
 #include "world/Roaming.h"

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <random>
 
+#include "content/Items.h"
 #include "core/GameState.h"
 #include "core/Modes.h"
 #include "frontend/SaveSlotMenu.h"
 #include "support/Files.h"
-#include "world/MapContent.h"
 #include "world/Roaming.h"
 #include "world/SaveFiles.h"
 #include "world/WorldFixture.h"
@@ -79,7 +79,8 @@ TEST(SaveText, OnlyWholeSavesInTheFormatAreSound) {
 
 TEST(SaveFiles, FirstVisitLeavingAndComingBackFollowTheContentList) {
     RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
-    WriteWholeFile("Assets/Text/Maps/Meadow/Map.txt", "PNJ 2\nItem 3\nRope\nStick\nStraw\n");
+    WriteMapContent("Meadow", {{200, 200, 0}, {400, 200, 0}},
+                    {{"Rope", 100, 300}, {"Stick", 200, 300}, {"Straw", 300, 300}});
     SetCurrentMapName("Meadow");
     ChangeMap("Meadow", game.Window());
     std::string save = ReadWholeFile("Saves/Save0/save.txt");
@@ -139,6 +140,7 @@ TEST(SaveFiles, ContinuingADamagedSaveUsesItsBackupOrStaysOnTheMenu) {
         }
         fs::remove("Saves/Save0/save.txt.bak");
         if (c.backup) WriteWholeFile("Saves/Save0/save.txt.bak", good);
+        WriteWholeFile("Assets/Text/Items/Rope.txt", "pos 0 0\nRope\n");
         gWorld.gold = 0;
         ContinueSave(game.Window(), 0);
         EXPECT_EQ(gStates.gameMode, c.continues ? MODE_GAME : MODE_MENU);

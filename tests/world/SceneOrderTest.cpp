@@ -85,31 +85,40 @@ TEST(SceneOrder, ThePromptShowsTheEnterKeyOverAFriendAndNeverOverAnEnemy) {
     game.Step(0.001f);  // the first animation step cuts the hero's frame out of his sheet
     gPlayer.sprite.setPosition(300, 300);
     UpdateFootBox();  // feet 284..316 x 316..332
-    const Npc friendly{0, NPC_TALK, {330, 300, 32, 16}, ""};
+    const auto npcAt = [](int type, sf::FloatRect box) {
+        Npc npc;
+        npc.type = type;
+        npc.box = box;
+        return npc;
+    };
+    const Npc friendly = npcAt(NPC_TALK, {330, 300, 32, 16});
     EXPECT_EQ(InNpcReach(friendly), 1);  // 14 px away, within the 20 of a friend
     EXPECT_EQ(gRoaming.prompt.text.getString(), "Enter");
     EXPECT_EQ(gRoaming.prompt.sprite.getPosition(), sf::Vector2f(346, 300 - 48));
-    const Npc distant{1, NPC_TALK, {360, 300, 32, 16}, ""};
+    const Npc distant = npcAt(NPC_TALK, {360, 300, 32, 16});
     EXPECT_EQ(InNpcReach(distant), 0);
     ParkInteractionPrompt();
-    const Npc enemy{2, NPC_BATTLE, {390, 300, 32, 16}, "Assets/Text/Levels/Knight1"};
+    const Npc enemy = npcAt(NPC_BATTLE, {390, 300, 32, 16});
     EXPECT_EQ(InNpcReach(enemy), 1);  // 74 px away: enemies reach 80
     EXPECT_EQ(gRoaming.prompt.sprite.getPosition(), sf::Vector2f(-1000, -1000));
-    const MapItem rope{0, "Rope", {300, 345, 16, 16}};
+    MapItem rope;
+    rope.bounds = {300, 345, 16, 16};
     EXPECT_EQ(InItemReach(rope), 1);
     EXPECT_EQ(gRoaming.prompt.sprite.getPosition(), sf::Vector2f(308, 345));
 }
 
 TEST(SceneOrder, TwoEnemiesInReachInOneFrameStartOneBattleAndTheSecondWaits) {
-    RoamingGame game({{"Glade", OnePointMap()}}, "Glade");
+    TestMap glade = OnePointMap();
+    glade.npcs = {{80, 80, 0, {}, "", "Villager1"},
+                  {350, 300, 1, {}, "Knight1", "Knight"},
+                  {250, 300, 1, {}, "Dog1", "Dog"}};
+    RoamingGame game({{"Glade", glade}}, "Glade");
     gPlayer.sprite.setPosition(300, 300);
-    gRoaming.npcList.npcs = {{0, NPC_BATTLE, {340, 320, 32, 16}, "Assets/Text/Levels/Knight1"},
-                             {1, NPC_BATTLE, {250, 320, 32, 16}, "Assets/Text/Levels/Dog1"},
-                             {2, NPC_TALK, {100, 100, 32, 16}, ""}};
     game.Step(0.001f);
     EXPECT_EQ(gStates.gameScreen, SCREEN_BATTLE);
     ASSERT_EQ(gRoaming.npcList.npcs.size(), 2u);
-    EXPECT_EQ(gRoaming.npcList.npcs[0].id, 1);
+    EXPECT_EQ(gRoaming.npcList.npcs[1].id, 2);  // the dog moved into the knight's place and waits
+    EXPECT_EQ(gRoaming.npcList.npcs[1].battlePath, "Assets/Text/Levels/Dog1");
     EXPECT_EQ(gMainView.getSize(), sf::Vector2f(1920, 1080));
 }
 

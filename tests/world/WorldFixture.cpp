@@ -71,7 +71,7 @@ std::string TestMapJson(const TestMap& map) {
 void WriteTestMap(const std::string& name, const TestMap& map) {
     const std::string folder = "Assets/Text/Maps/" + name + "/";
     WriteWholeFile(folder + "Map.json", TestMapJson(map));
-    WriteWholeFile(folder + "Map.txt", "PNJ 0\nItem 0\n");
+    WriteMapContent(name, map.npcs, map.items);
     sf::Image sheet;
     sheet.create(256, 128);
     for (unsigned y = 0; y < 128; ++y) {
@@ -95,6 +95,41 @@ TestObject Rect(const std::string& name, float x, float y, float w, float h) {
 
 TestObject Point(const std::string& name, float x, float y) {
     return {name, x, y, 0, 0, true};
+}
+
+void WriteMapContent(const std::string& map, const std::vector<TestNpc>& npcs,
+                     const std::vector<TestItem>& items) {
+    const std::string folder = "Assets/Text/Maps/" + map + "/";
+    std::ostringstream list;
+    list << "PNJ " << npcs.size() << "\nItem " << items.size() << "\n";
+    for (const TestItem& item : items) {
+        list << item.name << "\n";
+        WriteWholeFile(folder + item.name + ".txt", "pos " + std::to_string(item.x) + " " +
+                                                        std::to_string(item.y) + "\n" + item.name + "\n");
+    }
+    WriteWholeFile(folder + "Map.txt", list.str());
+    for (size_t i = 0; i < npcs.size(); ++i) {
+        const TestNpc& npc = npcs[i];
+        std::ostringstream file;
+        file << "Pos " << npc.x << " " << npc.y << "\n"
+             << npc.sheet << "\nState " << npc.state << "\nDialogue " << npc.dialogues.size() << "\n";
+        for (const std::string& dialogue : npc.dialogues)
+            file << dialogue << "\n";
+        file << "Type " << npc.type << "\n";
+        if (npc.type == 1) file << npc.battle << "\n";
+        WriteWholeFile(folder + "PNJ" + std::to_string(i + 1) + ".txt", file.str());
+    }
+}
+
+void WriteTestDialogue(const std::string& name,
+                       const std::vector<std::pair<std::string, std::string>>& parts) {
+    const std::string folder = "Assets/Text/Dialogues/" + name + "/";
+    std::string infos = "Max " + std::to_string(parts.size()) + "\n";
+    for (size_t i = 0; i < parts.size(); ++i) {
+        infos += parts[i].first + "\n";
+        WriteWholeFile(folder + "Part" + std::to_string(i + 1) + ".txt", parts[i].second);
+    }
+    WriteWholeFile(folder + "infos.txt", infos + name + "\n");
 }
 
 RoamingGame::RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps,

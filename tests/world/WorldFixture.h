@@ -25,11 +25,28 @@ struct TestLayer {
     bool visible = true;
 };
 
+// What stands and lies on a test map, written as the game's own files (Map.txt, PNJ<i>.txt, item files).
+struct TestNpc {
+    float x, y;
+    int type = 0;
+    std::vector<std::string> dialogues;  // dialogue folder names
+    std::string battle;                  // for type 1
+    std::string sheet = "Villager1";
+    int state = 0;
+};
+
+struct TestItem {
+    std::string name;
+    float x, y;
+};
+
 struct TestMap {
     int width = 8;
     int height = 6;
     std::vector<TestLayer> layers;
     std::string image = "Tiles.png";
+    std::vector<TestNpc> npcs;
+    std::vector<TestItem> items;
 };
 
 std::string TestMapJson(const TestMap& map);
@@ -45,6 +62,12 @@ TestLayer FilledLayer(const std::string& name, int width, int height, int id);
 TestLayer ObjectLayer(const std::string& name, std::vector<TestObject> objects);
 TestObject Rect(const std::string& name, float x, float y, float w, float h);
 TestObject Point(const std::string& name, float x, float y);
+
+void WriteMapContent(const std::string& map, const std::vector<TestNpc>& npcs,
+                     const std::vector<TestItem>& items);
+// A dialogue folder Assets/Text/Dialogues/<name>/ with one part per text, each with its portrait.
+void WriteTestDialogue(const std::string& name,
+                       const std::vector<std::pair<std::string, std::string>>& parts);
 
 // A game on the roaming screen of startMap (new game in slot 0), with the test maps already written.
 struct RoamingGame : GameHarness {

@@ -1,0 +1,130 @@
+#include "content/Items.h"
+
+#include <cstring>
+
+#include "content/Dialogue.h"
+#include "core/FormattedFile.h"
+#include "core/Log.h"
+#include "core/Screen.h"
+#include "core/SoundEffects.h"
+#include "core/Text.h"
+#include "world/WorldState.h"
+
+Inventory gInventory;
+
+namespace {
+
+constexpr float GRID_LEFT = 815.0f;
+constexpr float GRID_TOP = 315.0f;
+constexpr float GRID_STEP = 140.0f;
+constexpr int GRID_COLUMNS = 4;
+const sf::Vector2f GRID_BACKDROP_AT = {725.0f, 165.0f};
+constexpr unsigned GOLD_TEXT_SIZE = 15;
+const sf::Color GOLD_TEXT_COLOUR(231, 37, 222);
+
+// Inventory pictures are laid out on the reference screen, at the picture's own size, centred on
+// their cell.
+void PlaceInCell(MapItem& item, int place) {
+    item.sprite.setScale(1.0f, 1.0f);
+    const sf::FloatRect size = item.sprite.getLocalBounds();
+    item.sprite.setOrigin(size.width / 2.0f, size.height / 2.0f);
+    item.sprite.setPosition(InventoryCell(place));
+}
+
+}  // namespace
+
+sf::Vector2f InventoryCell(int place) {
+    return {GRID_LEFT + static_cast<float>(place % GRID_COLUMNS) * GRID_STEP,
+            GRID_TOP + static_cast<float>(place / GRID_COLUMNS) * GRID_STEP};
+}
+
+void LoadItemFile(const char* path, MapItemList& list) {
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "r"));
+    if (!file) {
+        LogDebug("erreur\n");
+        return;
+    }
+    float x = 0.0f;
+    float y = 0.0f;
+    ReadFormatted(file.get(), "pos %f %f\n", &x, &y);
+    const std::string name = ReadNameLine(file.get());
+    for (const char c : name)
+        LogDebug("%c\n", c);
+    AddMapItem(list, name, {x, y});
+}
+
+void AddMapItem(MapItemList& list, const std::string& name, sf::Vector2f position) {
+    MapItem& item = list.items.emplace_back();
+    item.texture = std::make_unique<sf::Texture>();
+    char picture[160];
+    FormatText(picture, sizeof picture, "Assets/Sprites/Items/%s.png", name.c_str());
+    item.texture->loadFromFile(picture);
+    item.sprite = sf::Sprite(*item.texture);
+    item.position = position;
+    item.sprite.setPosition(MapToScreen(position.x, position.y));
+    item.bounds = item.sprite.getGlobalBounds();
+    item.sprite.setOrigin(item.bounds.width / 2.0f, item.bounds.height / 2.0f);
+    item.sprite.setScale(gScreen.scale, gScreen.scale);
+    item.name = name;
+}
+
+void PickUpItem(MapItemList& list, size_t index) {
+    if (gInventory.items.size() >= INVENTORY_PLACES || index >= list.items.size()) return;
+    MapItem& placed = gInventory.items.emplace_back(std::move(list.items[index]));
+    PlaceInCell(placed, static_cast<int>(gInventory.items.size()) - 1);
+    list.items.erase(list.items.begin() + static_cast<long>(index));
+    PlaySoundEffect(SOUND_ITEM_PICKUP);
+}
+
+void RemoveInventoryItem(const char* name) {
+    std::vector<MapItem>& items = gInventory.items;
+    for (size_t place = 0; place < items.size(); ++place) {
+        if (items[place].name != name) continue;
+        items.erase(items.begin() + static_cast<long>(place));
+        // The later items close up, each into the cell of its new place.
+        for (size_t later = place; later < items.size(); ++later)
+            PlaceInCell(items[later], static_cast<int>(later));
+        return;
+    }
+}
+
+bool InventoryHolds(const char* name) {
+    for (const MapItem& item : gInventory.items) {
+        if (item.name == name) return true;
+    }
+    return false;
+}
+
+void BuildInventoryScreen() {
+    gInventory.backgroundTexture.loadFromFile(INVENTORY_BACKGROUND);
+    gInventory.background = sf::Sprite(gInventory.backgroundTexture);
+    gInventory.background.setPosition(REFERENCE_WIDTH / 20.0f, REFERENCE_HEIGHT / 1.5f);
+    gInventory.gridTexture.loadFromFile(INVENTORY_GRID);
+    gInventory.grid = sf::Sprite(gInventory.gridTexture);
+    gInventory.grid.setPosition(GRID_BACKDROP_AT);
+    gInventory.font.loadFromFile(GAME_FONT);
+    gInventory.goldText = sf::Text("", gInventory.font, GOLD_TEXT_SIZE);
+    gInventory.goldText.setFillColor(GOLD_TEXT_COLOUR);
+    gInventory.goldText.setPosition(REFERENCE_WIDTH / 12.0f, REFERENCE_HEIGHT / 1.1f);
+    ShowInventoryGold();
+}
+
+void ShowInventoryGold() {
+    char gold[16];
+    FormatText(gold, sizeof gold, "%d", gWorld.gold);
+    gInventory.goldText.setString(gold);
+}
+
+void DrawInventory(sf::RenderWindow& window) {
+    ApplyReferenceView(window);
+    window.draw(gInventory.background);
+    window.draw(gInventory.goldText);
+    window.draw(gInventory.grid);
+    for (const MapItem& item : gInventory.items)
+        window.draw(item.sprite);
+    ApplyMainView(window);
+}
+
+void ResetInventory() {
+    gInventory = Inventory{};
+}

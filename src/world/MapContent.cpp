@@ -1,7 +1,0 @@
-#include "world/MapContent.h"
-
-Inventory gInventory;
-
-void ResetInventory() {
-    gInventory = Inventory{};
-}
