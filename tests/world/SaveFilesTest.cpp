@@ -79,7 +79,7 @@ TEST(SaveText, OnlyWholeSavesInTheFormatAreSound) {
 
 TEST(SaveFiles, FirstVisitLeavingAndComingBackFollowTheContentList) {
     RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
-    WriteMapContent("Meadow", {{200, 200, 0}, {400, 200, 0}},
+    WriteMapContent("Meadow", {Talker(200, 200), Talker(400, 200)},
                     {{"Rope", 100, 300}, {"Stick", 200, 300}, {"Straw", 300, 300}});
     SetCurrentMapName("Meadow");
     ChangeMap("Meadow", game.Window());

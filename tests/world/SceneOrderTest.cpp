@@ -109,9 +109,7 @@ TEST(SceneOrder, ThePromptShowsTheEnterKeyOverAFriendAndNeverOverAnEnemy) {
 
 TEST(SceneOrder, TwoEnemiesInReachInOneFrameStartOneBattleAndTheSecondWaits) {
     TestMap glade = OnePointMap();
-    glade.npcs = {{80, 80, 0, {}, "", "Villager1"},
-                  {350, 300, 1, {}, "Knight1", "Knight"},
-                  {250, 300, 1, {}, "Dog1", "Dog"}};
+    glade.npcs = {Talker(80, 80), Enemy(350, 300, "Knight1"), Enemy(250, 300, "Dog1", "Dog")};
     RoamingGame game({{"Glade", glade}}, "Glade");
     gPlayer.sprite.setPosition(300, 300);
     game.Step(0.001f);

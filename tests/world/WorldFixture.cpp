@@ -97,6 +97,14 @@ TestObject Point(const std::string& name, float x, float y) {
     return {name, x, y, 0, 0, true};
 }
 
+TestNpc Talker(float x, float y, std::vector<std::string> dialogues, int type) {
+    return {x, y, type, std::move(dialogues), "", "Villager1", 0};
+}
+
+TestNpc Enemy(float x, float y, const std::string& battle, const std::string& sheet) {
+    return {x, y, 1, {}, battle, sheet, 0};
+}
+
 void WriteMapContent(const std::string& map, const std::vector<TestNpc>& npcs,
                      const std::vector<TestItem>& items) {
     const std::string folder = "Assets/Text/Maps/" + map + "/";

@@ -35,6 +35,9 @@ struct TestNpc {
     int state = 0;
 };
 
+TestNpc Talker(float x, float y, std::vector<std::string> dialogues = {}, int type = 0);
+TestNpc Enemy(float x, float y, const std::string& battle, const std::string& sheet = "Knight");
+
 struct TestItem {
     std::string name;
     float x, y;
