@@ -18,7 +18,11 @@
 #include "core/SoundEffects.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
+#include "content/Fishing.h"
 #include "content/Items.h"
+#include "content/PopUps.h"
+#include "content/Shop.h"
+#include "frontend/PauseMenu.h"
 #include "world/MapState.h"
 #include "world/Player.h"
 #include "world/Roaming.h"
@@ -83,6 +87,10 @@ void ResetGameRecords() {
     ResetWorldProgress();
     ResetStoryFlags();
     ResetInventory();
+    UnloadShop();
+    ResetPopUps();
+    gPauseMenu = PauseMenu{};
+    gFishCollection = FishCollection{};
     gDisplay = DisplaySeam{};
 }
 

@@ -141,11 +141,13 @@ void WriteTestDialogue(const std::string& name,
 }
 
 RoamingGame::RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps,
-                         const std::string& startMap, HarnessOptions options)
+                         const std::string& startMap, HarnessOptions options,
+                         const std::function<void()>& prepare)
     : GameHarness(options) {
     Folder().DetachAssetFolder("Text");
     for (const auto& [name, map] : maps)
         WriteTestMap(name, map);
+    if (prepare) prepare();
     Init();
     std::filesystem::create_directories("Saves/Save0");
     gWorld.saveSlot = 0;
