@@ -11,7 +11,9 @@
 #include "core/GameState.h"
 #include "core/Modes.h"
 #include "frontend/SaveSlotMenu.h"
+#include "core/SoundEffects.h"
 #include "support/Files.h"
+#include "support/PlayedSounds.h"
 #include "world/Roaming.h"
 #include "world/SaveFiles.h"
 #include "world/WorldFixture.h"
@@ -30,7 +32,7 @@ std::string Header(const char* map, int gold, std::vector<std::string> items = {
     return text;
 }
 
-// A map with two NPCs and three items in its content list (their own files come with the content).
+// A plain map; tests that need people and items on it write its content list.
 TestMap Meadow() {
     TestMap map;
     map.layers = {FilledLayer("Ground", 8, 6, 1), ObjectLayer("Point", {Point("Meadow", 200, 200)})};
@@ -101,6 +103,46 @@ TEST(SaveFiles, FirstVisitLeavingAndComingBackFollowTheContentList) {
     EXPECT_EQ(gRoaming.mapItemList.items[0].id, 1);
     EXPECT_EQ(gRoaming.mapItemList.items[1].name, "Straw");
     EXPECT_TRUE(fs::is_regular_file("Saves/Save0/save.txt.bak"));
+}
+
+TEST(SaveFiles, TheInventoryIsSavedInItsOrderAndContinuingRebuildsIt) {
+    RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
+    MapItemList found;
+    for (const char* name : {"Rope", "Stick", "Paint"})
+        AddMapItem(found, name, {0, 0});
+    while (!found.items.empty())
+        PickUpItem(found, 0);
+    ChangeMap("Meadow", game.Window());
+    const std::vector<std::string> lines = SplitSaveLines(ReadWholeFile("Saves/Save0/save.txt"));
+    ASSERT_GE(lines.size(), 23u);
+    EXPECT_EQ(lines[2] + lines[3] + lines[4], "Inv Rope\nInv Stick\nInv Paint\n");
+    for (size_t line = 5; line < 22; ++line)
+        EXPECT_EQ(lines[line], "Inv \n") << line;
+    EXPECT_EQ(lines[22], "\n");
+
+    // Continuing brings them back through their item files, each with its pick-up sound.
+    for (const char* name : {"Rope", "Stick", "Paint"})
+        WriteWholeFile(std::string("Assets/Text/Items/") + name + ".txt", std::string("pos 0 0\n") + name + "\n");
+    SetGameMode(MODE_MENU, game.Window());
+    ResetSoundEffectPool();
+    ContinueSave(game.Window(), 0);
+    ASSERT_EQ(gInventory.items.size(), 3u);
+    EXPECT_EQ(gInventory.items[2].name, "Paint");
+    EXPECT_NE(gInventory.items[2].texture, nullptr);
+    EXPECT_EQ(EffectsPlaying(SOUND_ITEM_PICKUP), 3u);
+}
+
+TEST(SaveFiles, ContinuingASaveWithNoItemsLeavesTheInventoryEmpty) {
+    RoamingGame game({{"Meadow", Meadow()}}, "Meadow");
+    SetGameMode(MODE_MENU, game.Window());
+    WriteWholeFile("Saves/Save0/save.txt", Header("Meadow", 12) + "\nMap : Meadow\n");
+    MapItemList carried;
+    AddMapItem(carried, "Rope", {0, 0});
+    PickUpItem(carried, 0);  // what the last game carried
+    ContinueSave(game.Window(), 0);
+    EXPECT_EQ(gStates.gameMode, MODE_GAME);
+    EXPECT_TRUE(gInventory.items.empty());
+    EXPECT_EQ(gWorld.gold, 12);
 }
 
 TEST(SaveFiles, AWriteTheDiskRefusesKeepsTheOldSaveAndSaysSo) {
