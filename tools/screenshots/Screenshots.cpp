@@ -1,4 +1,6 @@
 // Plays through the screens that exist and saves a picture of each: screenshots <output folder>.
+// "screenshots <output folder> first-morning" plays the first morning of a new game and keeps its save
+// folder; "... first-morning-continue", run as a fresh process, continues that save from the menu.
 // Run under a virtual X server large enough for every desktop (scripts/screenshots.sh does it).
 
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include "core/Modes.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
+#include "support/FirstMorning.h"
 #include "support/GameHarness.h"
 #include "world/StoryFlags.h"
 #include "world/WorldMap.h"
@@ -96,15 +99,38 @@ const Shot SHOTS[] = {
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };
 
+// One picture per step of the journey, named after the step.
+int PlayJourney(const fs::path& out, bool continuing) {
+    const fs::path saves = out / "first-morning-saves";
+    GameHarness game;
+    if (continuing) fs::copy(saves, "Saves", fs::copy_options::recursive);
+    const auto shoot = [&](const std::string& step) {
+        const fs::path file = out / ("first-morning-" + step + ".png");
+        game.Capture().saveToFile(file.string());
+        std::printf("%s\n", file.c_str());
+    };
+    const std::string lost = continuing ? ContinueFirstMorning(game, shoot) : PlayFirstMorning(game, shoot);
+    if (!lost.empty()) {
+        std::fprintf(stderr, "the first morning went wrong: %s\n", lost.c_str());
+        return 1;
+    }
+    if (!continuing) {
+        fs::remove_all(saves);
+        fs::copy("Saves", saves, fs::copy_options::recursive);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: %s <output folder> [first-morning | first-morning-continue]\n", argv[0]);
         return 2;
     }
     const fs::path out = fs::absolute(argv[1]);
     fs::create_directories(out);
+    if (argc == 3) return PlayJourney(out, std::string(argv[2]) == "first-morning-continue");
     const std::pair<unsigned, unsigned> desktops[] = {{1920, 1080}, {1920, 1200}};
     for (const auto& [width, height] : desktops) {
         for (const Shot& shot : SHOTS) {

@@ -1,0 +1,49 @@
+// The first morning on the real maps and content, then the slot continued in a fresh game.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "content/Items.h"
+#include "core/GameState.h"
+#include "frontend/SaveSlotMenu.h"
+#include "support/Files.h"
+#include "support/FirstMorning.h"
+#include "world/StoryFlags.h"
+#include "world/WorldState.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesFromTheMenu) {
+    const fs::path kept = fs::temp_directory_path() / ("velmoria-first-morning-" + std::to_string(getpid()));
+    std::vector<std::string> steps;
+    {
+        GameHarness game;
+        const std::string lost =
+            PlayFirstMorning(game, [&](const std::string& step) { steps.push_back(step); });
+        ASSERT_EQ(lost, "");
+        EXPECT_EQ(gStory.worldMapOpen, 1);  // the merchant opened the roads
+        const std::string save = ReadWholeFile("Saves/Save0/save.txt");
+        EXPECT_EQ(save.rfind("CurrentMap HOUSE_ENTER_1\nGold 20\nInv Rope\nInv \n", 0), 0u) << save;
+        // The village's section marks the rope taken.
+        EXPECT_NE(save.find("Map : GoblinVillage\n"), std::string::npos);
+        EXPECT_TRUE(fs::is_regular_file("Saves/Save0/capture.png"));
+        fs::remove_all(kept);
+        fs::copy("Saves", kept, fs::copy_options::recursive);
+    }
+    ResetGameRecords();
+    GameHarness game;
+    fs::copy(kept, "Saves", fs::copy_options::recursive);
+    fs::remove_all(kept);
+    ASSERT_EQ(ContinueFirstMorning(game, [&](const std::string& step) { steps.push_back(step); }), "");
+    EXPECT_EQ(steps.size(), 12u);
+    EXPECT_EQ(std::string(gWorld.currentMapName), "HOUSE_ENTER_1");
+    EXPECT_EQ(gWorld.gold, 20);
+    ASSERT_EQ(gInventory.items.size(), 1u);
+    EXPECT_EQ(gInventory.items[0].name, "Rope");
+    EXPECT_EQ(gStory.worldMapOpen, 0);  // story flags are not saved
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+#include "support/FirstMorning.h"
+
+#include "content/Items.h"
+#include "content/PopUps.h"
+#include "core/GameState.h"
+#include "core/Settings.h"
+#include "support/Journey.h"
+#include "world/Roaming.h"
+#include "world/WorldState.h"
+
+namespace {
+
+constexpr float FRAME = 1.0f / 60.0f;
+
+const Npc* Merchant() {
+    for (const Npc& npc : gRoaming.npcList.npcs) {
+        if (npc.type == NPC_MERCHANT) return &npc;
+    }
+    return nullptr;
+}
+
+const MapItem* LyingItem(const std::string& name) {
+    for (const MapItem& item : gRoaming.mapItemList.items) {
+        if (item.name == name) return &item;
+    }
+    return nullptr;
+}
+
+WalkRect AsWalkRect(const sf::FloatRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+// From the splash to the title, then Play.
+void ChoosePlay(GameHarness& game) {
+    game.PressKey(sf::Keyboard::Return);
+    game.Step(FRAME, 2);
+    game.PressKey(sf::Keyboard::Return);
+    game.Step(FRAME, 2);
+}
+
+}  // namespace
+
+std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
+    ChoosePlay(game);
+    if (gStates.gameMode != MODE_GAME) return "Play did not start a new game";
+    game.Step(0.021f, 40);
+    reached("01-start-popup-typing");
+    const PopUpDialogue& start = gPopUps.table[POPUP_START];
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 2);
+    reached("02-start-popup-first-page");
+    PressEnterUntil(game, [&] { return start.active == 0; });
+    if (start.active != 0 || gStates.roamingOverlay != OVERLAY_NONE) return "the Start pop-up did not close";
+    reached("03-bedroom");
+
+    if (!WalkThroughDoor(game, "GoblinVillage")) return "no way out of the house to the village";
+    game.Step(FRAME, 30);
+    reached("04-village");
+
+    const Npc* merchant = Merchant();
+    if (merchant == nullptr) return "no merchant in the village";
+    if (!WalkTo(game, AsWalkRect(merchant->box), 18)) return "no way to the merchant";
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 10);
+    if (gStates.roamingOverlay != OVERLAY_DIALOGUE) return "the merchant did not speak";
+    reached("05-merchant-talks");
+    PressEnterUntil(game, [] { return gStates.roamingOverlay == OVERLAY_NONE; });
+    if (gStates.roamingOverlay != OVERLAY_NONE) return "the merchant's dialogue did not close";
+
+    const MapItem* rope = LyingItem("Rope");
+    if (rope == nullptr) return "no rope lying in the village";
+    if (!WalkTo(game, AsWalkRect(rope->bounds), 18)) return "no way to the rope";
+    reached("06-beside-the-rope");
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 10);
+    if (!InventoryHolds("Rope")) return "the rope was not picked up";
+    reached("07-rope-taken");
+    game.PressKey(gSettings.keys.inventory);
+    game.Step(FRAME, 2);
+    reached("08-inventory");
+    game.PressKey(gSettings.keys.inventory);
+
+    if (!WalkThroughDoor(game, "HOUSE_ENTER_1")) return "no way back home";
+    game.Step(FRAME, 30);
+    reached("09-home-again");
+    return "";
+}
+
+std::string ContinueFirstMorning(GameHarness& game, const Checkpoint& reached) {
+    ChoosePlay(game);
+    if (gStates.menuScreen != MENU_SAVES) return "Play did not open the save-slot menu";
+    game.Step(FRAME, 2);
+    reached("10-save-slots");
+    game.PressKey(gSettings.keys.enter);
+    if (gStates.gameMode != MODE_GAME) return "the slot was not continued";
+    game.Step(FRAME, 30);
+    reached("11-continued");
+    game.PressKey(gSettings.keys.inventory);
+    game.Step(FRAME, 2);
+    reached("12-continued-inventory");
+    return "";
+}

@@ -1,0 +1,128 @@
+#include "support/Journey.h"
+
+#include <cmath>
+#include <deque>
+#include <map>
+#include <vector>
+
+#include "core/Screen.h"
+#include "core/Settings.h"
+#include "world/Player.h"
+#include "world/Roaming.h"
+#include "world/WorldState.h"
+
+namespace {
+
+constexpr float STEP = 8.0f;
+constexpr float PLAYER_SPEED = 250.0f;
+
+struct Cell {
+    int col, row;
+    bool operator<(const Cell& other) const { return col != other.col ? col < other.col : row < other.row; }
+};
+
+WalkRect Grown(const WalkRect& r, float margin) {
+    return {r.x - margin, r.y - margin, r.width + 2 * margin, r.height + 2 * margin};
+}
+
+// Everything the feet may not overlap: the map's walls and doors, and the people standing on it.
+bool Free(const MapFacts& map, const WalkRect& feet) {
+    if (!StandsFree(map, feet)) return false;
+    if (feet.x < 0 || feet.y < 0 || feet.x + feet.width > float(map.width * map.tileWidth) ||
+        feet.y + feet.height > float(map.height * map.tileHeight))
+        return false;
+    for (const Npc& npc : gRoaming.npcList.npcs) {
+        if (Overlaps(feet, {npc.box.left, npc.box.top, npc.box.width, npc.box.height})) return false;
+    }
+    return true;
+}
+
+// Breadth first over grid cells from the hero's feet; the cells of the way, start excluded.
+std::vector<Cell> FindWay(const MapFacts& map, const WalkRect& start, const WalkRect& goal) {
+    const auto feetAt = [&](Cell c) {
+        return WalkRect{start.x + c.col * STEP, start.y + c.row * STEP, 32, 16};
+    };
+    std::map<Cell, Cell> cameFrom;
+    std::deque<Cell> queue{{0, 0}};
+    cameFrom[{0, 0}] = {0, 0};
+    while (!queue.empty()) {
+        const Cell cell = queue.front();
+        queue.pop_front();
+        if (Overlaps(feetAt(cell), goal)) {
+            std::vector<Cell> way;
+            for (Cell at = cell; at.col != 0 || at.row != 0; at = cameFrom[at])
+                way.insert(way.begin(), at);
+            return way;
+        }
+        for (const Cell next : {Cell{cell.col + 1, cell.row}, Cell{cell.col - 1, cell.row},
+                                Cell{cell.col, cell.row + 1}, Cell{cell.col, cell.row - 1}}) {
+            if (cameFrom.count(next) || !Free(map, feetAt(next))) continue;
+            cameFrom[next] = cell;
+            queue.push_back(next);
+        }
+    }
+    return {};
+}
+
+int32_t KeyToward(int dx, int dy) {
+    const KeyBindings& keys = gSettings.keys;
+    if (dx > 0) return keys.right;
+    if (dx < 0) return keys.left;
+    return dy > 0 ? keys.down : keys.up;
+}
+
+// One grid step: the key held for exactly the time the hero needs to cover it.
+void Stride(GameHarness& game, int32_t key, float pixels) {
+    game.HoldKey(key);
+    game.Step(pixels / (PLAYER_SPEED * gScreen.scale));
+    game.HoldKey(key, false);
+}
+
+bool ReadCurrentMap(MapFacts& map) {
+    return ReadMapFacts("Assets/Text/Maps", gWorld.currentMapName, map);
+}
+
+}  // namespace
+
+WalkRect HeroFeet() {
+    const sf::FloatRect& f = gPlayer.footBox;
+    return {f.left, f.top, f.width, f.height};
+}
+
+bool WalkTo(GameHarness& game, const WalkRect& target, float margin) {
+    MapFacts map;
+    if (!ReadCurrentMap(map)) return false;
+    game.Step(1.0f / 144.0f);  // the people's boxes as they stand now
+    const WalkRect start = HeroFeet();
+    const WalkRect goal = Grown(target, margin);
+    if (Overlaps(start, goal)) return true;
+    const std::vector<Cell> way = FindWay(map, start, goal);
+    if (way.empty()) return false;
+    Cell at{0, 0};
+    for (const Cell& next : way) {
+        Stride(game, KeyToward(next.col - at.col, next.row - at.row), STEP);
+        at = next;
+    }
+    return Overlaps(HeroFeet(), goal);
+}
+
+bool WalkThroughDoor(GameHarness& game, const std::string& door) {
+    MapFacts map;
+    if (!ReadCurrentMap(map)) return false;
+    const std::string leaving = gWorld.currentMapName;
+    for (const NamedRect& trigger : map.triggers) {
+        if (trigger.name != door) continue;
+        if (!WalkTo(game, trigger.rect, STEP)) return false;
+        // Lean into the door from where the way ended.
+        const WalkRect feet = HeroFeet();
+        const float dx = trigger.rect.x + trigger.rect.width / 2 - (feet.x + feet.width / 2);
+        const float dy = trigger.rect.y + trigger.rect.height / 2 - (feet.y + feet.height / 2);
+        const bool sideways =
+            std::fabs(dx) - trigger.rect.width / 2 > std::fabs(dy) - trigger.rect.height / 2;
+        const int32_t key = sideways ? KeyToward(dx > 0 ? 1 : -1, 0) : KeyToward(0, dy > 0 ? 1 : -1);
+        for (int frame = 0; frame < 20 && leaving == gWorld.currentMapName; ++frame)
+            Stride(game, key, 2 * STEP);
+        return leaving != gWorld.currentMapName;
+    }
+    return false;
+}
