@@ -21,6 +21,8 @@ void GenerateNpcSheets(AssetWriter& writer);
 void GeneratePortraits(AssetWriter& writer);
 void GenerateDialogueArt(AssetWriter& writer);
 void GenerateItemPictures(AssetWriter& writer);
+void GenerateWaterSourceSheets(AssetWriter& writer);
+void GenerateKeepsakePictures(AssetWriter& writer);
 void GenerateInventoryArt(AssetWriter& writer);
 void GenerateShopArt(AssetWriter& writer);
 void GenerateContentSounds(AssetWriter& writer);

@@ -64,6 +64,8 @@ const std::vector<AssetGroup>& AssetGroups() {
         {"portraits", GeneratePortraits},
         {"dialogue art", GenerateDialogueArt},
         {"item pictures", GenerateItemPictures},
+        {"water sources", GenerateWaterSourceSheets},
+        {"keepsakes", GenerateKeepsakePictures},
         {"inventory", GenerateInventoryArt},
         {"shop", GenerateShopArt},
         {"content sounds", GenerateContentSounds},
