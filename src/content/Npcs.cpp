@@ -88,6 +88,9 @@ void UpdateNpc(float dt, Npc& npc) {
 
 void DrawNpc(sf::RenderWindow& window, const Npc& npc) {
     window.draw(npc.sprite);
+}
+
+void DrawNpcDialogue(sf::RenderWindow& window, const Npc& npc) {
     const size_t inUse = static_cast<size_t>(npc.currentDialogue);
     if (npc.open == 1 && inUse < npc.dialogues.size()) DrawDialogue(window, npc.dialogues[inUse]);
 }

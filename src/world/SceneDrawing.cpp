@@ -115,9 +115,12 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
         ApplyMainView(window);
     }
     ApplyMainView(window);
-    DrawPopUps(window);
     DrawClouds(window);
     DrawInteractionPrompt(window);
+    // Spoken text last, above the people, the smoke and the prompt.
+    for (const Npc& npc : gRoaming.npcList.npcs)
+        DrawNpcDialogue(window, npc);
+    DrawPopUps(window);
     DrawRoamingOverlay(window);
 }
 

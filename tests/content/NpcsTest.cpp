@@ -93,6 +93,21 @@ TEST(Npcs, EnterBesideATalkerOpensItsDialogueWholeThenTypesTheNextPage) {
     EXPECT_EQ(Shown(villager), "Good morning!");
 }
 
+TEST(Npcs, AnOpenDialogueIsDrawnOverThePeopleStandingWhereItsFrameIs) {
+    // The camera shows the yard from (0, 0) at twice its size: the second villager stands where the
+    // dialogue frame is drawn, near the bottom of the screen.
+    YardGame game({Talker(300, 330, {"Hello"}), Talker(480, 400)});
+    game.Step(0.01f);
+    game.PressKey(ENTER);
+    const sf::Image withVillager = game.Capture();
+    gRoaming.npcList.npcs[1].sprite.setPosition(-500, -500);
+    const sf::Image without = game.Capture();
+    for (unsigned y = 760; y < 860; y += 10) {
+        for (unsigned x = 900; x < 1020; x += 10)
+            ASSERT_EQ(withVillager.getPixel(x, y), without.getPixel(x, y)) << x << "," << y;
+    }
+}
+
 TEST(Npcs, OtherKeysLeaveADialogueWhereItIs) {
     YardGame game({Talker(300, 330, {"Hello"})});
     game.Step(0.01f);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -37,8 +38,10 @@ bool Free(const MapFacts& map, const WalkRect& feet) {
     return true;
 }
 
+using Goal = std::function<bool(const WalkRect& feet)>;
+
 // Breadth first over grid cells from the hero's feet; the cells of the way, start excluded.
-std::vector<Cell> FindWay(const MapFacts& map, const WalkRect& start, const WalkRect& goal) {
+std::vector<Cell> FindWay(const MapFacts& map, const WalkRect& start, const Goal& goal) {
     const auto feetAt = [&](Cell c) {
         return WalkRect{start.x + c.col * STEP, start.y + c.row * STEP, 32, 16};
     };
@@ -48,7 +51,7 @@ std::vector<Cell> FindWay(const MapFacts& map, const WalkRect& start, const Walk
     while (!queue.empty()) {
         const Cell cell = queue.front();
         queue.pop_front();
-        if (Overlaps(feetAt(cell), goal)) {
+        if (goal(feetAt(cell))) {
             std::vector<Cell> way;
             for (Cell at = cell; at.col != 0 || at.row != 0; at = cameFrom[at])
                 way.insert(way.begin(), at);
@@ -89,13 +92,14 @@ WalkRect HeroFeet() {
     return {f.left, f.top, f.width, f.height};
 }
 
-bool WalkTo(GameHarness& game, const WalkRect& target, float margin) {
+namespace {
+
+bool WalkUntil(GameHarness& game, const Goal& goal) {
     MapFacts map;
     if (!ReadCurrentMap(map)) return false;
     game.Step(1.0f / 144.0f);  // the people's boxes as they stand now
     const WalkRect start = HeroFeet();
-    const WalkRect goal = Grown(target, margin);
-    if (Overlaps(start, goal)) return true;
+    if (goal(start)) return true;
     const std::vector<Cell> way = FindWay(map, start, goal);
     if (way.empty()) return false;
     Cell at{0, 0};
@@ -103,7 +107,14 @@ bool WalkTo(GameHarness& game, const WalkRect& target, float margin) {
         Stride(game, KeyToward(next.col - at.col, next.row - at.row), STEP);
         at = next;
     }
-    return Overlaps(HeroFeet(), goal);
+    return goal(HeroFeet());
+}
+
+}  // namespace
+
+bool WalkTo(GameHarness& game, const WalkRect& target, float margin) {
+    const WalkRect zone = Grown(target, margin);
+    return WalkUntil(game, [&](const WalkRect& feet) { return Overlaps(feet, zone); });
 }
 
 bool WalkThroughDoor(GameHarness& game, const std::string& door) {
@@ -112,7 +123,15 @@ bool WalkThroughDoor(GameHarness& game, const std::string& door) {
     const std::string leaving = gWorld.currentMapName;
     for (const NamedRect& trigger : map.triggers) {
         if (trigger.name != door) continue;
-        if (!WalkTo(game, trigger.rect, STEP)) return false;
+        // Right in front of the door, the feet within its width (or height), so no wall is in the way.
+        const WalkRect door = trigger.rect;
+        const WalkRect front = Grown(door, STEP);
+        const auto inFront = [&](const WalkRect& feet) {
+            const bool across = door.x <= feet.x && feet.x + feet.width <= door.x + door.width;
+            const bool along = door.y <= feet.y && feet.y + feet.height <= door.y + door.height;
+            return Overlaps(feet, front) && (across || along);
+        };
+        if (!WalkUntil(game, inFront)) return false;
         // Lean into the door from where the way ended.
         const WalkRect feet = HeroFeet();
         const float dx = trigger.rect.x + trigger.rect.width / 2 - (feet.x + feet.width / 2);
