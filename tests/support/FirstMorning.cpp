@@ -59,7 +59,9 @@ std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
 
     const Npc* merchant = Merchant();
     if (merchant == nullptr) return "no merchant in the village";
-    if (!WalkTo(game, AsWalkRect(merchant->box), 18)) return "no way to the merchant";
+    // Beside him, on the side away from his stall, face to face.
+    const sf::FloatRect box = merchant->box;
+    if (!WalkTo(game, {box.left + box.width + 8, box.top, 8, box.height}, 0)) return "no way to the merchant";
     game.PressKey(gSettings.keys.enter);
     game.Step(FRAME, 10);
     if (gStates.roamingOverlay != OVERLAY_DIALOGUE) return "the merchant did not speak";

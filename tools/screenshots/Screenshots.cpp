@@ -67,6 +67,15 @@ void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
     game.Step(SHOT_DT, 200);
 }
 
+// The merchant's shop over the village, the cursor moved onto the healing potion the hero cannot afford.
+void OpenShop(GameHarness& game, int moves) {
+    EnterMap(game, "GoblinVillage");
+    gStates.roamingOverlay = OVERLAY_SHOP;
+    for (int i = 0; i < moves; ++i)
+        game.PressKey(sf::Keyboard::D);
+    game.Step(SHOT_DT, 2);
+}
+
 // Play with no save yet: the new game opens on the Start pop-up, which types itself out.
 void PlayNewGame(GameHarness& game) {
     game.PressKey(sf::Keyboard::Return);
@@ -94,6 +103,8 @@ const Shot SHOTS[] = {
     {"map-HOUSE_BURN_1", [](GameHarness& g) { EnterMap(g, MAPS[5]); }},
     {"map-GoblinVillageBurn", [](GameHarness& g) { EnterMap(g, MAPS[6]); }},
     {"map-BridgeNight", [](GameHarness& g) { EnterMap(g, MAPS[7]); }},
+    {"shop-mana-potion", [](GameHarness& g) { OpenShop(g, 0); }},
+    {"shop-healing-potion-too-dear", [](GameHarness& g) { OpenShop(g, 1); }},
     {"newgame-start-popup", [](GameHarness& g) { PlayNewGame(g); }},
     {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
