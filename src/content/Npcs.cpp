@@ -12,7 +12,7 @@ constexpr uint32_t NPC_FRAMES_PER_SECOND = 8;
 
 // A name line echoed to the trace character by character as it is read.
 std::string ReadEchoedName(std::FILE* file) {
-    const std::string name = ReadNameLine(file);
+    std::string name = ReadNameLine(file);
     for (const char c : name)
         LogDebug("%c", c);
     return name;

@@ -41,7 +41,8 @@ void GiveItem(const char* itemFile, const char* name) {
 
 bool TakeThePurse() {
     bool found = false;
-    for (size_t place = 0; place < gInventory.items.size(); ++place) {
+    // The inventory shrinks as purses go; the place after a removed one is passed over.
+    for (size_t place = 0; place < gInventory.items.size(); place += 1) {
         if (gInventory.items[place].name.find("Burse") == std::string::npos) continue;
         LogDebug("burse here");
         RemoveInventoryItem("Burse");
