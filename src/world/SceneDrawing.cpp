@@ -28,17 +28,32 @@ void DrawGround(sf::RenderWindow& window) {
     }
 }
 
+float HeroFootLine() {
+    return gPlayer.footBox.top + gPlayer.footBox.height;
+}
+
+// Someone whose feet are higher up the screen than the hero's stands behind him.
+bool StandsBehindHero(const Npc& npc) {
+    return npc.box.top + npc.box.height <= HeroFootLine();
+}
+
+// The hero, with the people standing behind him drawn first, so no one's legs cover his head.
+void DrawHero(sf::RenderWindow& window) {
+    for (const Npc& npc : gRoaming.npcList.npcs) {
+        if (StandsBehindHero(npc)) DrawNpc(window, npc);
+    }
+    window.draw(gPlayer.sprite);
+    gCamera.playerDrawn = 1;
+}
+
 // Decor and hero by depth: a point lower than the hero's feet is drawn after him.
 void DrawDepthPass(sf::RenderWindow& window) {
-    const float feet = gPlayer.footBox.top + gPlayer.footBox.height;
+    const float feet = HeroFootLine();
     for (const MapPoint& point : gMap.mapPoints) {
-        if (!(point.y <= feet) && gCamera.playerDrawn == 0) {
-            window.draw(gPlayer.sprite);
-            gCamera.playerDrawn = 1;
-        }
+        if (!(point.y <= feet) && gCamera.playerDrawn == 0) DrawHero(window);
         window.draw(*point.sprite);
     }
-    if (gCamera.playerDrawn == 0) window.draw(gPlayer.sprite);
+    if (gCamera.playerDrawn == 0) DrawHero(window);
 }
 
 void DrawClouds(sf::RenderWindow& window) {
@@ -111,6 +126,7 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
         window.draw(item.sprite);
     DrawRoofLayers(window);  // roofs cover the map's items too
     for (const Npc& npc : gRoaming.npcList.npcs) {
+        if (StandsBehindHero(npc)) continue;
         DrawNpc(window, npc);
         ApplyMainView(window);
     }

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Texture.hpp>
 
 #include "content/ContentFixture.h"
 #include "content/Npcs.h"
 #include "core/GameState.h"
 #include "core/Input.h"
+#include "core/Screen.h"
 #include "core/Settings.h"
 #include "support/Files.h"
 #include "world/Player.h"
@@ -106,6 +108,32 @@ TEST(Npcs, AnOpenDialogueIsDrawnOverThePeopleStandingWhereItsFrameIs) {
         for (unsigned x = 900; x < 1020; x += 10)
             ASSERT_EQ(withVillager.getPixel(x, y), without.getPixel(x, y)) << x << "," << y;
     }
+}
+
+TEST(Npcs, SomeoneStandingBehindTheHeroIsDrawnBehindHimAndSomeoneInFrontOverHim) {
+    // A villager just north of the hero, another just south; where the sprites overlap, the lower one
+    // on the screen is in front.
+    YardGame game({Talker(300, 260), Talker(300, 345)});
+    game.Step(0.01f);
+    sf::Image plain;
+    plain.create(448, 512, sf::Color::Red);
+    sf::Texture red;
+    red.loadFromImage(plain);
+    for (Npc& npc : gRoaming.npcList.npcs)
+        npc.sprite.setTexture(red);
+    sf::Image hero;
+    hero.create(64, 64, sf::Color::Blue);
+    sf::Texture blue;
+    blue.loadFromImage(hero);
+    gPlayer.sprite.setTexture(blue, true);
+    gPlayer.sprite.setScale(1, 1);
+    const sf::Image shown = game.Capture();
+    const auto at = [&](float x, float y) {
+        const sf::Vector2i pixel = game.Window().mapCoordsToPixel({x, y}, gMainView);
+        return shown.getPixel(static_cast<unsigned>(pixel.x), static_cast<unsigned>(pixel.y));
+    };
+    EXPECT_EQ(at(300, 280), sf::Color::Blue);  // the hero's head over the villager behind him
+    EXPECT_EQ(at(300, 325), sf::Color::Red);   // the villager in front over the hero's feet
 }
 
 TEST(Npcs, OtherKeysLeaveADialogueWhereItIs) {
