@@ -76,6 +76,16 @@ void PickUpItem(MapItemList& list, size_t index) {
     PlaySoundEffect(SOUND_ITEM_PICKUP);
 }
 
+void PickUpEveryItemNamed(MapItemList& list, const std::string& name) {
+    for (size_t i = 0; i < list.items.size();) {
+        LogDebug("item : %d", static_cast<int>(i));
+        const size_t before = list.items.size();
+        if (list.items[i].name == name) PickUpItem(list, i);
+        // A taken item's place now holds the next one, which is looked at in its turn.
+        if (list.items.size() == before) ++i;
+    }
+}
+
 void RemoveInventoryItem(const char* name) {
     std::vector<MapItem>& items = gInventory.items;
     for (size_t place = 0; place < items.size(); ++place) {

@@ -51,6 +51,9 @@ void AddMapItem(MapItemList& list, const std::string& name, sf::Vector2f positio
 // Moves item index of the list into the next free inventory place, with the pick-up sound. A full
 // inventory leaves it on the map.
 void PickUpItem(MapItemList& list, size_t index);
+// Walks the list from the start and picks up every item named exactly name (the story's gifts, the
+// items of a continued save). Each one that does not fit a full inventory stays in the list.
+void PickUpEveryItemNamed(MapItemList& list, const std::string& name);
 // Takes the first item named exactly name out of the inventory; the others close up.
 void RemoveInventoryItem(const char* name);
 bool InventoryHolds(const char* name);

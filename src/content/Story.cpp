@@ -31,12 +31,8 @@ Npc* FirstInReach(int32_t type) {
 
 // Gives the hero what an item file holds, straight into the inventory (a full one leaves it lying).
 void GiveItem(const char* itemFile, const char* name) {
-    MapItemList& items = gRoaming.mapItemList;
-    LoadItemFile(itemFile, items);
-    for (size_t i = 0; i < items.items.size(); ++i) {
-        LogDebug("item : %d", static_cast<int>(i));
-        if (items.items[i].name == name) PickUpItem(items, i);
-    }
+    LoadItemFile(itemFile, gRoaming.mapItemList);
+    PickUpEveryItemNamed(gRoaming.mapItemList, name);
 }
 
 bool TakeThePurse() {

@@ -103,10 +103,7 @@ bool LoadSavedGame() {
         FormatText(path, sizeof path, "Assets/Text/Items/%s.txt", name.c_str());
         LogDebug("adresse item %s\n", path);
         LoadItemFile(path, restored);
-        for (size_t i = 0; i < restored.items.size(); ++i) {
-            LogDebug("item : %d", static_cast<int>(i));
-            if (restored.items[i].name == name) PickUpItem(restored, i--);
-        }
+        PickUpEveryItemNamed(restored, name);
     }
     return true;
 }

@@ -69,6 +69,22 @@ TEST(Items, TheTwentiethItemFillsTheLastCellAndTheTwentyFirstStaysOnTheMap) {
     EXPECT_TRUE(gSoundEffects.effects.empty());
 }
 
+TEST(Items, EveryItemOfANameIsTakenUntilTheInventoryIsFull) {
+    YardGame game;
+    MapItemList list;
+    for (int i = 0; i < 18; ++i)
+        AddMapItem(list, "Straw", {0, 0});
+    while (!list.items.empty())
+        PickUpItem(list, 0);
+    for (const char* name : {"Rope", "Rope", "Stick", "Rope"})
+        AddMapItem(list, name, {0, 0});
+    PickUpEveryItemNamed(list, "Rope");  // two side by side are both taken; the third finds no room
+    EXPECT_EQ(gInventory.items.size(), 20u);
+    ASSERT_EQ(list.items.size(), 2u);
+    EXPECT_EQ(list.items[0].name, "Stick");
+    EXPECT_EQ(list.items[1].name, "Rope");
+}
+
 TEST(Items, RemovingTakesOnlyAnExactNameAndTheRestCloseUp) {
     YardGame game;
     MapItemList list;
