@@ -1,10 +1,9 @@
 #include "content/Items.h"
 
-#include <cstring>
-
 #include "content/Dialogue.h"
 #include "core/FormattedFile.h"
 #include "core/Log.h"
+#include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/SoundEffects.h"
 #include "core/Text.h"
@@ -26,8 +25,7 @@ const sf::Color GOLD_TEXT_COLOUR(231, 37, 222);
 // their cell.
 void PlaceInCell(MapItem& item, int place) {
     item.sprite.setScale(1.0f, 1.0f);
-    const sf::FloatRect size = item.sprite.getLocalBounds();
-    item.sprite.setOrigin(size.width / 2.0f, size.height / 2.0f);
+    CentreOrigin(item.sprite);
     item.sprite.setPosition(InventoryCell(place));
 }
 
@@ -120,9 +118,7 @@ void BuildInventoryScreen() {
 }
 
 void ShowInventoryGold() {
-    char gold[16];
-    FormatText(gold, sizeof gold, "%d", gWorld.gold);
-    gInventory.goldText.setString(gold);
+    ShowNumber(gInventory.goldText, gWorld.gold);
 }
 
 void DrawInventory(sf::RenderWindow& window) {

@@ -3,6 +3,7 @@
 #include "battle/BattleData.h"
 #include "core/GameState.h"
 #include "core/Log.h"
+#include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
@@ -32,11 +33,6 @@ const Good GOODS[SHOP_ENTRIES] = {
      "A mana potion.\nUseful for those wanting\nto cast more spells.\nTastes like blueberries."},
     {ITEM_HP_POTION, 50, "A healing potion.\nPerfect to treat\nmost wounds.\nTastes like raspberries."},
 };
-
-void CentreOrigin(sf::Sprite& sprite) {
-    const sf::FloatRect size = sprite.getLocalBounds();
-    sprite.setOrigin(size.width / 2.0f, size.height / 2.0f);
-}
 
 void BuildPicture(sf::Texture& texture, sf::Sprite& sprite, const char* path, sf::Vector2f at, float scale) {
     texture.loadFromFile(path);
@@ -114,11 +110,8 @@ int SelectedShopEntry() {
 void HandleShopKey(const sf::Event::KeyEvent& keyEvent) {
     const KeyBindings& keys = gSettings.keys;
     const int code = keyEvent.code;
-    if (code == keys.enter) {
-        for (ShopEntry& entry : gShop.entries) {
-            if (gShop.cursor.getPosition() == entry.sprite.getPosition()) Buy(entry);
-        }
-    }
+    const int selected = SelectedShopEntry();
+    if (code == keys.enter && selected >= 0) Buy(gShop.entries[static_cast<size_t>(selected)]);
     if (code == keys.escape) {
         LogDebug("im out\n");
         gStates.roamingOverlay = OVERLAY_NONE;
@@ -134,18 +127,16 @@ void HandleShopKey(const sf::Event::KeyEvent& keyEvent) {
     } else {
         return;
     }
-    const int selected = SelectedShopEntry();
-    if (selected >= 0) {
-        ShowEntry(selected);
-        gShop.canAfford = gShop.entries[static_cast<size_t>(selected)].price <= gWorld.gold ? 1 : 0;
+    const int moved = SelectedShopEntry();
+    if (moved >= 0) {
+        ShowEntry(moved);
+        gShop.canAfford = gShop.entries[static_cast<size_t>(moved)].price <= gWorld.gold ? 1 : 0;
     }
     PlaySoundEffect(SOUND_CHANGE_POSITION);
 }
 
 void ShowShopGold() {
-    char gold[16];
-    FormatText(gold, sizeof gold, "%d", gWorld.gold);
-    gShop.goldText.setString(gold);
+    ShowNumber(gShop.goldText, gWorld.gold);
 }
 
 void DrawShop(sf::RenderWindow& window) {

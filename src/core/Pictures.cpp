@@ -25,3 +25,8 @@ bool LoadPicture(sf::Texture& texture, const std::string& path) {
     const sf::Vector2u size = image.getSize();
     return IsOpaqueArea(image, {0, 0, static_cast<int>(size.x), static_cast<int>(size.y)});
 }
+
+void CentreOrigin(sf::Sprite& sprite) {
+    const sf::FloatRect bounds = sprite.getLocalBounds();
+    sprite.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
+}

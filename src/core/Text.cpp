@@ -20,3 +20,9 @@ int FormatText(char* buffer, size_t bufferSize, const char* format, ...) {
 bool Contains(const char* haystack, const char* needle) {
     return std::strstr(haystack, needle) != nullptr;
 }
+
+void ShowNumber(sf::Text& text, int value) {
+    char number[16];
+    FormatText(number, sizeof number, "%d", value);
+    text.setString(number);
+}

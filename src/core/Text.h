@@ -1,6 +1,8 @@
 #pragma once
 // Bounded formatting into caller-owned buffers: paths, labels and numbers shown on screen.
 
+#include <SFML/Graphics/Text.hpp>
+
 #include <cstddef>
 
 // The one font of the game: dialogues, prompts, counters.
@@ -10,6 +12,9 @@ inline constexpr const char* GAME_FONT = "Assets/Fonts/Dialogues.ttf";
 // the text does not fit or the format fails; the buffer then holds an empty string.
 int FormatText(char* buffer, size_t bufferSize, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
+
+// Shows a whole number in the text, as the gold counters do.
+void ShowNumber(sf::Text& text, int value);
 
 // True when haystack contains needle (both NUL-terminated): the map-name tests of the game.
 bool Contains(const char* haystack, const char* needle);

@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/Modes.h"
+#include "core/Pictures.h"
 #include "core/Screen.h"
 
 SplashState gSplash;
@@ -18,8 +19,7 @@ void PlaceLogo() {
     sprite.setTexture(gSplash.logos[gSplash.logoIndex], true);
     sprite.setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(gSplash.alpha)));
     sprite.setScale(gScreen.scale, gScreen.scale);
-    const sf::FloatRect bounds = sprite.getLocalBounds();
-    sprite.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
+    CentreOrigin(sprite);
     sprite.setPosition(gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f);
 }
 

@@ -25,8 +25,7 @@ void BuildButton(int entry) {
     button.normal.loadFromFile(TITLE_BUTTON_PATHS[entry][0]);
     button.pressed.loadFromFile(TITLE_BUTTON_PATHS[entry][1]);
     button.sprite = sf::Sprite(entry == TITLE_PLAY ? button.pressed : button.normal);
-    const sf::FloatRect bounds = button.sprite.getLocalBounds();
-    button.sprite.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
+    CentreOrigin(button.sprite);
     const double x = static_cast<double>(gScreen.gameWidth) / TITLE_BUTTON_X_DIVISOR;
     const double y = static_cast<double>(gScreen.gameHeight) / TITLE_BUTTON_Y_DIVISORS[entry];
     button.sprite.setPosition(static_cast<float>(x), static_cast<float>(y));

@@ -3,6 +3,7 @@
 #include "core/GameState.h"
 #include "core/Log.h"
 #include "core/Modes.h"
+#include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/SoundEffects.h"
 #include "core/Text.h"
@@ -43,8 +44,7 @@ void BuildLocation(int index) {
     WorldMapLocation& location = gWorldMap.locations[static_cast<size_t>(index)];
     location.texture = gWorldMap.markerTexture;
     location.sprite = sf::Sprite(location.texture);
-    const sf::FloatRect bounds = location.sprite.getLocalBounds();
-    location.sprite.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
+    CentreOrigin(location.sprite);
     location.links.fill(0);
     location.links[0] = 1;
     location.links[static_cast<size_t>(index)] = 1;
