@@ -6,7 +6,6 @@
 #include <map>
 #include <vector>
 
-#include "core/Screen.h"
 #include "core/Settings.h"
 #include "world/Player.h"
 #include "world/Roaming.h"
@@ -15,7 +14,6 @@
 namespace {
 
 constexpr float STEP = 8.0f;
-constexpr float PLAYER_SPEED = 250.0f;
 
 struct Cell {
     int col, row;
@@ -77,7 +75,7 @@ int32_t KeyToward(int dx, int dy) {
 // One grid step: the key held for exactly the time the hero needs to cover it.
 void Stride(GameHarness& game, int32_t key, float pixels) {
     game.HoldKey(key);
-    game.Step(pixels / (PLAYER_SPEED * gScreen.scale));
+    game.Step(pixels / gPlayer.speed);
     game.HoldKey(key, false);
 }
 
