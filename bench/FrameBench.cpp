@@ -19,12 +19,12 @@
 #include <vector>
 
 #include "BenchClock.h"
-#include "core/FrameLoop.h"
-#include "core/GameState.h"
+#include "app/FrameLoop.h"
+#include "app/Startup.h"
+#include "core/GameStates.h"
 #include "core/Log.h"
-#include "core/Modes.h"
 #include "core/Random.h"
-#include "core/Startup.h"
+#include "core/StateMachine.h"
 
 extern char** environ;
 

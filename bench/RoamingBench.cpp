@@ -14,18 +14,19 @@
 #include <vector>
 
 #include "BenchClock.h"
-#include "core/FrameLoop.h"
-#include "core/GameState.h"
+#include "app/FrameLoop.h"
+#include "app/Startup.h"
+#include "core/GameStates.h"
 #include "core/Input.h"
 #include "core/Log.h"
-#include "core/Modes.h"
 #include "core/Random.h"
 #include "core/Screen.h"
-#include "core/Startup.h"
-#include "world/MapState.h"
+#include "core/StateMachine.h"
+#include "frontend/RoamingScreen.h"
+#include "world/Clouds.h"
+#include "world/GameSession.h"
+#include "world/MapLoading.h"
 #include "world/Player.h"
-#include "world/Roaming.h"
-#include "world/WorldState.h"
 
 namespace fs = std::filesystem;
 
@@ -122,7 +123,7 @@ int main(int argc, char** argv) {
     sf::RenderWindow& window = *context.window;
     window.setFramerateLimit(0);
     window.setVerticalSyncEnabled(false);
-    gWorld.saveSlot = 0;
+    gSession.saveSlot = 0;
     SetCurrentMapName(LARGEST_MAP);
     SetPreviousMapName(LARGEST_MAP);
     gStates.roamingOverlay = OVERLAY_NONE;

@@ -1,4 +1,4 @@
-#include "core/FrameLoop.h"
+#include "app/FrameLoop.h"
 
 int main(int argc, char** argv) {
     return RunGame(argc, argv);

@@ -1,15 +1,13 @@
 #include "battle/BattleData.h"
 
-ItemPouch gItemPouch;
-
 void FillPouchForNewGame() {
-    gItemPouch.slots[0] = {ITEM_HP_POTION, 0};
-    gItemPouch.slots[1] = {ITEM_MANA_POTION, 0};
+    gSession.pouch.slots[0] = {ITEM_HP_POTION, 0};
+    gSession.pouch.slots[1] = {ITEM_MANA_POTION, 0};
 }
 
 void EmptyPouch() {
-    gItemPouch.slots[0] = {ITEM_NONE, 0};
-    gItemPouch.slots[1] = {ITEM_NONE, 0};
+    gSession.pouch.slots[0] = {ITEM_NONE, 0};
+    gSession.pouch.slots[1] = {ITEM_NONE, 0};
 }
 
 // The roster, enemy kinds and battle files come with the battle's own work.

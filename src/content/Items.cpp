@@ -7,9 +7,9 @@
 #include "core/Screen.h"
 #include "core/SoundEffects.h"
 #include "core/Text.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
-Inventory gInventory;
+InventoryScreen gInventory;
 
 namespace {
 
@@ -67,9 +67,9 @@ void AddMapItem(MapItemList& list, const std::string& name, sf::Vector2f positio
 }
 
 void PickUpItem(MapItemList& list, size_t index) {
-    if (gInventory.items.size() >= INVENTORY_PLACES || index >= list.items.size()) return;
-    MapItem& placed = gInventory.items.emplace_back(std::move(list.items[index]));
-    PlaceInCell(placed, static_cast<int>(gInventory.items.size()) - 1);
+    if (gSession.inventory.size() >= INVENTORY_PLACES || index >= list.items.size()) return;
+    MapItem& placed = gSession.inventory.emplace_back(std::move(list.items[index]));
+    PlaceInCell(placed, static_cast<int>(gSession.inventory.size()) - 1);
     list.items.erase(list.items.begin() + static_cast<long>(index));
     PlaySoundEffect(SOUND_ITEM_PICKUP);
 }
@@ -85,7 +85,7 @@ void PickUpEveryItemNamed(MapItemList& list, const std::string& name) {
 }
 
 void RemoveInventoryItem(const char* name) {
-    std::vector<MapItem>& items = gInventory.items;
+    std::vector<MapItem>& items = gSession.inventory;
     for (size_t place = 0; place < items.size(); ++place) {
         if (items[place].name != name) continue;
         items.erase(items.begin() + static_cast<long>(place));
@@ -97,7 +97,7 @@ void RemoveInventoryItem(const char* name) {
 }
 
 bool InventoryHolds(const char* name) {
-    for (const MapItem& item : gInventory.items) {
+    for (const MapItem& item : gSession.inventory) {
         if (item.name == name) return true;
     }
     return false;
@@ -118,7 +118,7 @@ void BuildInventoryScreen() {
 }
 
 void ShowInventoryGold() {
-    ShowNumber(gInventory.goldText, gWorld.gold);
+    ShowNumber(gInventory.goldText, gSession.gold);
 }
 
 void DrawInventory(sf::RenderWindow& window) {
@@ -126,11 +126,11 @@ void DrawInventory(sf::RenderWindow& window) {
     window.draw(gInventory.background);
     window.draw(gInventory.goldText);
     window.draw(gInventory.grid);
-    for (const MapItem& item : gInventory.items)
+    for (const MapItem& item : gSession.inventory)
         window.draw(item.sprite);
     ApplyMainView(window);
 }
 
-void ResetInventory() {
-    gInventory = Inventory{};
+void ResetInventoryScreen() {
+    gInventory = InventoryScreen{};
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Items: pictures lying on the map, picked up into a 20-place inventory that the story and the puzzles
-// search by name. The inventory outlives map changes and is written to the save.
+// Items: pictures lying on the map, picked up into the session's 20-place inventory that the story and
+// the puzzles search by name. The inventory outlives map changes and is written to the save.
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Rect.hpp>
@@ -14,27 +14,19 @@
 #include <string>
 #include <vector>
 
-inline constexpr int INVENTORY_PLACES = 20;
+#include "world/GameSession.h"
+#include "world/MapItem.h"
+
 inline constexpr const char* SOUND_ITEM_PICKUP = "Assets/Sounds/Outside/ItemPickup.wav";
 inline constexpr const char* INVENTORY_BACKGROUND = "Assets/Sprites/Items/Inventory/Inventory.png";
 inline constexpr const char* INVENTORY_GRID = "Assets/Sprites/Items/Inventory/Grid.png";
-
-// An item on the map, or in an inventory place.
-struct MapItem {
-    int32_t id = -1;  // its number in the map's content list; -1 for items the story hands out
-    std::unique_ptr<sf::Texture> texture;  // behind a pointer: lists move records, the sprite stays aimed
-    sf::Sprite sprite;
-    sf::Vector2f position;  // map pixels, as the item file gives it
-    sf::FloatRect bounds;   // where it was placed, at the picture's own size: the pick-up zone grows from it
-    std::string name;       // also the picture's name
-};
 
 struct MapItemList {
     std::vector<MapItem> items;
 };
 
-struct Inventory {
-    std::vector<MapItem> items;  // places 0 to size - 1, at most INVENTORY_PLACES
+// The inventory screen's own parts; the items it shows are the session's.
+struct InventoryScreen {
     sf::Texture backgroundTexture;
     sf::Sprite background;
     sf::Texture gridTexture;  // the backdrop behind the twenty places
@@ -43,7 +35,7 @@ struct Inventory {
     sf::Text goldText;
 };
 
-extern Inventory gInventory;
+extern InventoryScreen gInventory;
 
 // Reads "pos x y" and the name line, and adds the item; a missing file adds nothing.
 void LoadItemFile(const char* path, MapItemList& list);
@@ -65,5 +57,5 @@ sf::Vector2f InventoryCell(int place);
 void BuildInventoryScreen();
 void ShowInventoryGold();
 void DrawInventory(sf::RenderWindow& window);
-// Drops the carried items and the screen parts (a new game, or the night that takes everything).
-void ResetInventory();
+// Drops the screen parts (the carried items go with their session).
+void ResetInventoryScreen();

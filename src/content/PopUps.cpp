@@ -1,6 +1,6 @@
 #include "content/PopUps.h"
 
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "core/Settings.h"
 
 PopUps gPopUps;

@@ -1,14 +1,13 @@
 #include "content/Shop.h"
 
-#include "battle/BattleData.h"
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "core/Log.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
 #include "core/Text.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 Shop gShop;
 
@@ -58,9 +57,9 @@ void ShowEntry(int index) {
 }
 
 void Buy(ShopEntry& entry) {
-    if (entry.price <= gWorld.gold && entry.locked == 0) {
-        gWorld.gold -= entry.price;
-        for (PouchSlot& slot : gItemPouch.slots) {
+    if (entry.price <= gSession.gold && entry.locked == 0) {
+        gSession.gold -= entry.price;
+        for (PouchSlot& slot : gSession.pouch.slots) {
             if (slot.itemId == entry.itemId) slot.count += 1;
         }
     }
@@ -96,7 +95,7 @@ void LoadShop() {
     gShop.canAfford = 1;
     ShowShopGold();
     gShop.built = true;
-    LogDebug("%d\n", gWorld.gold);
+    LogDebug("%d\n", gSession.gold);
 }
 
 int SelectedShopEntry() {
@@ -130,13 +129,13 @@ void HandleShopKey(const sf::Event::KeyEvent& keyEvent) {
     const int moved = SelectedShopEntry();
     if (moved >= 0) {
         ShowEntry(moved);
-        gShop.canAfford = gShop.entries[static_cast<size_t>(moved)].price <= gWorld.gold ? 1 : 0;
+        gShop.canAfford = gShop.entries[static_cast<size_t>(moved)].price <= gSession.gold ? 1 : 0;
     }
     PlaySoundEffect(SOUND_CHANGE_POSITION);
 }
 
 void ShowShopGold() {
-    ShowNumber(gShop.goldText, gWorld.gold);
+    ShowNumber(gShop.goldText, gSession.gold);
 }
 
 void DrawShop(sf::RenderWindow& window) {

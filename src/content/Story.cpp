@@ -1,29 +1,27 @@
 #include "content/Story.h"
 
-#include <cstring>
-
 #include "content/Items.h"
+#include "content/MapContent.h"
 #include "content/Npcs.h"
 #include "content/PopUps.h"
-#include "core/GameState.h"
+#include "content/Reach.h"
+#include "core/GameStates.h"
 #include "core/Log.h"
 #include "core/Settings.h"
-#include "world/Player.h"
-#include "world/Roaming.h"
-#include "world/StoryFlags.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
+#include "world/MapNames.h"
 
 namespace {
 
 constexpr int32_t STORY_KEY_WORLD_MAP = 10;  // K, a fixed key: opens the world map's roads
 constexpr const char* FISHING_ROD_FILE = "Assets/Text/Maps/GoblinVillage/FishingRod.txt";
 
-int32_t& Overlay() {
+RoamingOverlay& Overlay() {
     return gStates.roamingOverlay;
 }
 
 Npc* FirstInReach(int32_t type) {
-    for (Npc& npc : gRoaming.npcList.npcs) {
+    for (Npc& npc : gMapContent.npcList.npcs) {
         if (npc.type == type && InNpcReach(npc) == 1) return &npc;
     }
     return nullptr;
@@ -31,15 +29,15 @@ Npc* FirstInReach(int32_t type) {
 
 // Gives the hero what an item file holds, straight into the inventory (a full one leaves it lying).
 void GiveItem(const char* itemFile, const char* name) {
-    LoadItemFile(itemFile, gRoaming.mapItemList);
-    PickUpEveryItemNamed(gRoaming.mapItemList, name);
+    LoadItemFile(itemFile, gMapContent.mapItemList);
+    PickUpEveryItemNamed(gMapContent.mapItemList, name);
 }
 
 bool TakeThePurse() {
     bool found = false;
     // The inventory shrinks as purses go; the place after a removed one is passed over.
-    for (size_t place = 0; place < gInventory.items.size(); place += 1) {
-        if (gInventory.items[place].name.find("Burse") == std::string::npos) continue;
+    for (size_t place = 0; place < gSession.inventory.size(); place += 1) {
+        if (gSession.inventory[place].name.find("Burse") == std::string::npos) continue;
         LogDebug("burse here");
         RemoveInventoryItem("Burse");
         found = true;
@@ -65,21 +63,21 @@ void TalkToMerchant(const sf::Event::KeyEvent& keyEvent) {
     if (keyEvent.code != gSettings.keys.enter) return;
     Npc* merchant = FirstInReach(NPC_MERCHANT);
     if (merchant == nullptr) return;
-    if (gStory.merchantMet == 0) {
+    if (gSession.story.merchantMet == 0) {
         LogDebug("active true\n");
-        gStory.merchantMet = 1;
-        gStory.worldMapOpen = 1;
-    } else if (gStory.purseDelivered == 0) {
+        gSession.story.merchantMet = 1;
+        gSession.story.worldMapOpen = 1;
+    } else if (gSession.story.purseDelivered == 0) {
         if (TakeThePurse()) {
             LogDebug("finish true\n");
-            gStory.purseDelivered = 1;
-            gStory.fishingUnlocked = 1;
+            gSession.story.purseDelivered = 1;
+            gSession.story.fishingUnlocked = 1;
             GiveItem(FISHING_ROD_FILE, "FishingRod");
             SwitchDialogue(*merchant, 1);
         }
-    } else if (gStory.shopUnlocked == 0 && Overlay() != OVERLAY_DIALOGUE) {
+    } else if (gSession.story.shopUnlocked == 0 && Overlay() != OVERLAY_DIALOGUE) {
         LogDebug("open shop\n");
-        gStory.shopUnlocked = 1;
+        gSession.story.shopUnlocked = 1;
         SwitchDialogue(*merchant, 2);
     }
     if (Overlay() == OVERLAY_NONE || Overlay() == OVERLAY_DIALOGUE)
@@ -89,7 +87,7 @@ void TalkToMerchant(const sf::Event::KeyEvent& keyEvent) {
         Overlay() = OVERLAY_DIALOGUE;
     }
     if (Overlay() != OVERLAY_DIALOGUE || merchant->open != 0) return;
-    if (gStory.purseDelivered == 1 && gStory.shopUnlocked == 1) {
+    if (gSession.story.purseDelivered == 1 && gSession.story.shopUnlocked == 1) {
         LogDebug("no openS\n");
         Overlay() = OVERLAY_SHOP;
     } else {
@@ -103,8 +101,8 @@ void TalkToMerchant(const sf::Event::KeyEvent& keyEvent) {
 // The story's other events (companions, the night, the bridge) join this handler with their maps.
 void HandleStoryKey(sf::RenderWindow&, const sf::Event::KeyEvent& keyEvent) {
     if (Overlay() == OVERLAY_DIALOGUE) HandlePopUpKey(keyEvent);
-    if (std::strcmp(gWorld.currentMapName, "GoblinVillage") == 0) TalkToMerchant(keyEvent);
-    if (keyEvent.code == STORY_KEY_WORLD_MAP) gStory.worldMapOpen = 1;
+    if (IsDayVillage(gSession.currentMapName)) TalkToMerchant(keyEvent);
+    if (keyEvent.code == STORY_KEY_WORLD_MAP) gSession.story.worldMapOpen = 1;
 }
 
 void UpdateStory(sf::RenderWindow&, float dt) {

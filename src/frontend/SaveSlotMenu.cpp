@@ -1,33 +1,100 @@
+// The save-slot menu as the player sees it: three rows of slot button, delete button and thumbnail,
+// driven by the bindings and the mouse.
+
 #include "frontend/SaveSlotMenu.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
-#include "content/PopUps.h"
-#include "core/GameState.h"
+#include "core/Input.h"
 #include "core/Log.h"
-#include "core/Modes.h"
+#include "core/Screen.h"
+#include "core/Settings.h"
 #include "core/Text.h"
+#include "frontend/SaveSlots.h"
+#include "frontend/TitleMenu.h"
 #include "world/SaveFiles.h"
-#include "world/WorldState.h"
 
 SaveSlotMenu gSaveSlots;
 
 namespace {
 
-constexpr int32_t NEW_GAME_GOLD = 20;
-constexpr const char* NEW_GAME_MAP = "HOUSE_ENTER_1";
+constexpr double SLOT_X_DIVISOR = 1.15;
+constexpr float SLOT_ROW_OFFSETS[SAVE_SLOT_COUNT] = {-100.0f, 0.0f, 100.0f};
+constexpr const char* NEW_SAVE_PICTURES[2] = {"Assets/Sprites/Menu/Button/New Save.png",
+                                              "Assets/Sprites/Menu/Button/New Save appuy\xE9_.png"};
+constexpr const char* DELETE_PICTURES[2] = {"Assets/Sprites/Menu/Button/Supprim\xE9 save.png",
+                                            "Assets/Sprites/Menu/Button/Supprim\xE9 save appuy\xE9.png"};
 
-bool CreateFolder(const char* path) {
+void BuildSlotButton(SaveSlotEntry& entry, int slot, float rowY) {
+    if (gSaveSlots.hasSave[slot] == 0) {
+        entry.buttonNormal.loadFromFile(NEW_SAVE_PICTURES[0]);
+        entry.buttonPressed.loadFromFile(NEW_SAVE_PICTURES[1]);
+    } else {
+        char normal[100];
+        char pressed[100];
+        FormatText(normal, sizeof normal, "Assets/Sprites/Menu/Button/Save %d.png", slot + 1);
+        FormatText(pressed, sizeof pressed, "Assets/Sprites/Menu/Button/Save %d appuy\xE9.png", slot + 1);
+        entry.buttonNormal.loadFromFile(normal);
+        entry.buttonPressed.loadFromFile(pressed);
+    }
+    entry.button = sf::Sprite(entry.buttonNormal);
+    entry.button.setScale(gScreen.scale, gScreen.scale);
+    // Half the scaled size, in the sprite's own units: centred only at scale 1, as the menu was made.
+    const sf::Vector2u size = entry.buttonNormal.getSize();
+    entry.button.setOrigin(static_cast<float>(size.x) * gScreen.scale * 0.5f,
+                           static_cast<float>(size.y) * gScreen.scale * 0.5f);
+    const double x = static_cast<double>(gScreen.gameWidth) / SLOT_X_DIVISOR;
+    entry.button.setPosition(static_cast<float>(x), rowY);
+}
+
+void BuildDeleteButton(SaveSlotEntry& entry, float rowY) {
+    entry.deleteNormal.loadFromFile(DELETE_PICTURES[0]);
+    entry.deletePressed.loadFromFile(DELETE_PICTURES[1]);
+    entry.deleteButton = sf::Sprite(entry.deleteNormal);
+    entry.deleteButton.setScale(gScreen.scale, gScreen.scale);
+    entry.deleteButton.setOrigin(0.0f,
+                                 static_cast<float>(entry.deleteNormal.getSize().y) * gScreen.scale * 0.5f);
+    const double x = static_cast<double>(gScreen.gameWidth) / SLOT_X_DIVISOR;
+    const float halfButton = entry.button.getGlobalBounds().width * 0.5f;
+    entry.deleteButton.setPosition(static_cast<float>(x) + halfButton, rowY);
+}
+
+// As high as the slot button, just left of it, tops aligned. A missing picture shows no thumbnail.
+void BuildThumbnail(SaveSlotEntry& entry, int slot) {
+    if (!entry.thumbnailTexture.loadFromFile(SaveFolderPath(slot) + "/capture.png")) return;
+    const sf::FloatRect button = entry.button.getGlobalBounds();
+    const float scale = button.height / static_cast<float>(entry.thumbnailTexture.getSize().y);
+    entry.thumbnail = sf::Sprite(entry.thumbnailTexture);
+    entry.thumbnail.setScale(scale, scale);
+    entry.thumbnail.setPosition(button.left - entry.thumbnail.getGlobalBounds().width, button.top);
+}
+
+void ChooseSlot(sf::RenderWindow& window, int slot) {
+    if (gSaveSlots.hasSave[slot] == 0) {
+        StartNewSave(window, slot);
+    } else {
+        ContinueSave(window, slot);
+    }
+}
+
+// Up and down within a column, without wrapping.
+void StepCursor(int32_t& cursor, int32_t code) {
+    if (cursor > 0 && code == gSettings.keys.up) cursor -= 1;
+    if (cursor < SAVE_SLOT_COUNT - 1 && code == gSettings.keys.down) cursor += 1;
+}
+
+bool CreateSavesFolder() {
     std::error_code error;
-    return std::filesystem::create_directory(path, error);
+    return std::filesystem::create_directory("Saves", error);
 }
 
 }  // namespace
 
 void LoadSaveSlotMenu(sf::RenderWindow& window) {
-    if (!CreateFolder("Saves")) LogDebug("Impossible de creer le dossier : %s\n", "Saves");
+    if (!CreateSavesFolder()) LogDebug("Impossible de creer le dossier : %s\n", "Saves");
     bool anySave = false;
     for (int32_t slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
         const std::string path = SaveFolderPath(slot);
@@ -45,47 +112,87 @@ void LoadSaveSlotMenu(sf::RenderWindow& window) {
     BuildSaveSlotScreen();
 }
 
-void StartNewSave(sf::RenderWindow& window, int32_t slot) {
-    const std::string folder = SaveFolderPath(slot);
-    if (!CreateFolder(folder.c_str())) LogDebug("Impossible de creer le dossier : %s\n", folder.c_str());
-    gWorld.gold = NEW_GAME_GOLD;
-    gWorld.saveSlot = slot;
-    LogDebug("setcurrentMap : %s\n", NEW_GAME_MAP);
-    SetCurrentMapName(NEW_GAME_MAP);
-    SetPreviousMapName(NEW_GAME_MAP);
-    OpenPopUp(POPUP_START);  // already typing when the bedroom first shows
-    SetMenuScreen(window, MENU_MAIN);
-    SetGameMode(MODE_GAME, window);
-    // The slot's thumbnail: the game area as the new game first shows it.
-    if (!WriteSlotThumbnail(window)) LogDebug("fail to save image\n");
-    gSaveSlots.hasSave[slot] = 1;
+void BuildSaveSlotScreen() {
+    gSaveSlots.cursor = 0;
+    gSaveSlots.column = 0;
+    gSaveSlots.deleteCursor = 0;
+    gSaveSlots.backgroundTexture.loadFromFile(TITLE_BACKGROUND_PATH);
+    gSaveSlots.background = sf::Sprite(gSaveSlots.backgroundTexture);
+    gSaveSlots.background.setScale(gScreen.scale, gScreen.scale);
+    for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
+        SaveSlotEntry& entry = gSaveSlots.slots[slot];
+        const float rowY = gScreen.gameHeight * 0.5f + SLOT_ROW_OFFSETS[slot] * gScreen.scale;
+        BuildSlotButton(entry, slot, rowY);
+        BuildDeleteButton(entry, rowY);
+        if (gSaveSlots.hasSave[slot] == 1) BuildThumbnail(entry, slot);
+        entry.built = true;
+    }
+    gSaveSlots.built = true;
 }
 
-void ContinueSave(sf::RenderWindow& window, int32_t slot) {
-    gWorld.saveSlot = slot;
-    // A save that cannot be read leaves the player on the menu instead of in a broken game.
-    if (!LoadSavedGame()) return;
-    gStates.roamingOverlay = OVERLAY_NONE;
-    SetMenuScreen(window, MENU_MAIN);
-    SetGameMode(MODE_GAME, window);
-}
-
-void DeleteSaveSlot(int32_t slot) {
-    const std::string folder = SaveFolderPath(slot);
-    std::error_code error;
-    std::filesystem::remove(folder, error);
-    if (error == std::errc::directory_not_empty) {
-        for (const char* file :
-             {"save.txt", "capture.png", "save.txt.bak", "save.txt.tmp", "save.txt.bak.tmp"}) {
-            std::filesystem::remove(folder + "/" + file, error);
+void HandleSaveSlotKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
+    const int32_t code = keyEvent.code;
+    if (gSaveSlots.column == 0) {
+        StepCursor(gSaveSlots.cursor, code);
+        if (code == gSettings.keys.right) {
+            gSaveSlots.deleteCursor = gSaveSlots.cursor;
+            gSaveSlots.column = 1;
         }
-        std::filesystem::remove(folder, error);
     }
-    if (error || std::filesystem::exists(folder)) {
-        std::fprintf(stderr,
-                     "Erreur inconnue rencontr\xC3\xA9"
-                     "e lors de la suppression du dossier\n");
-        return;
+    if (gSaveSlots.column == 1) {
+        StepCursor(gSaveSlots.deleteCursor, code);
+        if (code == gSettings.keys.left) {
+            gSaveSlots.column = 0;
+            gSaveSlots.cursor = gSaveSlots.deleteCursor;
+        }
     }
-    gSaveSlots.hasSave[slot] = 0;
+    if (code != gSettings.keys.enter) return;
+    if (gSaveSlots.column == 0) {
+        ChooseSlot(window, gSaveSlots.cursor);
+    } else if (gSaveSlots.hasSave[gSaveSlots.deleteCursor] == 1) {
+        DeleteSaveSlot(gSaveSlots.deleteCursor);
+    }
+}
+
+void HandleSaveSlotClick(sf::RenderWindow& window) {
+    const sf::Vector2f pointer = PointerPosition(window);
+    for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
+        const SaveSlotEntry& entry = gSaveSlots.slots[slot];
+        if (entry.button.getGlobalBounds().contains(pointer)) {
+            ChooseSlot(window, slot);
+            return;
+        }
+        if (entry.deleteButton.getGlobalBounds().contains(pointer) && gSaveSlots.hasSave[slot] == 1) {
+            DeleteSaveSlot(slot);
+        }
+    }
+}
+
+void UpdateSaveSlotMenu() {
+    for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
+        SaveSlotEntry& entry = gSaveSlots.slots[slot];
+        const bool onButton = gSaveSlots.column == 0 && gSaveSlots.cursor == slot;
+        const bool onDelete = gSaveSlots.column == 1 && gSaveSlots.deleteCursor == slot;
+        entry.button.setTexture(onButton ? entry.buttonPressed : entry.buttonNormal, true);
+        entry.deleteButton.setTexture(onDelete ? entry.deletePressed : entry.deleteNormal, true);
+    }
+}
+
+void DrawSaveSlotMenu(sf::RenderWindow& window) {
+    if (!gSaveSlots.built) return;
+    window.draw(gSaveSlots.background);
+    for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
+        const SaveSlotEntry& entry = gSaveSlots.slots[slot];
+        window.draw(entry.button);
+        window.draw(entry.deleteButton);
+        // A deleted slot keeps its picture until the menu is built again, but not its thumbnail.
+        if (gSaveSlots.hasSave[slot] == 1) window.draw(entry.thumbnail);
+    }
+}
+
+void UnloadSaveSlotMenu() {
+    int32_t hasSave[SAVE_SLOT_COUNT];
+    std::copy(std::begin(gSaveSlots.hasSave), std::end(gSaveSlots.hasSave), hasSave);
+    gSaveSlots = SaveSlotMenu{};
+    std::copy(std::begin(hasSave), std::end(hasSave), gSaveSlots.hasSave);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The save-slot menu behind Play: three slots to start, continue or delete a game.
+// The save-slot menu behind Play: three rows of slot button, delete button and thumbnail, driven by the
+// bindings and the mouse.
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
@@ -37,6 +38,7 @@ struct SaveSlotMenu {
 
 extern SaveSlotMenu gSaveSlots;
 
+// Finds the slots in use; with none, starts a new game in the first slot at once.
 void LoadSaveSlotMenu(sf::RenderWindow& window);
 // The three rows of the menu, built once some slot is in use.
 void BuildSaveSlotScreen();
@@ -45,7 +47,3 @@ void HandleSaveSlotClick(sf::RenderWindow& window);
 void UpdateSaveSlotMenu();
 void DrawSaveSlotMenu(sf::RenderWindow& window);
 void UnloadSaveSlotMenu();
-
-void StartNewSave(sf::RenderWindow& window, int32_t slot);
-void ContinueSave(sf::RenderWindow& window, int32_t slot);
-void DeleteSaveSlot(int32_t slot);

@@ -1,9 +1,9 @@
 #include "frontend/Splash.h"
 
-#include "core/GameState.h"
-#include "core/Modes.h"
+#include "core/GameStates.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
+#include "core/StateMachine.h"
 
 SplashState gSplash;
 

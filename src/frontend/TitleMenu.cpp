@@ -1,12 +1,12 @@
 #include "frontend/TitleMenu.h"
 
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "core/Input.h"
-#include "core/Modes.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
+#include "core/StateMachine.h"
 
 TitleMenu gTitleMenu;
 

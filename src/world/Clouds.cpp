@@ -1,8 +1,11 @@
+#include "world/Clouds.h"
+
 #include "core/Random.h"
 #include "core/Screen.h"
 #include "core/Text.h"
-#include "world/MapState.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
+#include "world/MapLoading.h"
+#include "world/MapNames.h"
 
 CloudLayer gClouds;
 
@@ -22,10 +25,6 @@ float MapPixelWidth() {
 
 }  // namespace
 
-bool MapHasClouds(const char* mapName) {
-    return Contains(mapName, "GoblinVillage") || Contains(mapName, "Bridge");
-}
-
 void BuildCloudLayer() {
     ReleaseCloudLayer();
     const int width = static_cast<int>(MapPixelWidth());
@@ -36,9 +35,7 @@ void BuildCloudLayer() {
         sf::Sprite& sprite = gClouds.sprites[static_cast<size_t>(i)];
         sprite = sf::Sprite(gClouds.textures[static_cast<size_t>(i)]);
         sprite.setScale(gScreen.scale, gScreen.scale);
-        if (Contains(gWorld.currentMapName, "Night") || Contains(gWorld.currentMapName, "Burn")) {
-            sprite.setColor(CLOUD_NIGHT_TINT);
-        }
+        if (MapHasSmoke(gSession.currentMapName)) sprite.setColor(CLOUD_NIGHT_TINT);
         const int x = width > 0 ? RandomValue() % width : 0;
         const int y = static_cast<int>(CLOUD_SPACING * static_cast<float>(i) * gScreen.scale);
         sprite.setPosition(static_cast<float>(x), static_cast<float>(y));

@@ -1,10 +1,12 @@
+#include "world/MapDecor.h"
+
 #include <cstring>
 
 #include "core/Random.h"
 #include "core/Screen.h"
-#include "core/Text.h"
-#include "world/MapState.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
+#include "world/MapLoading.h"
+#include "world/MapNames.h"
 
 namespace {
 
@@ -34,15 +36,10 @@ const DecorRule& RuleFor(const char* name) {
     return DECOR_RULES[std::size(DECOR_RULES) - 1];
 }
 
-bool MapShowsBurntTrees() {
-    const char* map = gWorld.currentMapName;
-    return Contains(map, "BURN") || Contains(map, "Burn") || Contains(map, "Night");
-}
-
 // Each kind's texture is loaded once per map load and shared by its points.
 const sf::Texture* DecorTexture(const DecorRule& rule) {
     std::string path = rule.texture;
-    if (rule.burnable && MapShowsBurntTrees()) path += "_BURN";
+    if (rule.burnable && MapHasBurntTrees(gSession.currentMapName)) path += "_BURN";
     path += ".png";
     for (size_t i = 0; i < gMap.animationTexturePaths.size(); ++i) {
         if (gMap.animationTexturePaths[i] == path) return gMap.animationTextures[i].get();

@@ -3,12 +3,10 @@
 #include <cmath>
 
 #include "core/Input.h"
-#include "core/KeyNames.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
-#include "core/Text.h"
-#include "world/Roaming.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
+#include "world/MapNames.h"
 
 PlayerCharacter gPlayer;
 
@@ -17,14 +15,9 @@ namespace {
 constexpr float PLAYER_SPEED = 250.0f;
 constexpr uint32_t PLAYER_FPS = 8;
 
-bool OnGrass() {
-    const char* map = gWorld.currentMapName;
-    return Contains(map, "GoblinVillage") || Contains(map, "Bridge") || Contains(map, "Forest");
-}
-
 // Started only when silent, so a held key repeats the step without piling sounds up.
 void Footstep() {
-    sf::Sound& step = OnGrass() ? gPlayer.grassStep : gPlayer.stoneStep;
+    sf::Sound& step = MapHasGrass(gSession.currentMapName) ? gPlayer.grassStep : gPlayer.stoneStep;
     if (step.getStatus() == sf::Sound::Stopped) step.play();
 }
 
@@ -88,8 +81,7 @@ void InitPlayer() {
 }
 
 void SetPlayerSheet() {
-    const char* map = gWorld.currentMapName;
-    const bool torch = Contains(map, "Forest") || Contains(map, "Burn") || Contains(map, "eNight");
+    const bool torch = MapNeedsTorch(gSession.currentMapName);
     if (torch && gPlayer.torchSheet.getSize().x == 0) gPlayer.torchSheet.loadFromFile(PLAYER_TORCH_SHEET);
     gPlayer.sprite.setTexture(torch ? gPlayer.torchSheet : gPlayer.daySheet, true);
 }
@@ -166,38 +158,4 @@ void ReleasePlayer() {
     gPlayer.grassStep.stop();
     gPlayer.stoneStep.stop();
     gPlayer = PlayerCharacter{};
-}
-
-namespace {
-
-constexpr float REACH_ENEMY = 80.0f;
-constexpr float REACH_FRIEND = 20.0f;
-
-sf::FloatRect Grown(const sf::FloatRect& rect, float margin) {
-    return {rect.left - margin, rect.top - margin, rect.width + 2.0f * margin, rect.height + 2.0f * margin};
-}
-
-// The key bound to ENTER, written on the bubble, the bubble's foot at (x, y).
-void ShowPrompt(float x, float y) {
-    InteractionPrompt& prompt = gRoaming.prompt;
-    prompt.text.setString(KeyName(gSettings.keys.enter));
-    prompt.sprite.setPosition(x, y);
-    prompt.text.setPosition(x, prompt.sprite.getGlobalBounds().top + 2.0f * gScreen.scale);
-    prompt.text.setOrigin(prompt.text.getLocalBounds().width * 0.5f, 0.0f);
-}
-
-}  // namespace
-
-int32_t InNpcReach(const Npc& npc) {
-    const bool enemy = npc.type == NPC_BATTLE;
-    const float margin = (enemy ? REACH_ENEMY : REACH_FRIEND) * gScreen.scale;
-    if (!Grown(npc.box, margin).intersects(gPlayer.footBox)) return 0;
-    if (!enemy) ShowPrompt(npc.box.left + npc.box.width * 0.5f, npc.box.top - npc.box.height * 3.0f);
-    return 1;
-}
-
-int32_t InItemReach(const MapItem& item) {
-    if (!Grown(item.bounds, REACH_FRIEND * gScreen.scale).intersects(gPlayer.footBox)) return 0;
-    ShowPrompt(item.bounds.left + item.bounds.width * 0.5f, item.bounds.top);
-    return 1;
 }

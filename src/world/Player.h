@@ -12,9 +12,7 @@
 #include <cstdint>
 
 #include "core/Animation.h"
-#include "content/Items.h"
-#include "content/Npcs.h"
-#include "world/MapState.h"
+#include "world/MapLoading.h"
 
 inline constexpr int PLAYER_ROWS = 14;
 inline constexpr int PLAYER_COLUMNS = 7;
@@ -60,12 +58,6 @@ void UpdateFootBox();
 void PushOutOfRect(const sf::FloatRect& rect);
 int32_t PushOutOfTrigger(const MapTrigger& trigger);
 void ReleasePlayer();
-
-// Whether the hero's feet are within reach of an NPC (80 * scale for an enemy, 20 * scale otherwise);
-// for anyone but an enemy the key prompt then stands over the NPC.
-int32_t InNpcReach(const Npc& npc);
-// Whether the hero's feet are within 20 * scale of an item; the prompt then stands over it.
-int32_t InItemReach(const MapItem& item);
 
 // The collision box of any character sprite: the middle half of its width, its lowest quarter.
 sf::FloatRect FootBoxOf(const sf::FloatRect& bounds);

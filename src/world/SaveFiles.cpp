@@ -6,24 +6,12 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <sstream>
 
-#include "core/FormattedFile.h"
 #include "core/Log.h"
 #include "core/Text.h"
-#include "world/StoryFlags.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 namespace {
-
-std::string InventoryLines() {
-    std::string lines;
-    for (int place = 0; place < INVENTORY_PLACES; ++place) {
-        const bool held = place < static_cast<int>(gInventory.items.size());
-        lines += "Inv " + (held ? gInventory.items[static_cast<size_t>(place)].name : std::string()) + "\n";
-    }
-    return lines;
-}
 
 bool SyncFolder(const std::string& folder) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -50,7 +38,7 @@ std::string SaveFolderPath(int32_t slot) {
 }
 
 std::string SaveFolderPath() {
-    return SaveFolderPath(gWorld.saveSlot);
+    return SaveFolderPath(gSession.saveSlot);
 }
 
 std::string SaveFilePath() {
@@ -97,35 +85,5 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, bool 
         return false;
     }
     SyncFolder(folder.empty() ? "." : folder);
-    return true;
-}
-
-std::string SaveHeaderText(const char* mapName) {
-    std::string header = std::string("CurrentMap ") + mapName + "\n";
-    char gold[32];
-    FormatText(gold, sizeof gold, "Gold %d\n", gWorld.gold);
-    return header + gold + InventoryLines();
-}
-
-bool ReadContentList(const char* mapName, ContentList& list) {
-    char path[100];
-    FormatText(path, sizeof path, "Assets/Text/Maps/%s/Map.txt", mapName);
-    std::FILE* file = std::fopen(path, "r");
-    if (file == nullptr) {
-        LogDebug("Erreur d'ouverture du fichier Map.txt!\n");
-        return false;
-    }
-    int32_t npcs = 0;
-    int32_t itemCount = 0;
-    ReadFormatted(file, "PNJ %d\n", &npcs);
-    ReadFormatted(file, "Item %d\n", &itemCount);
-    list.npcCount = npcs;
-    list.itemNames.clear();
-    for (int32_t i = 0; i < itemCount; ++i) {
-        char name[100] = {};
-        if (ReadFormatted(file, "%99[^\n]\n", name) != 1) break;
-        list.itemNames.emplace_back(name);
-    }
-    std::fclose(file);
     return true;
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The story's progress flags. They are not saved: a new save file clears them, and otherwise they keep
-// their values for the rest of the process.
+// The story's progress flags, part of the game session. They are not saved: a new save file clears them.
 
 #include <cstdint>
 
@@ -16,7 +15,3 @@ struct StoryFlags {
     int32_t bossAnnounced = 0;
     int32_t storyEnded = 0;
 };
-
-extern StoryFlags gStory;
-
-void ResetStoryFlags();

@@ -29,7 +29,7 @@ const char* const CARRIED_ITEMS[] = {"Rope",         "Stick",       "Straw", "Pu
                                      "Bucket_Empty", "Bucket_Full", "Burse", "FishingRod", "Decoy"};
 
 struct Loaded {
-    MapContent content;
+    MapFiles content;
     MapFacts facts;
     bool factsRead = false;
 };
@@ -49,7 +49,7 @@ const std::map<std::string, Loaded>& World() {
     return world;
 }
 
-std::vector<PersonFile> EveryoneOn(const MapContent& content) {
+std::vector<PersonFile> EveryoneOn(const MapFiles& content) {
     std::vector<PersonFile> all = content.people;
     all.insert(all.end(), content.waterSources.begin(), content.waterSources.end());
     return all;

@@ -133,7 +133,7 @@ bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::strin
     return true;
 }
 
-bool ReadContentList(const std::string& path, MapContent& content, std::string& why) {
+bool ReadContentList(const std::string& path, MapFiles& content, std::string& why) {
     std::vector<std::string> lines, values;
     if (!ReadDataLines(path, lines, why)) return false;
     if (lines.size() < 2 || !MatchLine(lines[0], "PNJ ([0-9]+)", values)) {
@@ -149,8 +149,8 @@ bool ReadContentList(const std::string& path, MapContent& content, std::string& 
     return true;
 }
 
-MapContent ReadMapContent(const std::string& mapsFolder, const std::string& map) {
-    MapContent content;
+MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {
+    MapFiles content;
     content.map = map;
     const std::string folder = mapsFolder + "/" + map + "/";
     auto problem = [&](const std::string& file, const std::string& why) {

@@ -31,7 +31,7 @@ struct DialogueInfos {
 };
 
 // Everything one map folder holds for its content list.
-struct MapContent {
+struct MapFiles {
     std::string map;
     int listedPeople = 0;
     std::vector<std::string> listedItems;
@@ -52,10 +52,10 @@ bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::strin
 // end at ";" and a line feed, and hold at most three lines of at most 44 characters.
 std::string PartTextProblem(const std::string& text);
 // Reads a Map.txt: the number of PNJ files and the names of the items lying on the map.
-bool ReadContentList(const std::string& path, MapContent& content, std::string& why);
+bool ReadContentList(const std::string& path, MapFiles& content, std::string& why);
 // Reads Map.txt, the PNJ files it announces and its item files (plus the water sources the puzzles
 // read on their maps); every file that is missing, unreadable or left over lands in `problems`.
-MapContent ReadMapContent(const std::string& mapsFolder, const std::string& map);
+MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map);
 
 // The water sources the puzzles load by these names (the bathtub's file is spelled the game's way).
 struct WaterSource {

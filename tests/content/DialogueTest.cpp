@@ -6,7 +6,7 @@
 
 #include "content/Dialogue.h"
 #include "content/PopUps.h"
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "core/Settings.h"
 #include "support/Files.h"
 #include "support/GameHarness.h"

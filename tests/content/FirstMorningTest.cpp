@@ -5,12 +5,12 @@
 #include <filesystem>
 
 #include "content/Items.h"
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "frontend/SaveSlotMenu.h"
+#include "frontend/SaveSlots.h"
 #include "support/Files.h"
 #include "support/FirstMorning.h"
-#include "world/StoryFlags.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 namespace fs = std::filesystem;
 
@@ -24,7 +24,7 @@ TEST(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesFro
         const std::string lost =
             PlayFirstMorning(game, [&](const std::string& step) { steps.push_back(step); });
         ASSERT_EQ(lost, "");
-        EXPECT_EQ(gStory.worldMapOpen, 1);  // the merchant opened the roads
+        EXPECT_EQ(gSession.story.worldMapOpen, 1);  // the merchant opened the roads
         const std::string save = ReadWholeFile("Saves/Save0/save.txt");
         EXPECT_EQ(save.rfind("CurrentMap HOUSE_ENTER_1\nGold 20\nInv Rope\nInv \n", 0), 0u) << save;
         // The village's section marks the rope taken.
@@ -39,11 +39,11 @@ TEST(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesFro
     fs::remove_all(kept);
     ASSERT_EQ(ContinueFirstMorning(game, [&](const std::string& step) { steps.push_back(step); }), "");
     EXPECT_EQ(steps.size(), 12u);
-    EXPECT_EQ(std::string(gWorld.currentMapName), "HOUSE_ENTER_1");
-    EXPECT_EQ(gWorld.gold, 20);
-    ASSERT_EQ(gInventory.items.size(), 1u);
-    EXPECT_EQ(gInventory.items[0].name, "Rope");
-    EXPECT_EQ(gStory.worldMapOpen, 0);  // story flags are not saved
+    EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_1");
+    EXPECT_EQ(gSession.gold, 20);
+    ASSERT_EQ(gSession.inventory.size(), 1u);
+    EXPECT_EQ(gSession.inventory[0].name, "Rope");
+    EXPECT_EQ(gSession.story.worldMapOpen, 0);  // story flags are not saved
 }
 
 }  // namespace

@@ -5,13 +5,15 @@
 
 #include "content/ContentFixture.h"
 #include "content/Items.h"
-#include "core/GameState.h"
+#include "content/MapContent.h"
+#include "content/Reach.h"
+#include "core/GameStates.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
+#include "frontend/RoamingScreen.h"
 #include "support/Files.h"
 #include "support/PlayedSounds.h"
-#include "world/Roaming.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 namespace {
 
@@ -19,23 +21,23 @@ const sf::Keyboard::Key ENTER = sf::Keyboard::Return;
 
 std::vector<std::string> Carried() {
     std::vector<std::string> names;
-    for (const MapItem& item : gInventory.items)
+    for (const MapItem& item : gSession.inventory)
         names.push_back(item.name);
     return names;
 }
 
 TEST(Items, AnItemFileLaysItsPictureCentredWhereItSays) {
     YardGame game({}, {{"Rope", 500, 600}});
-    ASSERT_EQ(gRoaming.mapItemList.items.size(), 1u);
-    const MapItem& rope = gRoaming.mapItemList.items[0];
+    ASSERT_EQ(gMapContent.mapItemList.items.size(), 1u);
+    const MapItem& rope = gMapContent.mapItemList.items[0];
     EXPECT_EQ(rope.id, 0);
     EXPECT_EQ(rope.name, "Rope");
     EXPECT_EQ(rope.sprite.getGlobalBounds(), sf::FloatRect(468, 568, 64, 64));
     EXPECT_EQ(rope.bounds, sf::FloatRect(500, 600, 64, 64));  // the pick-up zone grows from here
     game.ClearLog();
-    LoadItemFile("Assets/Text/Items/Nothing.txt", gRoaming.mapItemList);
+    LoadItemFile("Assets/Text/Items/Nothing.txt", gMapContent.mapItemList);
     EXPECT_EQ(game.Log(), "erreur\n");
-    EXPECT_EQ(gRoaming.mapItemList.items.size(), 1u);
+    EXPECT_EQ(gMapContent.mapItemList.items.size(), 1u);
 }
 
 TEST(Items, EnterTakesTheFirstItemInReachWithASoundAndTheSecondWaitsForTheNextPress) {
@@ -43,13 +45,13 @@ TEST(Items, EnterTakesTheFirstItemInReachWithASoundAndTheSecondWaitsForTheNextPr
     game.Step(0.01f);
     game.PressKey(ENTER);
     EXPECT_EQ(Carried(), std::vector<std::string>{"Rope"});
-    ASSERT_EQ(gRoaming.mapItemList.items.size(), 1u);
-    EXPECT_EQ(gRoaming.mapItemList.items[0].name, "Stick");
+    ASSERT_EQ(gMapContent.mapItemList.items.size(), 1u);
+    EXPECT_EQ(gMapContent.mapItemList.items[0].name, "Stick");
     EXPECT_EQ(EffectsPlaying(SOUND_ITEM_PICKUP), 1u);
-    EXPECT_EQ(gRoaming.prompt.sprite.getPosition(), sf::Vector2f(-1000, -1000));
+    EXPECT_EQ(gPrompt.sprite.getPosition(), sf::Vector2f(-1000, -1000));
     game.PressKey(ENTER);
     EXPECT_EQ(Carried(), (std::vector<std::string>{"Rope", "Stick"}));
-    EXPECT_TRUE(gRoaming.mapItemList.items.empty());  // the only item left was taken
+    EXPECT_TRUE(gMapContent.mapItemList.items.empty());  // the only item left was taken
 }
 
 TEST(Items, TheTwentiethItemFillsTheLastCellAndTheTwentyFirstStaysOnTheMap) {
@@ -59,12 +61,12 @@ TEST(Items, TheTwentiethItemFillsTheLastCellAndTheTwentyFirstStaysOnTheMap) {
         AddMapItem(list, "Straw", {100.0f + static_cast<float>(i), 100.0f});
     for (int i = 0; i < 20; ++i)
         PickUpItem(list, 0);
-    ASSERT_EQ(gInventory.items.size(), 20u);
-    EXPECT_EQ(gInventory.items[19].sprite.getPosition(), sf::Vector2f(1235, 875));
-    EXPECT_EQ(gInventory.items[5].sprite.getPosition(), sf::Vector2f(955, 455));
+    ASSERT_EQ(gSession.inventory.size(), 20u);
+    EXPECT_EQ(gSession.inventory[19].sprite.getPosition(), sf::Vector2f(1235, 875));
+    EXPECT_EQ(gSession.inventory[5].sprite.getPosition(), sf::Vector2f(955, 455));
     ResetSoundEffectPool();
     PickUpItem(list, 0);
-    EXPECT_EQ(gInventory.items.size(), 20u);
+    EXPECT_EQ(gSession.inventory.size(), 20u);
     EXPECT_EQ(list.items.size(), 1u);
     EXPECT_TRUE(gSoundEffects.effects.empty());
 }
@@ -79,7 +81,7 @@ TEST(Items, EveryItemOfANameIsTakenUntilTheInventoryIsFull) {
     for (const char* name : {"Rope", "Rope", "Stick", "Rope"})
         AddMapItem(list, name, {0, 0});
     PickUpEveryItemNamed(list, "Rope");  // two side by side are both taken; the third finds no room
-    EXPECT_EQ(gInventory.items.size(), 20u);
+    EXPECT_EQ(gSession.inventory.size(), 20u);
     ASSERT_EQ(list.items.size(), 2u);
     EXPECT_EQ(list.items[0].name, "Stick");
     EXPECT_EQ(list.items[1].name, "Rope");
@@ -97,12 +99,12 @@ TEST(Items, RemovingTakesOnlyAnExactNameAndTheRestCloseUp) {
     EXPECT_EQ(Carried(), (std::vector<std::string>{"Bucket_Empty", "Rope", "Bucket_Full"}));
     RemoveInventoryItem("Bucket_Empty");
     EXPECT_EQ(Carried(), (std::vector<std::string>{"Rope", "Bucket_Full"}));
-    EXPECT_EQ(gInventory.items[1].sprite.getPosition(), InventoryCell(1));
+    EXPECT_EQ(gSession.inventory[1].sprite.getPosition(), InventoryCell(1));
 }
 
 TEST(Items, TheInventoryKeyShowsTheGridWithTheItemsAndTheGold) {
     YardGame game({}, {{"Rope", 300, 345}});
-    gWorld.gold = 137;
+    gSession.gold = 137;
     game.Step(0.01f);
     game.PressKey(ENTER);
     game.PressKey(gSettings.keys.inventory);

@@ -7,14 +7,16 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include "content/ContentFixture.h"
+#include "content/MapContent.h"
 #include "content/Npcs.h"
-#include "core/GameState.h"
+#include "content/Reach.h"
+#include "core/GameStates.h"
 #include "core/Input.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
+#include "frontend/RoamingScreen.h"
 #include "support/Files.h"
 #include "world/Player.h"
-#include "world/Roaming.h"
 
 namespace {
 
@@ -75,8 +77,8 @@ TEST(Npcs, TheHeroCannotWalkThroughSomeone) {
 TEST(Npcs, EnterBesideATalkerOpensItsDialogueWholeThenTypesTheNextPage) {
     YardGame game({Talker(300, 330, {"Hello"})});
     game.Step(0.01f);
-    Npc& villager = gRoaming.npcList.npcs.at(0);
-    EXPECT_EQ(gRoaming.prompt.text.getString(), "Enter");
+    Npc& villager = gMapContent.npcList.npcs.at(0);
+    EXPECT_EQ(gPrompt.text.getString(), "Enter");
     game.PressKey(ENTER);
     EXPECT_EQ(gStates.roamingOverlay, OVERLAY_DIALOGUE);
     EXPECT_EQ(Shown(villager), "Good morning!");  // the first page at once
@@ -102,7 +104,7 @@ TEST(Npcs, AnOpenDialogueIsDrawnOverThePeopleStandingWhereItsFrameIs) {
     game.Step(0.01f);
     game.PressKey(ENTER);
     const sf::Image withVillager = game.Capture();
-    gRoaming.npcList.npcs[1].sprite.setPosition(-500, -500);
+    gMapContent.npcList.npcs[1].sprite.setPosition(-500, -500);
     const sf::Image without = game.Capture();
     for (unsigned y = 760; y < 860; y += 10) {
         for (unsigned x = 900; x < 1020; x += 10)
@@ -119,7 +121,7 @@ TEST(Npcs, SomeoneStandingBehindTheHeroIsDrawnBehindHimAndSomeoneInFrontOverHim)
     plain.create(448, 512, sf::Color::Red);
     sf::Texture red;
     red.loadFromImage(plain);
-    for (Npc& npc : gRoaming.npcList.npcs)
+    for (Npc& npc : gMapContent.npcList.npcs)
         npc.sprite.setTexture(red);
     sf::Image hero;
     hero.create(64, 64, sf::Color::Blue);
@@ -143,7 +145,7 @@ TEST(Npcs, OtherKeysLeaveADialogueWhereItIs) {
     game.PressKey(ENTER);
     game.PressKey(sf::Keyboard::A);
     game.PressKey(gSettings.keys.escape);
-    EXPECT_EQ(Shown(gRoaming.npcList.npcs.at(0)), "");
+    EXPECT_EQ(Shown(gMapContent.npcList.npcs.at(0)), "");
     EXPECT_EQ(gStates.roamingOverlay, OVERLAY_DIALOGUE);
     game.Step(0.01f, 20);  // the hero does not walk while someone talks
     EXPECT_EQ(gPlayer.sprite.getPosition(), sf::Vector2f(HERO_X, HERO_Y));
@@ -152,12 +154,12 @@ TEST(Npcs, OtherKeysLeaveADialogueWhereItIs) {
 TEST(Npcs, TwoTalkersInReachBothAnswerOneEnterAndTheSecondDialogueIsTheSecondLine) {
     YardGame game({Talker(300, 330, {"Hello", "Again"}), Talker(250, 330, {"Hello"})});
     game.Step(0.01f);
-    gRoaming.npcList.npcs[0].currentDialogue = 1;
+    gMapContent.npcList.npcs[0].currentDialogue = 1;
     game.PressKey(ENTER);
-    EXPECT_EQ(gRoaming.npcList.npcs[0].open, 1);
-    EXPECT_EQ(gRoaming.npcList.npcs[1].open, 1);
-    EXPECT_EQ(Shown(gRoaming.npcList.npcs[0]), "Back so soon?");
-    EXPECT_EQ(Shown(gRoaming.npcList.npcs[1]), "Good morning!");
+    EXPECT_EQ(gMapContent.npcList.npcs[0].open, 1);
+    EXPECT_EQ(gMapContent.npcList.npcs[1].open, 1);
+    EXPECT_EQ(Shown(gMapContent.npcList.npcs[0]), "Back so soon?");
+    EXPECT_EQ(Shown(gMapContent.npcList.npcs[1]), "Good morning!");
 }
 
 TEST(Npcs, AnEnemyStartsItsBattleBeforeTheHeroTouchesItsSprite) {
@@ -165,12 +167,12 @@ TEST(Npcs, AnEnemyStartsItsBattleBeforeTheHeroTouchesItsSprite) {
     YardGame game({Enemy(392, 284, "Knight1")});
     game.Step(0.01f);
     EXPECT_EQ(gStates.gameScreen, SCREEN_BATTLE);
-    EXPECT_TRUE(gRoaming.npcList.npcs.empty());
+    EXPECT_TRUE(gMapContent.npcList.npcs.empty());
 }
 
 TEST(Npcs, ASheetOfTheRealCastIsSevenFramesBySixtyFourPixels) {
     YardGame game({Talker(300, 500)});
-    const Npc& villager = gRoaming.npcList.npcs.at(0);
+    const Npc& villager = gMapContent.npcList.npcs.at(0);
     EXPECT_EQ(villager.currentAnimation.frameRect, sf::IntRect(0, 0, 64, 64));
     EXPECT_EQ(villager.sprite.getOrigin(), sf::Vector2f(32, 32));
 }

@@ -6,22 +6,22 @@
 #include "battle/BattleData.h"
 #include "content/ContentFixture.h"
 #include "content/Items.h"
+#include "content/MapContent.h"
 #include "content/Shop.h"
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
+#include "frontend/RoamingScreen.h"
 #include "support/Files.h"
 #include "support/PlayedSounds.h"
-#include "world/Roaming.h"
-#include "world/StoryFlags.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 namespace {
 
 const sf::Keyboard::Key ENTER = sf::Keyboard::Return;
 
 uint16_t PotionsOf(int32_t id) {
-    for (const PouchSlot& slot : gItemPouch.slots) {
+    for (const PouchSlot& slot : gSession.pouch.slots) {
         if (slot.itemId == id) return slot.count;
     }
     return 0;
@@ -33,9 +33,9 @@ struct ShopGame : YardGame {
 
 TEST(Shop, WithFortyGoldTheManaPotionSellsAndTheHealingPotionIsRefusedWithTheSameSound) {
     ShopGame game;
-    gWorld.gold = 40;
+    gSession.gold = 40;
     game.PressKey(ENTER);
-    EXPECT_EQ(gWorld.gold, 10);
+    EXPECT_EQ(gSession.gold, 10);
     EXPECT_EQ(PotionsOf(ITEM_MANA_POTION), 1);
     EXPECT_EQ(EffectsPlaying(SOUND_BUY_CONFIRM), 1u);
     game.PressKey(gSettings.keys.right);
@@ -44,7 +44,7 @@ TEST(Shop, WithFortyGoldTheManaPotionSellsAndTheHealingPotionIsRefusedWithTheSam
     EXPECT_EQ(gShop.canAfford, 0);
     EXPECT_EQ(EffectsPlaying(SOUND_CHANGE_POSITION), 1u);
     game.PressKey(ENTER);
-    EXPECT_EQ(gWorld.gold, 10);
+    EXPECT_EQ(gSession.gold, 10);
     EXPECT_EQ(PotionsOf(ITEM_HP_POTION), 0);
     EXPECT_EQ(EffectsPlaying(SOUND_BUY_CONFIRM), 2u);
     game.Step(0.01f);
@@ -67,7 +67,7 @@ TEST(Shop, TheCursorStopsAtBothEndsSilently) {
 
 TEST(Shop, AFreshShopShowsTheManaPotionAndNoWarningWhateverTheGold) {
     ShopGame game;
-    gWorld.gold = 0;
+    gSession.gold = 0;
     EXPECT_EQ(SelectedShopEntry(), 0);
     EXPECT_EQ(gShop.priceText.getString(), "Price : 30 gold");
     EXPECT_EQ(gShop.canAfford, 1);
@@ -82,11 +82,11 @@ TEST(Shop, AFreshShopShowsTheManaPotionAndNoWarningWhateverTheGold) {
 TEST(Shop, WithoutAPouchSlotForThePotionTheGoldIsStillTaken) {
     ShopGame game;
     EmptyPouch();
-    gWorld.gold = 100;
+    gSession.gold = 100;
     game.PressKey(ENTER);
-    EXPECT_EQ(gWorld.gold, 70);
-    EXPECT_EQ(gItemPouch.slots[0].count, 0);
-    EXPECT_EQ(gItemPouch.slots[1].count, 0);
+    EXPECT_EQ(gSession.gold, 70);
+    EXPECT_EQ(gSession.pouch.slots[0].count, 0);
+    EXPECT_EQ(gSession.pouch.slots[1].count, 0);
 }
 
 // The merchant stands beside the hero in the village; his three dialogues are Hello, Again, Hello.
@@ -96,7 +96,7 @@ struct MerchantGame : YardGame {
         WriteWholeFile("Assets/Text/Maps/GoblinVillage/FishingRod.txt", "pos 2000 600\nFishingRod\n");
         Step(0.01f);
     }
-    Npc& Merchant() { return gRoaming.npcList.npcs.at(0); }
+    Npc& Merchant() { return gMapContent.npcList.npcs.at(0); }
     // ENTER until his dialogue closes.
     void TalkThrough() {
         for (int press = 0; press < 10 && (press == 0 || Merchant().open == 1); ++press)
@@ -110,25 +110,25 @@ TEST(Merchant, FirstTalkOpensTheRoadsThenThePurseBuysTheRodAndTheThirdDialogueEn
     AddMapItem(purse, "Burse", {0, 0});
     PickUpItem(purse, 0);
     game.PressKey(ENTER);  // the first talk only meets him, purse or not
-    EXPECT_EQ(gStory.merchantMet, 1);
-    EXPECT_EQ(gStory.worldMapOpen, 1);
-    EXPECT_EQ(gStory.purseDelivered, 0);
+    EXPECT_EQ(gSession.story.merchantMet, 1);
+    EXPECT_EQ(gSession.story.worldMapOpen, 1);
+    EXPECT_EQ(gSession.story.purseDelivered, 0);
     EXPECT_EQ(gStates.roamingOverlay, OVERLAY_DIALOGUE);
     EXPECT_EQ(game.Merchant().dialogues[0].reveal.text.getString(), "Good morning!");
     // The next press, his first dialogue still open, makes the exchange; his thanks start at their
     // first page instead of paging through a dialogue never opened.
     game.PressKey(ENTER);
-    EXPECT_EQ(gStory.purseDelivered, 1);
-    EXPECT_EQ(gStory.fishingUnlocked, 1);
-    ASSERT_EQ(gInventory.items.size(), 1u);
-    EXPECT_EQ(gInventory.items[0].name, "FishingRod");
+    EXPECT_EQ(gSession.story.purseDelivered, 1);
+    EXPECT_EQ(gSession.story.fishingUnlocked, 1);
+    ASSERT_EQ(gSession.inventory.size(), 1u);
+    EXPECT_EQ(gSession.inventory[0].name, "FishingRod");
     EXPECT_EQ(game.Merchant().currentDialogue, 1);
     EXPECT_EQ(game.Merchant().dialogues[1].reveal.text.getString(), "Back so soon?");
     game.TalkThrough();
-    EXPECT_EQ(gStory.shopUnlocked, 0);  // closing his thanks does not open the shop yet
+    EXPECT_EQ(gSession.story.shopUnlocked, 0);  // closing his thanks does not open the shop yet
     EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
     game.TalkThrough();
-    EXPECT_EQ(gStory.shopUnlocked, 1);
+    EXPECT_EQ(gSession.story.shopUnlocked, 1);
     EXPECT_EQ(game.Merchant().currentDialogue, 2);
     EXPECT_EQ(gStates.roamingOverlay, OVERLAY_SHOP);
     game.PressKey(gSettings.keys.escape);

@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/Modes.h"
+#include "app/Modes.h"
+#include "core/StateMachine.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
 
@@ -16,11 +17,13 @@ const fs::path BUILT = VELMORIA_BUILT_ASSETS;
 // Every file the game opens so far must be in the built tree, under the exact bytes of its path.
 TEST(AssetTree, EveryFileTheScreensLoadIsThereByteForByte) {
     std::vector<std::string> paths = {
-        SPLASH_LOGO_PATHS[0], SPLASH_LOGO_PATHS[1], TITLE_BACKGROUND_PATH, SOUND_CURSOR_MOVE,
-        SOUND_CURSOR_CONFIRM, MUSIC_TITLE, "Assets/Fonts/Dialogues.ttf",
-        "Assets/Sprites/battle/BattleHUD/InfoBackground.png",
+        SPLASH_LOGO_PATHS[0],         SPLASH_LOGO_PATHS[1],
+        TITLE_BACKGROUND_PATH,        SOUND_CURSOR_MOVE,
+        SOUND_CURSOR_CONFIRM,         MUSIC_TITLE,
+        "Assets/Fonts/Dialogues.ttf", "Assets/Sprites/battle/BattleHUD/InfoBackground.png",
     };
-    for (const auto& pair : TITLE_BUTTON_PATHS) paths.insert(paths.end(), {pair[0], pair[1]});
+    for (const auto& pair : TITLE_BUTTON_PATHS)
+        paths.insert(paths.end(), {pair[0], pair[1]});
     for (const std::string& path : paths) {
         EXPECT_TRUE(fs::is_regular_file(BUILT.parent_path() / path)) << path;
     }

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "support/GameHarness.h"
 
 namespace fs = std::filesystem;

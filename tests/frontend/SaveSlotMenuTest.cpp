@@ -2,13 +2,14 @@
 
 #include <filesystem>
 
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "core/Screen.h"
 #include "frontend/SaveSlotMenu.h"
+#include "frontend/SaveSlots.h"
 #include "frontend/TitleMenu.h"
 #include "support/Files.h"
 #include "support/GameHarness.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 namespace fs = std::filesystem;
 
@@ -96,8 +97,8 @@ TEST(SaveSlotMenu, DeletingAUsedSlotThenChoosingItStartsANewGameThere) {
     game.PressKey(sf::Keyboard::Q);
     game.PressKey(sf::Keyboard::Return);
     EXPECT_EQ(gStates.gameMode, MODE_GAME);
-    EXPECT_EQ(gWorld.saveSlot, 1);
-    EXPECT_EQ(gWorld.gold, 20);
+    EXPECT_EQ(gSession.saveSlot, 1);
+    EXPECT_EQ(gSession.gold, 20);
     EXPECT_TRUE(fs::is_regular_file("Saves/Save1/capture.png"));
 }
 
@@ -106,9 +107,9 @@ TEST(SaveSlotMenu, AUsedSlotContinuesWhereItWasLeft) {
     game.Click(game.Centre(gSaveSlots.slots[2].button), sf::Mouse::Right);
     EXPECT_EQ(gStates.gameMode, MODE_GAME);
     EXPECT_EQ(gStates.menuScreen, MENU_MAIN);
-    EXPECT_EQ(gWorld.saveSlot, 2);
-    EXPECT_EQ(gWorld.gold, 102);
-    EXPECT_STREQ(gWorld.currentMapName, "HOUSE_ENTER_1");
+    EXPECT_EQ(gSession.saveSlot, 2);
+    EXPECT_EQ(gSession.gold, 102);
+    EXPECT_STREQ(gSession.currentMapName, "HOUSE_ENTER_1");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "core/Music.h"
 #include "core/Settings.h"
 #include "frontend/Splash.h"

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "core/GameState.h"
-#include "core/Modes.h"
+#include "core/GameStates.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
+#include "core/StateMachine.h"
 #include "frontend/TitleMenu.h"
 #include "support/Files.h"
 #include "support/GameHarness.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 #include <filesystem>
 
@@ -66,7 +66,7 @@ TEST(TitleMenu, PressedPicturesFollowTheCursor) {
 TEST(TitleMenu, EnterOpensEachScreenWithTheConfirmSoundAndQuitClosesSilently) {
     const struct {
         int moves;
-        int32_t screen;
+        MenuScreen screen;
     } cases[] = {{1, MENU_OPTIONS}, {2, MENU_CREDITS}};
     for (const auto& c : cases) {
         TitleGame game;
@@ -106,7 +106,7 @@ TEST(TitleMenu, EscapeClosesTheWindowFromAnyCursor) {
 TEST(TitleMenu, ClicksOpenTheScreenUnderThePointerWithAnyButtonAndLeaveTheCursor) {
     const struct {
         int entry;
-        int32_t screen;
+        MenuScreen screen;
         sf::Mouse::Button button;
     } cases[] = {{TITLE_OPTIONS, MENU_OPTIONS, sf::Mouse::Right},
                  {TITLE_CREDITS, MENU_CREDITS, sf::Mouse::Middle}};

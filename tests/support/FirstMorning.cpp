@@ -1,26 +1,27 @@
 #include "support/FirstMorning.h"
 
 #include "content/Items.h"
+#include "content/MapContent.h"
 #include "content/PopUps.h"
-#include "core/GameState.h"
+#include "core/GameStates.h"
 #include "core/Settings.h"
+#include "frontend/RoamingScreen.h"
 #include "support/Journey.h"
-#include "world/Roaming.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 namespace {
 
 constexpr float FRAME = 1.0f / 60.0f;
 
 const Npc* Merchant() {
-    for (const Npc& npc : gRoaming.npcList.npcs) {
+    for (const Npc& npc : gMapContent.npcList.npcs) {
         if (npc.type == NPC_MERCHANT) return &npc;
     }
     return nullptr;
 }
 
 const MapItem* LyingItem(const std::string& name) {
-    for (const MapItem& item : gRoaming.mapItemList.items) {
+    for (const MapItem& item : gMapContent.mapItemList.items) {
         if (item.name == name) return &item;
     }
     return nullptr;

@@ -6,30 +6,12 @@
 #include <atomic>
 #include <stdexcept>
 
-#include "battle/BattleData.h"
-#include "content/Fishing.h"
-#include "content/Items.h"
-#include "content/PopUps.h"
-#include "content/Shop.h"
-#include "core/FrameLoop.h"
-#include "core/GameState.h"
+#include "app/FrameLoop.h"
+#include "app/Startup.h"
 #include "core/Input.h"
-#include "core/Modes.h"
-#include "core/Music.h"
 #include "core/Random.h"
 #include "core/Screen.h"
-#include "core/Settings.h"
-#include "core/SoundEffects.h"
-#include "frontend/PauseMenu.h"
-#include "frontend/Splash.h"
-#include "frontend/TitleMenu.h"
-#include "world/MapState.h"
-#include "world/Player.h"
-#include "world/Roaming.h"
-#include "world/SceneDrawing.h"
-#include "world/StoryFlags.h"
-#include "world/WorldMap.h"
-#include "world/WorldState.h"
+#include "core/StateMachine.h"
 
 namespace fs = std::filesystem;
 
@@ -70,27 +52,7 @@ void ScratchFolder::DetachAssetFolder(const std::string& relative) {
 }
 
 void ResetGameRecords() {
-    ResetGameStates();
-    ResetSettings();
-    ResetScreen();
-    ResetCamera();
-    ResetSoundEffectPool();
-    ResetMusicPlayer();
-    UnloadSplash();
-    UnloadTitleMenu();
-    EmptyPouch();
-    ReleaseWorldMap();
-    gRoaming = RoamingScreen{};
-    ResetMapState();
-    ReleaseCloudLayer();
-    ReleasePlayer();
-    ResetWorldProgress();
-    ResetStoryFlags();
-    ResetInventory();
-    UnloadShop();
-    ResetPopUps();
-    gPauseMenu = PauseMenu{};
-    gFishCollection = FishCollection{};
+    ResetProgramState();
     gDisplay = DisplaySeam{};
 }
 

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <string>
 
+#include "app/Startup.h"
 #include "core/Log.h"
-#include "core/Startup.h"
 
 // A temporary working directory whose Assets/ links to the built asset tree, except Assets/Config,
 // which is a folder of its own so that each test writes its own settings. Restores the old directory.

@@ -6,10 +6,11 @@
 #include <map>
 #include <vector>
 
+#include "content/MapContent.h"
 #include "core/Settings.h"
+#include "frontend/RoamingScreen.h"
+#include "world/GameSession.h"
 #include "world/Player.h"
-#include "world/Roaming.h"
-#include "world/WorldState.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ bool Free(const MapFacts& map, const WalkRect& feet) {
     if (feet.x < 0 || feet.y < 0 || feet.x + feet.width > float(map.width * map.tileWidth) ||
         feet.y + feet.height > float(map.height * map.tileHeight))
         return false;
-    for (const Npc& npc : gRoaming.npcList.npcs) {
+    for (const Npc& npc : gMapContent.npcList.npcs) {
         if (Overlaps(feet, {npc.box.left, npc.box.top, npc.box.width, npc.box.height})) return false;
     }
     return true;
@@ -80,7 +81,7 @@ void Stride(GameHarness& game, int32_t key, float pixels) {
 }
 
 bool ReadCurrentMap(MapFacts& map) {
-    return ReadMapFacts("Assets/Text/Maps", gWorld.currentMapName, map);
+    return ReadMapFacts("Assets/Text/Maps", gSession.currentMapName, map);
 }
 
 }  // namespace
@@ -118,7 +119,7 @@ bool WalkTo(GameHarness& game, const WalkRect& target, float margin) {
 bool WalkThroughDoor(GameHarness& game, const std::string& door) {
     MapFacts map;
     if (!ReadCurrentMap(map)) return false;
-    const std::string leaving = gWorld.currentMapName;
+    const std::string leaving = gSession.currentMapName;
     for (const NamedRect& trigger : map.triggers) {
         if (trigger.name != door) continue;
         // Right in front of the door, the feet within its width (or height), so no wall is in the way.
@@ -137,9 +138,9 @@ bool WalkThroughDoor(GameHarness& game, const std::string& door) {
         const bool sideways =
             std::fabs(dx) - trigger.rect.width / 2 > std::fabs(dy) - trigger.rect.height / 2;
         const int32_t key = sideways ? KeyToward(dx > 0 ? 1 : -1, 0) : KeyToward(0, dy > 0 ? 1 : -1);
-        for (int frame = 0; frame < 20 && leaving == gWorld.currentMapName; ++frame)
+        for (int frame = 0; frame < 20 && leaving == gSession.currentMapName; ++frame)
             Stride(game, key, 2 * STEP);
-        return leaving != gWorld.currentMapName;
+        return leaving != gSession.currentMapName;
     }
     return false;
 }

@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "core/GameState.h"
+#include "core/GameStates.h"
+#include "frontend/RoamingScreen.h"
 #include "support/Files.h"
-#include "world/MapState.h"
+#include "world/GameSession.h"
+#include "world/MapLoading.h"
 #include "world/Player.h"
-#include "world/Roaming.h"
 #include "world/WorldFixture.h"
-#include "world/WorldState.h"
 
 namespace {
 

@@ -8,16 +8,21 @@
 #include <random>
 
 #include "content/Items.h"
-#include "core/GameState.h"
-#include "core/Modes.h"
-#include "frontend/SaveSlotMenu.h"
+#include "content/MapContent.h"
+#include "core/GameStates.h"
 #include "core/SoundEffects.h"
+#include "core/StateMachine.h"
+#include "frontend/RoamingScreen.h"
+#include "frontend/SaveSlotMenu.h"
+#include "frontend/SaveSlots.h"
 #include "support/Files.h"
 #include "support/PlayedSounds.h"
-#include "world/Roaming.h"
+#include "world/ContentList.h"
+#include "world/GameSession.h"
+#include "world/SaveCheck.h"
 #include "world/SaveFiles.h"
+#include "world/SaveText.h"
 #include "world/WorldFixture.h"
-#include "world/WorldState.h"
 
 namespace fs = std::filesystem;
 
@@ -43,8 +48,8 @@ TEST(SaveText, TheMapsSectionIsRewrittenInPlaceAndOthersStayWhole) {
     const std::string old = Header("A", 5) +
                             "\nMap : GoblinVillage\nPNJ 0 0\nItem 0 0\n\nMap : GoblinVillageBurn\n" +
                             "PNJ 0 0\nPNJ 1 1\n\nMap : Bridge\nItem 0 1\n";
-    gInventory.items.clear();
-    gWorld.gold = 40;
+    gSession.inventory.clear();
+    gSession.gold = 40;
     const std::string rewritten = RewriteSaveText(old, "GoblinVillage", "PNJ 0 1\nItem 0 1\n");
     EXPECT_EQ(rewritten, Header("GoblinVillage", 40) + "\nMap : GoblinVillage\nPNJ 0 1\nItem 0 1\n\n" +
                              "Map : GoblinVillageBurn\nPNJ 0 0\nPNJ 1 1\nMap : Bridge\nItem 0 1\n");
@@ -89,19 +94,19 @@ TEST(SaveFiles, FirstVisitLeavingAndComingBackFollowTheContentList) {
     EXPECT_NE(save.find("\nMap : Meadow\nPNJ 0 0\nPNJ 1 0\nItem 0 0\nItem 1 0\nItem 2 0\n"),
               std::string::npos);
     // NPC 1 beaten, item 0 taken, then out through a door.
-    gRoaming.npcList.npcs.erase(gRoaming.npcList.npcs.begin() + 1);
-    gRoaming.mapItemList.items.erase(gRoaming.mapItemList.items.begin());
+    gMapContent.npcList.npcs.erase(gMapContent.npcList.npcs.begin() + 1);
+    gMapContent.mapItemList.items.erase(gMapContent.mapItemList.items.begin());
     ChangeMap("Hall", game.Window());
     save = ReadWholeFile("Saves/Save0/save.txt");
     EXPECT_NE(save.find("\nMap : Meadow\nPNJ 0 0\nPNJ 1 1\nItem 0 1\nItem 1 0\nItem 2 0\n"),
               std::string::npos);
     EXPECT_NE(save.find("\nMap : Hall\n"), std::string::npos);
     ChangeMap("Meadow", game.Window());
-    ASSERT_EQ(gRoaming.npcList.npcs.size(), 1u);
-    EXPECT_EQ(gRoaming.npcList.npcs[0].id, 0);
-    ASSERT_EQ(gRoaming.mapItemList.items.size(), 2u);
-    EXPECT_EQ(gRoaming.mapItemList.items[0].id, 1);
-    EXPECT_EQ(gRoaming.mapItemList.items[1].name, "Straw");
+    ASSERT_EQ(gMapContent.npcList.npcs.size(), 1u);
+    EXPECT_EQ(gMapContent.npcList.npcs[0].id, 0);
+    ASSERT_EQ(gMapContent.mapItemList.items.size(), 2u);
+    EXPECT_EQ(gMapContent.mapItemList.items[0].id, 1);
+    EXPECT_EQ(gMapContent.mapItemList.items[1].name, "Straw");
     EXPECT_TRUE(fs::is_regular_file("Saves/Save0/save.txt.bak"));
 }
 
@@ -122,13 +127,14 @@ TEST(SaveFiles, TheInventoryIsSavedInItsOrderAndContinuingRebuildsIt) {
 
     // Continuing brings them back through their item files, each with its pick-up sound.
     for (const char* name : {"Rope", "Stick", "Paint"})
-        WriteWholeFile(std::string("Assets/Text/Items/") + name + ".txt", std::string("pos 0 0\n") + name + "\n");
+        WriteWholeFile(std::string("Assets/Text/Items/") + name + ".txt",
+                       std::string("pos 0 0\n") + name + "\n");
     SetGameMode(MODE_MENU, game.Window());
     ResetSoundEffectPool();
     ContinueSave(game.Window(), 0);
-    ASSERT_EQ(gInventory.items.size(), 3u);
-    EXPECT_EQ(gInventory.items[2].name, "Paint");
-    EXPECT_NE(gInventory.items[2].texture, nullptr);
+    ASSERT_EQ(gSession.inventory.size(), 3u);
+    EXPECT_EQ(gSession.inventory[2].name, "Paint");
+    EXPECT_NE(gSession.inventory[2].texture, nullptr);
     EXPECT_EQ(EffectsPlaying(SOUND_ITEM_PICKUP), 3u);
 }
 
@@ -141,8 +147,8 @@ TEST(SaveFiles, ContinuingASaveWithNoItemsLeavesTheInventoryEmpty) {
     PickUpItem(carried, 0);  // what the last game carried
     ContinueSave(game.Window(), 0);
     EXPECT_EQ(gStates.gameMode, MODE_GAME);
-    EXPECT_TRUE(gInventory.items.empty());
-    EXPECT_EQ(gWorld.gold, 12);
+    EXPECT_TRUE(gSession.inventory.empty());
+    EXPECT_EQ(gSession.gold, 12);
 }
 
 TEST(SaveFiles, AWriteTheDiskRefusesKeepsTheOldSaveAndSaysSo) {
@@ -183,13 +189,13 @@ TEST(SaveFiles, ContinuingADamagedSaveUsesItsBackupOrStaysOnTheMenu) {
         fs::remove("Saves/Save0/save.txt.bak");
         if (c.backup) WriteWholeFile("Saves/Save0/save.txt.bak", good);
         WriteWholeFile("Assets/Text/Items/Rope.txt", "pos 0 0\nRope\n");
-        gWorld.gold = 0;
+        gSession.gold = 0;
         ContinueSave(game.Window(), 0);
         EXPECT_EQ(gStates.gameMode, c.continues ? MODE_GAME : MODE_MENU);
         if (c.continues) {
-            EXPECT_EQ(gWorld.gold, 77);
-            ASSERT_EQ(gInventory.items.size(), 1u);
-            EXPECT_EQ(gInventory.items[0].name, "Rope");
+            EXPECT_EQ(gSession.gold, 77);
+            ASSERT_EQ(gSession.inventory.size(), 1u);
+            EXPECT_EQ(gSession.inventory[0].name, "Rope");
             EXPECT_TRUE(IsSaveTextSound(ReadWholeFile("Saves/Save0/save.txt")));
         } else {
             EXPECT_NE(game.Log().find("Save 1 cannot be continued"), std::string::npos);

@@ -3,8 +3,7 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 
 #include "core/Screen.h"
-#include "world/MapState.h"
-#include "world/SceneDrawing.h"
+#include "world/MapLoading.h"
 #include "world/WorldFixture.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "core/Screen.h"
 #include "support/GameHarness.h"
-#include "world/SceneDrawing.h"
+#include "world/MapDrawing.h"
 #include "world/TileLayers.h"
 #include "world/tiled/TiledMap.h"
 

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <sstream>
 
-#include "core/GameState.h"
-#include "core/Modes.h"
+#include "core/GameStates.h"
+#include "core/StateMachine.h"
 #include "support/Files.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 namespace {
 
@@ -150,8 +150,8 @@ RoamingGame::RoamingGame(const std::vector<std::pair<std::string, TestMap>>& map
     if (prepare) prepare();
     Init();
     std::filesystem::create_directories("Saves/Save0");
-    gWorld.saveSlot = 0;
-    gWorld.gold = 20;
+    gSession.saveSlot = 0;
+    gSession.gold = 20;
     SetCurrentMapName(startMap.c_str());
     SetPreviousMapName(startMap.c_str());
     gStates.roamingOverlay = OVERLAY_NONE;

@@ -8,15 +8,14 @@
 #include <functional>
 #include <string>
 
-#include "core/GameState.h"
-#include "core/Modes.h"
+#include "core/GameStates.h"
+#include "core/StateMachine.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
+#include "frontend/WorldMap.h"
 #include "support/FirstMorning.h"
 #include "support/GameHarness.h"
-#include "world/StoryFlags.h"
-#include "world/WorldMap.h"
-#include "world/WorldState.h"
+#include "world/GameSession.h"
 
 namespace fs = std::filesystem;
 
@@ -49,8 +48,8 @@ void OpenTitleWithCursor(GameHarness& game, int moves) {
 // A game on the map's own spawn point (a new save in slot 0), after a moment of idle animation.
 void EnterMap(GameHarness& game, const char* map) {
     fs::create_directories("Saves/Save0");
-    gWorld.saveSlot = 0;
-    gWorld.gold = 20;
+    gSession.saveSlot = 0;
+    gSession.gold = 20;
     SetCurrentMapName(map);
     SetPreviousMapName(map);
     gStates.roamingOverlay = OVERLAY_NONE;
@@ -60,7 +59,7 @@ void EnterMap(GameHarness& game, const char* map) {
 
 void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
     EnterMap(game, map);
-    gStory.worldMapOpen = 1;
+    gSession.story.worldMapOpen = 1;
     SetGameScreen(SCREEN_WORLD_MAP);
     for (int i = 0; i < steps; ++i)
         game.PressKey(sf::Keyboard::D);

@@ -1,5 +1,5 @@
-// Layers (tile, object, image and group layers) and the objects of object layers.
-#include "world/tiled/TiledParse.h"
+#include "world/tiled/TiledLayerReader.h"
+#include "world/tiled/TiledProperties.h"
 
 namespace {
 

@@ -38,13 +38,3 @@ bool ReadTiledElements(TiledCursor& cursor, ReadElement&& readElement) {
     }
     return ExpectTiled(cursor, ']');
 }
-
-// A property array, read by position (name, type, value) rather than by key.
-bool ReadTiledProperties(TiledCursor& cursor, TiledProperty*& properties, int32_t& count);
-
-// One layer record; deep nesting of group layers fails cleanly.
-bool ReadTiledLayer(TiledCursor& cursor, TiledLayer*& layer);
-// `[` layers `]`, each put in front of `head`, so the list ends up last-in-the-file first.
-bool ReadTiledLayerList(TiledCursor& cursor, TiledLayer*& head);
-// `[` tilesets `]`, put in front of `head` the same way.
-bool ReadTiledTilesetList(TiledCursor& cursor, TiledTileset*& head);

@@ -1,5 +1,4 @@
-// Property arrays and the key lookup shared by every record reader.
-#include "world/tiled/TiledParse.h"
+#include "world/tiled/TiledProperties.h"
 
 namespace {
 
@@ -66,13 +65,6 @@ bool ReadProperty(TiledCursor& cursor, TiledProperty& property) {
 }
 
 }  // namespace
-
-bool ReadTiledKey(TiledCursor& cursor, std::span<const TiledKey> keys, TiledKeyId& id) {
-    if (!ReadTiledString(cursor) || !ExpectTiled(cursor, ':')) return false;
-    const size_t length = static_cast<size_t>(cursor.scratchLength);
-    id = FindTiledKey(keys, HashTiledText(cursor.scratch, length), cursor.scratch, length);
-    return id != KEY_UNKNOWN || FailTiled(TILED_REASON_UNKNOWN_KEY);
-}
 
 bool ReadTiledProperties(TiledCursor& cursor, TiledProperty*& properties, int32_t& count) {
     std::vector<TiledProperty>& read = cursor.properties;

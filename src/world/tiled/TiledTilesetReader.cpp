@@ -1,5 +1,7 @@
-// Embedded tilesets and their tile descriptors (animations, collision shapes).
-#include "world/tiled/TiledParse.h"
+#include "world/tiled/TiledTilesetReader.h"
+
+#include "world/tiled/TiledLayerReader.h"
+#include "world/tiled/TiledProperties.h"
 
 namespace {
 

@@ -1,7 +1,0 @@
-#include "core/GameState.h"
-
-GameStates gStates;
-
-void ResetGameStates() {
-    gStates = GameStates{};
-}

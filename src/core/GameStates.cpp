@@ -1,0 +1,7 @@
+#include "core/GameStates.h"
+
+GameStates gStates;
+
+void ResetGameStates() {
+    gStates = GameStates{};
+}

@@ -1,0 +1,103 @@
+#include "frontend/RoamingDrawing.h"
+
+#include "content/Items.h"
+#include "content/MapContent.h"
+#include "content/Npcs.h"
+#include "content/PopUps.h"
+#include "content/Reach.h"
+#include "content/Shop.h"
+#include "core/GameStates.h"
+#include "core/Screen.h"
+#include "world/Camera.h"
+#include "world/Clouds.h"
+#include "world/GameSession.h"
+#include "world/MapDrawing.h"
+#include "world/MapLoading.h"
+#include "world/MapNames.h"
+#include "world/Player.h"
+
+namespace {
+
+float HeroFootLine() {
+    return gPlayer.footBox.top + gPlayer.footBox.height;
+}
+
+// Someone whose feet are higher up the screen than the hero's stands behind him.
+bool StandsBehindHero(const Npc& npc) {
+    return npc.box.top + npc.box.height <= HeroFootLine();
+}
+
+// The hero, with the people standing behind him drawn first, so no one's legs cover his head.
+void DrawHero(sf::RenderWindow& window) {
+    for (const Npc& npc : gMapContent.npcList.npcs) {
+        if (StandsBehindHero(npc)) DrawNpc(window, npc);
+    }
+    window.draw(gPlayer.sprite);
+    gCamera.playerDrawn = 1;
+}
+
+// Decor and hero by depth: a point lower than the hero's feet is drawn after him.
+void DrawDepthPass(sf::RenderWindow& window) {
+    const float feet = HeroFootLine();
+    for (const MapPoint& point : gMap.mapPoints) {
+        if (!(point.y <= feet) && gCamera.playerDrawn == 0) DrawHero(window);
+        window.draw(*point.sprite);
+    }
+    if (gCamera.playerDrawn == 0) DrawHero(window);
+}
+
+void DrawClouds(sf::RenderWindow& window) {
+    if (!MapHasClouds(gSession.currentMapName) || !gClouds.held) return;
+    for (const sf::Sprite& cloud : gClouds.sprites)
+        window.draw(cloud);
+}
+
+// Each overlay in screen space over the scene; the camera's view comes back after each.
+void DrawRoamingOverlay(sf::RenderWindow& window) {
+    switch (gStates.roamingOverlay) {
+        case OVERLAY_INVENTORY:
+            DrawInventory(window);
+            break;
+        case OVERLAY_SHOP:
+            DrawShop(window);
+            break;
+        // Dialogues and pop-ups are drawn with the scene; the menus and fishing draw themselves.
+        case OVERLAY_UNSET:
+        case OVERLAY_NONE:
+        case OVERLAY_PAUSE:
+        case OVERLAY_OPTIONS:
+        case OVERLAY_DIALOGUE:
+        case OVERLAY_FISHING:
+        case OVERLAY_FISH_COLLECTION:
+            break;
+    }
+}
+
+}  // namespace
+
+void DrawRoamingScreen(sf::RenderWindow& window) {
+    if (!gMap.loadedMap) return;
+    gMap.tileCache.drawCalls = 0;
+    gCamera.playerDrawn = 0;
+    ApplyMainView(window);
+    DrawGroundLayers(window);
+    DrawDepthPass(window);
+    DrawRoofLayers(window);
+    ApplyMainView(window);
+    for (const MapItem& item : gMapContent.mapItemList.items)
+        window.draw(item.sprite);
+    DrawRoofLayers(window);  // roofs cover the map's items too
+    for (const Npc& npc : gMapContent.npcList.npcs) {
+        if (StandsBehindHero(npc)) continue;
+        DrawNpc(window, npc);
+        ApplyMainView(window);
+    }
+    ApplyMainView(window);
+    DrawClouds(window);
+    DrawInteractionPrompt(window);
+    // Spoken text last, above the people, the smoke and the prompt.
+    for (const Npc& npc : gMapContent.npcList.npcs)
+        DrawNpcDialogue(window, npc);
+    DrawPopUps(window);
+    DrawRoamingOverlay(window);
+}

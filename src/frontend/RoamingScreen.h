@@ -1,0 +1,19 @@
+#pragma once
+// The roaming screen: walking a map, its doors and its per-frame order of work.
+
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <cstdint>
+
+struct RoamingScreen {
+    int32_t roamingFirstLoad = 1;  // the next roaming load builds the hero
+    bool loaded = false;
+};
+
+extern RoamingScreen gRoaming;
+
+void LoadRoamingScreen(sf::RenderWindow& window);
+void UpdateRoaming(float dt, sf::RenderWindow& window);
+void HandleTriggers(sf::RenderWindow& window);
+void ChangeMap(const char* destination, sf::RenderWindow& window);
+void UnloadRoamingScreen(sf::RenderWindow& window);

@@ -1,0 +1,80 @@
+#include "frontend/SaveSlots.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "content/PopUps.h"
+#include "content/SavedContent.h"
+#include "core/GameStates.h"
+#include "core/Log.h"
+#include "core/StateMachine.h"
+#include "frontend/SaveSlotMenu.h"
+#include "world/GameSession.h"
+#include "world/SaveFiles.h"
+#include "world/SaveThumbnail.h"
+
+namespace {
+
+constexpr int32_t NEW_GAME_GOLD = 20;
+constexpr const char* NEW_GAME_MAP = "HOUSE_ENTER_1";
+
+// Nothing of an earlier game carries into the next: a fresh session and no pop-up left open.
+void BeginFreshGame() {
+    StartGameSession();
+    ResetPopUps();
+}
+
+bool CreateFolder(const char* path) {
+    std::error_code error;
+    return std::filesystem::create_directory(path, error);
+}
+
+}  // namespace
+
+void StartNewSave(sf::RenderWindow& window, int32_t slot) {
+    const std::string folder = SaveFolderPath(slot);
+    if (!CreateFolder(folder.c_str())) LogDebug("Impossible de creer le dossier : %s\n", folder.c_str());
+    BeginFreshGame();
+    gSession.gold = NEW_GAME_GOLD;
+    gSession.saveSlot = slot;
+    LogDebug("setcurrentMap : %s\n", NEW_GAME_MAP);
+    SetCurrentMapName(NEW_GAME_MAP);
+    SetPreviousMapName(NEW_GAME_MAP);
+    OpenPopUp(POPUP_START);  // already typing when the bedroom first shows
+    SetMenuScreen(window, MENU_MAIN);
+    SetGameMode(MODE_GAME, window);
+    // The slot's thumbnail: the game area as the new game first shows it.
+    if (!WriteSlotThumbnail(window)) LogDebug("fail to save image\n");
+    gSaveSlots.hasSave[slot] = 1;
+}
+
+void ContinueSave(sf::RenderWindow& window, int32_t slot) {
+    BeginFreshGame();
+    gSession.saveSlot = slot;
+    // A save that cannot be read leaves the player on the menu instead of in a broken game.
+    if (!LoadSavedGame()) return;
+    gStates.roamingOverlay = OVERLAY_NONE;
+    SetMenuScreen(window, MENU_MAIN);
+    SetGameMode(MODE_GAME, window);
+}
+
+void DeleteSaveSlot(int32_t slot) {
+    const std::string folder = SaveFolderPath(slot);
+    std::error_code error;
+    std::filesystem::remove(folder, error);
+    if (error == std::errc::directory_not_empty) {
+        for (const char* file :
+             {"save.txt", "capture.png", "save.txt.bak", "save.txt.tmp", "save.txt.bak.tmp"}) {
+            std::filesystem::remove(folder + "/" + file, error);
+        }
+        std::filesystem::remove(folder, error);
+    }
+    if (error || std::filesystem::exists(folder)) {
+        std::fprintf(stderr,
+                     "Erreur inconnue rencontr\xC3\xA9"
+                     "e lors de la suppression du dossier\n");
+        return;
+    }
+    gSaveSlots.hasSave[slot] = 0;
+}

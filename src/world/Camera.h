@@ -1,0 +1,20 @@
+#pragma once
+// The roaming camera: MainView follows the hero and stops at the edges of the map.
+
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <cstdint>
+
+// The map's extent in screen units, for the camera clamp.
+struct Camera {
+    int32_t mapPixelWidth = 0;
+    int32_t mapPixelHeight = 0;
+    int32_t playerDrawn = 0;  // set by the depth pass once the hero has been drawn this frame
+};
+
+extern Camera gCamera;
+
+void UpdateCamera(sf::RenderWindow& window);
+// The camera's limits from the loaded map's size in tiles (64 pixels each, whatever the map says).
+void ComputeMapPixelSize();
+void ResetCamera();

@@ -1,0 +1,30 @@
+#include "world/ContentList.h"
+
+#include <cstdio>
+
+#include "core/FormattedFile.h"
+#include "core/Log.h"
+#include "core/Text.h"
+
+bool ReadContentList(const char* mapName, ContentList& list) {
+    char path[100];
+    FormatText(path, sizeof path, "Assets/Text/Maps/%s/Map.txt", mapName);
+    std::FILE* file = std::fopen(path, "r");
+    if (file == nullptr) {
+        LogDebug("Erreur d'ouverture du fichier Map.txt!\n");
+        return false;
+    }
+    int32_t npcs = 0;
+    int32_t itemCount = 0;
+    ReadFormatted(file, "PNJ %d\n", &npcs);
+    ReadFormatted(file, "Item %d\n", &itemCount);
+    list.npcCount = npcs;
+    list.itemNames.clear();
+    for (int32_t i = 0; i < itemCount; ++i) {
+        char name[100] = {};
+        if (ReadFormatted(file, "%99[^\n]\n", name) != 1) break;
+        list.itemNames.emplace_back(name);
+    }
+    std::fclose(file);
+    return true;
+}

@@ -1,0 +1,133 @@
+#include "world/MapLoading.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "core/Log.h"
+#include "core/Screen.h"
+#include "core/Text.h"
+#include "world/GameSession.h"
+#include "world/MapDecor.h"
+
+MapState gMap;
+
+namespace {
+
+bool NameIs(const char* name, const char* expected) {
+    return name != nullptr && std::strcmp(name, expected) == 0;
+}
+
+sf::FloatRect ScreenRect(const TiledObject& object) {
+    return {object.x * gScreen.scale + gScreen.offsetX, object.y * gScreen.scale + gScreen.offsetY,
+            object.width * gScreen.scale, object.height * gScreen.scale};
+}
+
+void AddObject(const TiledLayer& layer, const TiledObject& object) {
+    if (object.ellipse || object.vertexCount > 0) return;
+    const char* name = object.name != nullptr ? object.name : "";
+    if (!object.point && NameIs(layer.name, "Collision")) {
+        gMap.collisionRects.push_back(ScreenRect(object));
+    } else if (!object.point && NameIs(layer.name, "Trigger")) {
+        MapTrigger trigger;
+        FormatText(trigger.name, sizeof trigger.name, "%.259s", name);
+        trigger.rect = ScreenRect(object);
+        gMap.triggers.push_back(trigger);
+    } else if (object.point && NameIs(layer.name, "Point")) {
+        MapPoint point;
+        FormatText(point.name, sizeof point.name, "%.259s", name);
+        point.x = object.x;
+        point.y = object.y;
+        gMap.mapPoints.push_back(std::move(point));
+    }
+}
+
+void BuildObjectTables() {
+    for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
+        for (const TiledObject* object = layer->objects; object != nullptr; object = object->next) {
+            AddObject(*layer, *object);
+        }
+    }
+}
+
+std::string MapFolder(const char* mapName) {
+    return std::string("Assets/Text/Maps/") + mapName + "/";
+}
+
+std::unique_ptr<TiledMap> ReadMapFile(const char* mapName) {
+    char path[100];
+    if (FormatText(path, sizeof path, "Assets/Text/Maps/%s/Map.json", mapName) < 0) return nullptr;
+    return LoadTiledMapFromFile(path);
+}
+
+}  // namespace
+
+bool MapCanBeEntered(const char* mapName, std::string& reason) {
+    if (std::strlen(mapName) >= MAP_NAME_SIZE) {
+        reason = "its name is longer than a map name can be";
+        return false;
+    }
+    const std::unique_ptr<TiledMap> map = ReadMapFile(mapName);
+    if (!map) {
+        reason = std::filesystem::exists(MapFolder(mapName) + "Map.json") ? "its Map.json was refused"
+                                                                          : "it has no Map.json";
+        return false;
+    }
+    if (map->tilesets == nullptr || map->tilesets->image == nullptr) {
+        reason = "its Map.json holds no tileset with an image";
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(MapFolder(mapName) + map->tilesets->image)) {
+        reason = std::string("its tile sheet ") + map->tilesets->image + " is missing";
+        return false;
+    }
+    return true;
+}
+
+bool MapIsHeld() {
+    return gMap.loadedMap || !gMap.mapPoints.empty() || !gMap.triggers.empty();
+}
+
+bool ReadCurrentMap() {
+    gMap.loadedMap = ReadMapFile(gSession.currentMapName);
+    if (!gMap.loadedMap || gMap.loadedMap->tilesets == nullptr ||
+        gMap.loadedMap->tilesets->image == nullptr) {
+        LogDebug("Cannot load map %s: %s\n", gSession.currentMapName,
+                 gMap.loadedMap ? "it has no tileset image" : "its Map.json is missing or refused");
+        gMap.loadedMap.reset();
+        return false;
+    }
+    sf::Image sheet;
+    sheet.loadFromFile(MapFolder(gSession.currentMapName) + gMap.loadedMap->tilesets->image);
+    gMap.tileSheetTexture.loadFromImage(sheet);
+    gMap.tileSprite = sf::Sprite(gMap.tileSheetTexture);
+    gMap.tileSprite.setScale(gScreen.scale, gScreen.scale);
+    BuildObjectTables();
+    BuildMapDecor();
+    BuildTileLayerCache(gMap.tileCache, *gMap.loadedMap, sheet);
+    return true;
+}
+
+void UnloadMap() {
+    LogDebug("CleanupPoint\n");
+    ResetMapState();
+}
+
+void ResetMapState() {
+    gMap.mapPoints.clear();
+    gMap.animationTextures.clear();
+    gMap.animationTexturePaths.clear();
+    gMap.tileSprite = sf::Sprite();
+    gMap.tileSheetTexture = sf::Texture();
+    gMap.tileCache = TileLayerCache{};
+    FreeTiledMap(gMap.loadedMap);
+    gMap.collisionRects.clear();
+    gMap.triggers.clear();
+}
+
+MapTrigger GetTrigger(int index) {
+    if (index >= 0 && index < static_cast<int>(gMap.triggers.size()))
+        return gMap.triggers[static_cast<size_t>(index)];
+    MapTrigger none;
+    FormatText(none.name, sizeof none.name, "NoName");
+    return none;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The map the hero walks on: the Tiled tree and its tile sheet, the collision rectangles, the triggers
+// and the named points with their animated decor. Its people and items are the content layer's.
+
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Animation.h"
+#include "world/TileLayers.h"
+#include "world/tiled/TiledMap.h"
+
+inline constexpr int TRIGGER_NAME_SIZE = 260;
+
+struct MapTrigger {
+    char name[TRIGGER_NAME_SIZE] = {};
+    sf::FloatRect rect;  // screen units
+};
+
+struct MapPoint {
+    float x = 0.0f;  // map pixels, as in the file
+    float y = 0.0f;
+    std::unique_ptr<sf::Sprite> sprite;  // its own, at a fixed address for the animation
+    const sf::Texture* texture = nullptr;
+    char name[TRIGGER_NAME_SIZE] = {};
+    SpriteSheetAnimation animation;
+};
+
+struct MapState {
+    std::unique_ptr<TiledMap> loadedMap;
+    sf::Texture tileSheetTexture;
+    sf::Sprite tileSprite;
+    std::vector<sf::FloatRect> collisionRects;
+    std::vector<MapTrigger> triggers;
+    std::vector<MapPoint> mapPoints;
+    // One texture per decor kind in use, shared by its points.
+    std::vector<std::unique_ptr<sf::Texture>> animationTextures;
+    std::vector<std::string> animationTexturePaths;
+    TileLayerCache tileCache;
+};
+
+extern MapState gMap;
+
+// Reads the map named by the current map name into gMap: tiles, collisions, triggers, points and their
+// decor. Returns false, with a message naming the map and the reason, when it cannot be walked on.
+bool ReadCurrentMap();
+// Whether anything of a map is still held (an earlier map that was never unloaded).
+bool MapIsHeld();
+void UnloadMap();
+// Back to the program-start state, silently (tests).
+void ResetMapState();
+MapTrigger GetTrigger(int index);
+
+// Checks that a map can be entered (its Map.json reads and names a tile sheet that exists) without
+// loading it; reason says why not.
+bool MapCanBeEntered(const char* mapName, std::string& reason);

@@ -1,0 +1,20 @@
+#pragma once
+// Telling a sound save from a damaged one, and falling back on its backup.
+
+#include <string>
+#include <vector>
+
+#include "world/GameSession.h"
+
+inline constexpr int SAVE_HEADER_LINES = 2 + INVENTORY_PLACES;
+
+// Whether a save's text is whole and in the save format: a map, the gold, twenty inventory places,
+// then sections of flag lines, every line ended. An empty, cut or foreign file is not.
+bool IsSaveTextSound(const std::string& text);
+
+// The session slot's save.txt when it is sound, or else its sound backup, which then takes its place.
+// Returns false, with a message naming the slot, when neither can be used.
+bool ReadSoundSaveText(std::string& text);
+
+// Every ended line of a save's text, without its feed.
+std::vector<std::string> SaveLinesWithoutFeeds(const std::string& text);

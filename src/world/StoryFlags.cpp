@@ -1,7 +1,0 @@
-#include "world/StoryFlags.h"
-
-StoryFlags gStory;
-
-void ResetStoryFlags() {
-    gStory = StoryFlags{};
-}
