@@ -20,8 +20,8 @@ run_suite() {
     xvfb-run -a -s "-screen 0 2560x1600x24 -noreset" ctest --test-dir "$build" -j "$jobs" --output-on-failure $repeat
 }
 
-run_suite "$root/build" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "$root/build" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_WERROR=ON
 # LeakSanitizer itself now and then fails to stop a process's many driver and audio threads at exit
 # ("LeakSanitizer has encountered a fatal error"): such a test gets one more run. A real leak or a
 # failed check fails both runs.
-run_suite "$root/build-sanitize" "--repeat until-pass:2" -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_SANITIZE=ON -DVELMORIA_BENCH=OFF
+run_suite "$root/build-sanitize" "--repeat until-pass:2" -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_SANITIZE=ON -DVELMORIA_BENCH=OFF -DVELMORIA_WERROR=ON

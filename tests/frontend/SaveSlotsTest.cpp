@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/GameStates.h"
+#include "frontend/SaveSlotMenu.h"
+#include "support/Files.h"
+#include "support/GameHarness.h"
+#include "world/GameSession.h"
+
+namespace {
+
+// Slot 1 (folder Save0) holds a game in the bedroom with the rope and 137 gold.
+std::string SaveWithRope() {
+    std::string text = "CurrentMap HOUSE_ENTER_1\nGold 137\nInv Rope\n";
+    for (int place = 1; place < 20; ++place)
+        text += "Inv \n";
+    return text;
+}
+
+// From the title to the slot menu, then ENTER on the slot below the first `down` times.
+void ChooseSlot(GameHarness& game, int down) {
+    game.PressKey(sf::Keyboard::Return);  // Play
+    ASSERT_EQ(gStates.menuScreen, MENU_SAVES);
+    for (int i = 0; i < down; ++i)
+        game.PressKey(sf::Keyboard::S);
+    game.PressKey(sf::Keyboard::Return);
+    ASSERT_EQ(gStates.gameMode, MODE_GAME);
+}
+
+// Escape, down twice to Exit to menu, Return: the way a player leaves a game (after reading the pop-up
+// a new game opens with).
+void ExitToMenu(GameHarness& game) {
+    for (int page = 0; page < 20 && gStates.roamingOverlay == OVERLAY_DIALOGUE; ++page) {
+        game.PressKey(sf::Keyboard::Return);
+        game.Step(0.02f);
+    }
+    ASSERT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
+    game.PressKey(sf::Keyboard::Escape);
+    game.PressKey(sf::Keyboard::S);
+    game.PressKey(sf::Keyboard::S);
+    game.PressKey(sf::Keyboard::Return);
+    ASSERT_EQ(gStates.gameMode, MODE_MENU);
+}
+
+// A played game: the rope carried, potions bought, the merchant met, a companion in the party, a fish.
+void PlaySlotOne(GameHarness& game) {
+    ChooseSlot(game, 0);
+    game.Step(0.02f, 3);
+    ASSERT_EQ(gSession.inventory.size(), 1u);
+    gSession.pouch.slots[0].count = 3;
+    gSession.story.merchantMet = 1;
+    gSession.story.worldMapOpen = 1;
+    gSession.partySize = 2;
+    gSession.fishCaught[4] = 1;
+    ExitToMenu(game);
+}
+
+}  // namespace
+
+TEST(SaveSlots, ANewSaveAfterAnotherGameStartsEmptyHandedWithTwentyGold) {
+    GameHarness game({1920, 1080, 1, false});
+    WriteWholeFile("Saves/Save0/save.txt", SaveWithRope());
+    game.Init();
+    game.PressKey(sf::Keyboard::Return);  // skip the logos
+    PlaySlotOne(game);
+
+    ChooseSlot(game, 1);  // slot 2: New Save
+    game.Step(0.02f, 3);
+    EXPECT_EQ(gSession.saveSlot, 1);
+    EXPECT_EQ(gSession.gold, 20);
+    EXPECT_TRUE(gSession.inventory.empty());
+    EXPECT_EQ(gSession.pouch.slots[0].count, 0);
+    EXPECT_EQ(gSession.story.merchantMet, 0);
+    EXPECT_EQ(gSession.story.worldMapOpen, 0);
+    EXPECT_EQ(gSession.partySize, 1u);
+    EXPECT_EQ(gSession.fishCaught[4], 0);
+
+    // What slot 2 writes when it is left holds nothing of slot 1 either.
+    ExitToMenu(game);
+    const std::string saved = ReadWholeFile("Saves/Save1/save.txt");
+    EXPECT_EQ(saved.find("Rope"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Gold 20\n"), std::string::npos) << saved;
+}
+
+TEST(SaveSlots, ContinuingASlotAfterAnotherGameKeepsOnlyWhatItsSaveHolds) {
+    GameHarness game({1920, 1080, 1, false});
+    WriteWholeFile("Saves/Save0/save.txt", SaveWithRope());
+    WriteWholeFile(
+        "Saves/Save2/save.txt", "CurrentMap HOUSE_ENTER_1\nGold 5\n" + [] {
+            std::string places;
+            for (int place = 0; place < 20; ++place)
+                places += "Inv \n";
+            return places;
+        }());
+    game.Init();
+    game.PressKey(sf::Keyboard::Return);  // skip the logos
+    PlaySlotOne(game);
+
+    ChooseSlot(game, 2);  // slot 3, continued
+    EXPECT_EQ(gSession.saveSlot, 2);
+    EXPECT_EQ(gSession.gold, 5);
+    EXPECT_TRUE(gSession.inventory.empty());
+    EXPECT_EQ(gSession.pouch.slots[0].count, 0);
+    EXPECT_EQ(gSession.story.merchantMet, 0);
+    EXPECT_EQ(gSession.partySize, 1u);
+}

@@ -1,0 +1,3 @@
+#pragma once
+// A screen that may include the world below it.
+#include "world/Planted.h"
