@@ -19,6 +19,7 @@
 #include "core/StateMachine.h"
 #include "frontend/PauseMenu.h"
 #include "frontend/RoamingScreen.h"
+#include "frontend/SaveSlotMenu.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
 #include "frontend/WorldMap.h"
@@ -89,6 +90,7 @@ void ResetProgramState() {
     ResetMusicPlayer();
     UnloadSplash();
     UnloadTitleMenu();
+    gSaveSlots = SaveSlotMenu{};  // the slots seen in use, which a menu unload keeps
     ReleaseWorldMap();
     gRoaming = RoamingScreen{};
     ReleaseMapContent();

@@ -55,9 +55,7 @@ bool TriggerIsLeftToTheStory(const char* name) {
 // An enemy in reach starts its battle at once and leaves the map (the next save marks it gone). The
 // NPC that moves into its place waits for the next frame.
 void StartNpcBattle(size_t index, sf::RenderWindow& window) {
-    gMainView.setSize(gScreen.gameWidth, gScreen.gameHeight);
-    gMainView.setCenter(gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f);
-    ApplyMainView(window);
+    ResetView(window);
     SetGameScreen(SCREEN_BATTLE);
     std::vector<Npc>& npcs = gMapContent.npcList.npcs;
     StartBattle(npcs[index].battlePath.c_str());
@@ -85,9 +83,8 @@ void LoadRoamingScreen(sf::RenderWindow& window) {
     BuildInteractionPrompt();
     LoadShop();
     if (gRoaming.roamingFirstLoad == 1) InitPlayer();
-    gMapContent.mapItemList = MapItemList{};
+    ReleaseMapContent();
     BuildInventoryScreen();
-    gMapContent.npcList = NpcList{};
     LogDebug("%s", gSession.currentMapName);
     LoadMap(gMapContent.npcList, gMapContent.mapItemList);
     if (MapHasClouds(gSession.currentMapName)) BuildCloudLayer();

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "core/Input.h"
 #include "core/Log.h"
@@ -86,15 +85,10 @@ void StepCursor(int32_t& cursor, int32_t code) {
     if (cursor < SAVE_SLOT_COUNT - 1 && code == gSettings.keys.down) cursor += 1;
 }
 
-bool CreateSavesFolder() {
-    std::error_code error;
-    return std::filesystem::create_directory("Saves", error);
-}
-
 }  // namespace
 
 void LoadSaveSlotMenu(sf::RenderWindow& window) {
-    if (!CreateSavesFolder()) LogDebug("Impossible de creer le dossier : %s\n", "Saves");
+    if (!CreateSaveFolder("Saves")) LogDebug("Impossible de creer le dossier : %s\n", "Saves");
     bool anySave = false;
     for (int32_t slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
         const std::string path = SaveFolderPath(slot);

@@ -25,16 +25,11 @@ void BeginFreshGame() {
     ResetPopUps();
 }
 
-bool CreateFolder(const char* path) {
-    std::error_code error;
-    return std::filesystem::create_directory(path, error);
-}
-
 }  // namespace
 
 void StartNewSave(sf::RenderWindow& window, int32_t slot) {
     const std::string folder = SaveFolderPath(slot);
-    if (!CreateFolder(folder.c_str())) LogDebug("Impossible de creer le dossier : %s\n", folder.c_str());
+    if (!CreateSaveFolder(folder)) LogDebug("Impossible de creer le dossier : %s\n", folder.c_str());
     BeginFreshGame();
     gSession.gold = NEW_GAME_GOLD;
     gSession.saveSlot = slot;

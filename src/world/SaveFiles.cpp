@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 
 #include "core/Log.h"
 #include "core/Text.h"
@@ -39,6 +40,11 @@ std::string SaveFolderPath(int32_t slot) {
 
 std::string SaveFolderPath() {
     return SaveFolderPath(gSession.saveSlot);
+}
+
+bool CreateSaveFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::create_directory(path, error);
 }
 
 std::string SaveFilePath() {

@@ -9,6 +9,8 @@
 std::string SaveFolderPath(int32_t slot);
 std::string SaveFolderPath();
 std::string SaveFilePath();
+// Makes the folder (Saves, or a slot's); false when it exists already or cannot be made.
+bool CreateSaveFolder(const std::string& path);
 
 // The lines of a save's text, each with its line feed (a last line without one is kept as it is).
 std::vector<std::string> SplitSaveLines(const std::string& text);
