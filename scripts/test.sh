@@ -17,7 +17,7 @@ run_suite() {
     cmake --build "$build" -j "$jobs"
     # One virtual screen large enough for every desktop size the tests ask for. Without -noreset the
     # server resets whenever its last client leaves, and a test that connects just then finds no display.
-    xvfb-run -a -s "-screen 0 2560x1600x24 -noreset" ctest --test-dir "$build" -j "$jobs" --output-on-failure $repeat
+    xvfb-run -a -s "-screen 0 3840x2160x24 -noreset" ctest --test-dir "$build" -j "$jobs" --output-on-failure $repeat
 }
 
 run_suite "$root/build" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_WERROR=ON

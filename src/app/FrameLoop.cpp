@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "app/Startup.h"
 #include "battle/BattleFlow.h"
 #include "battle/CommandMenus.h"
@@ -224,7 +226,8 @@ void UpdateFrame(sf::Clock& clock, sf::RenderWindow& window) {
     AdvanceFrame(dt, window);
 }
 
-void AdvanceFrame(float dt, sf::RenderWindow& window) {
+void AdvanceFrame(float frameTime, sf::RenderWindow& window) {
+    const float dt = std::min(frameTime, MAX_FRAME_TIME);
     ReapSoundEffects();
     switch (gStates.gameMode) {
         case MODE_MENU:

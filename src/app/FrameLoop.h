@@ -16,7 +16,13 @@ void HandleMouseButtonPressed(sf::RenderWindow& window, const sf::Event::MouseBu
 
 // Measures the frame time on the clock, then runs AdvanceFrame with it.
 void UpdateFrame(sf::Clock& clock, sf::RenderWindow& window);
-// One update with a given frame time: reap finished effects, then update the active screen.
+// The longest frame the game plays. A longer one (a map load, a stall, a window being dragged) is
+// played as this long: the world waits instead of jumping, so no step carries the hero through a wall
+// and no easing overshoots.
+inline constexpr float MAX_FRAME_TIME = 0.05f;
+
+// One update with a given frame time, at most MAX_FRAME_TIME: reap finished effects, then update the
+// active screen.
 void AdvanceFrame(float dt, sf::RenderWindow& window);
 // Clears and draws the active screen without showing it (tests capture the picture here).
 void RenderFrame(sf::RenderWindow& window);

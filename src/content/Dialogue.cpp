@@ -93,9 +93,10 @@ void OpenDialoguePart(const std::string& partPath, Dialogue& dialogue, int32_t i
     dialogue.portraitTexture = hasPortrait ? dialogue.portraits[static_cast<size_t>(index)].get() : nullptr;
     dialogue.portraitSprite = dialogue.portraitTexture ? sf::Sprite(*dialogue.portraitTexture) : sf::Sprite();
     dialogue.portraitSprite.setScale(frameScale, frameScale);
-    // The frame hangs from its bottom edge; the portrait stands above it.
+    // The frame is lifted by its own height once more (the origin is in the sprite's own units, so the
+    // reference height is the scaled one divided by the screen scale); the portrait stands above it.
     const sf::FloatRect frame = dialogue.frameSprite.getGlobalBounds();
-    dialogue.frameSprite.setOrigin(0.0f, frame.height);
+    dialogue.frameSprite.setOrigin(0.0f, frame.height / s);
     dialogue.portraitSprite.setPosition(frame.left, frame.top - frame.height - 250.0f * s);
     StartTextReveal(partPath.c_str(), dialogue.reveal);
 }

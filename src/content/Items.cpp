@@ -59,10 +59,9 @@ void AddMapItem(MapItemList& list, const std::string& name, sf::Vector2f positio
     item.texture->loadFromFile(picture);
     item.sprite = sf::Sprite(*item.texture);
     item.position = position;
-    item.sprite.setPosition(MapToScreen(position.x, position.y));
+    item.sprite.setPosition(position);
     item.bounds = item.sprite.getGlobalBounds();
     item.sprite.setOrigin(item.bounds.width / 2.0f, item.bounds.height / 2.0f);
-    item.sprite.setScale(gScreen.scale, gScreen.scale);
     item.name = name;
 }
 

@@ -2,7 +2,6 @@
 
 #include "core/FormattedFile.h"
 #include "core/Log.h"
-#include "core/Screen.h"
 #include "core/Text.h"
 #include "world/Player.h"
 
@@ -19,15 +18,13 @@ std::string ReadEchoedName(std::FILE* file) {
 }
 
 void BuildSheet(Npc& npc, const std::string& sheetName, float x, float y) {
-    const float s = gScreen.scale;
     npc.texture = std::make_unique<sf::Texture>();
     npc.texture->loadFromFile("Assets/Sprites/Characters/" + sheetName + ".png");
     npc.sprite = sf::Sprite(*npc.texture);
     const int frameWidth = static_cast<int>(npc.texture->getSize().x) / NPC_SHEET_COLUMNS;
     const int frameHeight = static_cast<int>(npc.texture->getSize().y) / NPC_SHEET_ROWS;
     npc.sprite.setOrigin(static_cast<float>(frameWidth / 2), static_cast<float>(frameHeight / 2));
-    npc.sprite.setPosition(MapToScreen(x, y));
-    npc.sprite.setScale(s, s);
+    npc.sprite.setPosition(x, y);
     for (int row = 0; row < NPC_SHEET_ROWS; ++row) {
         SpriteSheetAnimation& animation = npc.animations[static_cast<size_t>(row)];
         animation = SpriteSheetAnimation{};

@@ -1,7 +1,6 @@
 #include "content/Reach.h"
 
 #include "core/KeyNames.h"
-#include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "world/Player.h"
@@ -13,6 +12,7 @@ namespace {
 constexpr float PROMPT_PARKED = -1000.0f;
 constexpr float REACH_ENEMY = 80.0f;
 constexpr float REACH_FRIEND = 20.0f;
+constexpr unsigned PROMPT_TEXT_SIZE = 15;  // map pixels, like the bubble it is written on
 
 sf::FloatRect Grown(const sf::FloatRect& rect, float margin) {
     return {rect.left - margin, rect.top - margin, rect.width + 2.0f * margin, rect.height + 2.0f * margin};
@@ -23,7 +23,7 @@ void ShowPrompt(float x, float y) {
     InteractionPrompt& prompt = gPrompt;
     prompt.text.setString(KeyName(gSettings.keys.enter));
     prompt.sprite.setPosition(x, y);
-    prompt.text.setPosition(x, prompt.sprite.getGlobalBounds().top + 2.0f * gScreen.scale);
+    prompt.text.setPosition(x, prompt.sprite.getGlobalBounds().top + 2.0f);
     prompt.text.setOrigin(prompt.text.getLocalBounds().width * 0.5f, 0.0f);
 }
 
@@ -31,14 +31,14 @@ void ShowPrompt(float x, float y) {
 
 int32_t InNpcReach(const Npc& npc) {
     const bool enemy = npc.type == NPC_BATTLE;
-    const float margin = (enemy ? REACH_ENEMY : REACH_FRIEND) * gScreen.scale;
+    const float margin = enemy ? REACH_ENEMY : REACH_FRIEND;
     if (!Grown(npc.box, margin).intersects(gPlayer.footBox)) return 0;
     if (!enemy) ShowPrompt(npc.box.left + npc.box.width * 0.5f, npc.box.top - npc.box.height * 3.0f);
     return 1;
 }
 
 int32_t InItemReach(const MapItem& item) {
-    if (!Grown(item.bounds, REACH_FRIEND * gScreen.scale).intersects(gPlayer.footBox)) return 0;
+    if (!Grown(item.bounds, REACH_FRIEND).intersects(gPlayer.footBox)) return 0;
     ShowPrompt(item.bounds.left + item.bounds.width * 0.5f, item.bounds.top);
     return 1;
 }
@@ -49,9 +49,9 @@ void BuildInteractionPrompt() {
     prompt.sprite = sf::Sprite(prompt.texture);
     const sf::Vector2u size = prompt.texture.getSize();
     prompt.sprite.setOrigin(static_cast<float>(size.x) * 0.5f, static_cast<float>(size.y));
-    prompt.sprite.setScale(gScreen.scale / 3.0f, gScreen.scale / 3.0f);
+    prompt.sprite.setScale(1.0f / 3.0f, 1.0f / 3.0f);
     prompt.font.loadFromFile(GAME_FONT);
-    prompt.text = sf::Text("", prompt.font, static_cast<unsigned>(15.0f * gScreen.scale));
+    prompt.text = sf::Text("", prompt.font, PROMPT_TEXT_SIZE);
     prompt.text.setFillColor(sf::Color::Black);
 }
 

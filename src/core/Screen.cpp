@@ -96,8 +96,10 @@ void ApplyReferenceView(sf::RenderWindow& window) {
     window.setView(MakeGameView({0.0f, 0.0f, REFERENCE_WIDTH, REFERENCE_HEIGHT}, window));
 }
 
-sf::Vector2f MapToScreen(float x, float y) {
-    return {x * gScreen.scale + gScreen.offsetX, y * gScreen.scale + gScreen.offsetY};
+sf::View MakeMapView(sf::Vector2f centre, const sf::RenderWindow& window) {
+    sf::View view = MakeGameView({0.0f, 0.0f, MAP_VIEW_WIDTH, MAP_VIEW_HEIGHT}, window);
+    view.setCenter(centre);
+    return view;
 }
 
 void ApplyMainView(sf::RenderWindow& window) {

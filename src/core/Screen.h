@@ -58,9 +58,13 @@ void ApplyMainView(sf::RenderWindow& window);
 // Top-left corner of the game area inside the window, in window pixels (0, 0 when the window is the area).
 sf::Vector2f GameAreaOrigin(const sf::RenderWindow& window);
 
-// A spot given in map pixels at the reference size, where the scene draws it (tiles and map objects
-// are placed the same way).
-sf::Vector2f MapToScreen(float x, float y);
+// Everything that lives on a map (tiles, walls, doors, decor, people, items, the hero, the clouds) is
+// placed and moved in map pixels, the same on every desktop. The camera is the one transform from
+// there to the screen: it shows MAP_VIEW_WIDTH x MAP_VIEW_HEIGHT map pixels (half the reference screen
+// each way) stretched over the game area, so the world looks the same at every size.
+inline constexpr float MAP_VIEW_WIDTH = REFERENCE_WIDTH * 0.5f;
+inline constexpr float MAP_VIEW_HEIGHT = REFERENCE_HEIGHT * 0.5f;
+sf::View MakeMapView(sf::Vector2f centre, const sf::RenderWindow& window);
 
 // The reference screen (1920 x 1080) stretched over the game area: the overlays laid out in reference
 // pixels (inventory grid, shop) are drawn in it so they keep their place at every size.

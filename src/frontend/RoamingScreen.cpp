@@ -91,8 +91,7 @@ void LoadRoamingScreen(sf::RenderWindow& window) {
     PlaceOnSpawnPoint();
     SetPlayerSheet();
     LogDebug("creat\n");
-    gMainView = MakeGameView({0.0f, 0.0f, gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f}, window);
-    gMainView.setCenter(gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f);
+    gMainView = MakeMapView({REFERENCE_WIDTH * 0.5f, REFERENCE_HEIGHT * 0.5f}, window);
     ApplyMainView(window);
     ParkInteractionPrompt();
     ComputeMapPixelSize();

@@ -41,10 +41,8 @@ void BuildSlotButton(SaveSlotEntry& entry, int slot, float rowY) {
     }
     entry.button = sf::Sprite(entry.buttonNormal);
     entry.button.setScale(gScreen.scale, gScreen.scale);
-    // Half the scaled size, in the sprite's own units: centred only at scale 1, as the menu was made.
     const sf::Vector2u size = entry.buttonNormal.getSize();
-    entry.button.setOrigin(static_cast<float>(size.x) * gScreen.scale * 0.5f,
-                           static_cast<float>(size.y) * gScreen.scale * 0.5f);
+    entry.button.setOrigin(static_cast<float>(size.x) * 0.5f, static_cast<float>(size.y) * 0.5f);
     const double x = static_cast<double>(gScreen.gameWidth) / SLOT_X_DIVISOR;
     entry.button.setPosition(static_cast<float>(x), rowY);
 }
@@ -54,8 +52,7 @@ void BuildDeleteButton(SaveSlotEntry& entry, float rowY) {
     entry.deletePressed.loadFromFile(DELETE_PICTURES[1]);
     entry.deleteButton = sf::Sprite(entry.deleteNormal);
     entry.deleteButton.setScale(gScreen.scale, gScreen.scale);
-    entry.deleteButton.setOrigin(0.0f,
-                                 static_cast<float>(entry.deleteNormal.getSize().y) * gScreen.scale * 0.5f);
+    entry.deleteButton.setOrigin(0.0f, static_cast<float>(entry.deleteNormal.getSize().y) * 0.5f);
     const double x = static_cast<double>(gScreen.gameWidth) / SLOT_X_DIVISOR;
     const float halfButton = entry.button.getGlobalBounds().width * 0.5f;
     entry.deleteButton.setPosition(static_cast<float>(x) + halfButton, rowY);

@@ -58,7 +58,6 @@ void LoadTitleMenu() {
     gTitleMenu.backgroundOpaque = LoadPicture(gTitleMenu.backgroundTexture, TITLE_BACKGROUND_PATH);
     gTitleMenu.background = sf::Sprite(gTitleMenu.backgroundTexture);
     gTitleMenu.background.setScale(gScreen.scale, gScreen.scale);
-    gTitleMenu.background.setPosition(gScreen.offsetX, gScreen.offsetY);
     for (int entry = 0; entry < TITLE_ENTRY_COUNT; ++entry)
         BuildButton(entry);
     gTitleMenu.cursor = TITLE_PLAY;

@@ -46,7 +46,7 @@ void BuildLocation(int index) {
         const LocationPlace& place = WORLD_PLACES[index];
         location.links = place.links;
         location.name = place.name;
-        location.sprite.setPosition(place.x * gScreen.scale, place.y * gScreen.scale);
+        location.sprite.setPosition(place.x, place.y);
     }
 }
 
@@ -91,12 +91,12 @@ void LoadWorldMap() {
     gWorldMap.cursor = gWorldMap.here;
     gWorldMap.backgroundTexture.loadFromFile(WORLD_BACKGROUND);
     gWorldMap.background = sf::Sprite(gWorldMap.backgroundTexture);
-    gWorldMap.background.setScale(gScreen.scale, gScreen.scale);
     gWorldMap.markerTexture.loadFromFile(WORLD_MARKER);
     gWorldMap.selectedTexture.loadFromFile(WORLD_MARKER_SELECTED);
     for (int i = 0; i < WORLD_LOCATION_COUNT; ++i)
         BuildLocation(i);
-    gMainView = sf::View(sf::FloatRect(0.0f, 0.0f, gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f));
+    // The map's own pixels, through the same camera as the roaming maps; the first update shows it.
+    gMainView = sf::View(sf::FloatRect(0.0f, 0.0f, MAP_VIEW_WIDTH, MAP_VIEW_HEIGHT));
     gWorldMap.loaded = true;
 }
 

@@ -30,10 +30,8 @@ void UpdateCamera(sf::RenderWindow& window) {
 void ComputeMapPixelSize() {
     const TiledMap* map = gMap.loadedMap.get();
     if (map == nullptr) return;
-    gCamera.mapPixelHeight =
-        static_cast<int32_t>(static_cast<float>(map->height * CAMERA_TILE) * gScreen.scale);
-    gCamera.mapPixelWidth =
-        static_cast<int32_t>(static_cast<float>(map->width * CAMERA_TILE) * gScreen.scale);
+    gCamera.mapPixelHeight = map->height * CAMERA_TILE;
+    gCamera.mapPixelWidth = map->width * CAMERA_TILE;
 }
 
 void ResetCamera() {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// The map's extent in screen units, for the camera clamp.
+// The map's extent in map pixels, for the camera clamp.
 struct Camera {
     int32_t mapPixelWidth = 0;
     int32_t mapPixelHeight = 0;

@@ -1,7 +1,6 @@
 #include "world/Clouds.h"
 
 #include "core/Random.h"
-#include "core/Screen.h"
 #include "core/Text.h"
 #include "world/GameSession.h"
 #include "world/MapLoading.h"
@@ -11,7 +10,7 @@ CloudLayer gClouds;
 
 namespace {
 
-constexpr float CLOUD_SPEED = 30.0f;     // map pixels per second at scale 1
+constexpr float CLOUD_SPEED = 30.0f;     // map pixels per second
 constexpr float CLOUD_SPACING = 300.0f;  // between the rows the clouds drift along
 // At night and over the burning village the white clouds are drawn as dark drifting smoke.
 const sf::Color CLOUD_NIGHT_TINT(70, 72, 96, 190);
@@ -34,10 +33,9 @@ void BuildCloudLayer() {
         gClouds.textures[static_cast<size_t>(i)].loadFromFile(path);
         sf::Sprite& sprite = gClouds.sprites[static_cast<size_t>(i)];
         sprite = sf::Sprite(gClouds.textures[static_cast<size_t>(i)]);
-        sprite.setScale(gScreen.scale, gScreen.scale);
         if (MapHasSmoke(gSession.currentMapName)) sprite.setColor(CLOUD_NIGHT_TINT);
         const int x = width > 0 ? RandomValue() % width : 0;
-        const int y = static_cast<int>(CLOUD_SPACING * static_cast<float>(i) * gScreen.scale);
+        const int y = static_cast<int>(CLOUD_SPACING * static_cast<float>(i));
         sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
     }
     gClouds.held = true;
@@ -51,10 +49,10 @@ void UpdateCloudLayer(float dt) {
         sf::Sprite& cloud = gClouds.sprites[static_cast<size_t>(i)];
         const float cloudWidth = cloud.getGlobalBounds().width;
         if (i % 2 == 0) {
-            cloud.move(dt * CLOUD_SPEED * gScreen.scale, 0.0f);
+            cloud.move(dt * CLOUD_SPEED, 0.0f);
             if (cloud.getPosition().x > width) cloud.move(-width - cloudWidth, 0.0f);
         } else {
-            cloud.move(dt * -CLOUD_SPEED * gScreen.scale, 0.0f);
+            cloud.move(dt * -CLOUD_SPEED, 0.0f);
             if (cloud.getPosition().x - cloudWidth < 0.0f) cloud.move(width + cloudWidth, 0.0f);
         }
     }

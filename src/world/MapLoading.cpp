@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "core/Log.h"
-#include "core/Screen.h"
 #include "core/Text.h"
 #include "world/GameSession.h"
 #include "world/MapDecor.h"
@@ -17,20 +16,19 @@ bool NameIs(const char* name, const char* expected) {
     return name != nullptr && std::strcmp(name, expected) == 0;
 }
 
-sf::FloatRect ScreenRect(const TiledObject& object) {
-    return {object.x * gScreen.scale + gScreen.offsetX, object.y * gScreen.scale + gScreen.offsetY,
-            object.width * gScreen.scale, object.height * gScreen.scale};
+sf::FloatRect ObjectRect(const TiledObject& object) {
+    return {object.x, object.y, object.width, object.height};
 }
 
 void AddObject(const TiledLayer& layer, const TiledObject& object) {
     if (object.ellipse || object.vertexCount > 0) return;
     const char* name = object.name != nullptr ? object.name : "";
     if (!object.point && NameIs(layer.name, "Collision")) {
-        gMap.collisionRects.push_back(ScreenRect(object));
+        gMap.collisionRects.push_back(ObjectRect(object));
     } else if (!object.point && NameIs(layer.name, "Trigger")) {
         MapTrigger trigger;
         FormatText(trigger.name, sizeof trigger.name, "%.259s", name);
-        trigger.rect = ScreenRect(object);
+        trigger.rect = ObjectRect(object);
         gMap.triggers.push_back(trigger);
     } else if (object.point && NameIs(layer.name, "Point")) {
         MapPoint point;
@@ -100,7 +98,6 @@ bool ReadCurrentMap() {
     sheet.loadFromFile(MapFolder(gSession.currentMapName) + gMap.loadedMap->tilesets->image);
     gMap.tileSheetTexture.loadFromImage(sheet);
     gMap.tileSprite = sf::Sprite(gMap.tileSheetTexture);
-    gMap.tileSprite.setScale(gScreen.scale, gScreen.scale);
     BuildObjectTables();
     BuildMapDecor();
     BuildTileLayerCache(gMap.tileCache, *gMap.loadedMap, sheet);

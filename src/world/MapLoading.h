@@ -18,7 +18,7 @@ inline constexpr int TRIGGER_NAME_SIZE = 260;
 
 struct MapTrigger {
     char name[TRIGGER_NAME_SIZE] = {};
-    sf::FloatRect rect;  // screen units
+    sf::FloatRect rect;  // map pixels
 };
 
 struct MapPoint {

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/Input.h"
-#include "core/Screen.h"
 #include "core/Settings.h"
 #include "world/GameSession.h"
 #include "world/MapNames.h"
@@ -12,7 +11,7 @@ PlayerCharacter gPlayer;
 
 namespace {
 
-constexpr float PLAYER_SPEED = 250.0f;
+constexpr float PLAYER_SPEED = 250.0f;  // map pixels per second
 constexpr uint32_t PLAYER_FPS = 8;
 
 // Started only when silent, so a held key repeats the step without piling sounds up.
@@ -56,7 +55,6 @@ sf::FloatRect FootBoxOf(const sf::FloatRect& b) {
 void InitPlayer() {
     gPlayer.daySheet.loadFromFile(PLAYER_DAY_SHEET);
     gPlayer.sprite = sf::Sprite(gPlayer.daySheet);
-    gPlayer.sprite.setScale(gScreen.scale, gScreen.scale);
     const int frameWidth = static_cast<int>(gPlayer.daySheet.getSize().x) / PLAYER_COLUMNS;
     const int frameHeight = static_cast<int>(gPlayer.daySheet.getSize().y) / PLAYER_ROWS;
     for (int r = 0; r < PLAYER_ROWS; ++r) {
@@ -71,10 +69,9 @@ void InitPlayer() {
                                          1};
     }
     gPlayer.sprite.setOrigin(static_cast<float>(frameWidth / 2), static_cast<float>(frameHeight / 2));
-    gPlayer.sprite.setScale(gScreen.scale, gScreen.scale);
     gPlayer.row = ROW_STAND_DOWN;
     gPlayer.currentAnimation = &gPlayer.animations[0];
-    gPlayer.speed = PLAYER_SPEED * gScreen.scale;
+    gPlayer.speed = PLAYER_SPEED;
     LoadStepSound(gPlayer.grassBuffer, gPlayer.grassStep, SOUND_GRASS_STEP);
     LoadStepSound(gPlayer.stoneBuffer, gPlayer.stoneStep, SOUND_STONE_STEP);
     gPlayer.built = true;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/Pictures.h"
-#include "core/Screen.h"
 
 namespace {
 
@@ -19,8 +18,8 @@ int32_t TileAt(const TiledLayer& layer, int column, int row) {
 void AppendTile(TileChunk& chunk, const TiledMap& map, int column, int row, int32_t id, sf::Color colour) {
     const sf::IntRect cell = TileCell(map, id);
     const sf::Vector2f position = TilePosition(map, column, row);
-    const float width = static_cast<float>(cell.width) * gScreen.scale;
-    const float height = static_cast<float>(cell.height) * gScreen.scale;
+    const float width = static_cast<float>(cell.width);
+    const float height = static_cast<float>(cell.height);
     const float left = static_cast<float>(cell.left);
     const float top = static_cast<float>(cell.top);
     const float right = left + static_cast<float>(cell.width);
@@ -82,8 +81,7 @@ sf::IntRect TileCell(const TiledMap& map, int32_t id) {
 }
 
 sf::Vector2f TilePosition(const TiledMap& map, int column, int row) {
-    return {static_cast<float>(column * map.tilewidth) * gScreen.scale + gScreen.offsetX,
-            static_cast<float>(row * map.tileheight) * gScreen.scale + gScreen.offsetY};
+    return {static_cast<float>(column * map.tilewidth), static_cast<float>(row * map.tileheight)};
 }
 
 void BuildTileLayerCache(TileLayerCache& cache, const TiledMap& map, const sf::Image& sheet) {

@@ -1,6 +1,6 @@
 #pragma once
-// Drawing of tile layers. Each tile is the sheet cell (id - 1) placed at its column and row, scaled to
-// the screen. Layers are cut into chunks of 16 x 16 tiles, each one vertex array, and only the chunks
+// Drawing of tile layers. Each tile is the sheet cell (id - 1) placed at its column and row, in map
+// pixels (the camera's view brings them to the screen). Layers are cut into chunks of 16 x 16 tiles, each one vertex array, and only the chunks
 // the camera sees are drawn: the same picture as stamping one sprite per tile, in a handful of calls.
 
 #include <SFML/Graphics/Image.hpp>
@@ -17,7 +17,7 @@ inline constexpr int TILE_CHUNK_SIZE = 16;
 
 struct TileChunk {
     sf::VertexArray vertices{sf::Quads};
-    sf::FloatRect bounds;  // screen units
+    sf::FloatRect bounds;  // map pixels
     bool opaque = false;   // every pixel of every tile fully opaque: drawn without blending
 };
 
@@ -48,6 +48,6 @@ void DrawTileLayerSprites(sf::RenderTarget& target, sf::Sprite& tileSprite, cons
 // Whether a layer holds tiles (not objects, images or children).
 bool IsTileLayer(const TiledLayer& layer);
 
-// The sheet cell shown for a tile id, and where tile (column, row) lands on screen.
+// The sheet cell shown for a tile id, and where tile (column, row) lies on the map, in map pixels.
 sf::IntRect TileCell(const TiledMap& map, int32_t id);
 sf::Vector2f TilePosition(const TiledMap& map, int column, int row);

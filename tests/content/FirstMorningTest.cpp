@@ -16,11 +16,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesFromTheMenu) {
+// Every desktop the game is tried on: 16:9 small and large, 16:10 and 21:9.
+const std::pair<unsigned, unsigned> DESKTOPS[] = {{1366, 768},  {1920, 1080}, {1920, 1200},
+                                                  {2560, 1080}, {2560, 1440}, {3840, 2160}};
+
+class FirstMorning : public testing::TestWithParam<std::pair<unsigned, unsigned>> {};
+
+TEST_P(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesFromTheMenu) {
+    const auto [width, height] = GetParam();
     const fs::path kept = fs::temp_directory_path() / ("velmoria-first-morning-" + std::to_string(getpid()));
     std::vector<std::string> steps;
     {
-        GameHarness game;
+        GameHarness game({width, height});
         const std::string lost =
             PlayFirstMorning(game, [&](const std::string& step) { steps.push_back(step); });
         ASSERT_EQ(lost, "");
@@ -34,7 +41,7 @@ TEST(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesFro
         fs::copy("Saves", kept, fs::copy_options::recursive);
     }
     ResetGameRecords();
-    GameHarness game;
+    GameHarness game({width, height});
     fs::copy(kept, "Saves", fs::copy_options::recursive);
     fs::remove_all(kept);
     ASSERT_EQ(ContinueFirstMorning(game, [&](const std::string& step) { steps.push_back(step); }), "");
@@ -45,5 +52,10 @@ TEST(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesFro
     EXPECT_EQ(gSession.inventory[0].name, "Rope");
     EXPECT_EQ(gSession.story.worldMapOpen, 0);  // story flags are not saved
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, FirstMorning, testing::ValuesIn(DESKTOPS),
+                         [](const testing::TestParamInfo<std::pair<unsigned, unsigned>>& info) {
+                             return std::to_string(info.param.first) + "x" + std::to_string(info.param.second);
+                         });
 
 }  // namespace

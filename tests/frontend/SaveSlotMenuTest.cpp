@@ -63,6 +63,24 @@ TEST(SaveSlotMenu, ThreeRowsWithThumbnailsAsHighAsTheirButtons) {
     }
 }
 
+TEST(SaveSlotMenu, ButtonsKeepTheirPlaceOnEveryDesktop) {
+    for (auto [width, height] : {std::pair{1920u, 1080u}, {1366u, 768u}, {2560u, 1440u}, {3840u, 2160u}}) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        SlotMenuGame game({1}, {width, height, 1, false});
+        for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
+            const sf::FloatRect b = gSaveSlots.slots[slot].button.getGlobalBounds();
+            EXPECT_NEAR((b.left + b.width / 2) / gScreen.gameWidth, 1 / 1.15f, 1e-3f);
+            EXPECT_NEAR((b.top + b.height / 2) / gScreen.gameHeight, 0.5f + (slot - 1) * 100.0f / 1080.0f, 1e-3f);
+            EXPECT_NEAR(b.width / gScreen.gameWidth, gSaveSlots.slots[slot].buttonNormal.getSize().x / 1920.0f,
+                        1e-3f);
+            // The delete button starts where its slot button ends, on the same row.
+            const sf::FloatRect d = gSaveSlots.slots[slot].deleteButton.getGlobalBounds();
+            EXPECT_NEAR(d.left, b.left + b.width, 0.5f);
+            EXPECT_NEAR(d.top + d.height / 2, b.top + b.height / 2, 0.5f);
+        }
+    }
+}
+
 TEST(SaveSlotMenu, RightAndLeftCrossBetweenSlotsAndDeleteButtonsWithoutWrapping) {
     SlotMenuGame game({2});
     game.PressKey(sf::Keyboard::Z);  // already at the top

@@ -9,6 +9,9 @@
 #include <set>
 
 #include "assetgen/TileAtlas.h"
+#include "support/Scenes.h"
+#include "world/MapLoading.h"
+#include "world/Player.h"
 #include "world/MapWalk.h"
 
 namespace {
@@ -332,6 +335,34 @@ TEST(MapChecker, ForestFencesCloseTheirPaths) {
                 EXPECT_FALSE(StandsFree(map, WalkRect{side, y, 32, 16}))
                     << "ForestNight: the hero can slip past the " << spot.what << " at x " << side;
             }
+        }
+    }
+}
+
+// The game, on every desktop, stands the hero and raises the walls and doors exactly where the checker's
+// walk finds them: its walk in map pixels holds at every scale.
+TEST(MapChecker, TheGameSeesTheCheckersMapOnEveryDesktop) {
+    for (auto [width, height] : {std::pair{1366u, 768u}, {1920u, 1080u}, {1920u, 1200u}, {2560u, 1080u},
+                                 {2560u, 1440u}, {3840u, 2160u}}) {
+        for (const auto& [name, map] : AllMaps()) {
+            SCOPED_TRACE(testing::Message() << name << " at " << width << "x" << height);
+            ResetGameRecords();
+            GameHarness game({width, height});
+            EnterMap(game, name.c_str(), 1);
+            ASSERT_EQ(gMap.collisionRects.size(), map.collisions.size());
+            for (size_t i = 0; i < map.collisions.size(); ++i) {
+                const WalkRect& wall = map.collisions[i];
+                EXPECT_EQ(gMap.collisionRects[i], sf::FloatRect(wall.x, wall.y, wall.width, wall.height));
+            }
+            ASSERT_EQ(gMap.triggers.size(), map.triggers.size());
+            for (size_t i = 0; i < map.triggers.size(); ++i) {
+                const WalkRect& door = map.triggers[i].rect;
+                EXPECT_EQ(gMap.triggers[i].rect, sf::FloatRect(door.x, door.y, door.width, door.height));
+            }
+            const WalkRect own = SpawnPointFor(map, name)->rect;
+            const WalkRect expected = FootBoxAt(own.x, own.y);
+            const sf::FloatRect& feet = gPlayer.footBox;
+            EXPECT_EQ(feet, sf::FloatRect(expected.x, expected.y, expected.width, expected.height));
         }
     }
 }

@@ -1,6 +1,7 @@
-// Plays through the screens that exist and saves a picture of each: screenshots <output folder>.
-// "screenshots <output folder> first-morning" plays the first morning of a new game and keeps its save
-// folder; "... first-morning-continue", run as a fresh process, continues that save from the menu.
+// Plays through the screens that exist and saves a picture of each on every desktop size:
+// screenshots <output folder>. "screenshots <output folder> first-morning [WxH]" plays the first
+// morning of a new game on that desktop (1920x1080 by default) and keeps its save folder;
+// "... first-morning-continue [WxH]", run as a fresh process, continues that save from the menu.
 // Run under a virtual X server large enough for every desktop (scripts/screenshots.sh does it).
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "frontend/WorldMap.h"
 #include "support/FirstMorning.h"
 #include "support/GameHarness.h"
+#include "support/Scenes.h"
 #include "world/GameSession.h"
 
 namespace fs = std::filesystem;
@@ -45,27 +47,6 @@ void OpenTitleWithCursor(GameHarness& game, int moves) {
     game.Step(SHOT_DT, 2);
 }
 
-// A game on the map's own spawn point (a new save in slot 0), after a moment of idle animation.
-void EnterMap(GameHarness& game, const char* map) {
-    fs::create_directories("Saves/Save0");
-    gSession.saveSlot = 0;
-    gSession.gold = 20;
-    SetCurrentMapName(map);
-    SetPreviousMapName(map);
-    gStates.roamingOverlay = OVERLAY_NONE;
-    SetGameMode(MODE_GAME, game.Window());
-    game.Step(SHOT_DT, 90);
-}
-
-void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
-    EnterMap(game, map);
-    gSession.story.worldMapOpen = 1;
-    SetGameScreen(SCREEN_WORLD_MAP);
-    for (int i = 0; i < steps; ++i)
-        game.PressKey(sf::Keyboard::D);
-    game.Step(SHOT_DT, 200);
-}
-
 // The merchant's shop over the village, the cursor moved onto the healing potion the hero cannot afford.
 void OpenShop(GameHarness& game, int moves) {
     EnterMap(game, "GoblinVillage");
@@ -73,13 +54,6 @@ void OpenShop(GameHarness& game, int moves) {
     for (int i = 0; i < moves; ++i)
         game.PressKey(sf::Keyboard::D);
     game.Step(SHOT_DT, 2);
-}
-
-// Play with no save yet: the new game opens on the Start pop-up, which types itself out.
-void PlayNewGame(GameHarness& game) {
-    game.PressKey(sf::Keyboard::Return);
-    game.PressKey(sf::Keyboard::Return);
-    game.Step(0.021f, 200);
 }
 
 const char* const MAPS[] = {"HOUSE_ENTER_1",     "GoblinVillage",      "Bridge",
@@ -104,18 +78,29 @@ const Shot SHOTS[] = {
     {"map-BridgeNight", [](GameHarness& g) { EnterMap(g, MAPS[7]); }},
     {"shop-mana-potion", [](GameHarness& g) { OpenShop(g, 0); }},
     {"shop-healing-potion-too-dear", [](GameHarness& g) { OpenShop(g, 1); }},
-    {"newgame-start-popup", [](GameHarness& g) { PlayNewGame(g); }},
+    {"newgame-start-popup", [](GameHarness& g) { StartNewGame(g); }},
+    {"save-slots", [](GameHarness& g) { OpenSaveSlots(g); }},
     {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };
 
-// One picture per step of the journey, named after the step.
-int PlayJourney(const fs::path& out, bool continuing) {
-    const fs::path saves = out / "first-morning-saves";
-    GameHarness game;
+using Desktop = std::pair<unsigned, unsigned>;
+
+// Every desktop the game is tried on: 16:9 small and large, 16:10 and 21:9.
+constexpr Desktop DESKTOPS[] = {{1366, 768},  {1920, 1080}, {1920, 1200},
+                                {2560, 1080}, {2560, 1440}, {3840, 2160}};
+
+std::string SizeName(const Desktop& desktop) {
+    return std::to_string(desktop.first) + "x" + std::to_string(desktop.second);
+}
+
+// One picture per step of the journey, named after the step and the desktop.
+int PlayJourney(const fs::path& out, bool continuing, const Desktop& desktop) {
+    const fs::path saves = out / ("first-morning-saves-" + SizeName(desktop));
+    GameHarness game({desktop.first, desktop.second});
     if (continuing) fs::copy(saves, "Saves", fs::copy_options::recursive);
     const auto shoot = [&](const std::string& step) {
-        const fs::path file = out / ("first-morning-" + step + ".png");
+        const fs::path file = out / ("first-morning-" + step + "-" + SizeName(desktop) + ".png");
         game.Capture().saveToFile(file.string());
         std::printf("%s\n", file.c_str());
     };
@@ -134,20 +119,24 @@ int PlayJourney(const fs::path& out, bool continuing) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s <output folder> [first-morning | first-morning-continue]\n", argv[0]);
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: %s <output folder> [first-morning | first-morning-continue [WxH]]\n",
+                     argv[0]);
         return 2;
     }
     const fs::path out = fs::absolute(argv[1]);
     fs::create_directories(out);
-    if (argc == 3) return PlayJourney(out, std::string(argv[2]) == "first-morning-continue");
-    const std::pair<unsigned, unsigned> desktops[] = {{1920, 1080}, {1920, 1200}};
-    for (const auto& [width, height] : desktops) {
+    if (argc >= 3) {
+        Desktop desktop{1920, 1080};
+        if (argc == 4 && std::sscanf(argv[3], "%ux%u", &desktop.first, &desktop.second) != 2) return 2;
+        return PlayJourney(out, std::string(argv[2]) == "first-morning-continue", desktop);
+    }
+    for (const Desktop& desktop : DESKTOPS) {
         for (const Shot& shot : SHOTS) {
-            GameHarness game({width, height});
+            ResetGameRecords();
+            GameHarness game({desktop.first, desktop.second});
             shot.reach(game);
-            const fs::path file = out / (std::string(shot.name) + "-" + std::to_string(width) + "x" +
-                                         std::to_string(height) + ".png");
+            const fs::path file = out / (std::string(shot.name) + "-" + SizeName(desktop) + ".png");
             game.Capture().saveToFile(file.string());
             std::printf("%s\n", file.c_str());
         }

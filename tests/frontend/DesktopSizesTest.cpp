@@ -1,0 +1,69 @@
+// The same scene on every desktop: the game area of a larger desktop, shrunk to 1920 x 1080, shows what
+// the 1920 x 1080 desktop shows, and the letterboxed desktops show it between black bands.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <functional>
+#include <string>
+
+#include "core/GameStates.h"
+#include "core/Screen.h"
+#include "support/Scenes.h"
+
+namespace {
+
+struct Scene {
+    const char* name;
+    std::function<void(GameHarness&)> reach;
+};
+
+void OpenOverlay(GameHarness& game, RoamingOverlay overlay) {
+    EnterMap(game, "GoblinVillage");
+    gStates.roamingOverlay = overlay;
+    game.Step(1.0f / 144.0f, 2);
+}
+
+const Scene SCENES[] = {
+    {"bedroom", [](GameHarness& g) { EnterMap(g, "HOUSE_ENTER_1"); }},
+    {"village and its people", [](GameHarness& g) { EnterMap(g, "GoblinVillage"); }},
+    {"burning village", [](GameHarness& g) { EnterMap(g, "GoblinVillageBurn"); }},
+    {"world map", [](GameHarness& g) { OpenWorldMapFrom(g, "GoblinVillage", 1); }},
+    {"title menu", [](GameHarness& g) { OpenTitleMenu(g); }},
+    {"save slots", [](GameHarness& g) { OpenSaveSlots(g); }},
+    {"start pop-up", [](GameHarness& g) { StartNewGame(g); }},
+    {"shop", [](GameHarness& g) { OpenOverlay(g, OVERLAY_SHOP); }},
+    {"inventory", [](GameHarness& g) { OpenOverlay(g, OVERLAY_INVENTORY); }},
+};
+
+sf::Image SceneAt(const Scene& scene, unsigned width, unsigned height) {
+    ResetGameRecords();
+    GameHarness game({width, height});
+    scene.reach(game);
+    return ShrinkGameArea(game.Capture(), 1920, 1080);
+}
+
+class DesktopSizes : public testing::TestWithParam<size_t> {};
+
+TEST_P(DesktopSizes, EveryDesktopShowsTheSceneOfTheReferenceDesktop) {
+    const Scene& scene = SCENES[GetParam()];
+    const sf::Image reference = SceneAt(scene, 1920, 1080);
+    for (auto [width, height] : {std::pair{2560u, 1440u}, {3840u, 2160u}, {1920u, 1200u}, {2560u, 1080u}}) {
+        SCOPED_TRACE(testing::Message() << scene.name << " at " << width << "x" << height);
+        const sf::Image shot = SceneAt(scene, width, height);
+        const double share = ShareOfDifferentPixels(reference, shot);
+        EXPECT_LT(share, 0.02);
+        std::printf("%s at %ux%u: %.4f%% of pixels differ\n", scene.name, width, height, share * 100);
+    }
+}
+
+std::string SceneName(const testing::TestParamInfo<size_t>& info) {
+    std::string name;
+    for (const char c : std::string(SCENES[info.param].name))
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, DesktopSizes, testing::Range<size_t>(0, std::size(SCENES)), SceneName);
+
+}  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// Places in the real game a test or a screenshot wants to look at, reached the short way.
+
+#include "support/GameHarness.h"
+
+// A game on the map's own spawn point (a new save in slot 0, 20 gold), after `frames` idle frames.
+void EnterMap(GameHarness& game, const char* map, int frames = 90);
+// The world map opened from that map, the cursor moved `steps` places to the right and left to settle.
+void OpenWorldMapFrom(GameHarness& game, const char* map, int steps);
+
+// The title menu, straight past the splash.
+void OpenTitleMenu(GameHarness& game);
+// The save-slot menu with slot 0 in use (a save in the bedroom, with its thumbnail) and two new slots.
+void OpenSaveSlots(GameHarness& game);
+// Play with no save yet: the new game opens on the Start pop-up, which types itself out.
+void StartNewGame(GameHarness& game);
+
+// The game area of a capture (the letterbox bands cut off), shrunk to width x height by averaging the
+// pixels each target pixel covers, so pictures taken at two desktop sizes can be laid over each other.
+sf::Image ShrinkGameArea(const sf::Image& capture, unsigned width, unsigned height);
+
+// Share of pixels of `shot` that differ from `reference` (same size) by more than smoothing explains:
+// a pixel counts when one of its channels lies outside the range of the reference's 3 x 3 neighbourhood
+// around it, give or take `slack`. Blends of two neighbouring colours, as left by scaling, do not count.
+double ShareOfDifferentPixels(const sf::Image& reference, const sf::Image& shot, int slack = 12);
