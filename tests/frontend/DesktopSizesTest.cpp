@@ -6,10 +6,12 @@
 #include <cctype>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/GameStates.h"
 #include "core/Screen.h"
 #include "support/Scenes.h"
+#include "world/Player.h"
 
 namespace {
 
@@ -62,6 +64,26 @@ std::string SceneName(const testing::TestParamInfo<size_t>& info) {
     for (const char c : std::string(SCENES[info.param].name))
         name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
+}
+
+// Half a second of walking right in the village: as far, in map pixels, and to the same frame of the
+// walk, whatever the desktop.
+TEST(DesktopWalk, TheHeroWalksAsFarAndAsFastOnEveryDesktop) {
+    std::vector<std::pair<sf::Vector2f, uint32_t>> walks;
+    for (auto [width, height] : {std::pair{1920u, 1080u}, {1366u, 768u}, {3840u, 2160u}}) {
+        ResetGameRecords();
+        GameHarness game({width, height});
+        EnterMap(game, "GoblinVillage", 2);
+        const sf::Vector2f start = gPlayer.sprite.getPosition();
+        game.HoldKey(sf::Keyboard::D);
+        game.Step(1.0f / 60.0f, 30);
+        walks.push_back({gPlayer.sprite.getPosition() - start, gPlayer.currentAnimation->frame});
+    }
+    EXPECT_NEAR(walks[0].first.x, 125.0f, 0.5f);
+    for (size_t i = 1; i < walks.size(); ++i) {
+        EXPECT_EQ(walks[i].first, walks[0].first) << i;
+        EXPECT_EQ(walks[i].second, walks[0].second) << i;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenes, DesktopSizes, testing::Range<size_t>(0, std::size(SCENES)), SceneName);
