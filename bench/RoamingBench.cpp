@@ -1,7 +1,8 @@
 // Figures of the roaming screen on the largest map, printed (never pass/fail):
 //   roaming_bench [frames]   one roaming frame (update + draw, rasterised) with the hero walking, median
 //                            and 95th percentile, tile draw calls per frame, chunked tiles against one
-//                            sprite per tile in the same run; LoadRoamingScreen; a door there and back.
+//                            sprite per tile in the same run; LoadRoamingScreen; the frame that
+//                            crosses a door, there and back.
 // Run from the runnable folder (build/game) under Xvfb; scripts/bench-roaming.sh does it.
 
 #include <SFML/OpenGL.hpp>
@@ -34,6 +35,7 @@ namespace {
 
 constexpr int WARM_UP_FRAMES = 120;
 constexpr const char* LARGEST_MAP = "GoblinVillage";
+constexpr int DOOR_PAUSE_FRAMES = 30;
 
 void Report(const char* what, const std::vector<double>& cpu, const std::vector<double>& wall) {
     std::printf("%-34s CPU median %7.3f ms  p95 %7.3f ms | wall median %7.3f ms  p95 %7.3f ms\n", what,
@@ -95,18 +97,29 @@ void MeasureLoads(sf::RenderWindow& window, int runs) {
     Report("LoadRoamingScreen (GoblinVillage)", cpu, wall);
 }
 
+// The frame that crosses a door: the map change (save, unload, load) and the new map's first picture.
+// Between doors the hero stands a moment, as a player does, while the thumbnail is written.
 void MeasureDoors(sf::RenderWindow& window, int runs) {
+    ScriptInput(true);  // every key let go: the hero stands still between doors
     std::vector<double> cpu;
     std::vector<double> wall;
     for (int run = 0; run < runs; ++run) {
         const char* destination = run % 2 == 0 ? "HOUSE_ENTER_1" : LARGEST_MAP;
         const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
         const double wallStart = NowSeconds(CLOCK_MONOTONIC);
-        ChangeMap(destination, window);  // save, unload, load, as walking through a door does
+        ChangeMap(destination, window);
+        RenderFrame(window);
+        glFinish();
         cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
         wall.push_back(NowSeconds(CLOCK_MONOTONIC) - wallStart);
+        window.display();
+        for (int frame = 0; frame < DOOR_PAUSE_FRAMES; ++frame) {
+            AdvanceFrame(1.0f / 144.0f, window);
+            RenderFrame(window);
+            window.display();
+        }
     }
-    Report("door (village <-> house)", cpu, wall);
+    Report("door frame (village <-> house)", cpu, wall);
 }
 
 }  // namespace

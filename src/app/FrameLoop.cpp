@@ -23,6 +23,7 @@
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
 #include "frontend/WorldMap.h"
+#include "world/SaveThumbnail.h"
 
 namespace {
 
@@ -157,6 +158,7 @@ int RunGame(int argc, char** argv) {
     context.clock.reset();
     // Closing the window in the game writes no save: unloading MODE_GAME only stops the music.
     UnloadCurrentMode(window);
+    FinishThumbnailWrites();  // the last picture handed over still reaches the disk
     context.window.reset();
     return 0;
 }

@@ -26,8 +26,10 @@
 #include "world/Camera.h"
 #include "world/Clouds.h"
 #include "world/GameSession.h"
+#include "world/MapDecor.h"
 #include "world/MapLoading.h"
 #include "world/Player.h"
+#include "world/SaveThumbnail.h"
 
 namespace {
 
@@ -82,6 +84,7 @@ void InitGame(GameContext& context) {
 }
 
 void ResetProgramState() {
+    FinishThumbnailWrites();
     ResetGameStates();
     ResetSettings();
     ResetScreen();
@@ -96,6 +99,7 @@ void ResetProgramState() {
     ReleaseMapContent();
     ReleaseInteractionPrompt();
     ResetMapState();
+    ReleaseDecorPictures();  // after the map, whose sprites show them
     ReleaseCloudLayer();
     ReleasePlayer();
     ResetInventoryScreen();

@@ -10,6 +10,7 @@ namespace {
 
 constexpr double REVEAL_STEP = 0.02;  // seconds per character
 constexpr double FRAME_SCALE = 1.6;
+constexpr int32_t MAX_DIALOGUE_PARTS = 64;
 constexpr int NAME_LINE_MAX = 99;
 
 void ClearPage(TextReveal& reveal) {
@@ -58,7 +59,8 @@ void LoadDialogue(const char* infosPath, Dialogue& dialogue) {
     }
     int32_t parts = 0;
     ReadFormatted(infos.get(), "Max %d\n", &parts);
-    dialogue.partCount = parts > 0 ? parts : 0;
+    // A damaged count reads as no parts rather than thousands of pictures to load.
+    dialogue.partCount = parts > 0 && parts <= MAX_DIALOGUE_PARTS ? parts : 0;
     dialogue.currentPart = 0;
     dialogue.portraits.clear();
     for (int32_t i = 0; i < dialogue.partCount; ++i) {

@@ -114,6 +114,7 @@ void BuildInventoryScreen() {
     gInventory.goldText.setFillColor(GOLD_TEXT_COLOUR);
     gInventory.goldText.setPosition(REFERENCE_WIDTH / 12.0f, REFERENCE_HEIGHT / 1.1f);
     ShowInventoryGold();
+    gInventory.built = true;
 }
 
 void ShowInventoryGold() {

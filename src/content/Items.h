@@ -33,6 +33,7 @@ struct InventoryScreen {
     sf::Sprite grid;
     sf::Font font;
     sf::Text goldText;
+    bool built = false;
 };
 
 extern InventoryScreen gInventory;

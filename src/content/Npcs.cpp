@@ -8,6 +8,7 @@
 namespace {
 
 constexpr uint32_t NPC_FRAMES_PER_SECOND = 8;
+constexpr int32_t MAX_NPC_DIALOGUES = 32;
 
 // A name line echoed to the trace character by character as it is read.
 std::string ReadEchoedName(std::FILE* file) {
@@ -58,7 +59,9 @@ void LoadNpc(const char* path, Npc& npc) {
     npc.currentDialogue = 0;
     int32_t count = 0;
     ReadFormatted(file.get(), "Dialogue %d\n", &count);
-    npc.dialogues = std::vector<Dialogue>(static_cast<size_t>(count > 0 ? count : 0));
+    // A damaged count gives the NPC nothing to say rather than a vector too large to hold.
+    npc.dialogues =
+        std::vector<Dialogue>(static_cast<size_t>(count > 0 && count <= MAX_NPC_DIALOGUES ? count : 0));
     for (Dialogue& dialogue : npc.dialogues) {
         char infos[100];
         FormatText(infos, sizeof infos, "Assets/Text/Dialogues/%s/infos.txt",

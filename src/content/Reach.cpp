@@ -53,6 +53,7 @@ void BuildInteractionPrompt() {
     prompt.font.loadFromFile(GAME_FONT);
     prompt.text = sf::Text("", prompt.font, PROMPT_TEXT_SIZE);
     prompt.text.setFillColor(sf::Color::Black);
+    prompt.built = true;
 }
 
 void DrawInteractionPrompt(sf::RenderWindow& window) {

@@ -20,11 +20,12 @@ struct InteractionPrompt {
     sf::Sprite sprite;
     sf::Font font;
     sf::Text text;
+    bool built = false;
 };
 
 extern InteractionPrompt gPrompt;
 
-// Whether the hero's feet are within reach of an NPC (80 * scale for an enemy, 20 * scale otherwise);
+// Whether the hero's feet are within reach of an NPC (80 map pixels for an enemy, 20 otherwise);
 // for anyone but an enemy the key prompt then stands over the NPC.
 int32_t InNpcReach(const Npc& npc);
 // Whether the hero's feet are within 20 * scale of an item; the prompt then stands over it.

@@ -55,7 +55,7 @@ std::string SectionFlags(const ContentList& list, const NpcList& npcs, const Map
 
 void AppendMapSection(NpcList& npcs, MapItemList& items) {
     std::string text;
-    ReadTextFile(SaveFilePath(), text);
+    ReadSaveText(text);
     LogDebug("Name : Map : %s\n", gSession.currentMapName);
     text += std::string("\nMap : ") + gSession.currentMapName + "\n";
     ContentList list;
@@ -66,12 +66,12 @@ void AppendMapSection(NpcList& npcs, MapItemList& items) {
             LoadContentItem(items, static_cast<int32_t>(i), list.itemNames[i]);
         text += SectionFlags(list, npcs, items);
     }
-    if (!WriteFileAtomically(SaveFilePath(), text)) LogDebug("Cannot write %s\n", SaveFilePath().c_str());
+    if (!WriteSaveText(text)) LogDebug("Cannot write %s\n", SaveFilePath().c_str());
 }
 
 void RestoreMapContent(NpcList& npcs, MapItemList& items) {
     std::string text;
-    if (!ReadTextFile(SaveFilePath(), text)) {
+    if (!ReadSaveText(text)) {
         LogDebug("erreur d'ouverture de la save");
         return;
     }
@@ -108,7 +108,7 @@ void RestoreMapContent(NpcList& npcs, MapItemList& items) {
 void SaveMapState(const NpcList& npcs, const MapItemList& items, sf::RenderWindow& window) {
     const std::string path = SaveFilePath();
     std::string text;
-    if (!ReadTextFile(path, text)) {
+    if (!ReadSaveText(text)) {
         LogDebug("erreur d'ouverture de la save");
         return;
     }
@@ -116,7 +116,7 @@ void SaveMapState(const NpcList& npcs, const MapItemList& items, sf::RenderWindo
     ContentList list;
     // Without the content list the map's flags cannot be written: the old file stays as it is.
     if (!ReadContentList(map.c_str(), list)) return;
-    if (!WriteFileAtomically(path, RewriteSaveText(text, map, SectionFlags(list, npcs, items)))) {
+    if (!WriteSaveText(RewriteSaveText(text, map, SectionFlags(list, npcs, items)))) {
         LogDebug("Cannot write %s: the previous save is kept\n", path.c_str());
         return;
     }
@@ -131,7 +131,7 @@ bool LoadSavedGame() {
     LogDebug("setcurrentMap : %s\n", map.c_str());
     SetCurrentMapName(map.c_str());
     SetPreviousMapName(map.c_str());
-    gSession.gold = std::stoi(lines[1].substr(5));
+    gSession.gold = ReadSaveGold(lines[1]).value_or(0);  // the soundness check has read it already
     // The inventory is refilled from the save alone: whatever the last game carried is dropped.
     gSession.inventory.clear();
     MapItemList restored;

@@ -1,11 +1,15 @@
 #include "core/Settings.h"
 
-#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+#include <string>
 
-#include "core/FormattedFile.h"
 #include "core/Log.h"
 #include "core/Music.h"
 #include "core/SoundEffects.h"
+#include "core/Text.h"
+#include "core/WholeFiles.h"
 
 Settings gSettings;
 
@@ -33,61 +37,98 @@ float* VolumeField(int kind) {
     return fields[kind];
 }
 
-// Writes the ten lines (to a file that may be null) and makes each value current as its line is written.
-void WriteSettingsLines(std::FILE* file, const KeyCodes& keys, const Volumes& volumes) {
+constexpr int32_t LOWEST_KEY_CODE = -1;  // SFML's code for a key it does not know
+constexpr int32_t HIGHEST_KEY_CODE = 101;
+constexpr float HIGHEST_VOLUME = 20.0f;
+
+// The ten lines, in file order.
+std::string SettingsText(const KeyCodes& keys, const Volumes& volumes) {
+    std::string text;
+    char line[64];
     for (int action = 0; action < KEY_ACTION_COUNT; ++action) {
-        WriteFormatted(file, KEY_PATTERNS[action], keys[action]);
-        *KeyField(action) = keys[action];
+        FormatText(line, sizeof line, KEY_PATTERNS[action], keys[action]);
+        text += line;
     }
     for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind) {
-        WriteFormatted(file, VOLUME_PATTERNS[kind], static_cast<double>(volumes[kind]));
-        *VolumeField(kind) = volumes[kind];
+        FormatText(line, sizeof line, VOLUME_PATTERNS[kind], static_cast<double>(volumes[kind]));
+        text += line;
     }
+    return text;
 }
 
-// A missing line costs nothing: its key word does not match and the next pattern reads the same place.
-// A line whose key word matched but whose value is damaged is passed over to its end, so that one bad
-// line cannot hide every line after it.
-void ReadSettingLine(std::FILE* file, const char* pattern, ScanTarget target) {
-    const long before = std::ftell(file);
-    if (ReadFormatted(file, pattern, target) == 1 || std::ftell(file) == before) return;
-    for (int c = std::fgetc(file); c != EOF && c != '\n'; c = std::fgetc(file)) {
-    }
-}
-
-void ReadSettingsLines(std::FILE* file) {
+void MakeCurrent(const KeyCodes& keys, const Volumes& volumes) {
     for (int action = 0; action < KEY_ACTION_COUNT; ++action)
-        ReadSettingLine(file, KEY_PATTERNS[action], KeyField(action));
+        *KeyField(action) = keys[action];
     for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind)
-        ReadSettingLine(file, VOLUME_PATTERNS[kind], VolumeField(kind));
+        *VolumeField(kind) = volumes[kind];
+}
+
+// The value after the key word of the first line that starts with it, blanks around it dropped.
+std::optional<std::string> ValueOf(const std::string& text, const char* pattern) {
+    const std::string word = std::string(pattern).substr(0, std::string(pattern).find(' '));
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string first, value, extra;
+        if (!(words >> first >> value) || first != word) continue;
+        if (words >> extra) return std::nullopt;
+        return value;
+    }
+    return std::nullopt;
+}
+
+std::optional<float> ParseVolume(const std::string& value) {
+    char* end = nullptr;
+    const float volume = std::strtof(value.c_str(), &end);
+    if (end != value.c_str() + value.size() || !(volume >= 0.0f && volume <= HIGHEST_VOLUME))
+        return std::nullopt;
+    return volume;
+}
+
+// Every value the text holds whole and in range; the others keep the defaults. False when some line was
+// missing or unreadable.
+bool ReadSettingsText(const std::string& text, KeyCodes& keys, Volumes& volumes) {
+    bool whole = true;
+    for (int action = 0; action < KEY_ACTION_COUNT; ++action) {
+        const std::optional<std::string> value = ValueOf(text, KEY_PATTERNS[action]);
+        const std::optional<int32_t> code =
+            value ? ParseWholeNumber(*value, LOWEST_KEY_CODE, HIGHEST_KEY_CODE) : std::nullopt;
+        if (code) keys[action] = *code;
+        whole = whole && code.has_value();
+    }
+    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind) {
+        const std::optional<std::string> value = ValueOf(text, VOLUME_PATTERNS[kind]);
+        const std::optional<float> volume = value ? ParseVolume(*value) : std::nullopt;
+        if (volume) volumes[kind] = *volume;
+        whole = whole && volume.has_value();
+    }
+    return whole;
+}
+
+bool WriteSettingsFile(const KeyCodes& keys, const Volumes& volumes) {
+    return WriteFileAtomically(SETTINGS_PATH, SettingsText(keys, volumes), false);
 }
 
 }  // namespace
 
 void LoadSettings() {
-    std::FILE* file = std::fopen(SETTINGS_PATH, "r");
-    if (file == nullptr) {
-        LogDebug("Fail to open file\n");
-        file = std::fopen(SETTINGS_PATH, "w+");
-        const Volumes volumes = {DEFAULT_VOLUME, DEFAULT_VOLUME, DEFAULT_VOLUME};
-        WriteSettingsLines(file, DEFAULT_KEYS, volumes);
-        if (file == nullptr) {
-            // Neither readable nor creatable (a read-only folder): play on with the defaults in memory.
-            LogDebug("Cannot create %s: the default settings stay in memory only\n", SETTINGS_PATH);
-            return;
-        }
-        std::fflush(file);
+    KeyCodes keys = DEFAULT_KEYS;
+    Volumes volumes = {DEFAULT_VOLUME, DEFAULT_VOLUME, DEFAULT_VOLUME};
+    std::string text;
+    const bool found = ReadTextFile(SETTINGS_PATH, text);
+    if (!found) LogDebug("Fail to open file\n");
+    // A file written in part (or by hand) is completed with the defaults and written back whole.
+    const bool whole = found && ReadSettingsText(text, keys, volumes);
+    MakeCurrent(keys, volumes);
+    if (!whole && !WriteSettingsFile(keys, volumes)) {
+        // Neither readable nor creatable (a read-only folder): play on with the values in memory.
+        LogDebug("Cannot write %s: the settings stay in memory only\n", SETTINGS_PATH);
     }
-    std::rewind(file);
-    ReadSettingsLines(file);
-    std::fclose(file);
 }
 
 void SaveSettings(const KeyCodes& keys, const Volumes& volumes) {
-    std::FILE* file = std::fopen(SETTINGS_PATH, "w");
-    if (file == nullptr) LogDebug("Fail to open file\n");
-    WriteSettingsLines(file, keys, volumes);
-    if (file != nullptr && std::fclose(file) != 0) LogDebug("Fail to write %s\n", SETTINGS_PATH);
+    MakeCurrent(keys, volumes);
+    if (!WriteSettingsFile(keys, volumes)) LogDebug("Fail to open file\n");
     ApplyMusicVolume();
     ApplyEffectsVolume();
 }

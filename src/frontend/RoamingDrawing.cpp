@@ -79,7 +79,9 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
     if (!gMap.loadedMap) return;
     gMap.tileCache.drawCalls = 0;
     gCamera.playerDrawn = 0;
-    ApplyMainView(window);
+    // The camera on the hero, as the last update left it, whoever asks for the scene (a thumbnail taken
+    // after a menu reset the view included).
+    UpdateCamera(window);
     DrawGroundLayers(window);
     DrawDepthPass(window);
     DrawRoofLayers(window);

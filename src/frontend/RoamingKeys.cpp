@@ -56,7 +56,7 @@ bool TalkToNpcs(const sf::Event::KeyEvent& keyEvent) {
     return near;
 }
 
-// One ENTER takes the first item in reach; the item that moves into its place waits for the next press.
+// One ENTER takes one item: the first in reach. The others wait for the next presses.
 bool PickUpInReach(const sf::Event::KeyEvent& keyEvent) {
     bool near = false;
     std::vector<MapItem>& items = gMapContent.mapItemList.items;
@@ -66,6 +66,7 @@ bool PickUpInReach(const sf::Event::KeyEvent& keyEvent) {
         if (keyEvent.code != gSettings.keys.enter) continue;
         PickUpItem(gMapContent.mapItemList, i);
         ParkInteractionPrompt();
+        return true;
     }
     return near;
 }

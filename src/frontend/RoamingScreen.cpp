@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "battle/BattleData.h"
+#include "content/Items.h"
 #include "content/MapContent.h"
 #include "content/Reach.h"
 #include "content/SavedContent.h"
@@ -16,9 +17,11 @@
 #include "world/Camera.h"
 #include "world/Clouds.h"
 #include "world/GameSession.h"
+#include "world/MapDecor.h"
 #include "world/MapLoading.h"
 #include "world/MapNames.h"
 #include "world/Player.h"
+#include "world/SaveFiles.h"
 
 RoamingScreen gRoaming;
 
@@ -80,11 +83,13 @@ void ReleaseMapAndShop() {
 }  // namespace
 
 void LoadRoamingScreen(sf::RenderWindow& window) {
-    BuildInteractionPrompt();
-    LoadShop();
+    // What every map shares (the key prompt, the shop, the hero, the inventory screen) is built once per
+    // game, not again at every door.
+    if (!gPrompt.built) BuildInteractionPrompt();
+    if (!gShop.built) LoadShop();
     if (gRoaming.roamingFirstLoad == 1) InitPlayer();
     ReleaseMapContent();
-    BuildInventoryScreen();
+    if (!gInventory.built) BuildInventoryScreen();
     LogDebug("%s", gSession.currentMapName);
     LoadMap(gMapContent.npcList, gMapContent.mapItemList);
     if (MapHasClouds(gSession.currentMapName)) BuildCloudLayer();
@@ -152,10 +157,13 @@ void ChangeMap(const char* destination, sf::RenderWindow& window) {
     SetPreviousMapName(gSession.currentMapName);
     LogDebug("setcurrentMap : %s\n", destination);
     SetCurrentMapName(destination);
+    // The map left and the map entered are saved together, in one write, before the new map shows.
+    OpenSaveBatch();
     SaveMapState(gMapContent.npcList, gMapContent.mapItemList, window);
     UnloadMap();
-    ReleaseMapAndShop();
+    ReleaseMapContent();
     LoadRoamingScreen(window);
+    if (!CommitSaveBatch()) LogDebug("Cannot write %s: the previous save is kept\n", SaveFilePath().c_str());
     ComputeMapPixelSize();
     ApplyMainView(window);
 }
@@ -168,6 +176,7 @@ void UnloadRoamingScreen(sf::RenderWindow& window) {
     gRoaming.roamingFirstLoad = 1;
     UnloadMap();
     ReleaseMapAndShop();
+    ReleaseDecorPictures();  // after the map, whose sprites show them
     if (MapHasClouds(gSession.previousMapName)) ReleaseCloudLayer();
     ReleaseInteractionPrompt();
     gRoaming.loaded = false;

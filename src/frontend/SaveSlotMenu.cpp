@@ -3,6 +3,8 @@
 
 #include "frontend/SaveSlotMenu.h"
 
+#include <SFML/Graphics/RectangleShape.hpp>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -15,6 +17,7 @@
 #include "frontend/SaveSlots.h"
 #include "frontend/TitleMenu.h"
 #include "world/SaveFiles.h"
+#include "world/SaveThumbnail.h"
 
 SaveSlotMenu gSaveSlots;
 
@@ -22,6 +25,13 @@ namespace {
 
 constexpr double SLOT_X_DIVISOR = 1.15;
 constexpr float SLOT_ROW_OFFSETS[SAVE_SLOT_COUNT] = {-100.0f, 0.0f, 100.0f};
+// The refusal line under the slots, in reference pixels and fractions of the game area.
+constexpr float MESSAGE_TEXT_SIZE = 26.0f;
+constexpr float MESSAGE_BELOW_ROW = 70.0f;
+constexpr float MESSAGE_RIGHT_EDGE = 0.97f;
+constexpr float MESSAGE_PADDING = 10.0f;
+const sf::Color MESSAGE_COLOUR(250, 236, 200);
+const sf::Color MESSAGE_BACKING(20, 16, 32, 200);
 constexpr const char* NEW_SAVE_PICTURES[2] = {"Assets/Sprites/Menu/Button/New Save.png",
                                               "Assets/Sprites/Menu/Button/New Save appuy\xE9_.png"};
 constexpr const char* DELETE_PICTURES[2] = {"Assets/Sprites/Menu/Button/Supprim\xE9 save.png",
@@ -60,12 +70,23 @@ void BuildDeleteButton(SaveSlotEntry& entry, float rowY) {
 
 // As high as the slot button, just left of it, tops aligned. A missing picture shows no thumbnail.
 void BuildThumbnail(SaveSlotEntry& entry, int slot) {
-    if (!entry.thumbnailTexture.loadFromFile(SaveFolderPath(slot) + "/capture.png")) return;
+    FinishThumbnailWrites();
+    if (!entry.thumbnailTexture.loadFromFile(SaveFolderPath(slot) + "/" + THUMBNAIL_FILE)) return;
     const sf::FloatRect button = entry.button.getGlobalBounds();
     const float scale = button.height / static_cast<float>(entry.thumbnailTexture.getSize().y);
     entry.thumbnail = sf::Sprite(entry.thumbnailTexture);
     entry.thumbnail.setScale(scale, scale);
     entry.thumbnail.setPosition(button.left - entry.thumbnail.getGlobalBounds().width, button.top);
+}
+
+// A dark band behind the refusal line, so it reads over any part of the background.
+sf::RectangleShape MessageBacking() {
+    const sf::FloatRect text = gSaveSlots.message.getGlobalBounds();
+    const float pad = MESSAGE_PADDING * gScreen.scale;
+    sf::RectangleShape backing({text.width + 2.0f * pad, text.height + 2.0f * pad});
+    backing.setPosition(text.left - pad, text.top - pad);
+    backing.setFillColor(MESSAGE_BACKING);
+    return backing;
 }
 
 void ChooseSlot(sf::RenderWindow& window, int slot) {
@@ -123,6 +144,7 @@ void BuildSaveSlotScreen() {
 
 void HandleSaveSlotKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
     const int32_t code = keyEvent.code;
+    gSaveSlots.message.setString("");
     if (gSaveSlots.column == 0) {
         StepCursor(gSaveSlots.cursor, code);
         if (code == gSettings.keys.right) {
@@ -179,6 +201,26 @@ void DrawSaveSlotMenu(sf::RenderWindow& window) {
         // A deleted slot keeps its picture until the menu is built again, but not its thumbnail.
         if (gSaveSlots.hasSave[slot] == 1) window.draw(entry.thumbnail);
     }
+    if (!gSaveSlots.message.getString().isEmpty()) {
+        window.draw(MessageBacking());
+        window.draw(gSaveSlots.message);
+    }
+}
+
+void ShowSlotMessage(const std::string& text) {
+    if (gSaveSlots.message.getFont() == nullptr) {
+        gSaveSlots.messageFont.loadFromFile(GAME_FONT);
+        gSaveSlots.message.setFont(gSaveSlots.messageFont);
+        gSaveSlots.message.setCharacterSize(static_cast<unsigned>(MESSAGE_TEXT_SIZE * gScreen.scale));
+        gSaveSlots.message.setFillColor(MESSAGE_COLOUR);
+    }
+    gSaveSlots.message.setString(sf::String::fromUtf8(text.begin(), text.end()));
+    // Right-aligned under the last row, ending where the delete buttons end.
+    const sf::FloatRect bounds = gSaveSlots.message.getLocalBounds();
+    gSaveSlots.message.setOrigin(bounds.left + bounds.width, 0.0f);
+    const float lastRow = gScreen.gameHeight * 0.5f + SLOT_ROW_OFFSETS[SAVE_SLOT_COUNT - 1] * gScreen.scale;
+    gSaveSlots.message.setPosition(gScreen.gameWidth * MESSAGE_RIGHT_EDGE,
+                                   lastRow + MESSAGE_BELOW_ROW * gScreen.scale);
 }
 
 void UnloadSaveSlotMenu() {

@@ -9,8 +9,10 @@
 #include "core/GameStates.h"
 #include "core/Log.h"
 #include "core/StateMachine.h"
+#include "core/Text.h"
 #include "frontend/SaveSlotMenu.h"
 #include "world/GameSession.h"
+#include "world/MapLoading.h"
 #include "world/SaveFiles.h"
 #include "world/SaveThumbnail.h"
 
@@ -23,6 +25,13 @@ constexpr const char* NEW_GAME_MAP = "HOUSE_ENTER_1";
 void BeginFreshGame() {
     StartGameSession();
     ResetPopUps();
+}
+
+void RefuseSlot(int32_t slot, const std::string& reason) {
+    char line[300];
+    FormatText(line, sizeof line, "Save %d cannot be continued: %s.", slot + 1, reason.c_str());
+    LogDebug("%s\n", line);
+    ShowSlotMessage(line);
 }
 
 }  // namespace
@@ -47,20 +56,29 @@ void StartNewSave(sf::RenderWindow& window, int32_t slot) {
 void ContinueSave(sf::RenderWindow& window, int32_t slot) {
     BeginFreshGame();
     gSession.saveSlot = slot;
-    // A save that cannot be read leaves the player on the menu instead of in a broken game.
-    if (!LoadSavedGame()) return;
+    // A save that cannot be played leaves the player on the menu, told why, with the save untouched.
+    if (!LoadSavedGame()) {
+        RefuseSlot(slot, "its save is damaged and has no sound backup");
+        return;
+    }
+    std::string reason;
+    if (!MapCanBeEntered(gSession.currentMapName, reason)) {
+        RefuseSlot(slot, std::string("its map ") + gSession.currentMapName + " cannot be loaded: " + reason);
+        return;
+    }
     gStates.roamingOverlay = OVERLAY_NONE;
     SetMenuScreen(window, MENU_MAIN);
     SetGameMode(MODE_GAME, window);
 }
 
 void DeleteSaveSlot(int32_t slot) {
+    FinishThumbnailWrites();  // no picture may land in the folder once it is gone
     const std::string folder = SaveFolderPath(slot);
     std::error_code error;
     std::filesystem::remove(folder, error);
     if (error == std::errc::directory_not_empty) {
-        for (const char* file :
-             {"save.txt", "capture.png", "save.txt.bak", "save.txt.tmp", "save.txt.bak.tmp"}) {
+        for (const char* file : {"save.txt", THUMBNAIL_FILE, "save.txt.bak", "save.txt.tmp",
+                                 "save.txt.bak.tmp", THUMBNAIL_TEMPORARY_FILE}) {
             std::filesystem::remove(folder + "/" + file, error);
         }
         std::filesystem::remove(folder, error);

@@ -9,7 +9,9 @@
 #include "core/Text.h"
 #include "frontend/RoamingScreen.h"
 #include "world/GameSession.h"
+#include "world/MapLoading.h"
 #include "world/MapNames.h"
+#include "world/SaveFiles.h"
 
 WorldMap gWorldMap;
 
@@ -72,16 +74,24 @@ void Travel(sf::RenderWindow& window) {
         SetGameScreen(SCREEN_ROAMING);  // the map left is still loaded: play goes on where it stopped
         return;
     }
-    gWorldMap.here = gWorldMap.cursor;
     char destination[100];
     FormatText(destination, sizeof destination, "%s",
                gWorldMap.locations[static_cast<size_t>(gWorldMap.cursor)].name);
     SubstituteDestination(destination, sizeof destination);
+    std::string reason;
+    if (!MapCanBeEntered(destination, reason)) {
+        // The journey does not start: the hero stays where he is and the save is untouched.
+        LogDebug("Cannot travel to map %s: %s\n", destination, reason.c_str());
+        return;
+    }
+    gWorldMap.here = gWorldMap.cursor;
     LogDebug("setcurrentMap : %s\n", destination);
     SetCurrentMapName(destination);
+    OpenSaveBatch();  // the map left and the destination in one write
     UnloadRoamingScreen(window);
     SetGameScreen(SCREEN_ROAMING);
     LoadRoamingScreen(window);
+    if (!CommitSaveBatch()) LogDebug("Cannot write %s: the previous save is kept\n", SaveFilePath().c_str());
 }
 
 }  // namespace

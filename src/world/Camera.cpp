@@ -21,7 +21,9 @@ float ClampAxis(float position, float viewSize, int32_t mapSize) {
 
 void UpdateCamera(sf::RenderWindow& window) {
     const sf::Vector2f player = gPlayer.sprite.getPosition();
-    const sf::Vector2f size = gMainView.getSize();
+    // Always the map camera's size, even after a menu reset the view to the whole game area.
+    const sf::Vector2f size(MAP_VIEW_WIDTH, MAP_VIEW_HEIGHT);
+    gMainView.setSize(size);
     gMainView.setCenter(ClampAxis(player.x, size.x, gCamera.mapPixelWidth),
                         ClampAxis(player.y, size.y, gCamera.mapPixelHeight));
     ApplyMainView(window);

@@ -6,10 +6,15 @@
 #include "core/Log.h"
 #include "core/Text.h"
 
-bool ReadContentList(const char* mapName, ContentList& list) {
+std::string ContentListPath(const char* mapName) {
     char path[100];
     FormatText(path, sizeof path, "Assets/Text/Maps/%s/Map.txt", mapName);
-    std::FILE* file = std::fopen(path, "r");
+    return path;
+}
+
+bool ReadContentList(const char* mapName, ContentList& list) {
+    const std::string path = ContentListPath(mapName);
+    std::FILE* file = std::fopen(path.c_str(), "r");
     if (file == nullptr) {
         LogDebug("Erreur d'ouverture du fichier Map.txt!\n");
         return false;
@@ -18,6 +23,11 @@ bool ReadContentList(const char* mapName, ContentList& list) {
     int32_t itemCount = 0;
     ReadFormatted(file, "PNJ %d\n", &npcs);
     ReadFormatted(file, "Item %d\n", &itemCount);
+    if (npcs < 0 || npcs > MAX_CONTENT_COUNT || itemCount < 0 || itemCount > MAX_CONTENT_COUNT) {
+        LogDebug("%s counts %d NPCs and %d items: refused\n", path.c_str(), npcs, itemCount);
+        std::fclose(file);
+        return false;
+    }
     list.npcCount = npcs;
     list.itemNames.clear();
     for (int32_t i = 0; i < itemCount; ++i) {

@@ -8,6 +8,8 @@
 #include "world/MapLoading.h"
 #include "world/MapNames.h"
 
+DecorPictures gDecorPictures;
+
 namespace {
 
 enum DecorKind { DECOR_TREE, DECOR_TALL_TREE, DECOR_FIRE, DECOR_BUBBLES, DECOR_MARKER };
@@ -36,19 +38,28 @@ const DecorRule& RuleFor(const char* name) {
     return DECOR_RULES[std::size(DECOR_RULES) - 1];
 }
 
-// Each kind's texture is loaded once per map load and shared by its points.
+const sf::Texture* CachedPicture(const std::string& path) {
+    for (size_t i = 0; i < gDecorPictures.paths.size(); ++i) {
+        if (gDecorPictures.paths[i] == path) return gDecorPictures.textures[i].get();
+    }
+    auto texture = std::make_unique<sf::Texture>();
+    texture->loadFromFile(path);
+    gDecorPictures.paths.push_back(path);
+    gDecorPictures.textures.push_back(std::move(texture));
+    return gDecorPictures.textures.back().get();
+}
+
+// Each kind's texture is shared by its points; the map lists the kinds it uses.
 const sf::Texture* DecorTexture(const DecorRule& rule) {
     std::string path = rule.texture;
     if (rule.burnable && MapHasBurntTrees(gSession.currentMapName)) path += "_BURN";
     path += ".png";
     for (size_t i = 0; i < gMap.animationTexturePaths.size(); ++i) {
-        if (gMap.animationTexturePaths[i] == path) return gMap.animationTextures[i].get();
+        if (gMap.animationTexturePaths[i] == path) return gMap.animationTextures[i];
     }
-    auto texture = std::make_unique<sf::Texture>();
-    texture->loadFromFile(path);
     gMap.animationTexturePaths.push_back(path);
-    gMap.animationTextures.push_back(std::move(texture));
-    return gMap.animationTextures.back().get();
+    gMap.animationTextures.push_back(CachedPicture(path));
+    return gMap.animationTextures.back();
 }
 
 void SetAnimation(MapPoint& point, uint32_t frames, uint32_t fps, sf::IntRect rect, uint32_t startFrame) {
@@ -105,6 +116,10 @@ void BuildPointDecor(MapPoint& point) {
 }
 
 }  // namespace
+
+void ReleaseDecorPictures() {
+    gDecorPictures = DecorPictures{};
+}
 
 void BuildMapDecor() {
     for (MapPoint& point : gMap.mapPoints)

@@ -37,8 +37,8 @@ struct MapState {
     std::vector<sf::FloatRect> collisionRects;
     std::vector<MapTrigger> triggers;
     std::vector<MapPoint> mapPoints;
-    // One texture per decor kind in use, shared by its points.
-    std::vector<std::unique_ptr<sf::Texture>> animationTextures;
+    // One texture per decor kind in use, shared by its points; the pictures are the decor cache's.
+    std::vector<const sf::Texture*> animationTextures;
     std::vector<std::string> animationTexturePaths;
     TileLayerCache tileCache;
 };

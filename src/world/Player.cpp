@@ -71,6 +71,8 @@ void InitPlayer() {
     gPlayer.sprite.setOrigin(static_cast<float>(frameWidth / 2), static_cast<float>(frameHeight / 2));
     gPlayer.row = ROW_STAND_DOWN;
     gPlayer.currentAnimation = &gPlayer.animations[0];
+    // One frame from the start: a picture taken before the first update shows him, not his whole sheet.
+    gPlayer.sprite.setTextureRect(gPlayer.currentAnimation->frameRect);
     gPlayer.speed = PLAYER_SPEED;
     LoadStepSound(gPlayer.grassBuffer, gPlayer.grassStep, SOUND_GRASS_STEP);
     LoadStepSound(gPlayer.stoneBuffer, gPlayer.stoneStep, SOUND_STONE_STEP);
@@ -80,7 +82,8 @@ void InitPlayer() {
 void SetPlayerSheet() {
     const bool torch = MapNeedsTorch(gSession.currentMapName);
     if (torch && gPlayer.torchSheet.getSize().x == 0) gPlayer.torchSheet.loadFromFile(PLAYER_TORCH_SHEET);
-    gPlayer.sprite.setTexture(torch ? gPlayer.torchSheet : gPlayer.daySheet, true);
+    // Both sheets share one layout: the frame shown stays the same.
+    gPlayer.sprite.setTexture(torch ? gPlayer.torchSheet : gPlayer.daySheet);
 }
 
 void MovePlayer(float dt) {

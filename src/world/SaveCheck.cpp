@@ -1,8 +1,12 @@
 #include "world/SaveCheck.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <limits>
 #include <sstream>
 
 #include "core/Log.h"
+#include "world/ContentList.h"
 #include "world/GameSession.h"
 #include "world/SaveFiles.h"
 
@@ -12,26 +16,40 @@ bool StartsWith(const std::string& line, const char* prefix) {
     return line.rfind(prefix, 0) == 0;
 }
 
-bool IsNumber(const std::string& text) {
-    size_t at = text.size() > 1 && text[0] == '-' ? 1 : 0;
-    if (at >= text.size()) return false;
-    for (; at < text.size(); ++at) {
-        if (text[at] < '0' || text[at] > '9') return false;
-    }
-    return text.size() <= 11;
-}
+constexpr int32_t MOST_GOLD = std::numeric_limits<int32_t>::max();
 
 bool IsMapName(const std::string& name) {
     return !name.empty() && name.size() < MAP_NAME_SIZE && name.find_first_of(" \t\r") == std::string::npos;
 }
 
-// "PNJ 3 0" or "Item 12 1".
-bool IsFlagLine(const std::string& line) {
+// "PNJ 3 0" or "Item 12 1": the kind and the number, or nothing for any other line.
+std::optional<std::pair<std::string, int32_t>> ReadFlagLine(const std::string& line) {
     std::istringstream words(line);
     std::string kind, number, flag, extra;
     words >> kind >> number >> flag;
-    return (kind == "PNJ" || kind == "Item") && IsNumber(number) && (flag == "0" || flag == "1") &&
-           !(words >> extra);
+    const std::optional<int32_t> value = ParseWholeNumber(number, 0, MAX_CONTENT_COUNT - 1);
+    if ((kind != "PNJ" && kind != "Item") || !value || (flag != "0" && flag != "1") || (words >> extra)) {
+        return std::nullopt;
+    }
+    return std::pair{kind, *value};
+}
+
+// A section holds one flag line per NPC of its map's content list, numbered from 0, then one per item.
+// A cut section (a crash or a full disk in the middle of a write) does not. A map the game no longer
+// has cannot be checked, and is never loaded again: its section is taken as it is.
+bool SectionMatchesContent(const std::string& map,
+                           const std::vector<std::pair<std::string, int32_t>>& flags) {
+    ContentList list;
+    if (!std::filesystem::exists(ContentListPath(map.c_str())) || !ReadContentList(map.c_str(), list))
+        return true;
+    const size_t npcs = static_cast<size_t>(list.npcCount);
+    if (flags.size() != npcs + list.itemNames.size()) return false;
+    for (size_t i = 0; i < flags.size(); ++i) {
+        const bool npc = i < npcs;
+        const int32_t number = static_cast<int32_t>(npc ? i : i - npcs);
+        if (flags[i].first != (npc ? "PNJ" : "Item") || flags[i].second != number) return false;
+    }
+    return true;
 }
 
 bool ReadSoundSave(const std::string& path, std::string& text) {
@@ -53,21 +71,30 @@ bool IsSaveTextSound(const std::string& text) {
     const std::vector<std::string> lines = SaveLinesWithoutFeeds(text);
     if (lines.size() < SAVE_HEADER_LINES) return false;
     if (!StartsWith(lines[0], "CurrentMap ") || !IsMapName(lines[0].substr(11))) return false;
-    if (!StartsWith(lines[1], "Gold ") || !IsNumber(lines[1].substr(5))) return false;
+    if (!StartsWith(lines[1], "Gold ") || !ReadSaveGold(lines[1])) return false;
     for (int place = 2; place < SAVE_HEADER_LINES; ++place) {
         if (!StartsWith(lines[static_cast<size_t>(place)], "Inv ")) return false;
     }
-    bool inSection = false;
+    std::string map;  // the section being read; empty before the first header
+    std::vector<std::pair<std::string, int32_t>> flags;
     for (size_t i = SAVE_HEADER_LINES; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (line.empty()) continue;
         if (StartsWith(line, "Map : ") && IsMapName(line.substr(6))) {
-            inSection = true;
-        } else if (!inSection || !IsFlagLine(line)) {
-            return false;
+            if (!map.empty() && !SectionMatchesContent(map, flags)) return false;
+            map = line.substr(6);
+            flags.clear();
+            continue;
         }
+        const auto flag = ReadFlagLine(line);
+        if (map.empty() || !flag) return false;
+        flags.push_back(*flag);
     }
-    return true;
+    return map.empty() || SectionMatchesContent(map, flags);
+}
+
+std::optional<int32_t> ReadSaveGold(const std::string& line) {
+    return ParseWholeNumber(std::string_view(line).substr(std::min<size_t>(line.size(), 5)), 0, MOST_GOLD);
 }
 
 bool ReadSoundSaveText(std::string& text) {

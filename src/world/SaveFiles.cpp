@@ -1,36 +1,10 @@
 #include "world/SaveFiles.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#include "core/Log.h"
 #include "core/Text.h"
 #include "world/GameSession.h"
-
-namespace {
-
-bool SyncFolder(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return false;
-    const bool synced = fsync(fd) == 0;
-    close(fd);
-    return synced;
-}
-
-bool WriteAndSync(const std::string& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    return std::fclose(file) == 0 && written;
-}
-
-}  // namespace
 
 std::string SaveFolderPath(int32_t slot) {
     char folder[100];
@@ -62,34 +36,49 @@ std::vector<std::string> SplitSaveLines(const std::string& text) {
     return lines;
 }
 
-bool ReadTextFile(const std::string& path, std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    text.clear();
-    char block[4096];
-    for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
-        text.append(block, got);
-    std::fclose(file);
+namespace {
+
+// The save text of a door or a map load while it is being built, and how many callers hold it open.
+struct SaveBatch {
+    int depth = 0;
+    std::string path;
+    std::string text;
+    bool read = false;     // text holds the file (or what replaces it)
+    bool written = false;  // text differs from the file and must be written at the commit
+};
+
+SaveBatch gBatch;
+
+bool BatchHolds(const std::string& path) {
+    return gBatch.depth > 0 && path == gBatch.path;
+}
+
+}  // namespace
+
+bool ReadSaveText(std::string& text) {
+    const std::string path = SaveFilePath();
+    if (!BatchHolds(path)) return ReadTextFile(path, text);
+    if (!gBatch.read) gBatch.read = ReadTextFile(path, gBatch.text);
+    if (gBatch.read) text = gBatch.text;
+    return gBatch.read;
+}
+
+bool WriteSaveText(const std::string& text) {
+    const std::string path = SaveFilePath();
+    if (!BatchHolds(path)) return WriteFileAtomically(path, text);
+    gBatch.text = text;
+    gBatch.read = true;
+    gBatch.written = true;
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& text, bool keepBackup) {
-    const std::string fresh = path + ".tmp";
-    const std::string backup = path + ".bak";
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    if (!WriteAndSync(fresh, text)) {
-        std::remove(fresh.c_str());
-        return false;
-    }
-    // The old file stays reachable under its own name until the new one takes its place.
-    const std::string backupFresh = backup + ".tmp";
-    std::remove(backupFresh.c_str());
-    if (keepBackup && link(path.c_str(), backupFresh.c_str()) == 0)
-        std::rename(backupFresh.c_str(), backup.c_str());
-    if (std::rename(fresh.c_str(), path.c_str()) != 0) {
-        std::remove(fresh.c_str());
-        return false;
-    }
-    SyncFolder(folder.empty() ? "." : folder);
-    return true;
+void OpenSaveBatch() {
+    if (gBatch.depth++ == 0) gBatch = SaveBatch{1, SaveFilePath(), {}, false, false};
+}
+
+bool CommitSaveBatch() {
+    if (gBatch.depth == 0 || --gBatch.depth > 0) return true;
+    const SaveBatch done = std::move(gBatch);
+    gBatch = SaveBatch{};
+    return !done.written || WriteFileAtomically(done.path, done.text);
 }

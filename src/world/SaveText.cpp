@@ -63,24 +63,23 @@ std::string RewriteSaveText(const std::string& oldText, const std::string& mapNa
 void PrepareSaveHeader() {
     const std::string path = SaveFilePath();
     std::string text;
-    if (ReadTextFile(path, text)) {
+    if (ReadSaveText(text)) {
         const size_t end = text.find('\n');
         const std::string rest = end == std::string::npos ? std::string() : text.substr(end + 1);
-        if (!WriteFileAtomically(path, std::string("CurrentMap ") + gSession.currentMapName + "\n" + rest)) {
+        const std::string named = std::string("CurrentMap ") + gSession.currentMapName + "\n" + rest;
+        if (named != text && !WriteSaveText(named)) {
             LogDebug("Cannot write %s: the save keeps its previous first line\n", path.c_str());
         }
         return;
     }
     gSession.story = StoryFlags{};  // a new save file starts the story over
-    std::string fresh = std::string("CurrentMap ") + gSession.currentMapName + "\nGold 0\n";
-    for (int place = 0; place < INVENTORY_PLACES; ++place)
-        fresh += "Inv \n";
-    if (!WriteFileAtomically(path, fresh)) LogDebug("Cannot create %s\n", path.c_str());
+    // The game's real state from the first line on: a new game's gold and items are saved at once.
+    if (!WriteSaveText(SaveHeaderText(gSession.currentMapName))) LogDebug("Cannot create %s\n", path.c_str());
 }
 
 bool HasMapSection() {
     std::string text;
-    if (!ReadTextFile(SaveFilePath(), text)) return false;
+    if (!ReadSaveText(text)) return false;
     const std::vector<std::string> lines = SplitSaveLines(text);
     for (size_t i = 1; i < lines.size(); ++i) {
         if (IsSectionHeaderOf(lines[i], gSession.currentMapName)) return true;

@@ -1,29 +1,88 @@
 #include "world/SaveThumbnail.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <cstdio>
+#include <future>
+#include <string>
+
+#include "core/Log.h"
 #include "core/Screen.h"
 #include "core/StateMachine.h"
 #include "world/SaveFiles.h"
 
-sf::Image CaptureWindowGameArea(sf::RenderWindow& window) {
+namespace {
+
+// What the capture keeps between saves (the GPU copies of the frame), and the write in flight.
+struct ThumbnailWriter {
+    sf::Texture frame;
+    sf::RenderTexture small;
+    std::future<void> pending;
+};
+
+ThumbnailWriter& Writer() {
+    static ThumbnailWriter writer;
+    return writer;
+}
+
+bool Fits(const sf::Texture& texture, sf::Vector2u size) {
+    return texture.getSize().x >= size.x && texture.getSize().y >= size.y;
+}
+
+// Encodes beside the final file, then renames over it: a reader sees the old picture or the new one.
+void EncodeAndPlace(const sf::Image& picture, const std::string& folder) {
+    const std::string temporary = folder + "/" + THUMBNAIL_TEMPORARY_FILE;
+    const std::string final = folder + "/" + THUMBNAIL_FILE;
+    if (!picture.saveToFile(temporary) || std::rename(temporary.c_str(), final.c_str()) != 0) {
+        std::remove(temporary.c_str());
+    }
+}
+
+}  // namespace
+
+sf::Image CaptureThumbnail(sf::RenderWindow& window) {
+    ThumbnailWriter& writer = Writer();
+    const sf::View before = window.getView();
+    const sf::View mainBefore = gMainView;
     window.clear(sf::Color::Black);
     DrawGameScene(window);
-    sf::Texture texture;
-    sf::Image area;
+    gMainView = mainBefore;
+    window.setView(before);
     const sf::Vector2u size = window.getSize();
-    if (!texture.create(size.x, size.y)) return area;
-    texture.update(window);
-    const sf::Image whole = texture.copyToImage();
+    if (!Fits(writer.frame, size) && !writer.frame.create(size.x, size.y)) return {};
+    if (writer.small.getSize() != sf::Vector2u(THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT) &&
+        !writer.small.create(THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT)) {
+        return {};
+    }
+    writer.frame.update(window);
+    // Mipmaps make the shrink an average of the pixels each thumbnail pixel covers, not a sample of one.
+    writer.frame.setSmooth(true);
+    writer.frame.generateMipmap();
     const sf::Vector2f origin = GameAreaOrigin(window);
-    area.create(static_cast<unsigned>(gScreen.gameWidth), static_cast<unsigned>(gScreen.gameHeight));
-    area.copy(whole, 0, 0,
-              sf::IntRect(static_cast<int>(origin.x), static_cast<int>(origin.y),
-                          static_cast<int>(gScreen.gameWidth), static_cast<int>(gScreen.gameHeight)));
-    return area;
+    sf::Sprite area(writer.frame,
+                    sf::IntRect(static_cast<int>(origin.x), static_cast<int>(origin.y),
+                                static_cast<int>(gScreen.gameWidth), static_cast<int>(gScreen.gameHeight)));
+    area.setScale(THUMBNAIL_WIDTH / gScreen.gameWidth, THUMBNAIL_HEIGHT / gScreen.gameHeight);
+    writer.small.clear(sf::Color::Black);
+    writer.small.draw(area);
+    writer.small.display();
+    return writer.small.getTexture().copyToImage();
 }
 
 bool WriteSlotThumbnail(sf::RenderWindow& window) {
-    const sf::Image capture = CaptureWindowGameArea(window);
-    return capture.getSize().x > 0 && capture.saveToFile(SaveFolderPath() + "/capture.png");
+    const sf::Image picture = CaptureThumbnail(window);
+    window.setActive(true);
+    if (picture.getSize().x == 0) return false;
+    ThumbnailWriter& writer = Writer();
+    FinishThumbnailWrites();  // one write at a time, in order
+    writer.pending = std::async(std::launch::async,
+                                [picture, folder = SaveFolderPath()] { EncodeAndPlace(picture, folder); });
+    return true;
+}
+
+void FinishThumbnailWrites() {
+    std::future<void>& pending = Writer().pending;
+    if (pending.valid()) pending.get();
 }

@@ -27,7 +27,8 @@ std::vector<std::pair<std::string, TestMap>> DoorAboveAThinWall() {
                    ObjectLayer("Trigger", {Rect("Yard", 128, 300, 128, 32)}),
                    ObjectLayer("Point", {Point("Hall", 192, 100)})};
     TestMap yard;
-    yard.layers = {FilledLayer("Ground", 8, 6, 2), ObjectLayer("Collision", {Rect("", 64, WALL_TOP, 256, 12)}),
+    yard.layers = {FilledLayer("Ground", 8, 6, 2),
+                   ObjectLayer("Collision", {Rect("", 64, WALL_TOP, 256, 12)}),
                    ObjectLayer("Trigger", {Rect("Hall", 128, 10, 128, 32)}),
                    ObjectLayer("Point", {Point("Hall", 192, 150)})};
     return {{"Hall", hall}, {"Yard", yard}};
@@ -60,7 +61,8 @@ TEST(LongFrames, AStallMovesTheHeroNoFurtherThanTheLongestPlayedFrame) {
 }
 
 sf::Vector2f SelectedMarker() {
-    const sf::FloatRect b = gWorldMap.locations[static_cast<size_t>(gWorldMap.cursor)].sprite.getGlobalBounds();
+    const sf::FloatRect b =
+        gWorldMap.locations[static_cast<size_t>(gWorldMap.cursor)].sprite.getGlobalBounds();
     return {b.left + b.width * 0.5f, b.top + b.height * 0.5f};
 }
 

@@ -11,6 +11,7 @@
 #include "support/Files.h"
 #include "support/FirstMorning.h"
 #include "world/GameSession.h"
+#include "world/SaveThumbnail.h"
 
 namespace fs = std::filesystem;
 
@@ -36,6 +37,7 @@ TEST_P(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesF
         EXPECT_EQ(save.rfind("CurrentMap HOUSE_ENTER_1\nGold 20\nInv Rope\nInv \n", 0), 0u) << save;
         // The village's section marks the rope taken.
         EXPECT_NE(save.find("Map : GoblinVillage\n"), std::string::npos);
+        FinishThumbnailWrites();
         EXPECT_TRUE(fs::is_regular_file("Saves/Save0/capture.png"));
         fs::remove_all(kept);
         fs::copy("Saves", kept, fs::copy_options::recursive);
@@ -55,7 +57,8 @@ TEST_P(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesF
 
 INSTANTIATE_TEST_SUITE_P(Desktops, FirstMorning, testing::ValuesIn(DESKTOPS),
                          [](const testing::TestParamInfo<std::pair<unsigned, unsigned>>& info) {
-                             return std::to_string(info.param.first) + "x" + std::to_string(info.param.second);
+                             return std::to_string(info.param.first) + "x" +
+                                    std::to_string(info.param.second);
                          });
 
 }  // namespace

@@ -54,6 +54,19 @@ TEST(Items, EnterTakesTheFirstItemInReachWithASoundAndTheSecondWaitsForTheNextPr
     EXPECT_TRUE(gMapContent.mapItemList.items.empty());  // the only item left was taken
 }
 
+TEST(Items, OneEnterTakesOneItemEvenWithThreeInReach) {
+    YardGame game({}, {{"Rope", 300, 345}, {"Stick", 290, 340}, {"Straw", 295, 342}});
+    game.Step(0.01f);
+    game.PressKey(ENTER);
+    EXPECT_EQ(Carried(), std::vector<std::string>{"Rope"});
+    EXPECT_EQ(EffectsPlaying(SOUND_ITEM_PICKUP), 1u);
+    ASSERT_EQ(gMapContent.mapItemList.items.size(), 2u);
+    EXPECT_EQ(gMapContent.mapItemList.items[0].name, "Stick");
+    game.PressKey(ENTER);
+    game.PressKey(ENTER);
+    EXPECT_EQ(Carried(), (std::vector<std::string>{"Rope", "Stick", "Straw"}));
+}
+
 TEST(Items, TheTwentiethItemFillsTheLastCellAndTheTwentyFirstStaysOnTheMap) {
     YardGame game;
     MapItemList list;

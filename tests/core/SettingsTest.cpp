@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/KeyNames.h"
@@ -36,17 +37,54 @@ TEST_F(SettingsFile, MissingFileIsCreatedWithTheTenDefaultLines) {
     EXPECT_FLOAT_EQ(EffectsVolume(), 100.0f);
 }
 
-TEST_F(SettingsFile, AMissingOrMalformedLineKeepsThePreviousValueAndTheOthersAreRead) {
+TEST_F(SettingsFile, AMissingOrMalformedLineKeepsItsDefaultTheOthersAreReadAndTheFileIsMadeWhole) {
     WriteWholeFile(SETTINGS_PATH,
                    "UP 73\nDOWN 74\nLEFT 71\nENTER 57\nESCAPE 15\nINVENTORY 8\n"
                    "VOLUME loud\nMUSIC 2.5\n\n   SOUNDS   20\n");
-    gSettings.keys.right = 3;
-    gSettings.volumeGeneral = 7.0f;
     LoadSettings();
     EXPECT_EQ(log.text, "");
+    // RIGHT is missing and VOLUME damaged: both keep their defaults, and the rest is read.
     EXPECT_EQ(CurrentKeyCodes(), (KeyCodes{73, 74, 3, 71, 57, 15, 8}));
-    // The damaged VOLUME line keeps its old value and does not stop MUSIC and SOUNDS from being read.
-    EXPECT_EQ(CurrentVolumes(), (Volumes{7.0f, 2.5f, 20.0f}));
+    EXPECT_EQ(CurrentVolumes(), (Volumes{10.0f, 2.5f, 20.0f}));
+    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH),
+              "UP 73\nDOWN 74\nRIGHT 3\nLEFT 71\nENTER 57\nESCAPE 15\nINVENTORY 8\n"
+              "VOLUME 10.000000\nMUSIC 2.500000\nSOUNDS 20.000000\n");
+}
+
+TEST_F(SettingsFile, AnEmptyOrCutFilePlaysWithTheDefaultsNotWithAAndSilence) {
+    for (const char* text : {"", "UP 73\nDOWN 7", "UP 73\nDOWN 74\nRIGHT 3\nLEFT 16\nENTER 58\nESC"}) {
+        SCOPED_TRACE(testing::Message() << '"' << text << '"');
+        ResetGameRecords();
+        WriteWholeFile(SETTINGS_PATH, text);
+        LoadSettings();
+        const KeyCodes keys = CurrentKeyCodes();
+        EXPECT_EQ(keys[KEY_ENTER], 58);
+        EXPECT_EQ(keys[KEY_ESCAPE], 36);
+        EXPECT_EQ(keys[KEY_INVENTORY], 60);
+        EXPECT_EQ(CurrentVolumes(), (Volumes{10.0f, 10.0f, 10.0f}));
+        EXPECT_FLOAT_EQ(MusicVolume(), 100.0f);
+        // Written back whole: ten lines, readable as they are.
+        const std::string written = ReadWholeFile(SETTINGS_PATH);
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 10);
+        EXPECT_NE(written.find("ESCAPE 36\n"), std::string::npos);
+    }
+}
+
+TEST_F(SettingsFile, ValuesOutOfRangeAreUnreadable) {
+    WriteWholeFile(SETTINGS_PATH,
+                   "UP 4000000000\nDOWN -2\nRIGHT 102\nLEFT 16x\nENTER +58\nESCAPE 36\nINVENTORY -1\n"
+                   "VOLUME 1e9\nMUSIC -1\nSOUNDS nan\n");
+    LoadSettings();
+    EXPECT_EQ(CurrentKeyCodes(), (KeyCodes{25, 18, 3, 16, 58, 36, -1}));
+    EXPECT_EQ(CurrentVolumes(), (Volumes{10.0f, 10.0f, 10.0f}));
+}
+
+TEST_F(SettingsFile, SavingReplacesTheFileInOneStepAndLeavesNoTemporaryFile) {
+    LoadSettings();
+    SaveSettings({1, 2, 3, 4, 5, 6, 7}, {1.0f, 2.0f, 3.0f});
+    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH).rfind("UP 1\nDOWN 2\n", 0), 0u);
+    for (const auto& entry : fs::directory_iterator("Assets/Config"))
+        EXPECT_EQ(entry.path().filename(), "Config.txt");
 }
 
 TEST_F(SettingsFile, SaveSettingsRewritesTheWholeFileAndMakesTheValuesCurrent) {

@@ -9,17 +9,27 @@
 #include "frontend/TitleMenu.h"
 #include "support/Files.h"
 #include "support/GameHarness.h"
+#include "world/ContentList.h"
 #include "world/GameSession.h"
+#include "world/SaveThumbnail.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// A sound save on the map, its section with every NPC and item of the map still there.
 std::string SaveOn(const char* map, int gold) {
     std::string text = std::string("CurrentMap ") + map + "\nGold " + std::to_string(gold) + "\n";
     for (int place = 0; place < 20; ++place)
         text += "Inv \n";
-    return text + "\nMap : " + map + "\n";
+    text += std::string("\nMap : ") + map + "\n";
+    ContentList list;
+    EXPECT_TRUE(ReadContentList(map, list));
+    for (int i = 0; i < list.npcCount; ++i)
+        text += "PNJ " + std::to_string(i) + " 0\n";
+    for (size_t i = 0; i < list.itemNames.size(); ++i)
+        text += "Item " + std::to_string(i) + " 0\n";
+    return text;
 }
 
 // The title menu over a Saves folder holding the given used slots, then Play.
@@ -70,9 +80,10 @@ TEST(SaveSlotMenu, ButtonsKeepTheirPlaceOnEveryDesktop) {
         for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
             const sf::FloatRect b = gSaveSlots.slots[slot].button.getGlobalBounds();
             EXPECT_NEAR((b.left + b.width / 2) / gScreen.gameWidth, 1 / 1.15f, 1e-3f);
-            EXPECT_NEAR((b.top + b.height / 2) / gScreen.gameHeight, 0.5f + (slot - 1) * 100.0f / 1080.0f, 1e-3f);
-            EXPECT_NEAR(b.width / gScreen.gameWidth, gSaveSlots.slots[slot].buttonNormal.getSize().x / 1920.0f,
+            EXPECT_NEAR((b.top + b.height / 2) / gScreen.gameHeight, 0.5f + (slot - 1) * 100.0f / 1080.0f,
                         1e-3f);
+            EXPECT_NEAR(b.width / gScreen.gameWidth,
+                        gSaveSlots.slots[slot].buttonNormal.getSize().x / 1920.0f, 1e-3f);
             // The delete button starts where its slot button ends, on the same row.
             const sf::FloatRect d = gSaveSlots.slots[slot].deleteButton.getGlobalBounds();
             EXPECT_NEAR(d.left, b.left + b.width, 0.5f);
@@ -117,6 +128,7 @@ TEST(SaveSlotMenu, DeletingAUsedSlotThenChoosingItStartsANewGameThere) {
     EXPECT_EQ(gStates.gameMode, MODE_GAME);
     EXPECT_EQ(gSession.saveSlot, 1);
     EXPECT_EQ(gSession.gold, 20);
+    FinishThumbnailWrites();
     EXPECT_TRUE(fs::is_regular_file("Saves/Save1/capture.png"));
 }
 

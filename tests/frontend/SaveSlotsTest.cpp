@@ -3,10 +3,13 @@
 #include <string>
 
 #include "core/GameStates.h"
+#include "core/Screen.h"
 #include "frontend/SaveSlotMenu.h"
 #include "support/Files.h"
 #include "support/GameHarness.h"
+#include "support/Scenes.h"
 #include "world/GameSession.h"
+#include "world/SaveThumbnail.h"
 
 namespace {
 
@@ -104,4 +107,89 @@ TEST(SaveSlots, ContinuingASlotAfterAnotherGameKeepsOnlyWhatItsSaveHolds) {
     EXPECT_EQ(gSession.pouch.slots[0].count, 0);
     EXPECT_EQ(gSession.story.merchantMet, 0);
     EXPECT_EQ(gSession.partySize, 1u);
+}
+
+// A slot whose map the game cannot load stays on the menu, says why under the slots until the next
+// key, and keeps its save as it was.
+TEST(SaveSlots, ASaveOnAMapThatCannotBeLoadedIsRefusedOnTheMenuAndKept) {
+    GameHarness game({1920, 1080, 1, false});
+    std::string save = SaveWithRope();
+    save.replace(0, save.find('\n'), "CurrentMap Nowhere");
+    WriteWholeFile("Saves/Save0/save.txt", save);
+    game.Init();
+    game.PressKey(sf::Keyboard::Return);  // past the logos
+    game.PressKey(sf::Keyboard::Return);  // Play
+    ASSERT_EQ(gStates.menuScreen, MENU_SAVES);
+    game.PressKey(sf::Keyboard::Return);  // slot 1
+    EXPECT_EQ(gStates.gameMode, MODE_MENU);
+    EXPECT_EQ(gStates.menuScreen, MENU_SAVES);
+    EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), save);
+    const std::string shown = gSaveSlots.message.getString().toAnsiString();
+    EXPECT_NE(shown.find("Save 1 cannot be continued"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Nowhere"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("no Map.json"), std::string::npos) << shown;
+    EXPECT_NE(game.Log().find(shown), std::string::npos);
+    // Drawn on the menu, inside the game area, then gone at the next key.
+    game.Step(0.01f);
+    const sf::FloatRect line = gSaveSlots.message.getGlobalBounds();
+    EXPECT_GT(line.width, 0.0f);
+    EXPECT_LE(line.left + line.width, gScreen.gameWidth);
+    EXPECT_GE(line.left, 0.0f);
+    game.PressKey(sf::Keyboard::S);
+    EXPECT_TRUE(gSaveSlots.message.getString().isEmpty());
+}
+
+TEST(SaveSlots, ADamagedSaveWithoutBackupIsRefusedOnTheMenuWithItsReason) {
+    GameHarness game({1920, 1080, 1, false});
+    WriteWholeFile("Saves/Save0/save.txt", "CurrentMap HOUSE_ENTER_1\nGold 2147483648\n");
+    game.Init();
+    game.PressKey(sf::Keyboard::Return);
+    game.PressKey(sf::Keyboard::Return);
+    game.PressKey(sf::Keyboard::Return);
+    EXPECT_EQ(gStates.menuScreen, MENU_SAVES);
+    EXPECT_NE(gSaveSlots.message.getString().toAnsiString().find("damaged"), std::string::npos);
+}
+
+namespace {
+
+// Share of the slot's thumbnail that differs from a picture of the screen shrunk to its size.
+double ThumbnailAgainstScreen(const sf::Image& screen) {
+    FinishThumbnailWrites();
+    sf::Image thumbnail;
+    EXPECT_TRUE(thumbnail.loadFromFile("Saves/Save0/capture.png"));
+    EXPECT_EQ(thumbnail.getSize(), sf::Vector2u(THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT));
+    if (thumbnail.getSize() != sf::Vector2u(THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT)) return 1.0;
+    return ShareOfDifferentPixels(ShrinkGameArea(screen, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT), thumbnail, 24);
+}
+
+}  // namespace
+
+// What the slot menu shows of a slot is what the player saw last: the first moment of a new game, and
+// the moment he left through the pause menu.
+TEST(SaveSlots, ThumbnailsShowWhatThePlayerLastSaw) {
+    for (auto [width, height] : {std::pair{1920u, 1080u}, {2560u, 1440u}}) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        ResetGameRecords();
+        GameHarness game({width, height});
+        game.PressKey(sf::Keyboard::Return);  // past the logos
+        game.PressKey(sf::Keyboard::Return);  // Play: a new game in slot 1
+        ASSERT_EQ(gStates.gameMode, MODE_GAME);
+        game.Step(1.0f / 144.0f);  // the first frame the player sees
+        EXPECT_LT(ThumbnailAgainstScreen(game.Capture()), 0.03);
+        for (int page = 0; page < 20 && gStates.roamingOverlay == OVERLAY_DIALOGUE; ++page) {
+            game.PressKey(sf::Keyboard::Return);
+            game.Step(0.02f);
+        }
+        game.HoldKey(sf::Keyboard::D);
+        game.Step(0.02f, 20);  // a few steps to the right
+        game.HoldKey(sf::Keyboard::D, false);
+        game.Step(0.02f);
+        const sf::Image last = game.Capture();
+        game.PressKey(sf::Keyboard::Escape);
+        game.PressKey(sf::Keyboard::S);
+        game.PressKey(sf::Keyboard::S);
+        game.PressKey(sf::Keyboard::Return);  // Exit to menu
+        ASSERT_EQ(gStates.gameMode, MODE_MENU);
+        EXPECT_LT(ThumbnailAgainstScreen(last), 0.03);
+    }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "core/GameStates.h"
 #include "core/Screen.h"
@@ -108,6 +109,25 @@ TEST(WorldMap, TravelTakesTheStoryVersionOfAPlaceByWhereTheHeroComesFrom) {
         const std::string save = ReadWholeFile("Saves/Save0/save.txt");
         EXPECT_NE(save.find(std::string("\nMap : ") + c.arrival + "\n"), std::string::npos);
     }
+}
+
+TEST(WorldMap, ADestinationThatCannotBeLoadedIsNotTravelledTo) {
+    auto maps = Regions();
+    RoamingGame game(maps, "GoblinVillage");
+    std::filesystem::remove("Assets/Text/Maps/Bridge/Map.json");
+    OpenWorldMap(game);
+    const std::string before = ReadWholeFile("Saves/Save0/save.txt");
+    game.PressKey(sf::Keyboard::D);  // the bridge
+    game.PressKey(sf::Keyboard::Return);
+    EXPECT_EQ(gStates.gameScreen, SCREEN_WORLD_MAP);
+    EXPECT_STREQ(gSession.currentMapName, "GoblinVillage");
+    EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), before);
+    EXPECT_NE(game.Log().find("Cannot travel to map Bridge: it has no Map.json"), std::string::npos);
+    // Back to where he stood: the village is still loaded and nothing was lost.
+    game.PressKey(sf::Keyboard::Q);
+    game.PressKey(sf::Keyboard::Return);
+    EXPECT_EQ(gStates.gameScreen, SCREEN_ROAMING);
+    EXPECT_TRUE(gMap.loadedMap);
 }
 
 TEST(WorldMap, ChoosingThePlaceTheHeroCameFromReturnsWithoutSavingOrReloading) {

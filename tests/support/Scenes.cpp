@@ -71,11 +71,13 @@ sf::Image ShrinkGameArea(const sf::Image& capture, unsigned width, unsigned heig
             float sum[3] = {0, 0, 0};
             float area = 0;
             for (int sy = static_cast<int>(y0); static_cast<float>(sy) < y0 + step; ++sy) {
-                const float h = std::min(static_cast<float>(sy + 1), y0 + step) - std::max(static_cast<float>(sy), y0);
+                const float h =
+                    std::min(static_cast<float>(sy + 1), y0 + step) - std::max(static_cast<float>(sy), y0);
                 for (int sx = static_cast<int>(x0); static_cast<float>(sx) < x0 + step; ++sx) {
-                    const float w =
-                        std::min(static_cast<float>(sx + 1), x0 + step) - std::max(static_cast<float>(sx), x0);
-                    const sf::Color c = capture.getPixel(static_cast<unsigned>(sx), static_cast<unsigned>(sy));
+                    const float w = std::min(static_cast<float>(sx + 1), x0 + step) -
+                                    std::max(static_cast<float>(sx), x0);
+                    const sf::Color c =
+                        capture.getPixel(static_cast<unsigned>(sx), static_cast<unsigned>(sy));
                     for (int ch = 0; ch < 3; ++ch)
                         sum[ch] += w * h * Channel(c, ch);
                     area += w * h;

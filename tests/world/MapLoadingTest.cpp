@@ -68,7 +68,8 @@ TEST(MapLoading, NightAndBurntMapsShowBurntTrees) {
 
 TEST(MapLoading, TheFirstVisitOfANewGameWritesTheHeaderAndTheMapsSection) {
     RoamingGame game({{"Shapes", ShapesMap()}}, "Shapes");
-    std::string expected = "CurrentMap Shapes\nGold 0\n";
+    // The game's own gold from the first line on (a new game's 20), not a placeholder.
+    std::string expected = "CurrentMap Shapes\nGold 20\n";
     for (int i = 0; i < 20; ++i)
         expected += "Inv \n";
     expected += "\nMap : Shapes\n";

@@ -203,6 +203,75 @@ TEST(SaveFiles, ContinuingADamagedSaveUsesItsBackupOrStaysOnTheMenu) {
     }
 }
 
+// Gold the game cannot hold, or no number at all, makes the save damaged: never a crash.
+TEST(SaveFiles, GoldOutOfRangeIsDamageAndTheBackupTakesOver) {
+    for (const char* gold : {"2147483648", "99999999999", "-5", "12abc", "", "+7"}) {
+        SCOPED_TRACE(gold);
+        std::string damaged = Header("Meadow", 0);
+        damaged.replace(damaged.find("Gold 0"), 6, std::string("Gold ") + gold);
+        EXPECT_FALSE(IsSaveTextSound(damaged));
+        RoamingGame game({{"Meadow", Meadow()}}, "Meadow");
+        SetGameMode(MODE_MENU, game.Window());
+        WriteWholeFile("Saves/Save0/save.txt", damaged);
+        WriteWholeFile("Saves/Save0/save.txt.bak", Header("Meadow", 2147483647));
+        ContinueSave(game.Window(), 0);
+        EXPECT_EQ(gStates.gameMode, MODE_GAME);
+        EXPECT_EQ(gSession.gold, 2147483647);
+    }
+}
+
+TEST(SaveFiles, ASaveCutInsideItsLastSectionIsDamagedAndItsBackupTakesOver) {
+    RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
+    WriteMapContent("Meadow", {Talker(200, 200)}, {{"Rope", 100, 300}, {"Stick", 200, 300}});
+    ChangeMap("Meadow", game.Window());
+    gMapContent.mapItemList.items.erase(gMapContent.mapItemList.items.begin());  // the rope taken
+    ChangeMap("Hall", game.Window());
+    const std::string whole = ReadWholeFile("Saves/Save0/save.txt");
+    ASSERT_TRUE(IsSaveTextSound(whole)) << whole;
+    // Cut at each line end inside the Meadow section (the last one): its last flag lines missing.
+    const size_t section = whole.find("Map : Meadow\n");
+    ASSERT_NE(section, std::string::npos);
+    ASSERT_EQ(whole.find("Map : ", section + 1), std::string::npos) << "Meadow is not the last section";
+    const size_t lastFlag = whole.rfind("Item 1 0\n");
+    ASSERT_NE(lastFlag, std::string::npos);
+    for (size_t cut = whole.find('\n', section) + 1; cut <= lastFlag; cut = whole.find('\n', cut) + 1) {
+        EXPECT_FALSE(IsSaveTextSound(whole.substr(0, cut))) << whole.substr(0, cut);
+    }
+    EXPECT_FALSE(IsSaveTextSound(whole + "Item 2 0\n"));  // one line too many
+    // Continued, the cut file gives way to the backup, and the rope stays taken.
+    SetGameMode(MODE_MENU, game.Window());
+    WriteWholeFile("Saves/Save0/save.txt.bak", whole);
+    WriteWholeFile("Saves/Save0/save.txt", whole.substr(0, whole.rfind("Item 0 1\n") + 9));
+    ContinueSave(game.Window(), 0);
+    EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), whole);
+}
+
+TEST(SaveFiles, ANewSaveHoldsTheStartingGoldFromItsFirstLine) {
+    GameHarness game({1920, 1080, 1, false});
+    game.Init();
+    game.PressKey(sf::Keyboard::Return);  // past the logos
+    game.PressKey(sf::Keyboard::Return);  // Play: no save yet, a new game in slot 1
+    ASSERT_EQ(gStates.gameMode, MODE_GAME);
+    const std::string save = ReadWholeFile("Saves/Save0/save.txt");
+    EXPECT_EQ(save.rfind("CurrentMap HOUSE_ENTER_1\nGold 20\n", 0), 0u) << save;
+    EXPECT_TRUE(IsSaveTextSound(save));
+}
+
+// A door is one write: the backup it leaves is the save as it was before the door, whole.
+TEST(SaveFiles, ADoorWritesTheSaveOnceAndItsBackupIsTheSaveBeforeTheDoor) {
+    RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
+    WriteMapContent("Meadow", {Talker(200, 200)}, {{"Rope", 100, 300}});
+    const std::string before = ReadWholeFile("Saves/Save0/save.txt");
+    ChangeMap("Meadow", game.Window());  // first visit: the map left, the new first line and a section
+    EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt.bak"), before);
+    const std::string after = ReadWholeFile("Saves/Save0/save.txt");
+    EXPECT_EQ(after.rfind("CurrentMap Meadow\n", 0), 0u);
+    EXPECT_NE(after.find("\nMap : Meadow\nPNJ 0 0\nItem 0 0\n"), std::string::npos);
+    ChangeMap("Hall", game.Window());
+    EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt.bak"), after);
+    EXPECT_FALSE(fs::exists("Saves/Save0/save.txt.tmp"));
+}
+
 TEST(SaveFiles, DeletingASlotRemovesItsBackupAndFolder) {
     RoamingGame game({{"Meadow", Meadow()}, {"Hall", Meadow()}}, "Hall");
     ChangeMap("Meadow", game.Window());

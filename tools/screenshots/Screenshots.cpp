@@ -11,6 +11,7 @@
 
 #include "core/GameStates.h"
 #include "core/StateMachine.h"
+#include "core/WholeFiles.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
 #include "frontend/WorldMap.h"
@@ -56,6 +57,16 @@ void OpenShop(GameHarness& game, int moves) {
     game.Step(SHOT_DT, 2);
 }
 
+// The slot menu after choosing a save whose map the game no longer has: the reason under the slots.
+void RefuseBrokenSlot(GameHarness& game) {
+    OpenSaveSlots(game);
+    std::string save;
+    ReadTextFile("Saves/Save0/save.txt", save);
+    WriteFileAtomically("Saves/Save0/save.txt", "CurrentMap Nowhere" + save.substr(save.find('\n')));
+    game.PressKey(sf::Keyboard::Return);
+    game.Step(1.0f / 144.0f, 2);
+}
+
 const char* const MAPS[] = {"HOUSE_ENTER_1",     "GoblinVillage",      "Bridge",
                             "ForestNight",       "HOUSE_ENTER_SPRITI", "HOUSE_BURN_1",
                             "GoblinVillageBurn", "BridgeNight"};
@@ -80,6 +91,7 @@ const Shot SHOTS[] = {
     {"shop-healing-potion-too-dear", [](GameHarness& g) { OpenShop(g, 1); }},
     {"newgame-start-popup", [](GameHarness& g) { StartNewGame(g); }},
     {"save-slots", [](GameHarness& g) { OpenSaveSlots(g); }},
+    {"save-slots-refused", [](GameHarness& g) { RefuseBrokenSlot(g); }},
     {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };
