@@ -112,6 +112,7 @@ void UpdateRoaming(float dt, sf::RenderWindow& window) {
     UpdateCamera(window);
     for (MapPoint& point : gMap.mapPoints)
         AnimateSpriteSheet(point.animation, dt);
+    AdvanceTileAnimations(gMap.tileCache, gMap.tileSheets, dt);
     if (MapHasClouds(gSession.currentMapName)) UpdateCloudLayer(dt);
     UpdateStory(window, dt);
     UpdateMapNpcs(dt, window);

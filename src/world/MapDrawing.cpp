@@ -12,10 +12,10 @@ bool IsRoofLayer(const TiledLayer& layer) {
 
 void DrawTileLayer(sf::RenderWindow& window, const TiledLayer& layer) {
     if (gMap.tileCache.stampEveryTile) {
-        DrawTileLayerSprites(window, gMap.tileSprite, *gMap.loadedMap, layer);
+        DrawTileLayerTiles(window, gMap.tileCache, *gMap.loadedMap, layer, gMap.tileSheets);
         return;
     }
-    DrawTileLayerChunks(window, gMap.tileCache, layer, gMap.tileSheetTexture);
+    DrawTileLayerChunks(window, gMap.tileCache, layer, gMap.tileSheets);
 }
 
 void DrawGroundLayers(sf::RenderWindow& window) {

@@ -70,15 +70,8 @@ bool MapCanBeEntered(const char* mapName, std::string& reason) {
                                                                           : "it has no Map.json";
         return false;
     }
-    if (map->tilesets == nullptr || map->tilesets->image == nullptr) {
-        reason = "its Map.json holds no tileset with an image";
-        return false;
-    }
-    if (!std::filesystem::is_regular_file(MapFolder(mapName) + map->tilesets->image)) {
-        reason = std::string("its tile sheet ") + map->tilesets->image + " is missing";
-        return false;
-    }
-    return true;
+    reason = WhyMapCannotBeDrawn(*map, MapFolder(mapName));
+    return reason.empty();
 }
 
 bool MapIsHeld() {
@@ -87,20 +80,16 @@ bool MapIsHeld() {
 
 bool ReadCurrentMap() {
     gMap.loadedMap = ReadMapFile(gSession.currentMapName);
-    if (!gMap.loadedMap || gMap.loadedMap->tilesets == nullptr ||
-        gMap.loadedMap->tilesets->image == nullptr) {
-        LogDebug("Cannot load map %s: %s\n", gSession.currentMapName,
-                 gMap.loadedMap ? "it has no tileset image" : "its Map.json is missing or refused");
+    std::string reason = "its Map.json is missing or refused";
+    if (!gMap.loadedMap || !LoadTileSheets(*gMap.loadedMap, MapFolder(gSession.currentMapName),
+                                           gSession.currentMapName, gMap.tileSheets, reason)) {
+        LogDebug("Cannot load map %s: %s\n", gSession.currentMapName, reason.c_str());
         gMap.loadedMap.reset();
         return false;
     }
-    sf::Image sheet;
-    sheet.loadFromFile(MapFolder(gSession.currentMapName) + gMap.loadedMap->tilesets->image);
-    gMap.tileSheetTexture.loadFromImage(sheet);
-    gMap.tileSprite = sf::Sprite(gMap.tileSheetTexture);
     BuildObjectTables();
     BuildMapDecor();
-    BuildTileLayerCache(gMap.tileCache, *gMap.loadedMap, sheet);
+    BuildTileLayerCache(gMap.tileCache, *gMap.loadedMap, gMap.tileSheets);
     return true;
 }
 
@@ -113,8 +102,7 @@ void ResetMapState() {
     gMap.mapPoints.clear();
     gMap.animationTextures.clear();
     gMap.animationTexturePaths.clear();
-    gMap.tileSprite = sf::Sprite();
-    gMap.tileSheetTexture = sf::Texture();
+    gMap.tileSheets = TileSheets{};
     gMap.tileCache = TileLayerCache{};
     FreeTiledMap(gMap.loadedMap);
     gMap.collisionRects.clear();

@@ -12,6 +12,7 @@
 
 #include "core/Animation.h"
 #include "world/TileLayers.h"
+#include "world/TileSheets.h"
 #include "world/tiled/TiledMap.h"
 
 inline constexpr int TRIGGER_NAME_SIZE = 260;
@@ -32,8 +33,7 @@ struct MapPoint {
 
 struct MapState {
     std::unique_ptr<TiledMap> loadedMap;
-    sf::Texture tileSheetTexture;
-    sf::Sprite tileSprite;
+    TileSheets tileSheets;
     std::vector<sf::FloatRect> collisionRects;
     std::vector<MapTrigger> triggers;
     std::vector<MapPoint> mapPoints;

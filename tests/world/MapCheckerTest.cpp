@@ -11,8 +11,10 @@
 #include "assetgen/TileAtlas.h"
 #include "support/Scenes.h"
 #include "world/MapLoading.h"
-#include "world/Player.h"
 #include "world/MapWalk.h"
+#include "world/Player.h"
+#include "world/TileSheets.h"
+#include "world/tiled/TiledMap.h"
 
 namespace {
 
@@ -342,8 +344,12 @@ TEST(MapChecker, ForestFencesCloseTheirPaths) {
 // The game, on every desktop, stands the hero and raises the walls and doors exactly where the checker's
 // walk finds them: its walk in map pixels holds at every scale.
 TEST(MapChecker, TheGameSeesTheCheckersMapOnEveryDesktop) {
-    for (auto [width, height] : {std::pair{1366u, 768u}, {1920u, 1080u}, {1920u, 1200u}, {2560u, 1080u},
-                                 {2560u, 1440u}, {3840u, 2160u}}) {
+    for (auto [width, height] : {std::pair{1366u, 768u},
+                                 {1920u, 1080u},
+                                 {1920u, 1200u},
+                                 {2560u, 1080u},
+                                 {2560u, 1440u},
+                                 {3840u, 2160u}}) {
         for (const auto& [name, map] : AllMaps()) {
             SCOPED_TRACE(testing::Message() << name << " at " << width << "x" << height);
             ResetGameRecords();
@@ -364,5 +370,14 @@ TEST(MapChecker, TheGameSeesTheCheckersMapOnEveryDesktop) {
             const sf::FloatRect& feet = gPlayer.footBox;
             EXPECT_EQ(feet, sf::FloatRect(expected.x, expected.y, expected.width, expected.height));
         }
+    }
+}
+
+// Every map is one the game can draw: orthogonal, its tilesets embedded, each with its sheet.
+TEST(MapChecker, EveryMapIsOneTheGameCanDraw) {
+    for (const auto& [name, map] : AllMaps()) {
+        const auto tree = LoadTiledMapFromFile((MAPS_FOLDER + "/" + name + "/Map.json").c_str());
+        ASSERT_TRUE(tree) << name;
+        EXPECT_EQ(WhyMapCannotBeDrawn(*tree, MAPS_FOLDER + "/" + name + "/"), "") << name;
     }
 }

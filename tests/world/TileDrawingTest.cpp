@@ -33,9 +33,9 @@ sf::Image Render(const TiledLayer& layer, const sf::View& view, bool chunks) {
     target.setView(view);
     target.clear(sf::Color::Black);
     if (chunks) {
-        DrawTileLayerChunks(target, gMap.tileCache, layer, gMap.tileSheetTexture);
+        DrawTileLayerChunks(target, gMap.tileCache, layer, gMap.tileSheets);
     } else {
-        DrawTileLayerSprites(target, gMap.tileSprite, *gMap.loadedMap, layer);
+        DrawTileLayerTiles(target, gMap.tileCache, *gMap.loadedMap, layer, gMap.tileSheets);
     }
     target.display();
     return target.getTexture().copyToImage();

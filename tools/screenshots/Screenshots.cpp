@@ -67,6 +67,18 @@ void RefuseBrokenSlot(GameHarness& game) {
     game.Step(1.0f / 144.0f, 2);
 }
 
+// A map made in Tiled to show one drawing feature (tests/data/tiled/features), walked into like any map.
+void EnterFeatureMap(GameHarness& game, const char* feature) {
+    game.Folder().DetachAssetFolder("Text");
+    const fs::path from = fs::path(VELMORIA_TEST_DATA) / "tiled/features" / feature;
+    const fs::path to = fs::path("Assets/Text/Maps") / feature;
+    fs::create_directories(to);
+    for (const auto& file : fs::directory_iterator(from)) {
+        if (file.path().extension() != ".tmx") fs::copy_file(file.path(), to / file.path().filename());
+    }
+    EnterMap(game, feature);
+}
+
 const char* const MAPS[] = {"HOUSE_ENTER_1",     "GoblinVillage",      "Bridge",
                             "ForestNight",       "HOUSE_ENTER_SPRITI", "HOUSE_BURN_1",
                             "GoblinVillageBurn", "BridgeNight"};
@@ -92,6 +104,13 @@ const Shot SHOTS[] = {
     {"newgame-start-popup", [](GameHarness& g) { StartNewGame(g); }},
     {"save-slots", [](GameHarness& g) { OpenSaveSlots(g); }},
     {"save-slots-refused", [](GameHarness& g) { RefuseBrokenSlot(g); }},
+    {"tiled-flips", [](GameHarness& g) { EnterFeatureMap(g, "flips"); }},
+    {"tiled-margin-spacing", [](GameHarness& g) { EnterFeatureMap(g, "margin-spacing"); }},
+    {"tiled-transparent-colour", [](GameHarness& g) { EnterFeatureMap(g, "transparent-colour"); }},
+    {"tiled-big-tiles", [](GameHarness& g) { EnterFeatureMap(g, "big-tiles"); }},
+    {"tiled-two-tilesets", [](GameHarness& g) { EnterFeatureMap(g, "two-tilesets"); }},
+    {"tiled-layer-offset", [](GameHarness& g) { EnterFeatureMap(g, "layer-offset"); }},
+    {"tiled-animation", [](GameHarness& g) { EnterFeatureMap(g, "animation"); }},
     {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };

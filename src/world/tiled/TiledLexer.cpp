@@ -11,8 +11,7 @@
 
 const char* const TILED_REASON_PAST_END =
     "Attempted to read passed input buffer (is this a valid JSON file?).";
-const char* const TILED_REASON_STRING_TOO_LONG =
-    "String exceeded max length of CUTE_TILED_INTERNAL_BUFFER_MAX.";
+const char* const TILED_REASON_STRING_TOO_LONG = "String exceeded max length of TILED_STRING_MAX.";
 const char* const TILED_REASON_INVALID_INTEGER = "Invalid integer found during parse.";
 const char* const TILED_REASON_INVALID_BOOLEAN = "Invalid boolean found during parse.";
 const char* const TILED_REASON_EXPECTED_X = "Expected 'x' or 'X' while parsing a hex number.";
@@ -32,7 +31,7 @@ const char* const TILED_REASON_BASE64 =
     "see the docs if you are interested in compression.";
 const char* const TILED_REASON_TEXT = "Text field of Tiled objects is not yet supported. Ignoring field.";
 const char* const TILED_REASON_SOURCE =
-    "You might have forgotten to embed your tileset -- Most fields of `cute_tiled_tileset_t` will be zero'd "
+    "You might have forgotten to embed your tileset -- Most fields of `TiledTileset` will be zero'd "
     "out (unset).";
 const char* const TILED_REASON_TILEPROPERTIES = "`tileproperties` is deprecated. Attempting to skip.";
 const char* const TILED_REASON_TILEPROPERTYTYPES = "`tilepropertytypes` is deprecated. Attempting to skip.";
@@ -134,7 +133,7 @@ bool FailUnexpectedToken(char found, char wanted) {
 
 void PrintTiledWarning(int site, const char* reason, int line) {
     const std::string& fileName = GetTiledReader().fileName;
-    LogDebug("WARNING (cute_tiled.h:%i): %s (%s:%i)\n", site, reason,
+    LogDebug("WARNING (tiled_reader.h:%i): %s (%s:%i)\n", site, reason,
              fileName.empty() ? "MEMORY" : fileName.c_str(), line);
 }
 
@@ -142,7 +141,7 @@ bool ReadTiledString(TiledCursor& cursor) {
     if (!ExpectTiled(cursor, '"')) return false;
     int length = 0;
     for (;;) {
-        if (length == TILED_SCRATCH_MAX) return FailTiled(TILED_REASON_STRING_TOO_LONG);
+        if (length == TILED_STRING_MAX) return FailTiled(TILED_REASON_STRING_TOO_LONG);
         if (cursor.in == cursor.end) return FailTiled(TILED_REASON_PAST_END);
         char c = *cursor.in++;
         if (c == '"') break;

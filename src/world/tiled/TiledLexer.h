@@ -12,7 +12,7 @@
 
 #include "world/tiled/TiledMap.h"
 
-constexpr int TILED_SCRATCH_MAX = 1024;  // CUTE_TILED_INTERNAL_BUFFER_MAX: at most 1023 characters fit
+constexpr int TILED_STRING_MAX = 1024;  // at most 1023 characters fit, and the terminator
 constexpr int TILED_MAX_LAYER_DEPTH = 64;
 
 constexpr int TILED_SITE_PARSE = 2985;
@@ -46,7 +46,7 @@ struct TiledCursor {
     int line;
     int layerDepth;
     TiledStorage* storage;
-    char scratch[TILED_SCRATCH_MAX + 1];  // the last string read, NUL-terminated
+    char scratch[TILED_STRING_MAX + 1];  // the last string read, NUL-terminated
     int scratchLength;
     // Growable arrays are filled here, then copied to the map at their final size.
     std::vector<int32_t> tileIds;

@@ -103,7 +103,7 @@ TEST(TiledFailure, StringOf1023CharactersIsAcceptedAnd1024Refused) {
 
     const TiledLoadResult refused = LoadTiledText("{\"orientation\":\"" + longest + "a\"}");
     EXPECT_EQ(refused.map, nullptr);
-    EXPECT_EQ(refused.log, TiledFailure("String exceeded max length of CUTE_TILED_INTERNAL_BUFFER_MAX.", 1));
+    EXPECT_EQ(refused.log, TiledFailure("String exceeded max length of TILED_STRING_MAX.", 1));
 }
 
 TEST(TiledFailure, LineNumberCountsNewlinesBetweenTokensAndInPropertyKeys) {
@@ -136,15 +136,15 @@ TEST(TiledFailure, WarningsNameTheFileBeingReadAndMissingFileWarnsTwice) {
     const std::string missing = TiledDataPath("NoSuchMap.json");
     std::unique_ptr<TiledMap> map = LoadTiledMapFromFile(missing.c_str());
     EXPECT_EQ(map, nullptr);
-    EXPECT_EQ(capture.text, "WARNING (cute_tiled.h:1404): Unable to find map file. (" + missing +
-                                ":1)\nWARNING (cute_tiled.h:2985): " + PAST_END + " (" + missing + ":1)\n");
+    EXPECT_EQ(capture.text, "WARNING (tiled_reader.h:1404): Unable to find map file. (" + missing +
+                                ":1)\nWARNING (tiled_reader.h:2985): " + PAST_END + " (" + missing + ":1)\n");
     EXPECT_EQ(GetTiledReader().fileName, "");
 
     capture.text.clear();
     const std::string broken = TiledDataPath("Broken.json");
     map = LoadTiledMapFromFile(broken.c_str());
     EXPECT_EQ(map, nullptr);
-    EXPECT_EQ(capture.text, "WARNING (cute_tiled.h:2985): " + UNKNOWN + " (" + broken + ":4)\n");
+    EXPECT_EQ(capture.text, "WARNING (tiled_reader.h:2985): " + UNKNOWN + " (" + broken + ":4)\n");
 }
 
 TEST(TiledFailure, DeeplyNestedGroupLayersFailCleanly) {
@@ -195,7 +195,7 @@ TEST(TiledFailure, EveryCutOfARealMapFailsWithoutReadingPastItsLength) {
     for (size_t length = 0; length <= close; ++length) {
         const TiledLoadResult result = LoadTiledText(std::string_view(text).substr(0, length));
         ASSERT_EQ(result.map, nullptr) << length;
-        ASSERT_EQ(result.log.rfind("WARNING (cute_tiled.h:2985): ", 0), 0u) << length;
+        ASSERT_EQ(result.log.rfind("WARNING (tiled_reader.h:2985): ", 0), 0u) << length;
         ASSERT_EQ(std::count(result.log.begin(), result.log.end(), '\n'), 1) << length;
     }
     EXPECT_NE(LoadTiledText(std::string_view(text).substr(0, close + 1)).map, nullptr);

@@ -28,7 +28,7 @@ inline TiledLoadResult LoadTiledText(std::string_view text) {
 
 // The warning line of a failed parse of text in memory.
 inline std::string TiledFailure(const std::string& reason, int line) {
-    return "WARNING (cute_tiled.h:2985): " + reason + " (MEMORY:" + std::to_string(line) + ")\n";
+    return "WARNING (tiled_reader.h:2985): " + reason + " (MEMORY:" + std::to_string(line) + ")\n";
 }
 
 inline std::string TiledDataPath(const char* name) {

@@ -131,10 +131,10 @@ TEST(TiledTree, WarningsThatDoNotStopTheParseUseTheSameLineFormat) {
     ASSERT_NE(result.map, nullptr) << result.log;
     EXPECT_EQ(
         result.log,
-        "WARNING (cute_tiled.h:2577): You might have forgotten to embed your tileset -- Most fields of "
-        "`cute_tiled_tileset_t` will be zero'd out (unset). (MEMORY:2)\n"
-        "WARNING (cute_tiled.h:2551): `tileproperties` is deprecated. Attempting to skip. (MEMORY:3)\n"
-        "WARNING (cute_tiled.h:2556): `tilepropertytypes` is deprecated. Attempting to skip. (MEMORY:4)\n");
+        "WARNING (tiled_reader.h:2577): You might have forgotten to embed your tileset -- Most fields of "
+        "`TiledTileset` will be zero'd out (unset). (MEMORY:2)\n"
+        "WARNING (tiled_reader.h:2551): `tileproperties` is deprecated. Attempting to skip. (MEMORY:3)\n"
+        "WARNING (tiled_reader.h:2556): `tilepropertytypes` is deprecated. Attempting to skip. (MEMORY:4)\n");
     EXPECT_STREQ(result.map->tilesets->source, "Village.tsx");
     EXPECT_EQ(result.map->tilesets->firstgid, 1);
     EXPECT_STREQ(result.map->tilesets->next->name, "old");
@@ -146,7 +146,7 @@ TEST(TiledTree, ATextObjectWarnsAndThenRefusesTheMap) {
     EXPECT_EQ(result.map, nullptr);
     EXPECT_EQ(
         result.log,
-        "WARNING (cute_tiled.h:2062): Text field of Tiled objects is not yet supported. Ignoring field. "
+        "WARNING (tiled_reader.h:2062): Text field of Tiled objects is not yet supported. Ignoring field. "
         "(MEMORY:2)\n" +
             TiledFailure("Unknown identifier found.", 2));
 }
