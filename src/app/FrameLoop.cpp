@@ -40,7 +40,7 @@ void HandleMenuKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent
             if (keyEvent.code == gSettings.keys.escape) ReturnToTitleMenu(window);
             break;
         case MENU_OPTIONS:
-            HandleOptionsKey(keyEvent);
+            HandleOptionsKey(window, keyEvent);
             break;
         case MENU_SAVES:
             HandleSaveSlotKey(window, keyEvent);

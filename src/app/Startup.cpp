@@ -17,6 +17,8 @@
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
 #include "core/StateMachine.h"
+#include "frontend/CreditsScreen.h"
+#include "frontend/OptionsScreen.h"
 #include "frontend/PauseMenu.h"
 #include "frontend/RoamingScreen.h"
 #include "frontend/SaveSlotMenu.h"
@@ -105,7 +107,9 @@ void ResetProgramState() {
     ResetInventoryScreen();
     UnloadShop();
     ResetPopUps();
-    gPauseMenu = PauseMenu{};
+    ReleasePauseMenu();
+    UnloadCreditsScreen();
+    UnloadOptionsScreen();
     gFishCollection = FishCollection{};
     StartGameSession();
 }

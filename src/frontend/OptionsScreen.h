@@ -1,13 +1,70 @@
 #pragma once
-// The options screen: seven key bindings and three volumes, shown from the title and from the pause menu.
+// The options screen: seven key bindings (left) and three volumes (right), shown from the title menu and
+// over the game from the pause menu. Every change is written to the settings file at once.
 
+#include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <array>
+#include <cstdint>
+
+#include "core/Settings.h"
+
+inline constexpr int32_t OPTIONS_BACK_ENTRY = KEY_ACTION_COUNT;  // the key cursor's last place
+inline constexpr int OPTIONS_TITLE_COUNT = 5;
+
+struct KeyRow {
+    sf::Texture texture;
+    sf::Sprite sprite;
+    sf::Text label;
+    int32_t waiting = 0;  // 1 while the row waits for its new key
+};
+
+struct VolumeBar {
+    sf::Texture barTexture;
+    sf::Sprite bar;
+    sf::Texture cursorTexture;
+    sf::Sprite cursor;
+    int32_t selected = 0;  // 1 while LEFT and RIGHT move it
+};
+
+struct OptionsScreen {
+    sf::Texture backgroundTexture;
+    sf::Sprite background;
+    std::array<KeyRow, KEY_ACTION_COUNT> rows;
+    sf::Font font;
+    sf::Texture arrowTexture;
+    sf::Sprite arrow;
+    sf::Texture backNormal;
+    sf::Texture backHighlighted;
+    sf::Sprite back;
+    std::array<sf::Text, OPTIONS_TITLE_COUNT> titles;
+    std::array<VolumeBar, VOLUME_KIND_COUNT> bars;
+    int32_t column = 0;        // 0 the key rows, 1 the volume bars
+    int32_t keyCursor = 0;     // 0 to 6 the rows, OPTIONS_BACK_ENTRY the back button
+    int32_t volumeCursor = 0;  // 0 general, 1 music, 2 sounds
+    int32_t editing = 0;       // a row waits for a key, or a bar is being moved
+    int32_t anyRowWaiting = 0;
+    bool built = false;
+};
+
+extern OptionsScreen gOptions;
+
+// Builds the screen afresh (nothing of an earlier opening kept), cursors and flags at 0.
 void LoadOptionsScreen();
-void HandleOptionsKey(const sf::Event::KeyEvent& keyEvent);
+// Keys of the options, from the title menu and over the game; the window serves the back entry.
+void HandleOptionsKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
+// Mouse presses on the title's options: a row clicked waits for its key (never while one waits).
 void HandleOptionsClick(sf::RenderWindow& window);
 void UpdateOptionsScreen();
+// In the game area's own view; over the game the caller puts the camera's view back.
 void DrawOptionsScreen(sf::RenderWindow& window);
 void UnloadOptionsScreen();
+// The seven labels from the current bindings.
 void RefreshKeyLabels();
+// One key press on a volume bar, acting only while the bar is selected; the file is written every time.
+void AdjustVolume(VolumeBar& bar, const sf::Event::KeyEvent& keyEvent, float& volume);

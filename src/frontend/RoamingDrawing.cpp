@@ -8,6 +8,8 @@
 #include "content/Shop.h"
 #include "core/GameStates.h"
 #include "core/Screen.h"
+#include "frontend/OptionsScreen.h"
+#include "frontend/PauseMenu.h"
 #include "world/Camera.h"
 #include "world/Clouds.h"
 #include "world/GameSession.h"
@@ -61,11 +63,16 @@ void DrawRoamingOverlay(sf::RenderWindow& window) {
         case OVERLAY_SHOP:
             DrawShop(window);
             break;
+        case OVERLAY_PAUSE:
+            DrawPauseMenu(window);
+            break;
+        case OVERLAY_OPTIONS:
+            DrawOptionsScreen(window);
+            ApplyMainView(window);
+            break;
         // Dialogues and pop-ups are drawn with the scene; the menus and fishing draw themselves.
         case OVERLAY_UNSET:
         case OVERLAY_NONE:
-        case OVERLAY_PAUSE:
-        case OVERLAY_OPTIONS:
         case OVERLAY_DIALOGUE:
         case OVERLAY_FISHING:
         case OVERLAY_FISH_COLLECTION:

@@ -96,9 +96,7 @@ PauseOutcome ChooseInPauseMenu(sf::RenderWindow& window, int32_t code) {
             Overlay() = OVERLAY_OPTIONS;
             return PauseOutcome::TO_OPTIONS;
         default:
-            Overlay() = OVERLAY_NONE;
-            SetGameMode(MODE_MENU, window);
-            UnloadRoamingScreen(window);
+            ExitToTitleFromPause(window);
             return PauseOutcome::DONE;
     }
 }
@@ -120,7 +118,7 @@ void HandleMenusAndFishing(sf::RenderWindow& window, const sf::Event::KeyEvent& 
     }
     if (pauseStep && ChooseInPauseMenu(window, code) == PauseOutcome::DONE) return;
     if (Overlay() == OVERLAY_OPTIONS) {
-        HandleOptionsKey(keyEvent);
+        HandleOptionsKey(window, keyEvent);
         if (escape) {
             Overlay() = OVERLAY_NONE;
             return;

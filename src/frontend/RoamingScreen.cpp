@@ -14,6 +14,8 @@
 #include "core/Screen.h"
 #include "core/StateMachine.h"
 #include "core/Text.h"
+#include "frontend/OptionsScreen.h"
+#include "frontend/PauseMenu.h"
 #include "world/Camera.h"
 #include "world/Clouds.h"
 #include "world/GameSession.h"
@@ -119,6 +121,8 @@ void UpdateRoaming(float dt, sf::RenderWindow& window) {
     HandleTriggers(window);
     ShowShopGold();
     ShowInventoryGold();
+    if (gStates.roamingOverlay == OVERLAY_PAUSE) UpdatePauseMenu();
+    if (gStates.roamingOverlay == OVERLAY_OPTIONS) UpdateOptionsScreen();
 }
 
 void HandleTriggers(sf::RenderWindow& window) {

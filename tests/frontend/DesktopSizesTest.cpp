@@ -50,9 +50,11 @@ class DesktopSizes : public testing::TestWithParam<size_t> {};
 TEST_P(DesktopSizes, EveryDesktopShowsTheSceneOfTheReferenceDesktop) {
     const Scene& scene = SCENES[GetParam()];
     const sf::Image reference = SceneAt(scene, 1920, 1080);
+    ASSERT_EQ(reference.getSize(), sf::Vector2u(1920, 1080));
     for (auto [width, height] : {std::pair{2560u, 1440u}, {3840u, 2160u}, {1920u, 1200u}, {2560u, 1080u}}) {
         SCOPED_TRACE(testing::Message() << scene.name << " at " << width << "x" << height);
         const sf::Image shot = SceneAt(scene, width, height);
+        ASSERT_EQ(shot.getSize(), sf::Vector2u(1920, 1080)) << "the window did not hold the whole game area";
         const double share = ShareOfDifferentPixels(reference, shot);
         EXPECT_LT(share, 0.02);
         std::printf("%s at %ux%u: %.4f%% of pixels differ\n", scene.name, width, height, share * 100);

@@ -59,6 +59,12 @@ void StartNewGame(GameHarness& game) {
 }
 
 sf::Image ShrinkGameArea(const sf::Image& capture, unsigned width, unsigned height) {
+    // A capture that does not hold the whole game area (a window the server would not make) gives nothing.
+    const sf::Vector2u size = capture.getSize();
+    if (static_cast<float>(size.x) < gScreen.offsetX + gScreen.gameWidth ||
+        static_cast<float>(size.y) < gScreen.offsetY + gScreen.gameHeight) {
+        return {};
+    }
     const float left = gScreen.offsetX;
     const float top = gScreen.offsetY;
     const float step = gScreen.gameWidth / static_cast<float>(width);  // source pixels per target pixel
@@ -94,6 +100,7 @@ sf::Image ShrinkGameArea(const sf::Image& capture, unsigned width, unsigned heig
 
 double ShareOfDifferentPixels(const sf::Image& reference, const sf::Image& shot, int slack) {
     const sf::Vector2u size = reference.getSize();
+    if (size != shot.getSize() || size.x == 0 || size.y == 0) return 1.0;  // nothing to lay over each other
     long different = 0;
     for (unsigned y = 0; y < size.y; ++y) {
         for (unsigned x = 0; x < size.x; ++x) {

@@ -17,9 +17,11 @@ void StartNewGame(GameHarness& game);
 
 // The game area of a capture (the letterbox bands cut off), shrunk to width x height by averaging the
 // pixels each target pixel covers, so pictures taken at two desktop sizes can be laid over each other.
+// An empty picture when the capture does not hold the whole game area.
 sf::Image ShrinkGameArea(const sf::Image& capture, unsigned width, unsigned height);
 
 // Share of pixels of `shot` that differ from `reference` (same size) by more than smoothing explains:
 // a pixel counts when one of its channels lies outside the range of the reference's 3 x 3 neighbourhood
 // around it, give or take `slack`. Blends of two neighbouring colours, as left by scaling, do not count.
+// Pictures of different sizes (or empty ones) differ everywhere: 1.
 double ShareOfDifferentPixels(const sf::Image& reference, const sf::Image& shot, int slack = 12);

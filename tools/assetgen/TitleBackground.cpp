@@ -6,13 +6,14 @@
 #include "AssetRegistry.h"
 #include "PixelFont.h"
 #include "Scenery.h"
+#include "UiFrame.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
 
-const int TITLE_WIDTH = 480; // 1920x1080 after the x4 enlargement
+const int TITLE_WIDTH = 480;  // 1920x1080 after the x4 enlargement
 const int TITLE_HEIGHT = 270;
 const int TITLE_SCALE = 4;
 // The button column on the 480x270 canvas (x 1480-1860, y 380-770 on the reference screen), with room.
@@ -41,7 +42,8 @@ void DrawSky(PixelCanvas& scene, Rng& rng) {
     const int cloudX[] = {300, 395, 40, 176, 318};
     const int cloudY[] = {30, 22, 98, 90, 66};
     const int cloudW[] = {38, 52, 30, 40, 26};
-    for (int cloud = 0; cloud < 5; ++cloud) DrawCloud(scene, cloudX[cloud], cloudY[cloud], cloudW[cloud], rng);
+    for (int cloud = 0; cloud < 5; ++cloud)
+        DrawCloud(scene, cloudX[cloud], cloudY[cloud], cloudW[cloud], rng);
 }
 
 void DrawHills(PixelCanvas& scene, Rng& rng) {
@@ -61,15 +63,20 @@ void DrawMeadow(PixelCanvas& scene, Rng& rng) {
     DitherGradient(scene, 0, TITLE_MEADOW_Y, TITLE_WIDTH, 10, Pal(PAL_GRASS_DARK), Pal(PAL_GRASS_MID));
     DitherGradient(scene, 0, 236, TITLE_WIDTH, 34, Pal(PAL_GRASS_MID), Pal(PAL_GRASS_LIGHT));
     for (int tuft = 0; tuft < 260; ++tuft) {
-        const int x = RandomRange(rng, 0, TITLE_WIDTH - 1), y = RandomRange(rng, TITLE_MEADOW_Y + 6, TITLE_HEIGHT - 2);
+        const int x = RandomRange(rng, 0, TITLE_WIDTH - 1),
+                  y = RandomRange(rng, TITLE_MEADOW_Y + 6, TITLE_HEIGHT - 2);
         PutPixel(scene, x, y, Pal(PAL_GRASS_PALE));
         PutPixel(scene, x, y + 1, Pal(PAL_GRASS_DARK));
     }
 }
 
 // The river leaves the forest below the sun and widens towards the viewer, bending left.
-int RiverCentre(int y) { return 262 - (y - TITLE_FOREST_Y) * 3 / 4; }
-int RiverHalfWidth(int y) { return 2 + (y - TITLE_FOREST_Y) * 2 / 7; }
+int RiverCentre(int y) {
+    return 262 - (y - TITLE_FOREST_Y) * 3 / 4;
+}
+int RiverHalfWidth(int y) {
+    return 2 + (y - TITLE_FOREST_Y) * 2 / 7;
+}
 
 void DrawRiver(PixelCanvas& scene, Rng& rng) {
     for (int y = TITLE_FOREST_Y + 14; y < TITLE_HEIGHT; ++y) {
@@ -83,7 +90,8 @@ void DrawRiver(PixelCanvas& scene, Rng& rng) {
     for (int ripple = 0; ripple < 45; ++ripple) {
         const int y = RandomRange(rng, TITLE_FOREST_Y + 18, TITLE_HEIGHT - 2);
         const int half = RiverHalfWidth(y), x = RiverCentre(y) + RandomRange(rng, -half + 2, half - 4);
-        FillRect(scene, x, y, RandomRange(rng, 2, 4), 1, Pal(ripple % 3 == 0 ? PAL_WATER_FOAM : PAL_WATER_LIGHT));
+        FillRect(scene, x, y, RandomRange(rng, 2, 4), 1,
+                 Pal(ripple % 3 == 0 ? PAL_WATER_FOAM : PAL_WATER_LIGHT));
     }
 }
 
@@ -100,10 +108,12 @@ void DrawBridge(PixelCanvas& scene) {
     outline.push_back({right, deck + 3});
     outline.push_back({right, deck + 12});
     FillPolygon(layer, outline, Pal(PAL_STONE_MID));
-    FillEllipse(layer, left + half, deck + 14, half - 8, 8, sf::Color::Transparent); // the arch over the water
+    FillEllipse(layer, left + half, deck + 14, half - 8, 8,
+                sf::Color::Transparent);  // the arch over the water
     for (int row = deck + 2; row < deck + 12; row += 3)
         for (int column = left + 2 + (row % 2) * 2; column < right; column += 5)
-            if (PixelAt(layer, column, row) == Pal(PAL_STONE_MID)) PutPixel(layer, column, row, Pal(PAL_STONE_DARK));
+            if (PixelAt(layer, column, row) == Pal(PAL_STONE_MID))
+                PutPixel(layer, column, row, Pal(PAL_STONE_DARK));
     const int placeX = centre - half - left, placeY = y - deck;
     PlaceShadedLayer(scene, layer, placeX, placeY, {RAMP_STONE});
     for (int step = 0; step <= 2 * half; ++step) {
@@ -145,7 +155,7 @@ void DrawFence(PixelCanvas& scene, int x, int y, int length) {
 void DrawSmoke(PixelCanvas& scene, int x, int y, Rng& rng) {
     const int drift[] = {0, 0, 1, 1, 2, 2, 3, 4, 4, 5, 6, 7};
     for (int step = 0; step < 12; ++step) {
-        if (step > 7 && RandomRange(rng, 0, 2) == 0) continue; // it thins out as it climbs
+        if (step > 7 && RandomRange(rng, 0, 2) == 0) continue;  // it thins out as it climbs
         const PaletteIndex tone = step < 4 ? PAL_STONE_LIGHT : PAL_SKY_LIGHT;
         PutPixel(scene, x + drift[step], y - step, Pal(tone));
         if (step % 3 != 2) PutPixel(scene, x + drift[step] + 1, y - step, Pal(tone));
@@ -214,8 +224,98 @@ PixelCanvas PaintTitleBackground() {
     return scene;
 }
 
-} // namespace
+// The credits: the same dawn over the village, quiet, with a parchment sheet where the game types its
+// four blocks (x 600-1400, y 250-880 on the reference screen).
+PixelCanvas PaintCreditsBackground() {
+    Rng rng = MakeRng(0x7E1A0);
+    PixelCanvas scene = MakeCanvas(TITLE_WIDTH, TITLE_HEIGHT, Pal(PAL_SKY_DEEP));
+    DrawSky(scene, rng);
+    DrawHills(scene, rng);
+    DrawMeadow(scene, rng);
+    DrawRiver(scene, rng);
+    DrawPath(scene);
+    DrawBridge(scene);
+    DrawVillage(scene, rng);
+    const int left = 144, top = 44, width = 212, height = 184;
+    DrawPanel(scene, left, top, width, height, PANEL_PARCHMENT);
+    TextStyle heading;
+    heading.fill = Pal(PAL_GOLD_LIGHT);
+    heading.outline = Pal(PAL_OUTLINE);
+    DrawText(scene, left + (width - TextWidth("Credits")) / 2, top + 8, "Credits", heading);
+    return scene;
+}
+
+// The options: the same dawn, with a navy panel behind the key rows (left) and one behind the three
+// volume bars (right), where the game writes its white labels and titles.
+PixelCanvas PaintOptionsBackground() {
+    Rng rng = MakeRng(0x7E1A0);
+    PixelCanvas scene = MakeCanvas(TITLE_WIDTH, TITLE_HEIGHT, Pal(PAL_SKY_DEEP));
+    DrawSky(scene, rng);
+    DrawHills(scene, rng);
+    DrawMeadow(scene, rng);
+    DrawRiver(scene, rng);
+    DrawPath(scene);
+    DrawBridge(scene);
+    DrawVillage(scene, rng);
+    DrawPanel(scene, 14, 40, 142, 176, PANEL_NAVY);  // key rows: x 56-624, y 160-864 on the reference
+    DrawPanel(scene, 196, 8, 160, 196, PANEL_NAVY);  // volumes: x 784-1424, y 32-816
+    return scene;
+}
+
+// The arrow that marks the current entry: gold, pointing left, lit from the top-left. It stands just
+// right of the key-row buttons (64 pixels wide on the reference screen), never over them.
+PixelCanvas PaintLeftArrow() {
+    PixelCanvas arrow = MakeCanvas(12, 9);
+    FillPolygon(arrow, {{1, 4}, {6, 0}, {6, 2}, {11, 2}, {11, 6}, {6, 6}, {6, 8}}, Pal(PAL_GOLD_MID));
+    DrawLine(arrow, 2, 4, 6, 1, Pal(PAL_GOLD_LIGHT));
+    DrawLine(arrow, 6, 3, 10, 3, Pal(PAL_GOLD_LIGHT));
+    OutlineOpaque(arrow, Pal(PAL_OUTLINE));
+    return arrow;
+}
+
+// A sunken groove with a tick every quarter: 0, 5, 10, 15 and 20.
+PixelCanvas PaintSoundBar() {
+    const int width = 100, height = 6;
+    PixelCanvas bar = MakeCanvas(width, height, Pal(PAL_OUTLINE));
+    FillRect(bar, 1, 1, width - 2, height - 2, Pal(PAL_NAVY_DARK));
+    FillRect(bar, 1, 1, width - 2, 1, Pal(PAL_NIGHT));
+    for (int tick = 0; tick <= 4; ++tick)
+        FillRect(bar, 1 + tick * (width - 3) / 4, 2, 1, 2, Pal(PAL_STONE_LIGHT));
+    return bar;
+}
+
+PixelCanvas PaintSoundCursor() {
+    PixelCanvas knob = MakeCanvas(6, 10);
+    FillRect(knob, 1, 1, 4, 8, Pal(PAL_GOLD_MID));
+    FillRect(knob, 1, 1, 1, 7, Pal(PAL_GOLD_LIGHT));
+    FillRect(knob, 4, 2, 1, 7, Pal(PAL_GOLD_DARK));
+    OutlineOpaque(knob, Pal(PAL_OUTLINE));
+    return knob;
+}
+
+}  // namespace
+
+void GenerateOptionsArt(AssetWriter& writer) {
+    WritePixelArt(writer, "Sprites/Menu/main_menu Option.png", PaintOptionsBackground(), TITLE_SCALE);
+    WritePixelArt(writer, "Sprites/Menu/LeftArrow.png", PaintLeftArrow(), TITLE_SCALE);
+    WritePixelArt(writer, "Sprites/Menu/Options/ButtonChangeKey.png", MakeButton(16, 10, "", BUTTON_NORMAL),
+                  TITLE_SCALE);
+    WritePixelArt(writer, "Sprites/Menu/Options/SoundBar.png", PaintSoundBar(), TITLE_SCALE);
+    WritePixelArt(writer, "Sprites/Menu/Options/CursorSound.png", PaintSoundCursor(), TITLE_SCALE);
+}
 
 void GenerateTitleBackground(AssetWriter& writer) {
     WritePixelArt(writer, "Sprites/Menu/Background.png", PaintTitleBackground(), TITLE_SCALE);
+}
+
+void GenerateCreditsArt(AssetWriter& writer) {
+    WritePixelArt(writer,
+                  "Sprites/Menu/Cr\xE9"
+                  "dits/Cr\xE9"
+                  "dits.png",
+                  PaintCreditsBackground(), TITLE_SCALE);
+    const std::string back = "Sprites/Menu/Button/Retour arri\xE8re";
+    WritePixelArt(writer, back + ".png", MakeButton(48, 19, "Back", BUTTON_NORMAL), TITLE_SCALE);
+    WritePixelArt(writer, back + " survoll\xE9.png", MakeButton(48, 19, "Back", BUTTON_HIGHLIGHTED),
+                  TITLE_SCALE);
 }

@@ -79,6 +79,36 @@ void EnterFeatureMap(GameHarness& game, const char* feature) {
     EnterMap(game, feature);
 }
 
+// The title's Options, the arrow moved onto the music bar and the bar being moved.
+void OpenOptions(GameHarness& game, bool onMusicBar) {
+    OpenTitleWithCursor(game, 1);
+    game.PressKey(sf::Keyboard::Return);
+    if (onMusicBar) {
+        game.PressKey(sf::Keyboard::D);
+        game.PressKey(sf::Keyboard::S);
+        game.PressKey(sf::Keyboard::Return);
+        game.PressKey(sf::Keyboard::Q);
+        game.PressKey(sf::Keyboard::Q);
+    }
+    game.Step(SHOT_DT, 2);
+}
+
+// The credits once every block has typed itself out (one letter per frame at most).
+void OpenCredits(GameHarness& game) {
+    OpenTitleWithCursor(game, 2);
+    game.PressKey(sf::Keyboard::Return);
+    game.Step(0.021f, 200);
+}
+
+// The pause menu over the village, the cursor on Exit to menu.
+void OpenPauseMenu(GameHarness& game) {
+    EnterMap(game, "GoblinVillage");
+    game.PressKey(sf::Keyboard::Escape);
+    game.PressKey(sf::Keyboard::S);
+    game.PressKey(sf::Keyboard::S);
+    game.Step(SHOT_DT, 2);
+}
+
 const char* const MAPS[] = {"HOUSE_ENTER_1",     "GoblinVillage",      "Bridge",
                             "ForestNight",       "HOUSE_ENTER_SPRITI", "HOUSE_BURN_1",
                             "GoblinVillageBurn", "BridgeNight"};
@@ -104,6 +134,10 @@ const Shot SHOTS[] = {
     {"newgame-start-popup", [](GameHarness& g) { StartNewGame(g); }},
     {"save-slots", [](GameHarness& g) { OpenSaveSlots(g); }},
     {"save-slots-refused", [](GameHarness& g) { RefuseBrokenSlot(g); }},
+    {"options", [](GameHarness& g) { OpenOptions(g, false); }},
+    {"options-music-bar", [](GameHarness& g) { OpenOptions(g, true); }},
+    {"credits", [](GameHarness& g) { OpenCredits(g); }},
+    {"pause-menu", [](GameHarness& g) { OpenPauseMenu(g); }},
     {"tiled-flips", [](GameHarness& g) { EnterFeatureMap(g, "flips"); }},
     {"tiled-margin-spacing", [](GameHarness& g) { EnterFeatureMap(g, "margin-spacing"); }},
     {"tiled-transparent-colour", [](GameHarness& g) { EnterFeatureMap(g, "transparent-colour"); }},
