@@ -209,7 +209,9 @@ void DrawTitleText(PixelCanvas& scene) {
     DrawText(scene, x + 6, y + framed.height + 6, "A tale of the goblin vale", subtitle);
 }
 
-PixelCanvas PaintTitleBackground() {
+// Dawn over the goblin village, the river and its bridge: the scene behind the title, the options and
+// the credits.
+PixelCanvas PaintDawnScene() {
     Rng rng = MakeRng(0x7E1A0);
     PixelCanvas scene = MakeCanvas(TITLE_WIDTH, TITLE_HEIGHT, Pal(PAL_SKY_DEEP));
     DrawSky(scene, rng);
@@ -219,6 +221,11 @@ PixelCanvas PaintTitleBackground() {
     DrawPath(scene);
     DrawBridge(scene);
     DrawVillage(scene, rng);
+    return scene;
+}
+
+PixelCanvas PaintTitleBackground() {
+    PixelCanvas scene = PaintDawnScene();
     ShadeButtonColumn(scene);
     DrawTitleText(scene);
     return scene;
@@ -227,15 +234,7 @@ PixelCanvas PaintTitleBackground() {
 // The credits: the same dawn over the village, quiet, with a parchment sheet where the game types its
 // four blocks (x 600-1400, y 250-880 on the reference screen).
 PixelCanvas PaintCreditsBackground() {
-    Rng rng = MakeRng(0x7E1A0);
-    PixelCanvas scene = MakeCanvas(TITLE_WIDTH, TITLE_HEIGHT, Pal(PAL_SKY_DEEP));
-    DrawSky(scene, rng);
-    DrawHills(scene, rng);
-    DrawMeadow(scene, rng);
-    DrawRiver(scene, rng);
-    DrawPath(scene);
-    DrawBridge(scene);
-    DrawVillage(scene, rng);
+    PixelCanvas scene = PaintDawnScene();
     const int left = 144, top = 44, width = 212, height = 184;
     DrawPanel(scene, left, top, width, height, PANEL_PARCHMENT);
     TextStyle heading;
@@ -248,15 +247,7 @@ PixelCanvas PaintCreditsBackground() {
 // The options: the same dawn, with a navy panel behind the key rows (left) and one behind the three
 // volume bars (right), where the game writes its white labels and titles.
 PixelCanvas PaintOptionsBackground() {
-    Rng rng = MakeRng(0x7E1A0);
-    PixelCanvas scene = MakeCanvas(TITLE_WIDTH, TITLE_HEIGHT, Pal(PAL_SKY_DEEP));
-    DrawSky(scene, rng);
-    DrawHills(scene, rng);
-    DrawMeadow(scene, rng);
-    DrawRiver(scene, rng);
-    DrawPath(scene);
-    DrawBridge(scene);
-    DrawVillage(scene, rng);
+    PixelCanvas scene = PaintDawnScene();
     DrawPanel(scene, 14, 40, 142, 176, PANEL_NAVY);  // key rows: x 56-624, y 160-864 on the reference
     DrawPanel(scene, 196, 8, 160, 196, PANEL_NAVY);  // volumes: x 784-1424, y 32-816
     return scene;
