@@ -8,6 +8,7 @@
 #include "core/GameStates.h"
 #include "core/Screen.h"
 #include "core/StateMachine.h"
+#include "frontend/PauseMenu.h"
 #include "world/GameSession.h"
 
 namespace {
@@ -47,7 +48,7 @@ void OpenTitleMenu(GameHarness& game) {
 
 void OpenSaveSlots(GameHarness& game) {
     EnterMap(game, "HOUSE_ENTER_1");
-    SetGameMode(MODE_MENU, game.Window());  // leaving the game writes the save and its thumbnail
+    ExitToTitleFromPause(game.Window());  // as Exit to menu does: the save and its thumbnail written
     SetMenuScreen(game.Window(), MENU_SAVES);
     game.Step(SCENE_DT, 2);
 }
@@ -76,10 +77,13 @@ sf::Image ShrinkGameArea(const sf::Image& capture, unsigned width, unsigned heig
             const float y0 = top + static_cast<float>(ty) * step;
             float sum[3] = {0, 0, 0};
             float area = 0;
-            for (int sy = static_cast<int>(y0); static_cast<float>(sy) < y0 + step; ++sy) {
+            // Rounding can carry the last span a hair past the picture's edge: never read beyond it.
+            const int lastX = static_cast<int>(size.x) - 1;
+            const int lastY = static_cast<int>(size.y) - 1;
+            for (int sy = static_cast<int>(y0); static_cast<float>(sy) < y0 + step && sy <= lastY; ++sy) {
                 const float h =
                     std::min(static_cast<float>(sy + 1), y0 + step) - std::max(static_cast<float>(sy), y0);
-                for (int sx = static_cast<int>(x0); static_cast<float>(sx) < x0 + step; ++sx) {
+                for (int sx = static_cast<int>(x0); static_cast<float>(sx) < x0 + step && sx <= lastX; ++sx) {
                     const float w = std::min(static_cast<float>(sx + 1), x0 + step) -
                                     std::max(static_cast<float>(sx), x0);
                     const sf::Color c =

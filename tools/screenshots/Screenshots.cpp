@@ -185,19 +185,24 @@ int PlayJourney(const fs::path& out, bool continuing, const Desktop& desktop) {
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 4) {
-        std::fprintf(stderr, "usage: %s <output folder> [first-morning | first-morning-continue [WxH]]\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s <output folder> [--only=<name part> | first-morning | first-morning-continue [WxH]]\n",
+            argv[0]);
         return 2;
     }
     const fs::path out = fs::absolute(argv[1]);
     fs::create_directories(out);
-    if (argc >= 3) {
+    // "--only=<part of a name>": just the screens whose name holds it, on every desktop.
+    const std::string only = argc == 3 && std::string(argv[2]).rfind("--only=", 0) == 0 ? argv[2] + 7 : "";
+    if (argc >= 3 && only.empty()) {
         Desktop desktop{1920, 1080};
         if (argc == 4 && std::sscanf(argv[3], "%ux%u", &desktop.first, &desktop.second) != 2) return 2;
         return PlayJourney(out, std::string(argv[2]) == "first-morning-continue", desktop);
     }
     for (const Desktop& desktop : DESKTOPS) {
         for (const Shot& shot : SHOTS) {
+            if (std::string(shot.name).find(only) == std::string::npos) continue;
             ResetGameRecords();
             GameHarness game({desktop.first, desktop.second});
             shot.reach(game);
