@@ -1,5 +1,6 @@
 #include "frontend/CreditsScreen.h"
 
+#include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/Text.h"
 
@@ -57,8 +58,7 @@ void LoadCreditsScreen() {
     gCredits.background.setScale(s, s);
     gCredits.backTexture.loadFromFile(BACK_BUTTON);
     gCredits.back = sf::Sprite(gCredits.backTexture);
-    const sf::Vector2u size = gCredits.backTexture.getSize();
-    gCredits.back.setOrigin(static_cast<float>(size.x) * 0.5f, static_cast<float>(size.y) * 0.5f);
+    CentreOrigin(gCredits.back);
     gCredits.back.setPosition(BACK_BUTTON_AT * s);
     gCredits.back.setScale(s, s);
     gCredits.built = true;

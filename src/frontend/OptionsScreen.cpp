@@ -3,6 +3,7 @@
 #include "core/GameStates.h"
 #include "core/Input.h"
 #include "core/KeyNames.h"
+#include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/StateMachine.h"
 #include "core/Text.h"
@@ -63,11 +64,6 @@ float& VolumeOf(int kind) {
     return *fields[kind];
 }
 
-void CentreOn(sf::Sprite& sprite, const sf::Texture& texture) {
-    const sf::Vector2u size = texture.getSize();
-    sprite.setOrigin(static_cast<float>(size.x) * 0.5f, static_cast<float>(size.y) * 0.5f);
-}
-
 void BuildRow(int row) {
     KeyRow& keyRow = gOptions.rows[static_cast<size_t>(row)];
     const float y = (FIRST_ROW_Y + ROW_STEP * static_cast<float>(row)) * S();
@@ -106,12 +102,12 @@ void BuildBar(int kind) {
                           static_cast<float>(gScreen.gameHeight / BAR_HEIGHT_DIVISORS[kind]));
     bar.barTexture.loadFromFile(SOUND_BAR);
     bar.bar = sf::Sprite(bar.barTexture);
-    CentreOn(bar.bar, bar.barTexture);
+    CentreOrigin(bar.bar);
     bar.bar.setScale(S(), S());
     bar.bar.setPosition(at);
     bar.cursorTexture.loadFromFile(SOUND_CURSOR);
     bar.cursor = sf::Sprite(bar.cursorTexture);
-    CentreOn(bar.cursor, bar.cursorTexture);
+    CentreOrigin(bar.cursor);
     bar.cursor.setScale(S(), S());
     bar.cursor.setPosition(at);
     bar.selected = 0;
@@ -217,13 +213,13 @@ void LoadOptionsScreen() {
     RefreshKeyLabels();
     gOptions.arrowTexture.loadFromFile(ARROW);
     gOptions.arrow = sf::Sprite(gOptions.arrowTexture);
-    CentreOn(gOptions.arrow, gOptions.arrowTexture);
+    CentreOrigin(gOptions.arrow);
     gOptions.arrow.setPosition(KEY_ARROW_AT * s);
     gOptions.arrow.setScale(s, s);
     gOptions.backNormal.loadFromFile(BACK_NORMAL);
     gOptions.backHighlighted.loadFromFile(BACK_HIGHLIGHTED);
     gOptions.back = sf::Sprite(gOptions.backNormal);
-    CentreOn(gOptions.back, gOptions.backNormal);
+    CentreOrigin(gOptions.back);
     gOptions.back.setPosition(BACK_AT * s);
     gOptions.back.setScale(s, s);
     BuildTitles();

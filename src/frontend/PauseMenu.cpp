@@ -2,6 +2,7 @@
 
 #include "core/GameStates.h"
 #include "core/Input.h"
+#include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/StateMachine.h"
 #include "frontend/OptionsScreen.h"
@@ -38,8 +39,7 @@ void BuildButton(int entry) {
     button.normal.loadFromFile(place.normal);
     button.pressed.loadFromFile(place.pressed);
     button.sprite = sf::Sprite(entry == PAUSE_CONTINUE ? button.pressed : button.normal);
-    const sf::Vector2u size = button.normal.getSize();
-    button.sprite.setOrigin(static_cast<float>(size.x) * 0.5f, static_cast<float>(size.y) * 0.5f);
+    CentreOrigin(button.sprite);
     const double y = static_cast<double>(gScreen.gameHeight) / place.heightDivisor;
     button.sprite.setPosition(gScreen.gameWidth * 0.5f, static_cast<float>(y));
     button.sprite.setScale(gScreen.scale, gScreen.scale);

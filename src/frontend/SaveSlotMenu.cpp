@@ -11,6 +11,7 @@
 
 #include "core/Input.h"
 #include "core/Log.h"
+#include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -51,8 +52,7 @@ void BuildSlotButton(SaveSlotEntry& entry, int slot, float rowY) {
     }
     entry.button = sf::Sprite(entry.buttonNormal);
     entry.button.setScale(gScreen.scale, gScreen.scale);
-    const sf::Vector2u size = entry.buttonNormal.getSize();
-    entry.button.setOrigin(static_cast<float>(size.x) * 0.5f, static_cast<float>(size.y) * 0.5f);
+    CentreOrigin(entry.button);
     const double x = static_cast<double>(gScreen.gameWidth) / SLOT_X_DIVISOR;
     entry.button.setPosition(static_cast<float>(x), rowY);
 }
