@@ -72,6 +72,14 @@ const std::vector<AssetGroup>& AssetGroups() {
         {"inventory", GenerateInventoryArt},
         {"shop", GenerateShopArt},
         {"content sounds", GenerateContentSounds},
+        {"battler sheets", GenerateBattlerSheets},
+        {"battle portraits", GenerateBattlePortraits},
+        {"battle HUD", GenerateBattleHudArt},
+        {"battle effects", GenerateBattleEffects},
+        {"battle backgrounds", GenerateBattleBackgrounds},
+        {"victory and game over", GenerateBattleEndScreens},
+        {"battle sounds", GenerateBattleSounds},
+        {"battle music", GenerateBattleMusic},
     };
     return groups;
 }

@@ -1,0 +1,6 @@
+// The battle and game-over music.
+
+#include "AssetGroups.h"
+#include "AssetRegistry.h"
+
+void GenerateBattleMusic(AssetWriter&) {}
