@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 const std::string BUTTON_FOLDER = "Sprites/Menu/Button/";
 
-} // namespace
+}  // namespace
 
 TEST(GeneratedAssets, TwoRunsWriteIdenticalBytes) {
     const GeneratedTree& first = Generated(0);
@@ -42,7 +42,7 @@ TEST(GeneratedAssets, PicturesHaveTheSizesTheScreensExpect) {
         {"Sprites/Menu/Background.png", 1920, 1080},
         {"Sprites/Start/Logo/Quendal.png", 800, 400},
         {"Sprites/Start/Logo/Brisvane.png", 800, 400},
-        {"Sprites/battle/BattleHUD/InfoBackground.png", 1280, 160},
+        {"Sprites/battle/BattleHUD/InfoBackground.png", 175, 170},
         {BUTTON_FOLDER + "Play non appuy\xE9.png", 320, 76},
         {BUTTON_FOLDER + "Quit appuy\xE9.png", 320, 76},
     };
