@@ -57,12 +57,9 @@ void ShowEntry(int index) {
 }
 
 void Buy(ShopEntry& entry) {
-    if (entry.price <= gSession.gold && entry.locked == 0) {
+    // Gold is taken only for a potion that finds its place in the pouch.
+    if (entry.price <= gSession.gold && entry.locked == 0 && AddToPouch(gSession.pouch, entry.itemId))
         gSession.gold -= entry.price;
-        for (PouchSlot& slot : gSession.pouch.slots) {
-            if (slot.itemId == entry.itemId) slot.count += 1;
-        }
-    }
     // Played for a refused purchase too.
     PlaySoundEffect(SOUND_BUY_CONFIRM);
 }

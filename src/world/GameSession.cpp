@@ -24,3 +24,15 @@ bool SetCurrentMapName(const char* name) {
 void SetPreviousMapName(const char* name) {
     FormatText(gSession.previousMapName, sizeof gSession.previousMapName, "%s", name);
 }
+
+bool AddToPouch(ItemPouch& pouch, int32_t itemId) {
+    PouchSlot* slot = nullptr;
+    for (PouchSlot& candidate : pouch.slots)
+        if (candidate.itemId == itemId) slot = &candidate;
+    for (PouchSlot& candidate : pouch.slots)
+        if (slot == nullptr && candidate.itemId == ITEM_NONE) slot = &candidate;
+    if (slot == nullptr || slot->count == UINT16_MAX) return false;
+    slot->itemId = itemId;
+    ++slot->count;
+    return true;
+}

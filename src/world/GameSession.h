@@ -27,6 +27,10 @@ struct ItemPouch {
     PouchSlot slots[2];
 };
 
+// One potion into the slot that holds its kind, or into an empty slot when the battle has used up and
+// closed the slot of that kind; false when there is no room for it.
+bool AddToPouch(ItemPouch& pouch, int32_t itemId);
+
 struct GameSession {
     char currentMapName[MAP_NAME_SIZE] = {};
     char previousMapName[PREVIOUS_NAME_SIZE] = {};

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "battle/BattleData.h"
 #include "content/ContentFixture.h"
 #include "content/Items.h"
 #include "content/MapContent.h"
@@ -79,14 +78,28 @@ TEST(Shop, AFreshShopShowsTheManaPotionAndNoWarningWhateverTheGold) {
     EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
 }
 
-TEST(Shop, WithoutAPouchSlotForThePotionTheGoldIsStillTaken) {
+// A battle closes up the slot of a potion kind it used up; a potion of that kind bought afterwards takes
+// the empty slot: the gold is never taken for nothing.
+TEST(Shop, ABoughtPotionWhoseKindHasNoSlotTakesAnEmptyOne) {
     ShopGame game;
-    EmptyPouch();
+    gSession.pouch.slots[0] = {ITEM_HP_POTION, 2};
+    gSession.pouch.slots[1] = {ITEM_NONE, 0};
+    gSession.gold = 100;
+    game.PressKey(ENTER);  // the Mana potion
+    EXPECT_EQ(gSession.gold, 70);
+    EXPECT_EQ(gSession.pouch.slots[0].count, 2);
+    EXPECT_EQ(gSession.pouch.slots[1].itemId, ITEM_MANA_POTION);
+    EXPECT_EQ(gSession.pouch.slots[1].count, 1);
+}
+
+TEST(Shop, WithNoRoomInThePouchNothingIsSoldAndNoGoldTaken) {
+    ShopGame game;
+    gSession.pouch.slots[0] = {ITEM_HP_POTION, 3};
+    gSession.pouch.slots[1] = {ITEM_MANA_POTION, UINT16_MAX};
     gSession.gold = 100;
     game.PressKey(ENTER);
-    EXPECT_EQ(gSession.gold, 70);
-    EXPECT_EQ(gSession.pouch.slots[0].count, 0);
-    EXPECT_EQ(gSession.pouch.slots[1].count, 0);
+    EXPECT_EQ(gSession.gold, 100);
+    EXPECT_EQ(gSession.pouch.slots[1].count, UINT16_MAX);
 }
 
 // The merchant stands beside the hero in the village; his three dialogues are Hello, Again, Hello.
