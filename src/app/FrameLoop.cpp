@@ -56,7 +56,7 @@ void HandleGameKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent
             HandleRoamingKey(window, keyEvent);
             break;
         case SCREEN_BATTLE:
-            HandleBattleKey(keyEvent);
+            HandleBattleKey(window, keyEvent);
             break;
         case SCREEN_WORLD_MAP:
             HandleWorldMapKey(window, keyEvent);

@@ -5,6 +5,7 @@
 #include "battle/BattleData.h"
 #include "battle/BattleFlow.h"
 #include "battle/BattleHud.h"
+#include "battle/CombatantAnimation.h"
 #include "battle/GameOver.h"
 #include "core/Music.h"
 #include "core/Screen.h"
@@ -58,7 +59,9 @@ void UnloadMode(GameMode mode, sf::RenderWindow& window) {
             break;
         case MODE_GAME:
             // The in-game screens stay: whoever leaves the game releases the roaming screen or the
-            // battle, and the next SetGameScreen releases the rest.
+            // battle, and the next SetGameScreen releases the rest. Left from a battle (fled to the
+            // title, or lost), the map it interrupted goes unsaved: the enemy waits there again.
+            if (gStates.gameScreen == SCREEN_BATTLE) DiscardRoamingScreen(window);
             EmptyPouch();
             StopMusic();
             break;

@@ -5,6 +5,12 @@
 #include <system_error>
 
 #include "app/Modes.h"
+#include "battle/BattleHud.h"
+#include "battle/BattleState.h"
+#include "battle/CombatantAnimation.h"
+#include "battle/CommandMenus.h"
+#include "battle/GameOver.h"
+#include "battle/Victory.h"
 #include "content/Fishing.h"
 #include "content/Items.h"
 #include "content/MapContent.h"
@@ -68,6 +74,16 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
     return self.parent_path();
 }
 
+void ResetBattleRecords() {
+    gBattle = Battle{};
+    gBattleHud = BattleHud{};
+    DestroyMenus();
+    ReleaseVictory();
+    ReleaseGameOver();
+    gCombatants = CombatantData{};
+    ReleaseBattleEffects();
+}
+
 }  // namespace
 
 void InitGame(GameContext& context) {
@@ -110,6 +126,7 @@ void ResetProgramState() {
     ReleasePauseMenu();
     UnloadCreditsScreen();
     UnloadOptionsScreen();
+    ResetBattleRecords();
     gFishCollection = FishCollection{};
     StartGameSession();
 }

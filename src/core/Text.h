@@ -4,6 +4,7 @@
 #include <SFML/Graphics/Text.hpp>
 
 #include <cstddef>
+#include <string>
 
 // The one font of the game: dialogues, prompts, counters.
 inline constexpr const char* GAME_FONT = "Assets/Fonts/Dialogues.ttf";
@@ -12,6 +13,10 @@ inline constexpr const char* GAME_FONT = "Assets/Fonts/Dialogues.ttf";
 // the text does not fit or the format fails; the buffer then holds an empty string.
 int FormatText(char* buffer, size_t bufferSize, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
+
+// A white text for screens laid out in reference pixels: drawn at the desktop's own size, then scaled
+// back, so it stays sharp on large desktops where a scaled-up small text would blur.
+sf::Text SharpText(const sf::Font& font, const std::string& text, unsigned size);
 
 // Shows a whole number in the text, as the gold counters do.
 void ShowNumber(sf::Text& text, int value);

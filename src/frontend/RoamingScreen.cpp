@@ -177,6 +177,11 @@ void UnloadRoamingScreen(sf::RenderWindow& window) {
     if (!gRoaming.loaded) return;
     if (gStates.gameMode != MODE_GAME_OVER)
         SaveMapState(gMapContent.npcList, gMapContent.mapItemList, window);
+    DiscardRoamingScreen(window);
+}
+
+void DiscardRoamingScreen(sf::RenderWindow&) {
+    if (!gRoaming.loaded) return;
     ReleasePlayer();
     gRoaming.roamingFirstLoad = 1;
     UnloadMap();

@@ -16,4 +16,7 @@ void LoadRoamingScreen(sf::RenderWindow& window);
 void UpdateRoaming(float dt, sf::RenderWindow& window);
 void HandleTriggers(sf::RenderWindow& window);
 void ChangeMap(const char* destination, sf::RenderWindow& window);
+// Saves the map left (except after a lost battle), then lets the screen go.
 void UnloadRoamingScreen(sf::RenderWindow& window);
+// Lets the screen go without saving.
+void DiscardRoamingScreen(sf::RenderWindow& window);

@@ -1,0 +1,88 @@
+#include "battle/Victory.h"
+
+#include <limits>
+
+#include "battle/BattleLayout.h"
+#include "battle/BattleState.h"
+#include "core/Log.h"
+#include "core/Pictures.h"
+#include "core/StateMachine.h"
+#include "core/Text.h"
+#include "world/Camera.h"
+#include "world/GameSession.h"
+
+VictoryScreen gVictory;
+
+namespace {
+
+constexpr unsigned VICTORY_TEXT_SIZE = 50;
+constexpr float FIRST_STEP_DELAY = 1.0f;
+constexpr float STEP_DELAY = 0.005f;
+constexpr uint32_t STEP = 3;
+
+sf::Text CentredLine(const std::string& line, float y) {
+    sf::Text text = SharpText(gVictory.font, line, VICTORY_TEXT_SIZE);
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setOrigin(bounds.left + bounds.width / 2, bounds.top + bounds.height / 2);
+    text.setPosition(BATTLE_W / 2, y);
+    return text;
+}
+
+void ShowTransfer() {
+    char line[60];
+    FormatText(line, sizeof line, "%d -> %d", static_cast<int>(gBattle.moneyEarned), gVictory.shownGold);
+    gVictory.transferText = CentredLine(line, 2 * BATTLE_H / 6);
+}
+
+}  // namespace
+
+void ShowVictory(int32_t gold) {
+    gVictory.shown = true;
+    gVictory.shownGold = gold;
+    LoadPicture(gVictory.texture, "Assets/Sprites/Battle/BattleHUD/VictoryBackground.png");
+    gVictory.background = sf::Sprite(gVictory.texture);
+    CentreOrigin(gVictory.background);
+    gVictory.background.setScale(BATTLE_SCALE, BATTLE_SCALE);
+    gVictory.background.setPosition(BATTLE_W / 2, 2 * BATTLE_H / 6);
+    gVictory.font.loadFromFile(GAME_FONT);
+    char money[60];
+    FormatText(money, sizeof money, "Money Earned : %d", static_cast<int>(gBattle.moneyEarned));
+    gVictory.moneyText = CentredLine(money, BATTLE_H / 6);
+    ShowTransfer();
+    gVictory.pressEnterText = CentredLine("Press enter to continue.", 3 * BATTLE_H / 6);
+    // The gold never passes what a save can hold.
+    const int64_t total = static_cast<int64_t>(gSession.gold) + gBattle.moneyEarned;
+    gSession.gold = static_cast<int32_t>(std::min<int64_t>(total, std::numeric_limits<int32_t>::max()));
+    gVictory.transferTimer = FIRST_STEP_DELAY;
+}
+
+void UpdateVictory(float dt) {
+    gVictory.transferTimer -= dt;
+    if (gVictory.transferTimer > 0.0f) return;
+    gVictory.transferTimer = STEP_DELAY;
+    const uint32_t step = gBattle.moneyEarned < STEP ? gBattle.moneyEarned : STEP;
+    gBattle.moneyEarned -= step;
+    const int64_t shown = static_cast<int64_t>(gVictory.shownGold) + step;
+    gVictory.shownGold = static_cast<int32_t>(std::min<int64_t>(shown, std::numeric_limits<int32_t>::max()));
+    ShowTransfer();
+}
+
+void DrawVictory(sf::RenderWindow& window) {
+    if (!gVictory.shown) return;
+    window.draw(gVictory.background);
+    window.draw(gVictory.transferText);
+    window.draw(gVictory.moneyText);
+    window.draw(gVictory.pressEnterText);
+}
+
+void LeaveVictory(sf::RenderWindow& window) {
+    SetGameScreen(SCREEN_ROAMING);  // lets the battle go and starts the roaming music
+    LogDebug("creat\n");
+    ComputeMapPixelSize();
+    UpdateCamera(window);
+    ReleaseVictory();
+}
+
+void ReleaseVictory() {
+    gVictory = VictoryScreen{};
+}

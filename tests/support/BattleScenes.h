@@ -1,0 +1,32 @@
+#pragma once
+// Battles in the real game, reached the short way, and the party's choices made with the menu keys a
+// player presses (the default bindings: Z up, S down, Q left, D right, Return, Escape).
+
+#include <initializer_list>
+#include <string>
+
+#include "support/GameHarness.h"
+
+inline constexpr float BATTLE_DT = 1.0f / 60.0f;
+
+// On the map (a new save in slot 0), with partySize members, the battle of the file at `level` (a path
+// without ".txt") starts as an enemy's touch starts it.
+void BeginBattle(GameHarness& game, const char* map, const std::string& level, uint32_t partySize = 1);
+// Writes a battle file into the scratch folder and gives the path to start it from.
+std::string WriteLevel(const std::string& name, const std::string& text);
+// The real level files, by name: "Assets/Text/Levels/<name>".
+std::string Level(const char* name);
+
+// The commanding member's choice. Targets are indices into the side the action aims at.
+void ChooseAttack(GameHarness& game, unsigned target);
+// entry: the skill's place in the member's list (0 to 3); targets: one per target to choose (none for
+// the skills that take a whole side).
+void ChooseSkill(GameHarness& game, unsigned entry, std::initializer_list<unsigned> targets);
+// pouchSlot: 0 or 1; member: the party member to give it to.
+void ChoosePotion(GameHarness& game, unsigned pouchSlot, unsigned member);
+// Moves the target cursor from the first fighter of the side to `index` and confirms.
+void PickTarget(GameHarness& game, unsigned index);
+// Plays the turns of the round (hurried with Space) until the party chooses again, or the battle ends.
+void PlayOutRound(GameHarness& game);
+// True while the battle asks the party for commands.
+bool WaitingForCommands();
