@@ -10,6 +10,7 @@
 
 #include "core/GameStates.h"
 #include "core/Screen.h"
+#include "support/BattleScenes.h"
 #include "support/Scenes.h"
 #include "world/Player.h"
 
@@ -36,7 +37,15 @@ const Scene SCENES[] = {
     {"start pop-up", [](GameHarness& g) { StartNewGame(g); }},
     {"shop", [](GameHarness& g) { OpenOverlay(g, OVERLAY_SHOP); }},
     {"inventory", [](GameHarness& g) { OpenOverlay(g, OVERLAY_INVENTORY); }},
+    {"battle",
+     [](GameHarness& g) {
+         BeginBattle(g, "GoblinVillageBurn", Level("Patrol"), 3);
+         g.Step(BATTLE_DT, 30);
+     }},
 };
+
+using Desktop = std::pair<unsigned, unsigned>;
+const Desktop DESKTOPS[] = {{2560u, 1440u}, {3840u, 2160u}, {1920u, 1200u}, {2560u, 1080u}};
 
 sf::Image SceneAt(const Scene& scene, unsigned width, unsigned height) {
     ResetGameRecords();
@@ -45,27 +54,27 @@ sf::Image SceneAt(const Scene& scene, unsigned width, unsigned height) {
     return ShrinkGameArea(game.Capture(), 1920, 1080);
 }
 
-class DesktopSizes : public testing::TestWithParam<size_t> {};
+// One scene on one desktop per case: two windows in a process, however many desktops are tried.
+class DesktopSizes : public testing::TestWithParam<std::tuple<size_t, size_t>> {};
 
 TEST_P(DesktopSizes, EveryDesktopShowsTheSceneOfTheReferenceDesktop) {
-    const Scene& scene = SCENES[GetParam()];
+    const Scene& scene = SCENES[std::get<0>(GetParam())];
+    const auto [width, height] = DESKTOPS[std::get<1>(GetParam())];
     const sf::Image reference = SceneAt(scene, 1920, 1080);
     ASSERT_EQ(reference.getSize(), sf::Vector2u(1920, 1080));
-    for (auto [width, height] : {std::pair{2560u, 1440u}, {3840u, 2160u}, {1920u, 1200u}, {2560u, 1080u}}) {
-        SCOPED_TRACE(testing::Message() << scene.name << " at " << width << "x" << height);
-        const sf::Image shot = SceneAt(scene, width, height);
-        ASSERT_EQ(shot.getSize(), sf::Vector2u(1920, 1080)) << "the window did not hold the whole game area";
-        const double share = ShareOfDifferentPixels(reference, shot);
-        EXPECT_LT(share, 0.02);
-        std::printf("%s at %ux%u: %.4f%% of pixels differ\n", scene.name, width, height, share * 100);
-    }
+    const sf::Image shot = SceneAt(scene, width, height);
+    ASSERT_EQ(shot.getSize(), sf::Vector2u(1920, 1080)) << "the window did not hold the whole game area";
+    const double share = ShareOfDifferentPixels(reference, shot);
+    EXPECT_LT(share, 0.02);
+    std::printf("%s at %ux%u: %.4f%% of pixels differ\n", scene.name, width, height, share * 100);
 }
 
-std::string SceneName(const testing::TestParamInfo<size_t>& info) {
+std::string SceneName(const testing::TestParamInfo<std::tuple<size_t, size_t>>& info) {
     std::string name;
-    for (const char c : std::string(SCENES[info.param].name))
+    for (const char c : std::string(SCENES[std::get<0>(info.param)].name))
         name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
+    const Desktop& desktop = DESKTOPS[std::get<1>(info.param)];
+    return name + "_" + std::to_string(desktop.first) + "x" + std::to_string(desktop.second);
 }
 
 // Half a second of walking right in the village: as far, in map pixels, and to the same frame of the
@@ -88,6 +97,9 @@ TEST(DesktopWalk, TheHeroWalksAsFarAndAsFastOnEveryDesktop) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenes, DesktopSizes, testing::Range<size_t>(0, std::size(SCENES)), SceneName);
+INSTANTIATE_TEST_SUITE_P(Scenes, DesktopSizes,
+                         testing::Combine(testing::Range<size_t>(0, std::size(SCENES)),
+                                          testing::Range<size_t>(0, std::size(DESKTOPS))),
+                         SceneName);
 
 }  // namespace
