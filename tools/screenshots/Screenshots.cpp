@@ -9,12 +9,15 @@
 #include <functional>
 #include <string>
 
+#include "battle/BattleState.h"
+#include "battle/GameOver.h"
 #include "core/GameStates.h"
 #include "core/StateMachine.h"
 #include "core/WholeFiles.h"
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
 #include "frontend/WorldMap.h"
+#include "support/BattleScenes.h"
 #include "support/FirstMorning.h"
 #include "support/GameHarness.h"
 #include "support/Scenes.h"
@@ -65,6 +68,57 @@ void RefuseBrokenSlot(GameHarness& game) {
     WriteFileAtomically("Saves/Save0/save.txt", "CurrentMap Nowhere" + save.substr(save.find('\n')));
     game.PressKey(sf::Keyboard::Return);
     game.Step(1.0f / 144.0f, 2);
+}
+
+// A battle of the whole party on that map, after `frames` idle frames.
+void OpenBattle(GameHarness& game, const char* map, const char* level, int frames = 40) {
+    BeginBattle(game, map, Level(level), 3);
+    game.Step(BATTLE_DT, frames);
+}
+
+void OpenSkillList(GameHarness& game) {
+    OpenBattle(game, "GoblinVillageBurn", "Patrol");
+    game.PressKey(sf::Keyboard::S);
+    game.PressKey(sf::Keyboard::Return);
+    game.PressKey(sf::Keyboard::D);
+    game.Step(BATTLE_DT, 10);
+}
+
+void ChooseTargetDog(GameHarness& game) {
+    OpenBattle(game, "GoblinVillageBurn", "Patrol");
+    game.PressKey(sf::Keyboard::Return);
+    game.PressKey(sf::Keyboard::S);
+    game.Step(BATTLE_DT, 40);
+}
+
+// Groto's Magic striking the Knight, its number floating over it.
+void WatchMagicStrike(GameHarness& game) {
+    OpenBattle(game, "GoblinVillageBurn", "Patrol");
+    ChooseAttack(game, 1);
+    ChooseAttack(game, 1);
+    ChooseSkill(game, 0, {0});
+    const uint32_t grotoTurn = gBattle.party[2].timelinePosition;
+    for (int frame = 0; frame < 2000; ++frame) {
+        game.Step(BATTLE_DT);
+        if (gBattle.currentTurn == grotoTurn + 1 && gBattle.actionDelay < 0.9f) break;
+    }
+}
+
+void WinBattle(GameHarness& game) {
+    OpenBattle(game, "Bridge", "VillageGuard", 10);
+    game.PressKey(sf::Keyboard::W);
+    game.Step(BATTLE_DT, 75);
+}
+
+void LoseBattle(GameHarness& game) {
+    OpenBattle(game, "BridgeNight", "Boss", 10);
+    for (Combatant& member : gBattle.party) {
+        member.hp = 0;
+        member.state = STATE_DEAD;
+    }
+    gBattle.deadPartyCount = 3;
+    for (int frame = 0; frame < 3000 && !gGameOver.done[STAGE_BUTTON]; ++frame)
+        game.Step(BATTLE_DT);
 }
 
 // A map made in Tiled to show one drawing feature (tests/data/tiled/features), walked into like any map.
@@ -145,6 +199,14 @@ const Shot SHOTS[] = {
     {"tiled-two-tilesets", [](GameHarness& g) { EnterFeatureMap(g, "two-tilesets"); }},
     {"tiled-layer-offset", [](GameHarness& g) { EnterFeatureMap(g, "layer-offset"); }},
     {"tiled-animation", [](GameHarness& g) { EnterFeatureMap(g, "animation"); }},
+    {"battle-command-menu", [](GameHarness& g) { OpenBattle(g, "GoblinVillageBurn", "Patrol"); }},
+    {"battle-skill-list", OpenSkillList},
+    {"battle-target-selection", ChooseTargetDog},
+    {"battle-magic-strike", WatchMagicStrike},
+    {"battle-bridge-day", [](GameHarness& g) { OpenBattle(g, "Bridge", "Knight1"); }},
+    {"battle-boss", [](GameHarness& g) { OpenBattle(g, "BridgeNight", "Boss"); }},
+    {"battle-victory", WinBattle},
+    {"battle-game-over", LoseBattle},
     {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };
