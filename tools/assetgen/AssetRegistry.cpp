@@ -80,6 +80,12 @@ const std::vector<AssetGroup>& AssetGroups() {
         {"victory and game over", GenerateBattleEndScreens},
         {"battle sounds", GenerateBattleSounds},
         {"battle music", GenerateBattleMusic},
+        {"puzzle pictures", GeneratePuzzleArt},
+        {"puzzle sounds", GeneratePuzzleSounds},
+        {"fishing", GenerateFishingArt},
+        {"fish pictures", GenerateFishPictures},
+        {"Fishdex", GenerateFishdexArt},
+        {"fishing sounds", GenerateFishingSounds},
     };
     return groups;
 }
