@@ -169,6 +169,6 @@ void DrawGameScreen(sf::RenderWindow& window) {
 }  // namespace
 
 void InstallModeMachine() {
-    InstallStateHandlers(
-        {LoadMode, UnloadMode, LeaveGameScreen, EnterGameScreen, LoadMenuScreen, UnloadMenu, DrawGameScreen});
+    InstallStateHandlers({LoadMode, UnloadMode, LeaveGameScreen, EnterGameScreen, LoadMenuScreen, UnloadMenu,
+                          DrawGameScreen, MoveHeroForStory});
 }

@@ -9,6 +9,7 @@
 #include "world/GameSession.h"
 #include "world/SaveCheck.h"
 #include "world/SaveFiles.h"
+#include "world/SaveProgress.h"
 #include "world/SaveText.h"
 #include "world/SaveThumbnail.h"
 
@@ -145,5 +146,8 @@ bool LoadSavedGame() {
         LoadItemFile(path, restored);
         PickUpEveryItemNamed(restored, name);
     }
+    // The story goes on where the save left it (a save without these lines starts it over).
+    for (size_t line = SAVE_HEADER_LINES; line < lines.size() && lines[line].rfind("Map : ", 0) != 0; ++line)
+        ReadProgressLine(lines[line], gSession);
     return true;
 }

@@ -40,6 +40,10 @@ void ReturnToTitleMenu(sf::RenderWindow& window) {
     SetMenuScreen(window, MENU_MAIN);
 }
 
+void StoryMapChange(sf::RenderWindow& window, const char* newMap, bool emptyInventory) {
+    if (gHandlers.storyMapChange != nullptr) gHandlers.storyMapChange(window, newMap, emptyInventory);
+}
+
 void DrawGameScene(sf::RenderWindow& window) {
     if (gHandlers.drawGameScene != nullptr) gHandlers.drawGameScene(window);
 }

@@ -16,6 +16,7 @@ struct StateHandlers {
     void (*loadMenuScreen)(MenuScreen screen, sf::RenderWindow& window) = nullptr;
     void (*unloadMenuScreen)(MenuScreen screen) = nullptr;
     void (*drawGameScene)(sf::RenderWindow& window) = nullptr;
+    void (*storyMapChange)(sf::RenderWindow& window, const char* newMap, bool emptyInventory) = nullptr;
 };
 
 void InstallStateHandlers(const StateHandlers& handlers);
@@ -27,6 +28,11 @@ void SetMenuScreen(sf::RenderWindow& window, MenuScreen screen);
 void UnloadMenuScreen();
 // Back to the title menu from another front-end screen: release it, then load the title.
 void ReturnToTitleMenu(sf::RenderWindow& window);
+
+// The story moves the hero to another map (the bed, the house's exit, the cabin's passage, the end):
+// the map left is saved, the new one loaded with the hero on its point named after the map left, and,
+// for the night, the inventory emptied first.
+void StoryMapChange(sf::RenderWindow& window, const char* newMap, bool emptyInventory);
 
 // The in-game scene of the current game screen (roaming, battle or world map), in its own views.
 void DrawGameScene(sf::RenderWindow& window);

@@ -151,7 +151,9 @@ void HandleTriggers(sf::RenderWindow& window) {
     }
 }
 
-void ChangeMap(const char* destination, sf::RenderWindow& window) {
+namespace {
+
+void MoveHero(const char* destination, sf::RenderWindow& window, bool emptyInventory) {
     std::string reason;
     if (!MapCanBeEntered(destination, reason)) {
         // The door pushed the hero back already: he stays where he is and the save is untouched.
@@ -167,10 +169,21 @@ void ChangeMap(const char* destination, sf::RenderWindow& window) {
     SaveMapState(gMapContent.npcList, gMapContent.mapItemList, window);
     UnloadMap();
     ReleaseMapContent();
+    if (emptyInventory) gSession.inventory.clear();
     LoadRoamingScreen(window);
     if (!CommitSaveBatch()) LogDebug("Cannot write %s: the previous save is kept\n", SaveFilePath().c_str());
     ComputeMapPixelSize();
     ApplyMainView(window);
+}
+
+}  // namespace
+
+void ChangeMap(const char* destination, sf::RenderWindow& window) {
+    MoveHero(destination, window, false);
+}
+
+void MoveHeroForStory(sf::RenderWindow& window, const char* destination, bool emptyInventory) {
+    MoveHero(destination, window, emptyInventory);
 }
 
 void UnloadRoamingScreen(sf::RenderWindow& window) {

@@ -16,6 +16,8 @@ void LoadRoamingScreen(sf::RenderWindow& window);
 void UpdateRoaming(float dt, sf::RenderWindow& window);
 void HandleTriggers(sf::RenderWindow& window);
 void ChangeMap(const char* destination, sf::RenderWindow& window);
+// The story's map changes: like a door, and for the night the inventory is emptied before the save.
+void MoveHeroForStory(sf::RenderWindow& window, const char* destination, bool emptyInventory);
 // Saves the map left (except after a lost battle), then lets the screen go.
 void UnloadRoamingScreen(sf::RenderWindow& window);
 // Lets the screen go without saving.

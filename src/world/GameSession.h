@@ -14,6 +14,7 @@ inline constexpr int MAP_NAME_SIZE = 30;  // 29 characters and the terminator
 inline constexpr int PREVIOUS_NAME_SIZE = 100;
 inline constexpr int INVENTORY_PLACES = 20;
 inline constexpr int FISH_KINDS = 9;
+inline constexpr uint32_t MAX_PARTY_SIZE = 4;  // the roster
 
 enum ItemId : int32_t { ITEM_HP_POTION = 12, ITEM_MANA_POTION = 13, ITEM_NONE = 14 };
 

@@ -9,6 +9,7 @@
 #include "world/ContentList.h"
 #include "world/GameSession.h"
 #include "world/SaveFiles.h"
+#include "world/SaveProgress.h"
 
 namespace {
 
@@ -86,6 +87,8 @@ bool IsSaveTextSound(const std::string& text) {
             flags.clear();
             continue;
         }
+        // Before the first section: the story's progress lines.
+        if (map.empty() && IsProgressLine(line)) continue;
         const auto flag = ReadFlagLine(line);
         if (map.empty() || !flag) return false;
         flags.push_back(*flag);

@@ -4,6 +4,7 @@
 #include "core/Text.h"
 #include "world/GameSession.h"
 #include "world/SaveFiles.h"
+#include "world/SaveProgress.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ std::string SaveHeaderText(const char* mapName) {
     std::string header = std::string("CurrentMap ") + mapName + "\n";
     char gold[32];
     FormatText(gold, sizeof gold, "Gold %d\n", gSession.gold);
-    return header + gold + InventoryLines();
+    return header + gold + InventoryLines() + ProgressLines(gSession);
 }
 
 std::string RewriteSaveText(const std::string& oldText, const std::string& mapName,

@@ -1,5 +1,6 @@
 #pragma once
-// The story's progress flags, part of the game session. They are not saved: a new save file clears them.
+// The story's progress flags, part of the game session. A new save file clears them; the save keeps them
+// (world/SaveProgress).
 
 #include <cstdint>
 
@@ -14,4 +15,5 @@ struct StoryFlags {
     int32_t saveSpritiShown = 0;
     int32_t bossAnnounced = 0;
     int32_t storyEnded = 0;
+    int32_t spritiJoined = 0;  // Spriti joins once, however often her dialogue is run again
 };

@@ -21,6 +21,7 @@
 #include "world/GameSession.h"
 #include "world/SaveCheck.h"
 #include "world/SaveFiles.h"
+#include "world/SaveProgress.h"
 #include "world/SaveText.h"
 #include "world/WorldFixture.h"
 
@@ -28,13 +29,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Header(const char* map, int gold, std::vector<std::string> items = {}) {
+constexpr const char* FRESH_PROGRESS = "Story 0 0 0 0 0 0 0 0 0 0 0\nParty 1\nFish 0 0 0 0 0 0 0 0 0\n";
+
+std::string Header(const char* map, int gold, std::vector<std::string> items = {},
+                   const char* progress = FRESH_PROGRESS) {
     std::string text = std::string("CurrentMap ") + map + "\nGold " + std::to_string(gold) + "\n";
     for (int place = 0; place < 20; ++place) {
         text +=
             "Inv " + (place < static_cast<int>(items.size()) ? items[static_cast<size_t>(place)] : "") + "\n";
     }
-    return text;
+    return text + progress;
 }
 
 // A plain map; tests that need people and items on it write its content list.
@@ -45,7 +49,7 @@ TestMap Meadow() {
 }
 
 TEST(SaveText, TheMapsSectionIsRewrittenInPlaceAndOthersStayWhole) {
-    const std::string old = Header("A", 5) +
+    const std::string old = Header("A", 5, {}, "") +
                             "\nMap : GoblinVillage\nPNJ 0 0\nItem 0 0\n\nMap : GoblinVillageBurn\n" +
                             "PNJ 0 0\nPNJ 1 1\n\nMap : Bridge\nItem 0 1\n";
     gSession.inventory.clear();
@@ -54,6 +58,27 @@ TEST(SaveText, TheMapsSectionIsRewrittenInPlaceAndOthersStayWhole) {
     EXPECT_EQ(rewritten, Header("GoblinVillage", 40) + "\nMap : GoblinVillage\nPNJ 0 1\nItem 0 1\n\n" +
                              "Map : GoblinVillageBurn\nPNJ 0 0\nPNJ 1 1\nMap : Bridge\nItem 0 1\n");
     EXPECT_TRUE(IsSaveTextSound(rewritten));
+}
+
+TEST(SaveText, TheStorysProgressLinesAreReadBackAndBrokenOnesMakeTheSaveDamaged) {
+    const char* progress = "Story 1 1 1 1 1 1 0 1 0 0 1\nParty 2\nFish 0 0 0 0 0 1 0 0 0\n";
+    EXPECT_TRUE(IsSaveTextSound(Header("Bridge", 3, {}, progress) +
+                                "\nMap : Bridge\nPNJ 0 0\nPNJ 1 0\nPNJ 2 0\nItem 0 0\nItem 1 0\n"));
+    // A save written before the progress lines existed is still sound: its story starts over.
+    EXPECT_TRUE(IsSaveTextSound(Header("HOUSE_ENTER_1", 0, {}, "")));
+    for (const char* broken : {"Story 1 1\n", "Story 1 1 1 1 1 1 0 1 0 0 2\n", "Party 5\n", "Party 0\n",
+                               "Fish 1 0 0\n", "Fish 0 0 0 0 0 7 0 0 0\n", "Stories 1\n"}) {
+        EXPECT_FALSE(IsSaveTextSound(Header("HOUSE_ENTER_1", 0, {}, broken))) << broken;
+    }
+    GameSession session;
+    for (const char* line : {"Story 1 1 1 1 1 1 0 1 0 0 1", "Party 2", "Fish 0 0 0 0 0 1 0 0 0"})
+        ReadProgressLine(line, session);
+    EXPECT_EQ(session.story.nightStarted, 1);
+    EXPECT_EQ(session.story.grotoJoined, 0);
+    EXPECT_EQ(session.story.spritiJoined, 1);
+    EXPECT_EQ(session.partySize, 2u);
+    EXPECT_EQ(session.fishCaught[5], 1);
+    EXPECT_EQ(ProgressLines(session), progress);
 }
 
 TEST(SaveText, ALongSaveKeepsEverySectionWhole) {
@@ -123,7 +148,7 @@ TEST(SaveFiles, TheInventoryIsSavedInItsOrderAndContinuingRebuildsIt) {
     EXPECT_EQ(lines[2] + lines[3] + lines[4], "Inv Rope\nInv Stick\nInv Paint\n");
     for (size_t line = 5; line < 22; ++line)
         EXPECT_EQ(lines[line], "Inv \n") << line;
-    EXPECT_EQ(lines[22], "\n");
+    EXPECT_EQ(lines[22] + lines[23] + lines[24] + lines[25], std::string(FRESH_PROGRESS) + "\n");
 
     // Continuing brings them back through their item files, each with its pick-up sound.
     for (const char* name : {"Rope", "Stick", "Paint"})

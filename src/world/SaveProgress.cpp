@@ -1,0 +1,72 @@
+#include "world/SaveProgress.h"
+
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "core/WholeFiles.h"
+
+namespace {
+
+// The story flags in the order the Story line holds them.
+std::vector<int32_t*> FlagsOf(StoryFlags& flags) {
+    return {&flags.merchantMet,   &flags.worldMapOpen, &flags.purseDelivered, &flags.fishingUnlocked,
+            &flags.shopUnlocked,  &flags.nightStarted, &flags.grotoJoined,    &flags.saveSpritiShown,
+            &flags.bossAnnounced, &flags.storyEnded,   &flags.spritiJoined};
+}
+
+// The words after the line's name as numbers from low to high; nothing unless there are exactly count.
+std::optional<std::vector<int32_t>> Numbers(const std::string& line, const char* name, size_t count,
+                                            int32_t low, int32_t high) {
+    std::istringstream words(line);
+    std::string word;
+    if (!(words >> word) || word != name) return std::nullopt;
+    std::vector<int32_t> values;
+    while (words >> word) {
+        const std::optional<int32_t> value = ParseWholeNumber(word, low, high);
+        if (!value) return std::nullopt;
+        values.push_back(*value);
+    }
+    if (values.size() != count) return std::nullopt;
+    return values;
+}
+
+std::string Line(const char* name, const std::vector<int32_t>& values) {
+    std::string line = name;
+    for (int32_t value : values)
+        line += " " + std::to_string(value);
+    return line + "\n";
+}
+
+constexpr size_t FLAG_COUNT = 11;
+
+}  // namespace
+
+std::string ProgressLines(const GameSession& session) {
+    StoryFlags flags = session.story;
+    std::vector<int32_t> story;
+    for (int32_t* flag : FlagsOf(flags))
+        story.push_back(*flag);
+    const std::vector<int32_t> fish(session.fishCaught.begin(), session.fishCaught.end());
+    return Line("Story", story) + Line("Party", {static_cast<int32_t>(session.partySize)}) +
+           Line("Fish", fish);
+}
+
+bool IsProgressLine(const std::string& line) {
+    return Numbers(line, "Story", FLAG_COUNT, 0, 1) ||
+           Numbers(line, "Party", 1, 1, static_cast<int32_t>(MAX_PARTY_SIZE)) ||
+           Numbers(line, "Fish", FISH_KINDS, 0, 1);
+}
+
+void ReadProgressLine(const std::string& line, GameSession& session) {
+    if (const auto story = Numbers(line, "Story", FLAG_COUNT, 0, 1)) {
+        std::vector<int32_t*> flags = FlagsOf(session.story);
+        for (size_t i = 0; i < flags.size(); ++i)
+            *flags[i] = (*story)[i];
+    } else if (const auto party = Numbers(line, "Party", 1, 1, static_cast<int32_t>(MAX_PARTY_SIZE))) {
+        session.partySize = static_cast<uint32_t>((*party)[0]);
+    } else if (const auto fish = Numbers(line, "Fish", FISH_KINDS, 0, 1)) {
+        for (size_t i = 0; i < session.fishCaught.size(); ++i)
+            session.fishCaught[i] = (*fish)[i];
+    }
+}
