@@ -15,6 +15,7 @@
 #include "content/Items.h"
 #include "content/MapContent.h"
 #include "content/PopUps.h"
+#include "content/Puzzles.h"
 #include "content/Reach.h"
 #include "content/Shop.h"
 #include "core/Log.h"
@@ -127,6 +128,8 @@ void ResetProgramState() {
     UnloadCreditsScreen();
     UnloadOptionsScreen();
     ResetBattleRecords();
+    ReleasePuzzles();
+    gPuzzles = PuzzleState();
     gFishCollection = FishCollection{};
     StartGameSession();
 }

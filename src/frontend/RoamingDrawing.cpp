@@ -4,6 +4,7 @@
 #include "content/MapContent.h"
 #include "content/Npcs.h"
 #include "content/PopUps.h"
+#include "content/Puzzles.h"
 #include "content/Reach.h"
 #include "content/Shop.h"
 #include "core/GameStates.h"
@@ -90,6 +91,7 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
     // after a menu reset the view included).
     UpdateCamera(window);
     DrawGroundLayers(window);
+    DrawPuzzleGround(window);
     DrawDepthPass(window);
     DrawRoofLayers(window);
     ApplyMainView(window);
@@ -102,6 +104,7 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
         ApplyMainView(window);
     }
     ApplyMainView(window);
+    DrawPuzzleRope(window);
     DrawClouds(window);
     DrawInteractionPrompt(window);
     // Spoken text last, above the people, the smoke and the prompt.

@@ -7,6 +7,7 @@
 #include "content/MapContent.h"
 #include "content/Reach.h"
 #include "content/SavedContent.h"
+#include "content/Puzzles.h"
 #include "content/Shop.h"
 #include "content/Story.h"
 #include "core/GameStates.h"
@@ -78,6 +79,7 @@ void UpdateMapNpcs(float dt, sf::RenderWindow& window) {
 
 // Everything the map held is let go before another one is built: its people, its items, the shop.
 void ReleaseMapAndShop() {
+    ReleasePuzzles();
     ReleaseMapContent();
     UnloadShop();
 }
@@ -89,11 +91,15 @@ void LoadRoamingScreen(sf::RenderWindow& window) {
     // game, not again at every door.
     if (!gPrompt.built) BuildInteractionPrompt();
     if (!gShop.built) LoadShop();
-    if (gRoaming.roamingFirstLoad == 1) InitPlayer();
+    if (gRoaming.roamingFirstLoad == 1) {
+        InitPlayer();
+        ArmPuzzles();
+    }
     ReleaseMapContent();
     if (!gInventory.built) BuildInventoryScreen();
     LogDebug("%s", gSession.currentMapName);
     LoadMap(gMapContent.npcList, gMapContent.mapItemList);
+    LoadPuzzles();
     if (MapHasClouds(gSession.currentMapName)) BuildCloudLayer();
     PlaceOnSpawnPoint();
     SetPlayerSheet();
@@ -117,6 +123,7 @@ void UpdateRoaming(float dt, sf::RenderWindow& window) {
     AdvanceTileAnimations(gMap.tileCache, gMap.tileSheets, dt);
     if (MapHasClouds(gSession.currentMapName)) UpdateCloudLayer(dt);
     UpdateStory(window, dt);
+    UpdatePuzzles(dt);
     UpdateMapNpcs(dt, window);
     HandleTriggers(window);
     ShowShopGold();
