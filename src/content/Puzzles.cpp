@@ -127,8 +127,9 @@ void UpdateRopePull() {
 // Talking to a water source with an empty bucket fills it when the source's words are done.
 void FillAt(Npc& source, const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems) {
     if (InNpcReach(source) != 1 || gSession.inventory.empty()) return;
-    for (size_t place = 0; place < gSession.inventory.size(); ++place) {
-        if (gSession.inventory[place].name != "Bucket_Empty") continue;
+    // Each empty bucket gives the source a key; the first one filled ends the loop.
+    for (const MapItem& item : gSession.inventory) {
+        if (item.name != "Bucket_Empty") continue;
         if (keyEvent.code == gSettings.keys.enter) HandleDialogueKey(keyEvent, OwnerOf(source));
         if (source.open == 1) {
             gStates.roamingOverlay = OVERLAY_DIALOGUE;
