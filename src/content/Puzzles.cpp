@@ -1,14 +1,17 @@
 #include "content/Puzzles.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "content/MapContent.h"
 #include "content/Reach.h"
 #include "core/GameStates.h"
 #include "core/Input.h"
 #include "core/Pictures.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
+#include "core/Text.h"
 #include "world/GameSession.h"
 #include "world/Player.h"
 
@@ -25,6 +28,13 @@ constexpr float WALKING_SPEED = 250.0f;
 constexpr int FLAME_FRAMES = 6;
 const sf::Vector2f BUCKET_DROP = {2000.0f, 1750.0f};
 constexpr const char* SOUND_WATER_FILL = "Assets/Sounds/Puzzle/WaterFill.wav";
+constexpr const char* SOUND_FIRE_OUT = "Assets/Sounds/Puzzle/FireExtinguish.wav";
+constexpr int32_t KEY_CODE_E = 4;  // a fixed key: picks up the decoys lying about
+constexpr uint8_t DARKNESS_ALPHA = 230;
+constexpr int LIGHT_CLEAR = 75;
+constexpr int LIGHT_EDGE = 225;
+const sf::Vector2f FIRE_TILES[2] = {{29, 16}, {31, 16}};
+const sf::Vector2f FENCE_TILES[5] = {{21.5f, 7}, {32.5f, 4}, {24.5f, 8}, {32.5f, 11}, {23.5f, 16}};
 
 bool OnMap(const char* name) {
     return std::strcmp(gSession.currentMapName, name) == 0;
@@ -81,6 +91,127 @@ void BuildHouse() {
 
 bool EnterHeld() {
     return IsKeyHeld(gSettings.keys.enter);
+}
+
+void BuildForest() {
+    PuzzleState& p = gPuzzles;
+    for (size_t k = 0; k < 2; ++k) {
+        BuildFlames(p.fires[k], p.fireAnimations[k], p.fireTexture, OnTile(FIRE_TILES[k].x, FIRE_TILES[k].y));
+        Place(p.fireZones[k], p.fireZoneTexture, "Assets/Sprites/Setting/Collision.png",
+              OnTile(FIRE_TILES[k].x, FIRE_TILES[k].y + 1));
+        p.fireZoneRects[k] = ZoneOf(p.fireZones[k]);
+    }
+    for (size_t i = 0; i < p.fences.size(); ++i) {
+        Place(p.fences[i], p.fenceTexture, "Assets/Sprites/Setting/Night_Fence.png",
+              OnTile(FENCE_TILES[i].x, FENCE_TILES[i].y));
+        CentreOrigin(p.fences[i]);
+        const sf::FloatRect bounds = p.fences[i].getGlobalBounds();
+        p.fenceRects[i] = {bounds.left, bounds.top, bounds.width, bounds.height / 2};
+    }
+    p.forestWater.emplace();
+    LoadNpc("Assets/Text/Maps/ForestNight/Water.txt", *p.forestWater);
+    // The fires burn again at every visit; the fences stay down.
+    p.forestFireOut1 = 0;
+    p.forestFireOut2 = 0;
+    p.forestBuilt = true;
+}
+
+void BuildDarkness() {
+    PuzzleState& p = gPuzzles;
+    LoadPicture(p.darknessTexture, "Assets/Sprites/Fog/Fog1.png");
+    p.darknessImage = p.darknessTexture.copyToImage();
+    p.darkness = sf::Sprite(p.darknessTexture);
+    p.darkness.setColor(sf::Color(255, 255, 255, DARKNESS_ALPHA));
+    p.darknessBuilt = true;
+}
+
+int32_t& FireOut(size_t k) {
+    return k == 0 ? gPuzzles.forestFireOut1 : gPuzzles.forestFireOut2;
+}
+
+// A full bucket thrown on a fire comes back empty, ready to be filled again.
+void PutOutFire(size_t k) {
+    for (const MapItem& item : gSession.inventory) {
+        if (item.name != "Bucket_Full" || FireOut(k) == 1) continue;
+        FireOut(k) = 1;
+        gStates.roamingOverlay = OVERLAY_NONE;
+        RemoveInventoryItem("Bucket_Full");
+        MapItemList& items = gMapContent.mapItemList;
+        AddMapItem(items, "Bucket_Empty", BUCKET_DROP);
+        PickUpItem(items, items.items.size() - 1);
+        PlaySoundEffect(SOUND_FIRE_OUT);
+        return;
+    }
+}
+
+void PullFences() {
+    PuzzleState& p = gPuzzles;
+    if (!InventoryHolds("Rope") || gRopePull.active == 1) return;
+    for (size_t i = 0; i < p.fences.size(); ++i) {
+        if (p.fenceDone[i] == 0 && InZone(p.fenceRects[i]) && EnterHeld()) {
+            StartRopePull(p.fences[i], p.fenceDone[i]);
+            return;
+        }
+    }
+}
+
+void UpdateForest(float dt) {
+    PuzzleState& p = gPuzzles;
+    if (p.forestWater) UpdateNpc(dt, *p.forestWater);
+    for (size_t k = 0; k < 2; ++k) {
+        p.fireAnimations[k].sprite = &p.fires[k];
+        AnimateSpriteSheet(p.fireAnimations[k], dt);
+        if (FireOut(k) == 0 && InZone(p.fireZoneRects[k]) && EnterHeld()) PutOutFire(k);
+    }
+    PullFences();
+    bool allDown = p.forestFireOut1 == 1 && p.forestFireOut2 == 1;
+    for (size_t i = 0; i < p.fences.size(); ++i) {
+        if (p.fenceDone[i] == 1) continue;
+        PushOutOfRect(p.fenceRects[i]);
+        allDown = false;
+    }
+    if (allDown) p.forestArmed = 0;
+}
+
+// The decoy: its four parts, once all are carried, make it at once.
+void UpdateDecoy(MapItemList& mapItems) {
+    PuzzleState& p = gPuzzles;
+    for (const MapItem& item : gSession.inventory) {
+        if (item.name == "Stick") p.hasStick = 1;
+        if (item.name == "Pumpkin") p.hasPumpkin = 1;
+        if (item.name == "Paint") p.hasPaint = 1;
+        if (item.name == "Straw") p.hasStraw = 1;
+    }
+    if (p.hasStick == 1 && p.hasPumpkin == 1 && p.hasPaint == 1 && p.hasStraw == 1 && p.decoyBuilt == 0) {
+        for (const char* part : {"Straw", "Paint", "Pumpkin", "Stick"})
+            RemoveInventoryItem(part);
+        p.decoyBuilt = 1;
+        // The parts are not lost for nothing: the decoy made of them is carried.
+        LoadItemFile("Assets/Text/Items/Decoy.txt", mapItems);
+        PickUpEveryItemNamed(mapItems, "Decoy");
+    }
+    if (p.decoyBuilt != 1 || !IsKeyHeld(KEY_CODE_E)) return;
+    for (int round = 0; round < 10; ++round) {
+        for (size_t i = mapItems.items.size(); i-- > 0;)
+            if (mapItems.items[i].name.find("Decoy") != std::string::npos) PickUpItem(mapItems, i);
+    }
+}
+
+bool ForestRuns() {
+    return gPuzzles.forestArmed == 1 && gPuzzles.forestBuilt && OnMap("ForestNight");
+}
+
+void UpdateDarkness() {
+    PuzzleState& p = gPuzzles;
+    const sf::Vector2f at = gPlayer.sprite.getPosition();
+    const sf::IntRect lit =
+        LightDarknessAround(p.darknessImage, static_cast<int>(at.x), static_cast<int>(at.y));
+    if (lit.width <= 0 || lit.height <= 0) return;
+    // Only the square that changed goes to the texture.
+    sf::Image square;
+    square.create(static_cast<unsigned>(lit.width), static_cast<unsigned>(lit.height));
+    square.copy(p.darknessImage, 0, 0, lit);
+    p.darknessTexture.update(square, static_cast<unsigned>(lit.left), static_cast<unsigned>(lit.top));
 }
 
 // In the hook zone with ENTER held: the full bucket puts the flames out, then the rope goes to the hook.
@@ -165,7 +296,12 @@ void LoadPuzzles() {
     gRopePull.target = nullptr;
     gPuzzles.houseBuilt = false;
     gPuzzles.bathtub.reset();
+    gPuzzles.forestBuilt = false;
+    gPuzzles.forestWater.reset();
+    gPuzzles.darknessBuilt = false;
     if (gPuzzles.houseArmed == 1 && OnMap("HOUSE_BURN_1")) BuildHouse();
+    if (gPuzzles.forestArmed == 1 && OnMap("ForestNight")) BuildForest();
+    if (Contains(gSession.currentMapName, "Forest")) BuildDarkness();
     gRopePull.strainBuffer.loadFromFile("Assets/Sounds/Fishing/RodStrain.wav");
     gRopePull.strain.setBuffer(gRopePull.strainBuffer);
     gRopePull.strain.setVolume(EffectsVolume());
@@ -173,11 +309,15 @@ void LoadPuzzles() {
 
 void UpdatePuzzles(float dt) {
     if (HouseRuns()) UpdateHouse(dt);
+    if (gPuzzles.decoyArmed == 1) UpdateDecoy(gMapContent.mapItemList);
+    if (ForestRuns()) UpdateForest(dt);
     if (gRopePull.active == 1) UpdateRopePull();
+    if (gPuzzles.darknessBuilt) UpdateDarkness();
 }
 
 void HandlePuzzleKey(const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems) {
     if (HouseRuns() && gPuzzles.bathtub) FillAt(*gPuzzles.bathtub, keyEvent, mapItems);
+    if (ForestRuns() && gPuzzles.forestWater) FillAt(*gPuzzles.forestWater, keyEvent, mapItems);
 }
 
 void StartRopePull(const sf::Sprite& target, int32_t& targetFlag) {
@@ -189,8 +329,15 @@ void StartRopePull(const sf::Sprite& target, int32_t& targetFlag) {
 }
 
 void DrawPuzzleGround(sf::RenderWindow& window) {
-    if (!HouseRuns()) return;
     const PuzzleState& p = gPuzzles;
+    if (ForestRuns()) {
+        for (size_t i = 0; i < p.fences.size(); ++i)
+            if (p.fenceDone[i] == 0) window.draw(p.fences[i]);
+        if (p.forestFireOut1 == 0) window.draw(p.fires[0]);
+        if (p.forestFireOut2 == 0) window.draw(p.fires[1]);
+        if (p.forestWater) DrawNpc(window, *p.forestWater);
+    }
+    if (!HouseRuns()) return;
     if (p.wallBroken == 1) window.draw(p.brokenWall);
     if (p.houseFlames == 1) window.draw(p.flames);
     if (p.wallBroken == 0) window.draw(p.hook);
@@ -201,6 +348,33 @@ void DrawPuzzleRope(sf::RenderWindow& window) {
     if (gRopePull.active == 1) window.draw(gRopePull.rope);
 }
 
+void DrawDarkness(sf::RenderWindow& window) {
+    if (gPuzzles.darknessBuilt && OnMap("ForestNight")) window.draw(gPuzzles.darkness);
+}
+
+sf::IntRect LightDarknessAround(sf::Image& image, int cx, int cy) {
+    const sf::Vector2u size = image.getSize();
+    const int left = std::max(cx - LIGHT_EDGE, 0), top = std::max(cy - LIGHT_EDGE, 0);
+    const int right = std::min(cx + LIGHT_EDGE, static_cast<int>(size.x));
+    const int bottom = std::min(cy + LIGHT_EDGE, static_cast<int>(size.y));
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            const float d = std::hypot(static_cast<float>(x - cx), static_cast<float>(y - cy));
+            uint8_t alpha = 255;
+            if (d < LIGHT_CLEAR) {
+                alpha = 0;
+            } else if (d < LIGHT_EDGE) {
+                alpha = static_cast<uint8_t>((d - LIGHT_CLEAR) * 255.0f / (LIGHT_EDGE - LIGHT_CLEAR));
+            }
+            // The night keeps its own colour; only how much of it covers the map changes.
+            sf::Color night = image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
+            night.a = alpha;
+            image.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y), night);
+        }
+    }
+    return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
+}
+
 void ReleasePuzzles() {
     if (gRopePull.active == 1) gPlayer.speed = WALKING_SPEED;  // a pull cut short by a map change
     gRopePull.strain.stop();
@@ -209,5 +383,9 @@ void ReleasePuzzles() {
     gRopePull.target = nullptr;
     gPuzzles.houseBuilt = false;
     gPuzzles.bathtub.reset();
+    gPuzzles.forestBuilt = false;
     gPuzzles.forestWater.reset();
+    gPuzzles.darknessBuilt = false;
+    gPuzzles.darknessTexture = sf::Texture();
+    gPuzzles.darknessImage = sf::Image();
 }

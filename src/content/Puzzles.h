@@ -37,7 +37,25 @@ struct PuzzleState {
     SpriteSheetAnimation flamesAnimation;
     sf::FloatRect hookZoneRect;
     std::optional<Npc> bathtub;
+
+    // The night forest's pictures: two fires with their zones, five fences with their solid halves.
+    bool forestBuilt = false;
+    sf::Texture fireTexture, fireZoneTexture, fenceTexture;
+    std::array<sf::Sprite, 2> fires, fireZones;
+    std::array<SpriteSheetAnimation, 2> fireAnimations;
+    std::array<sf::FloatRect, 2> fireZoneRects;
+    std::array<sf::Sprite, 5> fences;
+    std::array<sf::FloatRect, 5> fenceRects;
     std::optional<Npc> forestWater;
+
+    // The decoy's parts, seen in the inventory.
+    int32_t hasStick = 0, hasPumpkin = 0, hasPaint = 0, hasStraw = 0;
+
+    // The forest's darkness: a picture of the whole map, lit where the hero has walked.
+    bool darknessBuilt = false;
+    sf::Image darknessImage;
+    sf::Texture darknessTexture;
+    sf::Sprite darkness;
 };
 
 // The rope tied to the hook (or a fence): it follows the hero, who pulls it by walking away slowly.
@@ -67,4 +85,10 @@ void StartRopePull(const sf::Sprite& target, int32_t& targetFlag);
 void DrawPuzzleGround(sf::RenderWindow& window);
 // The rope, over the people.
 void DrawPuzzleRope(sf::RenderWindow& window);
+// The forest's darkness, over everything on the map.
+void DrawDarkness(sf::RenderWindow& window);
+// Lights the darkness image around (cx, cy): clear within 75 pixels, fading back to full night at 225;
+// the rest of the image keeps what it had, so where the hero has walked stays lit. Returns the square it
+// changed.
+sf::IntRect LightDarknessAround(sf::Image& image, int cx, int cy);
 void ReleasePuzzles();

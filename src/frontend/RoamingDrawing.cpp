@@ -105,6 +105,7 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
     }
     ApplyMainView(window);
     DrawPuzzleRope(window);
+    DrawDarkness(window);
     DrawClouds(window);
     DrawInteractionPrompt(window);
     // Spoken text last, above the people, the smoke and the prompt.

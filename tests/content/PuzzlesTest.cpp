@@ -127,3 +127,97 @@ TEST_F(BurningHouse, TheWallFallsOnlyBeyondTheRopesLengthAndTheExitThenLeadsOut)
 }
 
 }  // namespace
+
+namespace {
+
+class NightForest : public ::testing::Test {
+protected:
+    NightForest() { EnterMap(game, "ForestNight"); }
+    // Just below a zone picture's rectangle, inside its reach.
+    void StandBelow(const sf::FloatRect& zone) {
+        ASSERT_TRUE(
+            WalkTo(game, {zone.left + zone.width / 2 - 16, zone.top + zone.height + 2, 32, 16}, 4.0f));
+    }
+    void HoldEnterFor(int frames) {
+        game.HoldKey(sf::Keyboard::Return);
+        game.Step(DT, frames);
+        game.HoldKey(sf::Keyboard::Return, false);
+    }
+    GameHarness game;
+};
+
+TEST_F(NightForest, AFireTurnsTheFullBucketBackIntoAnEmptyOne) {
+    ASSERT_TRUE(gPuzzles.forestBuilt);
+    EXPECT_EQ(gPuzzles.forestFireOut1, 0);
+    Carry({"Bucket_Full"});
+    gPuzzles.fenceDone = {1, 1, 1, 1, 1};  // the way to the fires is open
+    StandBelow(gPuzzles.fireZoneRects[0]);
+    HoldEnterFor(2);
+    EXPECT_EQ(gPuzzles.forestFireOut1, 1);
+    EXPECT_EQ(gPuzzles.forestFireOut2, 0);
+    EXPECT_TRUE(Holds("Bucket_Empty"));
+    EXPECT_FALSE(Holds("Bucket_Full"));
+}
+
+TEST_F(NightForest, AFenceStandsInTheWayUntilTheRopePullsItDown) {
+    Carry({"Rope"});
+    // The first fence the hero can walk up to from the forest's entrance, from below or above.
+    size_t pulled = 0;
+    bool fromAbove = false;
+    for (; pulled < 5; ++pulled) {
+        const sf::FloatRect zone = gPuzzles.fenceRects[pulled];
+        const float x = zone.left + zone.width / 2 - 16;
+        if (WalkTo(game, {x, zone.top + zone.height + 2, 32, 16}, 4.0f)) break;
+        fromAbove = WalkTo(game, {x, zone.top - 18, 32, 16}, 4.0f);
+        if (fromAbove) break;
+    }
+    ASSERT_LT(pulled, 5u);
+    const sf::FloatRect fence = gPuzzles.fenceRects[pulled];
+    // Walking into the fence stops at its solid half.
+    const sf::Keyboard::Key towards = fromAbove ? sf::Keyboard::S : sf::Keyboard::Z;
+    game.HoldKey(towards);
+    game.Step(DT, 30);
+    game.HoldKey(towards, false);
+    EXPECT_FALSE(gPlayer.footBox.intersects(fence));
+    HoldEnterFor(1);
+    ASSERT_EQ(gRopePull.active, 1);
+    const sf::Keyboard::Key away = fromAbove ? sf::Keyboard::Z : sf::Keyboard::S;
+    game.HoldKey(away);
+    for (int frame = 0; frame < 60 * 20 && gRopePull.active == 1; ++frame)
+        game.Step(DT);
+    game.HoldKey(away, false);
+    EXPECT_EQ(gPuzzles.fenceDone[pulled], 1);
+}
+
+TEST_F(NightForest, TheDarknessIsLitAroundTheHeroAndStaysLitWhereHeWalked) {
+    sf::Image image;
+    image.create(1000, 1000, sf::Color(20, 20, 40, 255));
+    const sf::IntRect square = LightDarknessAround(image, 500, 500);
+    EXPECT_EQ(square, sf::IntRect(275, 275, 450, 450));
+    EXPECT_EQ(image.getPixel(500, 500).a, 0);
+    EXPECT_EQ(image.getPixel(574, 500).a, 0);
+    EXPECT_EQ(image.getPixel(650, 500).a, 127);                       // halfway between 75 and 225
+    EXPECT_EQ(image.getPixel(280, 280).a, 255);                       // 311 away, in the square's corner
+    EXPECT_EQ(image.getPixel(200, 200), sf::Color(20, 20, 40, 255));  // outside the square: untouched
+    LightDarknessAround(image, 900, 500);
+    EXPECT_EQ(image.getPixel(500, 500).a, 0);                                       // where he was stays lit
+    EXPECT_EQ(LightDarknessAround(image, 990, 10), sf::IntRect(765, 0, 235, 235));  // cut at the edges
+    EXPECT_TRUE(gPuzzles.darknessBuilt);
+}
+
+TEST(Decoy, ItsFourPartsLeaveTogetherForTheDecoyWhenTheFourthIsFound) {
+    GameHarness game;
+    EnterMap(game, "GoblinVillage");
+    Carry({"Stick", "Pumpkin", "Paint", "Rope"});
+    game.Step(DT, 2);
+    EXPECT_TRUE(Holds("Stick"));
+    Carry({"Straw"});
+    game.Step(DT);
+    for (const char* part : {"Stick", "Pumpkin", "Paint", "Straw"})
+        EXPECT_FALSE(Holds(part)) << part;
+    EXPECT_TRUE(Holds("Decoy"));
+    EXPECT_TRUE(Holds("Rope"));
+    EXPECT_EQ(gPuzzles.decoyBuilt, 1);
+}
+
+}  // namespace
