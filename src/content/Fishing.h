@@ -1,17 +1,76 @@
 #pragma once
-// Fishing at the three posts and the collection of nine fish.
+// Fishing at the three posts: a fish of the post bites and is reeled in against the line's strength,
+// the rod pulled towards the side the fish swims; and the collection of nine fish, opened with F.
 
+#include <SFML/Audio/Sound.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <array>
 #include <cstdint>
+
+#include "core/Animation.h"
+
+inline constexpr int FISH_SIDE_CALM = 0;
+inline constexpr int FISH_SIDE_RIGHT = 1;
+inline constexpr int FISH_SIDE_LEFT = 2;
+
+struct FishingState {
+    bool loaded = false;
+    int32_t post = 0;
+    int32_t size = 0;  // 0 small, 1 medium, 2 large
+    int32_t fishIndex = 0;
+    int32_t fishValue = 0;  // gold for a fish caught again
+    float fishDistance = 0.0f, fishDistanceMax = 0.0f;
+    float lineStrength = 0.0f, lineStrengthMax = 0.0f;
+    float reelSpeed = 10.0f;
+    int16_t pull = 0;     // 0 none, 1 right, 2 left
+    int32_t reeling = 0;  // 3 while ENTER is held: the hero's reeling rows
+    int32_t fishSide = FISH_SIDE_CALM;
+    float sideTimer = 0.0f;
+    int32_t resultShown = 0;
+
+    sf::Texture arrowLeft, arrowRight, fishTexture, resultTexture;
+    sf::Sprite arrow, fish, resultBackground;
+    std::array<SpriteSheetAnimation, 3> fishAnimations;
+    sf::RectangleShape lineBar, fishBar;
+    sf::SoundBuffer struggleBuffer, gotBuffer, strainBuffer;
+    sf::Sound struggle, got, strain;
+    sf::Font font;
+    sf::Text message, hint;
+};
 
 struct FishCollection {
     int32_t row = 0;  // the cursor over the 3 x 3 fish
     int32_t column = 0;
+    bool loaded = false;
+    std::array<sf::Texture, 9> fishTextures;
+    std::array<sf::Sprite, 9> fish;
+    std::array<sf::Texture, 3> postTextures;
+    sf::Texture backgroundTexture, cursorTexture;
+    sf::Sprite background, post, cursor;
 };
 
+extern FishingState gFishing;
 extern FishCollection gFishCollection;
 
-// The collection screen, opened with the F key over free roaming.
-void LoadFishCollection();
-void ReleaseFishCollection();
+// post: 0, 1 or 2. The roaming trigger pass calls it when the hero stands at a post holding ENTER.
+void LoadFishing(int32_t post);
+void UpdateFishing(float dt);
+// caught: the fish was landed; isNew: first of its kind. Shows the message and the way out.
+void ShowFishingResult(bool caught, bool isNew);
+void DrawFishing(sf::RenderWindow& window);
 // Leaving the fishing minigame: the hero stands again and its pictures and sounds go.
 void CleanupFishing();
+
+// The collection screen, built anew each time F opens it, so it shows the catches so far.
+void LoadFishCollection();
+// Every frame it is open: the cursor on the chosen fish, the post of its row beside.
+void UpdateFishCollection();
+void DrawFishCollection(sf::RenderWindow& window);
+void ReleaseFishCollection();

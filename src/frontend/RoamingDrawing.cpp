@@ -1,5 +1,6 @@
 #include "frontend/RoamingDrawing.h"
 
+#include "content/Fishing.h"
 #include "content/Items.h"
 #include "content/MapContent.h"
 #include "content/Npcs.h"
@@ -71,12 +72,16 @@ void DrawRoamingOverlay(sf::RenderWindow& window) {
             DrawOptionsScreen(window);
             ApplyMainView(window);
             break;
-        // Dialogues and pop-ups are drawn with the scene; the menus and fishing draw themselves.
+        case OVERLAY_FISHING:
+            DrawFishing(window);
+            break;
+        case OVERLAY_FISH_COLLECTION:
+            DrawFishCollection(window);
+            break;
+        // Dialogues and pop-ups are drawn with the scene.
         case OVERLAY_UNSET:
         case OVERLAY_NONE:
         case OVERLAY_DIALOGUE:
-        case OVERLAY_FISHING:
-        case OVERLAY_FISH_COLLECTION:
             break;
     }
 }

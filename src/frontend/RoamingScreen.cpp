@@ -3,16 +3,19 @@
 #include <cstring>
 
 #include "battle/BattleData.h"
+#include "content/Fishing.h"
 #include "content/Items.h"
 #include "content/MapContent.h"
+#include "content/Puzzles.h"
 #include "content/Reach.h"
 #include "content/SavedContent.h"
-#include "content/Puzzles.h"
 #include "content/Shop.h"
 #include "content/Story.h"
 #include "core/GameStates.h"
+#include "core/Input.h"
 #include "core/Log.h"
 #include "core/Screen.h"
+#include "core/Settings.h"
 #include "core/StateMachine.h"
 #include "core/Text.h"
 #include "frontend/OptionsScreen.h"
@@ -128,6 +131,8 @@ void UpdateRoaming(float dt, sf::RenderWindow& window) {
     HandleTriggers(window);
     ShowShopGold();
     ShowInventoryGold();
+    if (gStates.roamingOverlay == OVERLAY_FISHING) UpdateFishing(dt);
+    if (gStates.roamingOverlay == OVERLAY_FISH_COLLECTION) UpdateFishCollection();
     if (gStates.roamingOverlay == OVERLAY_PAUSE) UpdatePauseMenu();
     if (gStates.roamingOverlay == OVERLAY_OPTIONS) UpdateOptionsScreen();
 }
@@ -141,7 +146,12 @@ void HandleTriggers(sf::RenderWindow& window) {
         const MapTrigger trigger = GetTrigger(i);
         const int post = FishingPostIndex(trigger.name);
         if (post >= 0) {
-            // Fishing itself opens with the fishing minigame; a post never blocks.
+            // A post never blocks: standing in it with the rod, ENTER held, casts the line.
+            if (gPlayer.footBox.intersects(trigger.rect) && gStates.roamingOverlay == OVERLAY_NONE &&
+                gSession.story.fishingUnlocked == 1 && IsKeyHeld(gSettings.keys.enter)) {
+                gStates.roamingOverlay = OVERLAY_FISHING;
+                LoadFishing(post);
+            }
             continue;
         }
         if (TriggerIsLeftToTheStory(trigger.name)) continue;

@@ -11,6 +11,7 @@
 
 #include "battle/BattleState.h"
 #include "battle/GameOver.h"
+#include "content/Fishing.h"
 #include "core/GameStates.h"
 #include "core/StateMachine.h"
 #include "core/WholeFiles.h"
@@ -121,6 +122,28 @@ void LoseBattle(GameHarness& game) {
         game.Step(BATTLE_DT);
 }
 
+// Reeling a fish in at the village pond, then its result.
+void Fish(GameHarness& game, bool landed) {
+    EnterMap(game, "GoblinVillage");
+    gSession.story.fishingUnlocked = 1;
+    gStates.roamingOverlay = OVERLAY_FISHING;
+    LoadFishing(0);
+    game.HoldKey(sf::Keyboard::Return);
+    game.Step(1.0f / 60.0f, landed ? 600 : 150);
+    game.HoldKey(sf::Keyboard::Return, false);
+    game.Step(SHOT_DT, 2);
+}
+
+void OpenFishdex(GameHarness& game) {
+    EnterMap(game, "GoblinVillage");
+    for (int fish : {0, 1, 4, 5, 8})
+        gSession.fishCaught[static_cast<size_t>(fish)] = 1;
+    game.PressKey(sf::Keyboard::F);
+    game.PressKey(sf::Keyboard::S);
+    game.PressKey(sf::Keyboard::D);
+    game.Step(SHOT_DT, 2);
+}
+
 // A map made in Tiled to show one drawing feature (tests/data/tiled/features), walked into like any map.
 void EnterFeatureMap(GameHarness& game, const char* feature) {
     game.Folder().DetachAssetFolder("Text");
@@ -207,6 +230,9 @@ const Shot SHOTS[] = {
     {"battle-boss", [](GameHarness& g) { OpenBattle(g, "BridgeNight", "Boss"); }},
     {"battle-victory", WinBattle},
     {"battle-game-over", LoseBattle},
+    {"fishing-reeling", [](GameHarness& g) { Fish(g, false); }},
+    {"fishing-result", [](GameHarness& g) { Fish(g, true); }},
+    {"fishdex", OpenFishdex},
     {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };
