@@ -282,7 +282,8 @@ void LoadFishCollection() {
 void UpdateFishCollection() {
     FishCollection& c = gFishCollection;
     if (!c.loaded) return;
-    c.cursor.setPosition(c.fish[static_cast<size_t>(c.row * 3 + c.column)].getPosition());
+    c.cursor.setPosition(
+        c.fish[static_cast<size_t>(c.row) * 3 + static_cast<size_t>(c.column)].getPosition());
     c.post.setTexture(c.postTextures[static_cast<size_t>(c.row)]);
 }
 

@@ -148,8 +148,8 @@ void PullFences() {
     PuzzleState& p = gPuzzles;
     if (!InventoryHolds("Rope") || gRopePull.active == 1) return;
     for (size_t i = 0; i < p.fences.size(); ++i) {
-        if (p.fenceDone[i] == 0 && InZone(p.fenceRects[i]) && EnterHeld()) {
-            StartRopePull(p.fences[i], p.fenceDone[i]);
+        if (gSession.fenceDone[i] == 0 && InZone(p.fenceRects[i]) && EnterHeld()) {
+            StartRopePull(p.fences[i], gSession.fenceDone[i]);
             return;
         }
     }
@@ -166,7 +166,7 @@ void UpdateForest(float dt) {
     PullFences();
     bool allDown = p.forestFireOut1 == 1 && p.forestFireOut2 == 1;
     for (size_t i = 0; i < p.fences.size(); ++i) {
-        if (p.fenceDone[i] == 1) continue;
+        if (gSession.fenceDone[i] == 1) continue;
         PushOutOfRect(p.fenceRects[i]);
         allDown = false;
     }
@@ -332,7 +332,7 @@ void DrawPuzzleGround(sf::RenderWindow& window) {
     const PuzzleState& p = gPuzzles;
     if (ForestRuns()) {
         for (size_t i = 0; i < p.fences.size(); ++i)
-            if (p.fenceDone[i] == 0) window.draw(p.fences[i]);
+            if (gSession.fenceDone[i] == 0) window.draw(p.fences[i]);
         if (p.forestFireOut1 == 0) window.draw(p.fires[0]);
         if (p.forestFireOut2 == 0) window.draw(p.fires[1]);
         if (p.forestWater) DrawNpc(window, *p.forestWater);

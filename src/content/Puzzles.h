@@ -26,7 +26,6 @@ struct PuzzleState {
     int32_t decoyArmed = 0;
     int32_t decoyBuilt = 0;
     int32_t forestArmed = 0;
-    std::array<int32_t, 5> fenceDone{};
     int32_t forestFireOut1 = 0;
     int32_t forestFireOut2 = 0;
 

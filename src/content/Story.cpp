@@ -233,8 +233,8 @@ void FixedKeys(const sf::Event::KeyEvent& keyEvent) {
 
 bool AllFencesDown() {
     bool all = true;
-    for (size_t i = 0; i < gPuzzles.fenceDone.size(); ++i) {
-        if (gPuzzles.fenceDone[i] == 1) continue;
+    for (size_t i = 0; i < gSession.fenceDone.size(); ++i) {
+        if (gSession.fenceDone[i] == 1) continue;
         LogDebug("%d false\n", static_cast<int>(i));
         all = false;
     }

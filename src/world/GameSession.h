@@ -15,6 +15,7 @@ inline constexpr int PREVIOUS_NAME_SIZE = 100;
 inline constexpr int INVENTORY_PLACES = 20;
 inline constexpr int FISH_KINDS = 9;
 inline constexpr uint32_t MAX_PARTY_SIZE = 4;  // the roster
+inline constexpr int FOREST_FENCES = 5;
 
 enum ItemId : int32_t { ITEM_HP_POTION = 12, ITEM_MANA_POTION = 13, ITEM_NONE = 14 };
 
@@ -42,6 +43,7 @@ struct GameSession {
     StoryFlags story;
     uint32_t partySize = 1;  // Pell alone until a companion joins
     std::array<int32_t, FISH_KINDS> fishCaught{};
+    std::array<int32_t, FOREST_FENCES> fenceDone{};  // the forest's fences pulled down stay down
 };
 
 extern GameSession gSession;

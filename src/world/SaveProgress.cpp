@@ -48,14 +48,15 @@ std::string ProgressLines(const GameSession& session) {
     for (int32_t* flag : FlagsOf(flags))
         story.push_back(*flag);
     const std::vector<int32_t> fish(session.fishCaught.begin(), session.fishCaught.end());
+    const std::vector<int32_t> fences(session.fenceDone.begin(), session.fenceDone.end());
     return Line("Story", story) + Line("Party", {static_cast<int32_t>(session.partySize)}) +
-           Line("Fish", fish);
+           Line("Fish", fish) + Line("Fences", fences);
 }
 
 bool IsProgressLine(const std::string& line) {
     return Numbers(line, "Story", FLAG_COUNT, 0, 1) ||
            Numbers(line, "Party", 1, 1, static_cast<int32_t>(MAX_PARTY_SIZE)) ||
-           Numbers(line, "Fish", FISH_KINDS, 0, 1);
+           Numbers(line, "Fish", FISH_KINDS, 0, 1) || Numbers(line, "Fences", FOREST_FENCES, 0, 1);
 }
 
 void ReadProgressLine(const std::string& line, GameSession& session) {
@@ -68,5 +69,8 @@ void ReadProgressLine(const std::string& line, GameSession& session) {
     } else if (const auto fish = Numbers(line, "Fish", FISH_KINDS, 0, 1)) {
         for (size_t i = 0; i < session.fishCaught.size(); ++i)
             session.fishCaught[i] = (*fish)[i];
+    } else if (const auto fences = Numbers(line, "Fences", FOREST_FENCES, 0, 1)) {
+        for (size_t i = 0; i < session.fenceDone.size(); ++i)
+            session.fenceDone[i] = (*fences)[i];
     }
 }

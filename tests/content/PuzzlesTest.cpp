@@ -150,7 +150,7 @@ TEST_F(NightForest, AFireTurnsTheFullBucketBackIntoAnEmptyOne) {
     ASSERT_TRUE(gPuzzles.forestBuilt);
     EXPECT_EQ(gPuzzles.forestFireOut1, 0);
     Carry({"Bucket_Full"});
-    gPuzzles.fenceDone = {1, 1, 1, 1, 1};  // the way to the fires is open
+    gSession.fenceDone = {1, 1, 1, 1, 1};  // the way to the fires is open
     StandBelow(gPuzzles.fireZoneRects[0]);
     HoldEnterFor(2);
     EXPECT_EQ(gPuzzles.forestFireOut1, 1);
@@ -186,7 +186,7 @@ TEST_F(NightForest, AFenceStandsInTheWayUntilTheRopePullsItDown) {
     for (int frame = 0; frame < 60 * 20 && gRopePull.active == 1; ++frame)
         game.Step(DT);
     game.HoldKey(away, false);
-    EXPECT_EQ(gPuzzles.fenceDone[pulled], 1);
+    EXPECT_EQ(gSession.fenceDone[pulled], 1);
 }
 
 TEST_F(NightForest, TheDarknessIsLitAroundTheHeroAndStaysLitWhereHeWalked) {

@@ -174,7 +174,7 @@ TEST(StoryForest, TheLastFenceCallsForSpritiOnceAndBothFiresOutOpenHerCabin) {
     gSession.story.merchantMet = 1;
     game.Step(DT, 5);
     EXPECT_EQ(gSession.story.saveSpritiShown, 0);
-    gPuzzles.fenceDone = {1, 1, 1, 1, 1};
+    gSession.fenceDone = {1, 1, 1, 1, 1};
     game.Step(DT, 2);
     EXPECT_EQ(gSession.story.saveSpritiShown, 1);
     EXPECT_EQ(gPopUps.table[POPUP_SAVE_SPRITI].active, 1);

@@ -72,7 +72,8 @@ TEST(MapLoading, TheFirstVisitOfANewGameWritesTheHeaderAndTheMapsSection) {
     std::string expected = "CurrentMap Shapes\nGold 20\n";
     for (int i = 0; i < 20; ++i)
         expected += "Inv \n";
-    expected += "Story 0 0 0 0 0 0 0 0 0 0 0\nParty 1\nFish 0 0 0 0 0 0 0 0 0\n\nMap : Shapes\n";
+    expected +=
+        "Story 0 0 0 0 0 0 0 0 0 0 0\nParty 1\nFish 0 0 0 0 0 0 0 0 0\nFences 0 0 0 0 0\n\nMap : Shapes\n";
     EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), expected);
 }
 
