@@ -289,16 +289,10 @@ void ArmPuzzles() {
 }
 
 void LoadPuzzles() {
+    ReleasePuzzles();  // the last map's pieces
     gRopePull.texture.loadFromFile("Assets/Sprites/Setting/Rope_Long.png");
     gRopePull.rope = sf::Sprite(gRopePull.texture);
     gRopePull.rope.setOrigin(static_cast<float>(gRopePull.texture.getSize().x) / 2, 5.0f);
-    gRopePull.active = 0;
-    gRopePull.target = nullptr;
-    gPuzzles.houseBuilt = false;
-    gPuzzles.bathtub.reset();
-    gPuzzles.forestBuilt = false;
-    gPuzzles.forestWater.reset();
-    gPuzzles.darknessBuilt = false;
     if (gPuzzles.houseArmed == 1 && OnMap("HOUSE_BURN_1")) BuildHouse();
     if (gPuzzles.forestArmed == 1 && OnMap("ForestNight")) BuildForest();
     if (Contains(gSession.currentMapName, "Forest")) BuildDarkness();

@@ -21,20 +21,6 @@ namespace {
 
 constexpr float DT = 1.0f / 60.0f;
 
-void Carry(std::initializer_list<const char*> names) {
-    MapItemList found;
-    for (const char* name : names)
-        AddMapItem(found, name, {0, 0});
-    while (!found.items.empty())
-        PickUpItem(found, 0);
-}
-
-bool Holds(const char* name) {
-    for (const MapItem& item : gSession.inventory)
-        if (item.name == name) return true;
-    return false;
-}
-
 class BurningHouse : public ::testing::Test {
 protected:
     BurningHouse() {
@@ -70,9 +56,9 @@ TEST_F(BurningHouse, TheBathtubFillsTheBucketWhenItsWordsAreDone) {
     ASSERT_EQ(InNpcReach(bathtub), 1);
     const size_t fills = EffectsPlaying("Assets/Sounds/Puzzle/WaterFill.wav");
     PressEnterUntil(
-        game, [] { return Holds("Bucket_Full"); }, 10);
-    EXPECT_TRUE(Holds("Bucket_Full"));
-    EXPECT_FALSE(Holds("Bucket_Empty"));
+        game, [] { return InventoryHolds("Bucket_Full"); }, 10);
+    EXPECT_TRUE(InventoryHolds("Bucket_Full"));
+    EXPECT_FALSE(InventoryHolds("Bucket_Empty"));
     EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
     EXPECT_GE(EffectsPlaying("Assets/Sounds/Puzzle/WaterFill.wav"), fills);
 }
@@ -85,7 +71,7 @@ TEST_F(BurningHouse, BucketThenRopeInOneFramePutsTheFireOutAndTiesTheRope) {
     game.HoldKey(sf::Keyboard::Return, false);
     EXPECT_EQ(gPuzzles.houseFlames, 0);
     EXPECT_EQ(gRopePull.active, 1);
-    EXPECT_TRUE(Holds("Bucket_Full"));  // the bucket is not used up
+    EXPECT_TRUE(InventoryHolds("Bucket_Full"));  // the bucket is not used up
 }
 
 TEST_F(BurningHouse, RopeBeforeBucketTakesAFrameMore) {
@@ -155,8 +141,8 @@ TEST_F(NightForest, AFireTurnsTheFullBucketBackIntoAnEmptyOne) {
     HoldEnterFor(2);
     EXPECT_EQ(gPuzzles.forestFireOut1, 1);
     EXPECT_EQ(gPuzzles.forestFireOut2, 0);
-    EXPECT_TRUE(Holds("Bucket_Empty"));
-    EXPECT_FALSE(Holds("Bucket_Full"));
+    EXPECT_TRUE(InventoryHolds("Bucket_Empty"));
+    EXPECT_FALSE(InventoryHolds("Bucket_Full"));
 }
 
 TEST_F(NightForest, AFenceStandsInTheWayUntilTheRopePullsItDown) {
@@ -210,13 +196,13 @@ TEST(Decoy, ItsFourPartsLeaveTogetherForTheDecoyWhenTheFourthIsFound) {
     EnterMap(game, "GoblinVillage");
     Carry({"Stick", "Pumpkin", "Paint", "Rope"});
     game.Step(DT, 2);
-    EXPECT_TRUE(Holds("Stick"));
+    EXPECT_TRUE(InventoryHolds("Stick"));
     Carry({"Straw"});
     game.Step(DT);
     for (const char* part : {"Stick", "Pumpkin", "Paint", "Straw"})
-        EXPECT_FALSE(Holds(part)) << part;
-    EXPECT_TRUE(Holds("Decoy"));
-    EXPECT_TRUE(Holds("Rope"));
+        EXPECT_FALSE(InventoryHolds(part)) << part;
+    EXPECT_TRUE(InventoryHolds("Decoy"));
+    EXPECT_TRUE(InventoryHolds("Rope"));
     EXPECT_EQ(gPuzzles.decoyBuilt, 1);
 }
 

@@ -27,20 +27,6 @@ void Press(GameHarness& game, sf::Keyboard::Key key) {
     game.Step(DT, 2);
 }
 
-void Carry(const char* name, int count = 1) {
-    MapItemList found;
-    for (int i = 0; i < count; ++i)
-        AddMapItem(found, name, {0, 0});
-    while (!found.items.empty())
-        PickUpItem(found, 0);
-}
-
-bool Holds(const char* name) {
-    for (const MapItem& item : gSession.inventory)
-        if (item.name == name) return true;
-    return false;
-}
-
 Npc* FirstOfType(int32_t type) {
     for (Npc& npc : gMapContent.npcList.npcs)
         if (npc.type == type) return &npc;
@@ -80,18 +66,18 @@ TEST(StoryCompanions, SpritiJoinsOnceEvenWhileAFullInventoryLeavesHerPurseUntake
     for (int press = 0; press < 8; ++press)
         Press(game, sf::Keyboard::Return);
     EXPECT_EQ(gSession.partySize, 2u);
-    EXPECT_FALSE(Holds("Burse"));
+    EXPECT_FALSE(InventoryHolds("Burse"));
     RemoveInventoryItem("Stick");
-    for (int press = 0; press < 4 && !Holds("Burse"); ++press)
+    for (int press = 0; press < 4 && !InventoryHolds("Burse"); ++press)
         Press(game, sf::Keyboard::Return);
-    EXPECT_TRUE(Holds("Burse"));
+    EXPECT_TRUE(InventoryHolds("Burse"));
     EXPECT_EQ(gSession.partySize, 2u);
 }
 
 TEST(StoryNight, TheBedWaitsForThePurseThenTheHouseBurnsAndEverythingCarriedIsLost) {
     GameHarness game;
     EnterMap(game, "HOUSE_ENTER_1");
-    Carry("Rope");
+    Carry({"Rope"});
     WalkIntoTheBed(game);
     Press(game, sf::Keyboard::Return);
     EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_1");  // before the purse: nothing
@@ -158,14 +144,14 @@ TEST(StoryKeys, KOpensTheRoadsAndTFillsEveryEmptyBucket) {
     Press(game, sf::Keyboard::K);
     EXPECT_EQ(gSession.story.worldMapOpen, 1);
     Carry("Bucket_Empty", 2);
-    Carry("Rope");
+    Carry({"Rope"});
     Press(game, sf::Keyboard::T);
-    EXPECT_FALSE(Holds("Bucket_Empty"));
+    EXPECT_FALSE(InventoryHolds("Bucket_Empty"));
     int full = 0;
     for (const MapItem& item : gSession.inventory)
         full += item.name == "Bucket_Full" ? 1 : 0;
     EXPECT_EQ(full, 2);
-    EXPECT_TRUE(Holds("Rope"));
+    EXPECT_TRUE(InventoryHolds("Rope"));
 }
 
 TEST(StoryForest, TheLastFenceCallsForSpritiOnceAndBothFiresOutOpenHerCabin) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "content/Items.h"
 #include "core/GameStates.h"
 #include "core/Screen.h"
 #include "core/StateMachine.h"
@@ -39,6 +40,19 @@ void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
     for (int i = 0; i < steps; ++i)
         game.PressKey(sf::Keyboard::D);
     game.Step(SCENE_DT, 200);
+}
+
+void Carry(std::initializer_list<const char*> names) {
+    MapItemList found;
+    for (const char* name : names)
+        AddMapItem(found, name, {0, 0});
+    while (!found.items.empty())
+        PickUpItem(found, 0);
+}
+
+void Carry(const char* name, int count) {
+    for (int i = 0; i < count; ++i)
+        Carry({name});
 }
 
 void OpenTitleMenu(GameHarness& game) {

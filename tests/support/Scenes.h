@@ -1,12 +1,18 @@
 #pragma once
 // Places in the real game a test or a screenshot wants to look at, reached the short way.
 
+#include <initializer_list>
+
 #include "support/GameHarness.h"
 
 // A game on the map's own spawn point (a new save in slot 0, 20 gold), after `frames` idle frames.
 void EnterMap(GameHarness& game, const char* map, int frames = 90);
 // The world map opened from that map, the cursor moved `steps` places to the right and left to settle.
 void OpenWorldMapFrom(GameHarness& game, const char* map, int steps);
+
+// The hero picks these up, in this order, as if they lay at his feet (a full inventory leaves the rest).
+void Carry(std::initializer_list<const char*> names);
+void Carry(const char* name, int count);
 
 // The title menu, straight past the splash.
 void OpenTitleMenu(GameHarness& game);
