@@ -52,7 +52,9 @@ TEST_P(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesF
     EXPECT_EQ(gSession.gold, 20);
     ASSERT_EQ(gSession.inventory.size(), 1u);
     EXPECT_EQ(gSession.inventory[0].name, "Rope");
-    EXPECT_EQ(gSession.story.worldMapOpen, 0);  // story flags are not saved
+    // The story goes on where the save left it: the merchant was met, the roads are open.
+    EXPECT_EQ(gSession.story.merchantMet, 1);
+    EXPECT_EQ(gSession.story.worldMapOpen, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, FirstMorning, testing::ValuesIn(DESKTOPS),
