@@ -37,6 +37,7 @@ void GenerateBattleBackgrounds(AssetWriter& writer);
 void GenerateBattleEndScreens(AssetWriter& writer);
 void GenerateBattleSounds(AssetWriter& writer);
 void GenerateBattleMusic(AssetWriter& writer);
+void GenerateGameOverMusic(AssetWriter& writer);
 void GeneratePuzzleArt(AssetWriter& writer);
 void GeneratePuzzleSounds(AssetWriter& writer);
 void GenerateFishingArt(AssetWriter& writer);

@@ -80,6 +80,7 @@ const std::vector<AssetGroup>& AssetGroups() {
         {"victory and game over", GenerateBattleEndScreens},
         {"battle sounds", GenerateBattleSounds},
         {"battle music", GenerateBattleMusic},
+        {"game-over music", GenerateGameOverMusic},
         {"puzzle pictures", GeneratePuzzleArt},
         {"puzzle sounds", GeneratePuzzleSounds},
         {"fishing", GenerateFishingArt},

@@ -3,17 +3,12 @@
 // with a doubled lead and held chords, and a C of six that climbs to the top of the piece and ends on A,
 // the chord that leads home to D. Pulsing octave eighths in the bass, a square lead over a thin
 // arpeggio, and noise drums. Every voice rests on the last beat so the seam back into bar one is clean.
-// The game-over lament lives in GameOverMusic.cpp; both are written here, as one group.
 
 #include "AssetGroups.h"
 #include "AssetRegistry.h"
 #include "Sequencer.h"
 
 #include <array>
-#include <cmath>
-
-void GenerateGameOverMusic(AssetWriter& writer);
-void LevelMusic(StereoMix& mix, float rmsDb);
 
 namespace {
 
@@ -191,13 +186,7 @@ const Instrument BATTLE_HAT{WAVE_NOISE, 0.5f, {0.001f, 0.025f, 0.0f, 0.005f}, 1.
 const Instrument BATTLE_CRASH{WAVE_NOISE, 0.5f, {0.001f, 0.7f, 0.0f, 0.05f}, 1.0f, 0.0f, 0.0f, 0.0f,
                               0.0f,       0.0f};
 
-struct BattleVoice {
-    std::vector<float> samples;
-    float gain;
-    float pan;
-};
-
-void AddMelodicVoices(std::vector<BattleVoice>& voices) {
+void AddMelodicVoices(std::vector<PlacedVoice>& voices) {
     const std::vector<SeqNote> melody = ParseTrack(MelodyText(false));
     std::vector<float> lead = RenderBattle(melody, BATTLE_LEAD, 0.85f);
     std::vector<float> echo = RenderBattle(melody, BATTLE_LEAD, 0.85f, 0.75f);
@@ -226,7 +215,7 @@ void AddMelodicVoices(std::vector<BattleVoice>& voices) {
     voices.push_back({std::move(grit), 0.12f, 0.0f});
 }
 
-void AddDrums(std::vector<BattleVoice>& voices) {
+void AddDrums(std::vector<PlacedVoice>& voices) {
     voices.push_back({RenderBattle(DrumTrack({"B2 4, B2 4, B2 4, B2 4", "B2 4, R 8, B2 8, B2 4, R 4",
                                               "B2 4, R 4, B2 4, R 8, B2 8", "B2 4, B2 4, B2 4, B2 4"},
                                              "B2 4, R 8, B2 8, B2 4, B2 4", "B2 4, B2 4, B2 4, R 4"),
@@ -252,41 +241,13 @@ void AddDrums(std::vector<BattleVoice>& voices) {
     voices.push_back({std::move(crash), 0.06f, 0.3f});
 }
 
-float RmsDb(const StereoMix& mix) {
-    double sum = 0.0;
-    for (float sample : mix.left)
-        sum += static_cast<double>(sample) * sample;
-    for (float sample : mix.right)
-        sum += static_cast<double>(sample) * sample;
-    const double mean = sum / static_cast<double>(mix.left.size() + mix.right.size());
-    return mean <= 0.0 ? -200.0f : static_cast<float>(10.0 * std::log10(mean));
-}
-
 }  // namespace
 
-// The game plays every music at one volume setting, so a theme is brought to the loudness of the others
-// (the title and overworld themes sit near -15 dBFS RMS): scaled to the wanted RMS, its rare peaks bent
-// under the limit, and pulled back under -1 dBFS if they still reach it.
-void LevelMusic(StereoMix& mix, float rmsDb) {
-    for (int pass = 0; pass < 3; ++pass) {
-        const float scale = std::pow(10.0f, (rmsDb - RmsDb(mix)) / 20.0f);
-        for (float& sample : mix.left)
-            sample *= scale;
-        for (float& sample : mix.right)
-            sample *= scale;
-        SoftLimit(mix, 0.85f);
-        if (PeakDb(mix) > -1.05f) NormalisePeak(mix, -1.0f);
-    }
-}
-
 void GenerateBattleMusic(AssetWriter& writer) {
-    std::vector<BattleVoice> voices;
+    std::vector<PlacedVoice> voices;
     AddMelodicVoices(voices);
     AddDrums(voices);
-    StereoMix mix = MakeMix(voices.front().samples.size());
-    for (const BattleVoice& voice : voices)
-        AddVoice(mix, voice.samples, voice.gain, voice.pan);
+    StereoMix mix = MixVoices(voices);
     LevelMusic(mix, -15.0f);
     WriteSound(writer, "Musics/Battle.wav", mix, 2);
-    GenerateGameOverMusic(writer);
 }

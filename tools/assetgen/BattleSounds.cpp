@@ -5,6 +5,7 @@
 
 #include "AssetGroups.h"
 #include "AssetRegistry.h"
+#include "EffectKit.h"
 #include "Rng.h"
 #include "Sequencer.h"
 
@@ -14,59 +15,6 @@ namespace {
 
 const std::string BATTLE_FRIENDLY = "Sounds/Battle/Friendly/";
 const std::string BATTLE_ENEMY = "Sounds/Battle/Enemy/";
-
-std::vector<float> Silence(float seconds) {
-    return std::vector<float>(static_cast<std::size_t>(SecondsToSamplesF(seconds)), 0.0f);
-}
-
-double Pitch(const char* note) {
-    return NoteFrequency(NoteNumber(note));
-}
-
-void Play(std::vector<float>& voice, const Instrument& instrument, double frequency, float start, float gate,
-          float velocity = 1.0f) {
-    ToneRequest tone;
-    tone.frequency = frequency;
-    tone.startSample = static_cast<long>(SecondsToSamplesF(start));
-    tone.gate = gate;
-    tone.velocity = velocity;
-    RenderTone(voice, instrument, tone, false);
-}
-
-// Most effects are one wave swept in pitch.
-Instrument Sweep(Waveform waveform, Adsr adsr, float semitones, float seconds, float duty = 0.5f) {
-    Instrument instrument{.waveform = waveform, .duty = duty, .adsr = adsr};
-    instrument.slideSemitones = semitones;
-    instrument.slideSeconds = seconds;
-    return instrument;
-}
-
-// A struck sound: the key is held through the attack and decay, so the decay sets how long it rings.
-void Strike(std::vector<float>& voice, const Instrument& instrument, double frequency, float start,
-            float velocity = 1.0f) {
-    Play(voice, instrument, frequency, start, instrument.adsr.attack + instrument.adsr.decay, velocity);
-}
-
-// What a low-pass keeps, taken away: the air of a blade without the rumble under it.
-void KeepHighs(std::vector<float>& voice, float cutoffHz) {
-    std::vector<float> lows = voice;
-    SmoothVoice(lows, cutoffHz);
-    for (std::size_t i = 0; i < voice.size(); ++i)
-        voice[i] -= lows[i];
-}
-
-void MixInto(std::vector<float>& into, const std::vector<float>& voice, float gain) {
-    for (std::size_t i = 0; i < into.size() && i < voice.size(); ++i)
-        into[i] += voice[i] * gain;
-}
-
-StereoMix Finish(const std::vector<float>& voice, float peakDb) {
-    StereoMix mix = MakeMix(voice.size());
-    AddVoice(mix, voice, 1.0f, 0.0f);
-    FadeEnds(mix, 0.004f);
-    NormalisePeak(mix, peakDb);
-    return mix;
-}
 
 // Two slightly different takes, one per ear: the big spells sound wider than the small ones.
 StereoMix FinishWide(const std::vector<float>& left, const std::vector<float>& right, float peakDb) {
@@ -110,7 +58,7 @@ StereoMix SwordHits(float seconds, std::initializer_list<SwordStroke> strokes, f
     SmoothVoice(air, 9000.0f);
     SmoothVoice(body, 5000.0f);
     MixInto(body, air, 0.55f);
-    return Finish(body, peakDb);
+    return FinishEffect(body, peakDb);
 }
 
 StereoMix NormalAttack() {
@@ -138,7 +86,7 @@ StereoMix Heal() {
     for (int step = 0; step < 4; ++step)
         AddChimeNote(voice, notes[step], 0.07f * static_cast<float>(step), step == 3 ? 0.18f : 0.1f, 1.0f);
     SmoothVoice(voice, 6000.0f);
-    return Finish(voice, -5.0f);
+    return FinishEffect(voice, -5.0f);
 }
 
 // Seven notes of F major climbing two octaves; each one is held, so the run piles up into a full chord
@@ -186,7 +134,7 @@ StereoMix MagicSingleAttack() {
     AddZap(voice, 0.0f, 1800.0, 0.14f, 0.7f);
     AddBoltImpact(voice, 0.12f, 0.2f, 1.0f);
     SmoothVoice(voice, 8000.0f);
-    return Finish(voice, -2.5f);
+    return FinishEffect(voice, -2.5f);
 }
 
 // One bolt from the left striking, then a lower one from the right striking harder and longer.
@@ -219,7 +167,7 @@ StereoMix PotionConsume() {
     }
     Strike(voice, pop, 500.0, 0.46f, 0.8f);
     SmoothVoice(voice, 5000.0f);
-    return Finish(voice, -4.0f);
+    return FinishEffect(voice, -4.0f);
 }
 
 // G major climbing three octaves on a bright pulse, then a trembling high G and D and sparkles drifting
@@ -288,7 +236,7 @@ StereoMix ParalysisAttack() {
     KeepHighs(sparks, 2000.0f);
     SmoothVoice(buzz, 3500.0f);  // the stutter's steps would click without it
     MixInto(buzz, sparks, 0.8f);
-    return Finish(buzz, -3.0f);
+    return FinishEffect(buzz, -3.0f);
 }
 
 // Two crisp pulses with a flick upwards, the second a fourth higher: something has been looked up.
@@ -308,7 +256,7 @@ StereoMix InfoSkill() {
     Play(voice, blip, Pitch("A6"), 0.11f, 0.045f);
     Play(voice, round, Pitch("A6"), 0.11f, 0.045f);
     SmoothVoice(voice, 7000.0f);
-    return Finish(voice, -6.0f);
+    return FinishEffect(voice, -6.0f);
 }
 
 // Life drains away (a warm sine and a hiss falling) and comes back as mana (a shimmering triangle and a
@@ -335,7 +283,7 @@ StereoMix TransfertSkill() {
     KeepHighs(air, 300.0f);
     SmoothVoice(air, 5000.0f);
     MixInto(tone, air, 0.6f);
-    return Finish(tone, -5.0f);
+    return FinishEffect(tone, -5.0f);
 }
 
 // A rough growl, a bark snapping down in pitch, then the click of teeth closing.
@@ -358,7 +306,7 @@ StereoMix DogAttack() {
     SmoothVoice(throat, 1800.0f);
     KeepHighs(teeth, 3000.0f);
     MixInto(throat, teeth, 1.2f);
-    return Finish(throat, -3.0f);
+    return FinishEffect(throat, -3.0f);
 }
 
 // The knights' broadsword: a longer, lower swish, a heavy landing and the ring of armour struck, a handful
@@ -379,7 +327,7 @@ StereoMix Slash() {
     for (int index = 0; index < 5; ++index)
         Strike(body, ring, metalTones[index], 0.12f, 0.35f / static_cast<float>(index + 1));
     MixInto(body, air, 0.6f);
-    return Finish(body, -2.0f);
+    return FinishEffect(body, -2.0f);
 }
 
 }  // namespace

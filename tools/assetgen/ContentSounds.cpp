@@ -3,30 +3,20 @@
 
 #include "AssetGroups.h"
 #include "AssetRegistry.h"
+#include "EffectKit.h"
 #include "Sequencer.h"
 
 namespace {
 
-std::vector<float> Silence(float seconds) {
-    return std::vector<float>(static_cast<std::size_t>(SecondsToSamplesF(seconds)), 0.0f);
-}
-
 void Play(std::vector<float>& voice, const Instrument& instrument, const char* note, float start,
           float gate) {
-    ToneRequest tone;
-    tone.frequency = NoteFrequency(NoteNumber(note));
-    tone.startSample = static_cast<long>(SecondsToSamplesF(start));
-    tone.gate = gate;
-    RenderTone(voice, instrument, tone, false);
+    Play(voice, instrument, Pitch(note), start, gate);
 }
 
+// The shop's sounds are softened before they are finished.
 StereoMix Finish(std::vector<float>& voice, float cutoffHz, float peakDb) {
     SmoothVoice(voice, cutoffHz);
-    StereoMix mix = MakeMix(voice.size());
-    AddVoice(mix, voice, 1.0f, 0.0f);
-    FadeEnds(mix, 0.004f);
-    NormalisePeak(mix, peakDb);
-    return mix;
+    return FinishEffect(voice, peakDb);
 }
 
 // C6, E6, G6 rising fast, the last one left to ring: something found.

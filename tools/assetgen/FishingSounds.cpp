@@ -4,56 +4,13 @@
 
 #include "AssetGroups.h"
 #include "AssetRegistry.h"
+#include "EffectKit.h"
 #include "Rng.h"
 #include "Sequencer.h"
 
 namespace {
 
 const std::string FISHING_SOUNDS = "Sounds/Fishing/";
-
-std::vector<float> Silence(float seconds) {
-    return std::vector<float>(static_cast<std::size_t>(SecondsToSamplesF(seconds)), 0.0f);
-}
-
-double Pitch(const char* note) {
-    return NoteFrequency(NoteNumber(note));
-}
-
-void Play(std::vector<float>& voice, const Instrument& instrument, double frequency, float start, float gate,
-          float velocity = 1.0f) {
-    ToneRequest tone;
-    tone.frequency = frequency;
-    tone.startSample = static_cast<long>(SecondsToSamplesF(start));
-    tone.gate = gate;
-    tone.velocity = velocity;
-    RenderTone(voice, instrument, tone, false);
-}
-
-// A struck sound: the key is held through the attack and decay, so the decay sets how long it rings.
-void Strike(std::vector<float>& voice, const Instrument& instrument, double frequency, float start,
-            float velocity = 1.0f) {
-    Play(voice, instrument, frequency, start, instrument.adsr.attack + instrument.adsr.decay, velocity);
-}
-
-Instrument Sweep(Waveform waveform, Adsr adsr, float semitones, float seconds) {
-    Instrument instrument{.waveform = waveform, .adsr = adsr};
-    instrument.slideSemitones = semitones;
-    instrument.slideSeconds = seconds;
-    return instrument;
-}
-
-void MixInto(std::vector<float>& into, const std::vector<float>& voice, float gain) {
-    for (std::size_t i = 0; i < into.size() && i < voice.size(); ++i)
-        into[i] += voice[i] * gain;
-}
-
-StereoMix Finish(const std::vector<float>& voice, float peakDb) {
-    StereoMix mix = MakeMix(voice.size());
-    AddVoice(mix, voice, 1.0f, 0.0f);
-    FadeEnds(mix, 0.004f);
-    NormalisePeak(mix, peakDb);
-    return mix;
-}
 
 // One splash: a short spray of noise whose pitch falls as the water drops back, the plop of the surface
 // closing (a sine bent upwards) and droplets and bubbles, tiny rising blips, pattering just after.
@@ -85,7 +42,7 @@ StereoMix FishStruggle() {
     SmoothVoice(spray, 5000.0f);
     SmoothVoice(water, 5000.0f);
     MixInto(water, spray, 0.8f);
-    return Finish(water, -3.0f);
+    return FinishEffect(water, -3.0f);
 }
 
 // A chime: triangle for the body, a sine an octave up for the glass.
@@ -124,7 +81,7 @@ StereoMix FishGot() {
     SmoothVoice(spray, 5000.0f);
     SmoothVoice(tune, 8000.0f);
     MixInto(tune, spray, 0.6f);
-    return Finish(tune, -3.0f);
+    return FinishEffect(tune, -3.0f);
 }
 
 }  // namespace

@@ -10,9 +10,6 @@
 
 #include <array>
 
-void LevelMusic(StereoMix& mix, float rmsDb);  // BattleMusic.cpp
-void GenerateGameOverMusic(AssetWriter& writer);
-
 namespace {
 
 const float LAMENT_BPM = 70.0f;
@@ -107,14 +104,8 @@ const Instrument LAMENT_BELL{WAVE_SINE, 0.5f, {0.002f, 1.2f, 0.0f, 0.6f}, 1.0f, 
 const Instrument LAMENT_HEART{WAVE_SINE, 0.5f, {0.004f, 0.14f, 0.0f, 0.02f}, 1.0f, -8.0f, 0.12f, 0.0f,
                               0.0f,      0.0f};
 
-struct LamentVoice {
-    std::vector<float> samples;
-    float gain;
-    float pan;
-};
-
-std::vector<LamentVoice> RenderLamentVoices() {
-    std::vector<LamentVoice> voices;
+std::vector<PlacedVoice> RenderPlacedVoices() {
+    std::vector<PlacedVoice> voices;
     std::vector<float> flute = RenderLament(LAMENT_MELODY, LAMENT_FLUTE, 0.9f);
     std::vector<float> breath = RenderLament(LAMENT_MELODY, LAMENT_BREATH, 0.9f);
     std::vector<float> echo = RenderLament(LAMENT_MELODY, LAMENT_FLUTE, 0.9f, 0.5f);
@@ -137,10 +128,8 @@ std::vector<LamentVoice> RenderLamentVoices() {
 }  // namespace
 
 void GenerateGameOverMusic(AssetWriter& writer) {
-    std::vector<LamentVoice> voices = RenderLamentVoices();
-    StereoMix mix = MakeMix(voices.front().samples.size());
-    for (const LamentVoice& voice : voices)
-        AddVoice(mix, voice.samples, voice.gain, voice.pan);
+    std::vector<PlacedVoice> voices = RenderPlacedVoices();
+    StereoMix mix = MixVoices(voices);
     LevelMusic(mix, -16.5f);
     WriteSound(writer, "Musics/GameOver.wav", mix, 2);
 }

@@ -9,8 +9,10 @@ namespace {
 
 float PeakOf(const StereoMix& mix) {
     float peak = 0.0f;
-    for (float sample : mix.left) peak = std::max(peak, std::fabs(sample));
-    for (float sample : mix.right) peak = std::max(peak, std::fabs(sample));
+    for (float sample : mix.left)
+        peak = std::max(peak, std::fabs(sample));
+    for (float sample : mix.right)
+        peak = std::max(peak, std::fabs(sample));
     return peak;
 }
 
@@ -22,15 +24,20 @@ float LimitSample(float sample, float knee) {
     return sample < 0.0f ? -bent : bent;
 }
 
-} // namespace
+}  // namespace
 
-StereoMix MakeMix(std::size_t samples) { return StereoMix{std::vector<float>(samples), std::vector<float>(samples)}; }
+StereoMix MakeMix(std::size_t samples) {
+    return StereoMix{std::vector<float>(samples), std::vector<float>(samples)};
+}
 
-float SecondsToSamplesF(float seconds) { return seconds * AUDIO_SAMPLE_RATE; }
+float SecondsToSamplesF(float seconds) {
+    return seconds * AUDIO_SAMPLE_RATE;
+}
 
 void AddVoice(StereoMix& mix, const std::vector<float>& voice, float gain, float pan) {
     const float angle = (std::clamp(pan, -1.0f, 1.0f) + 1.0f) * 0.25f * 3.14159265f;
-    const float leftGain = gain * std::cos(angle) * 1.41421356f, rightGain = gain * std::sin(angle) * 1.41421356f;
+    const float leftGain = gain * std::cos(angle) * 1.41421356f,
+                rightGain = gain * std::sin(angle) * 1.41421356f;
     const std::size_t count = std::min(voice.size(), mix.left.size());
     for (std::size_t i = 0; i < count; ++i) {
         mix.left[i] += voice[i] * leftGain;
@@ -48,8 +55,10 @@ void SmoothVoice(std::vector<float>& voice, float cutoffHz) {
 }
 
 void SoftLimit(StereoMix& mix, float knee) {
-    for (float& sample : mix.left) sample = LimitSample(sample, knee);
-    for (float& sample : mix.right) sample = LimitSample(sample, knee);
+    for (float& sample : mix.left)
+        sample = LimitSample(sample, knee);
+    for (float& sample : mix.right)
+        sample = LimitSample(sample, knee);
 }
 
 void NormalisePeak(StereoMix& mix, float peakDb) {
@@ -57,8 +66,10 @@ void NormalisePeak(StereoMix& mix, float peakDb) {
     if (peak <= 0.0f) return;
     // Aim a hair under the target so rounding to 16 bits can never land above it.
     const float scale = std::pow(10.0f, (peakDb - 0.05f) / 20.0f) / peak;
-    for (float& sample : mix.left) sample *= scale;
-    for (float& sample : mix.right) sample *= scale;
+    for (float& sample : mix.left)
+        sample *= scale;
+    for (float& sample : mix.right)
+        sample *= scale;
 }
 
 void FadeEnds(StereoMix& mix, float seconds) {
@@ -99,4 +110,33 @@ bool SaveMix(const StereoMix& mix, unsigned channels, const std::string& path) {
     if (!file.openFromFile(path, AUDIO_SAMPLE_RATE, channels)) return false;
     file.write(pcm.data(), pcm.size());
     return true;
+}
+
+float RmsDb(const StereoMix& mix) {
+    double sum = 0.0;
+    for (float sample : mix.left)
+        sum += static_cast<double>(sample) * sample;
+    for (float sample : mix.right)
+        sum += static_cast<double>(sample) * sample;
+    const double mean = sum / static_cast<double>(mix.left.size() + mix.right.size());
+    return mean <= 0.0 ? -200.0f : static_cast<float>(10.0 * std::log10(mean));
+}
+
+StereoMix MixVoices(const std::vector<PlacedVoice>& voices) {
+    StereoMix mix = MakeMix(voices.empty() ? 0 : voices.front().samples.size());
+    for (const PlacedVoice& voice : voices)
+        AddVoice(mix, voice.samples, voice.gain, voice.pan);
+    return mix;
+}
+
+void LevelMusic(StereoMix& mix, float rmsDb) {
+    for (int pass = 0; pass < 3; ++pass) {
+        const float scale = std::pow(10.0f, (rmsDb - RmsDb(mix)) / 20.0f);
+        for (float& sample : mix.left)
+            sample *= scale;
+        for (float& sample : mix.right)
+            sample *= scale;
+        SoftLimit(mix, 0.85f);
+        if (PeakDb(mix) > -1.05f) NormalisePeak(mix, -1.0f);
+    }
 }

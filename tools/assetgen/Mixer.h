@@ -30,6 +30,21 @@ void NormalisePeak(StereoMix& mix, float peakDb = -1.0f);
 void FadeEnds(StereoMix& mix, float seconds);
 
 float PeakDb(const StereoMix& mix);
+float RmsDb(const StereoMix& mix);
+
+// One voice of a piece of music, with its place in the mix.
+struct PlacedVoice {
+    std::vector<float> samples;
+    float gain;
+    float pan;
+};
+
+// Every voice summed into one mix as long as the first.
+StereoMix MixVoices(const std::vector<PlacedVoice>& voices);
+// The game plays every music at one volume setting, so a theme is brought to the loudness of the others
+// (the title and overworld themes sit near -15 dBFS RMS): scaled to the wanted RMS, its rare peaks bent
+// under the limit, and pulled back under -1 dBFS if they still reach it.
+void LevelMusic(StereoMix& mix, float rmsDb);
 // 16-bit interleaved samples, mono (the left channel) or stereo.
 std::vector<sf::Int16> ToPcm(const StereoMix& mix, unsigned channels);
 bool SaveMix(const StereoMix& mix, unsigned channels, const std::string& path);

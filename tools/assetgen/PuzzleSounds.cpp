@@ -5,6 +5,7 @@
 
 #include "AssetGroups.h"
 #include "AssetRegistry.h"
+#include "EffectKit.h"
 #include "Rng.h"
 #include "Sequencer.h"
 
@@ -15,22 +16,8 @@ namespace {
 
 const float SOUND_TWO_PI = 6.2831853f;
 
-std::vector<float> Silence(float seconds) {
-    return std::vector<float>(static_cast<std::size_t>(SecondsToSamplesF(seconds)), 0.0f);
-}
-
 float SecondsOf(std::size_t sample) {
     return static_cast<float>(sample) / AUDIO_SAMPLE_RATE;
-}
-
-void Play(std::vector<float>& voice, const Instrument& instrument, double frequency, float start, float gate,
-          float velocity = 1.0f) {
-    ToneRequest tone;
-    tone.frequency = frequency;
-    tone.startSample = static_cast<long>(SecondsToSamplesF(start));
-    tone.gate = gate;
-    tone.velocity = velocity;
-    RenderTone(voice, instrument, tone, false);
 }
 
 // White noise drawn from the generator's own random numbers, so every build writes the same bytes.
@@ -59,22 +46,6 @@ float Resonate(Resonator& state, float input, float centreHz, float q) {
     state.out2 = state.out1;
     state.out1 = output;
     return output;
-}
-
-// What a low-pass keeps, taken away: the fizz without the rumble.
-void KeepHighs(std::vector<float>& voice, float cutoffHz) {
-    std::vector<float> lows = voice;
-    SmoothVoice(lows, cutoffHz);
-    for (std::size_t i = 0; i < voice.size(); ++i)
-        voice[i] -= lows[i];
-}
-
-StereoMix Finish(const std::vector<float>& voice, float fadeSeconds, float peakDb) {
-    StereoMix mix = MakeMix(voice.size());
-    AddVoice(mix, voice, 1.0f, 0.0f);
-    FadeEnds(mix, fadeSeconds);
-    NormalisePeak(mix, peakDb);
-    return mix;
 }
 
 // The water hits: a dull thump, a burst of wash and droplets thrown up, each droplet a short rising blip.
@@ -120,7 +91,7 @@ StereoMix FireExtinguish() {
     std::vector<float> voice = Silence(1.0f);
     AddSplash(voice);
     AddHiss(voice);
-    return Finish(voice, 0.004f, -3.0f);
+    return FinishEffect(voice, -3.0f, 0.004f);
 }
 
 // Water pouring into the bucket: a rush of noise ringing in the air left above the water, which shrinks
@@ -148,7 +119,7 @@ StereoMix WaterFill() {
         Play(voice, bubble, base, t, 0.02f, 0.6f + 0.4f * RandomUnit(rng));
     }
     SmoothVoice(voice, 6000.0f);
-    return Finish(voice, 0.004f, -4.0f);
+    return FinishEffect(voice, -4.0f, 0.004f);
 }
 
 // A rope or rod creaking under load: stick-slip, the fibres catching and letting go in quick uneven
@@ -177,7 +148,7 @@ StereoMix RodStrain() {
                    0.35f * Resonate(high, ticks[i], 2450.0f * tighten, 10.0f);
     }
     SmoothVoice(voice, 7000.0f);
-    return Finish(voice, 0.02f, -5.0f);
+    return FinishEffect(voice, -5.0f, 0.02f);
 }
 
 }  // namespace

@@ -119,18 +119,12 @@ const Instrument ROAM_KICK{WAVE_SINE, 0.5f, {0.001f, 0.1f, 0.0f, 0.01f}, 1.0f, -
 const Instrument ROAM_SHAKER{WAVE_NOISE, 0.5f, {0.004f, 0.035f, 0.0f, 0.01f}, 1.0f, 0.0f, 0.0f, 0.0f,
                              0.0f,       0.0f};
 
-struct RoamVoice {
-    std::vector<float> samples;
-    float gain;
-    float pan;
-};
-
-std::vector<RoamVoice> RenderRoamVoices() {
+std::vector<PlacedVoice> RenderPlacedVoices() {
     std::vector<float> lead = RenderRoam(ROAM_MELODY, ROAM_LEAD, 0.9f);
     std::vector<float> echo = RenderRoam(ROAM_MELODY, ROAM_LEAD, 0.9f, 0.75f);
     SmoothVoice(lead, 3500.0f);  // the hollow square, rounded into a woodwind
     SmoothVoice(echo, 2500.0f);
-    std::vector<RoamVoice> voices;
+    std::vector<PlacedVoice> voices;
     voices.push_back({std::move(lead), 0.3f, 0.0f});
     voices.push_back({std::move(echo), 0.08f, 0.5f});
     const float strumPans[3] = {-0.45f, -0.3f, -0.15f};
@@ -154,10 +148,8 @@ std::vector<RoamVoice> RenderRoamVoices() {
 }  // namespace
 
 void GenerateRoamingMusic(AssetWriter& writer) {
-    std::vector<RoamVoice> voices = RenderRoamVoices();
-    StereoMix mix = MakeMix(voices.front().samples.size());
-    for (const RoamVoice& voice : voices)
-        AddVoice(mix, voice.samples, voice.gain, voice.pan);
+    std::vector<PlacedVoice> voices = RenderPlacedVoices();
+    StereoMix mix = MixVoices(voices);
     NormalisePeak(mix, 0.0f);
     SoftLimit(mix, 0.85f);
     NormalisePeak(mix, -1.0f);

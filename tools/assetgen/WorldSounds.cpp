@@ -4,39 +4,10 @@
 
 #include "AssetGroups.h"
 #include "AssetRegistry.h"
+#include "EffectKit.h"
 #include "Sequencer.h"
 
 namespace {
-
-std::vector<float> Silence(float seconds) {
-    return std::vector<float>(static_cast<std::size_t>(SecondsToSamplesF(seconds)), 0.0f);
-}
-
-void Play(std::vector<float>& voice, const Instrument& instrument, double frequency, float start, float gate,
-          float velocity = 1.0f) {
-    ToneRequest tone;
-    tone.frequency = frequency;
-    tone.startSample = static_cast<long>(SecondsToSamplesF(start));
-    tone.gate = gate;
-    tone.velocity = velocity;
-    RenderTone(voice, instrument, tone, false);
-}
-
-// What a low-pass keeps, taken away: the bright click of a heel on stone.
-void KeepHighs(std::vector<float>& voice, float cutoffHz) {
-    std::vector<float> lows = voice;
-    SmoothVoice(lows, cutoffHz);
-    for (std::size_t i = 0; i < voice.size(); ++i)
-        voice[i] -= lows[i];
-}
-
-StereoMix Finish(const std::vector<float>& voice, float peakDb) {
-    StereoMix mix = MakeMix(voice.size());
-    AddVoice(mix, voice, 1.0f, 0.0f);
-    FadeEnds(mix, 0.004f);
-    NormalisePeak(mix, peakDb);
-    return mix;
-}
 
 // Each step is a brush of filtered noise (the blades) with a softer, darker second brush as the foot rolls.
 StereoMix GrassSteps() {
@@ -50,7 +21,7 @@ StereoMix GrassSteps() {
     Play(voice, roll, 3600.0, 0.24f, 0.05f, 0.45f);
     SmoothVoice(voice, 3200.0f);
     SmoothVoice(voice, 5000.0f);
-    return Finish(voice, -12.0f);
+    return FinishEffect(voice, -12.0f);
 }
 
 // A heel tap (a bright tick and a small low knock) then the toe, softer; the second step lands lighter.
@@ -71,7 +42,7 @@ StereoMix StoneSteps() {
     SmoothVoice(clicks, 7000.0f);
     for (std::size_t i = 0; i < clicks.size(); ++i)
         clicks[i] = clicks[i] * 1.2f + body[i] * 0.5f;
-    return Finish(clicks, -11.0f);
+    return FinishEffect(clicks, -11.0f);
 }
 
 // A woody two-note tock falling a fourth: rounder and lower than the menu's blip, so the map feels apart.
@@ -85,7 +56,7 @@ StereoMix MarkerTock() {
     Play(voice, shimmer, NoteFrequency(NoteNumber("A6")), 0.0f, 0.015f);
     Play(voice, wood, NoteFrequency(NoteNumber("E5")), 0.045f, 0.05f, 0.8f);
     SmoothVoice(voice, 6000.0f);
-    return Finish(voice, -6.0f);
+    return FinishEffect(voice, -6.0f);
 }
 
 }  // namespace
