@@ -15,10 +15,6 @@
 namespace {
 
 const int BATTLE_SHEET_FACTOR = 2;
-const Ramp GOBLIN_SKIN{PAL_GRASS_LIGHT, PAL_GRASS_PALE, PAL_PARCH_LIGHT};
-const Ramp GOBLIN_SKIN_DEEP{PAL_GRASS_DARK, PAL_GRASS_MID, PAL_GRASS_LIGHT};
-const Ramp HUMAN_SKIN{PAL_SKIN_DARK, PAL_SKIN_MID, PAL_SKIN_LIGHT};
-const Ramp ARMOUR_BLACK{PAL_NIGHT, PAL_NAVY_DARK, PAL_NAVY_MID};
 const Ramp FOREST_CLOTH{PAL_FOREST_DEEP, PAL_GRASS_DARK, PAL_GRASS_MID};
 
 using FrameDrawer = std::function<PixelCanvas(int frame, int frames)>;
@@ -35,34 +31,13 @@ struct Battler {
     bool enemy = false;
 };
 
-CharacterLook Dress(Ramp skin, Ramp cloth, PaletteIndex trim, Headwear head, PaletteIndex hat) {
-    CharacterLook look;
-    look.skin = skin;
-    look.cloth = cloth;
-    look.trim = trim;
-    look.head = head;
-    look.hat = hat;
-    return look;
-}
-
-// The looks of the roaming sheets, so the map and the battle show the same people.
-CharacterLook SpritiLook() {
-    return Dress(GOBLIN_SKIN, RAMP_SKY, PAL_GOLD_LIGHT, HEAD_POINTED, PAL_SKY_DEEP);
-}
-
-CharacterLook GrotoLook() {
-    CharacterLook look = Dress(GOBLIN_SKIN_DEEP, RAMP_STONE, PAL_CLOTH_MID, HEAD_BARE, PAL_OUTLINE);
-    look.girth = 2;
-    return look;
-}
-
 CharacterLook GreenLook() {
-    return Dress(GOBLIN_SKIN, FOREST_CLOTH, PAL_WOOD_DARK, HEAD_BARE, PAL_OUTLINE);
+    return DressedAs(GOBLIN_SKIN, FOREST_CLOTH, PAL_WOOD_DARK, HEAD_BARE, PAL_OUTLINE);
 }
 
 Battler Pell() {
     Battler pell;
-    pell.look.body = Dress(GOBLIN_SKIN, RAMP_GRASS, PAL_WOOD_DARK, HEAD_HOOD, PAL_GRASS_MID);
+    pell.look.body = DressedAs(GOBLIN_SKIN, RAMP_GRASS, PAL_WOOD_DARK, HEAD_HOOD, PAL_GRASS_MID);
     pell.look.heroHood = true;
     pell.look.weapon = WEAPON_SWORD;
     pell.look.magic = {PAL_GRASS_MID, PAL_GRASS_PALE, PAL_WHITE};
@@ -98,8 +73,7 @@ Battler Green() {
 
 Battler Knight() {
     Battler knight;
-    knight.look.body = Dress(HUMAN_SKIN, RAMP_STONE, PAL_CLOTH_MID, HEAD_HELMET, PAL_STONE_MID);
-    knight.look.body.goblin = false;
+    knight.look.body = KnightLook();
     knight.look.weapon = WEAPON_SWORD;
     knight.look.shield = true;
     knight.look.pauldrons = true;
@@ -123,10 +97,7 @@ Battler Knight() {
 
 Battler Boss() {
     Battler boss;
-    boss.look.body = Dress(HUMAN_SKIN, ARMOUR_BLACK, PAL_GOLD_MID, HEAD_HORNED, PAL_NAVY_DARK);
-    boss.look.body.goblin = false;
-    boss.look.body.cape = true;
-    boss.look.body.girth = 2;
+    boss.look.body = BossLook();
     boss.look.weapon = WEAPON_GREATSWORD;
     boss.look.pauldrons = true;
     boss.look.magic = RAMP_GRASS;

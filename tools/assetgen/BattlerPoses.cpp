@@ -4,21 +4,15 @@
 
 #include <cmath>
 
-namespace {
-
-const float POSE_TWO_PI = 6.2831853f;
-
-template <typename Edit>
-BattlerPose Edited(BattlerPose pose, Edit edit) {
-    edit(pose);
-    return pose;
-}
-
-BattlerPose Effect(BattlerPose pose, BattleEffect effect, int power) {
+BattlerPose WithEffect(BattlerPose pose, BattleEffect effect, int power) {
     pose.effect = effect;
     pose.power = power;
     return pose;
 }
+
+namespace {
+
+const float POSE_TWO_PI = 6.2831853f;
 
 BattlerPose Flashing(BattlerPose pose) {
     pose.flash = true;
@@ -168,9 +162,12 @@ std::vector<PoseKey> MeleeKeys(const BattlerPose& ready, const MoveRoom& room) {
         for (BattlerPose* guarded : {&lift, &windup, &strike, &follow})
             guarded->backArm = ready.backArm;
     const BattlerPose recover = LerpPose(follow, ready, 0.6f);
-    return {
-        {lift, 1},    {windup, 2}, {Effect(strike, EFFECT_SLASH, 2), 1}, {Effect(follow, EFFECT_SLASH, 1), 2},
-        {recover, 2}, {ready, 1}};
+    return {{lift, 1},
+            {windup, 2},
+            {WithEffect(strike, EFFECT_SLASH, 2), 1},
+            {WithEffect(follow, EFFECT_SLASH, 1), 2},
+            {recover, 2},
+            {ready, 1}};
 }
 
 std::vector<PoseKey> HurtKeys(const BattlerPose& ready, const MoveRoom& room) {
@@ -251,9 +248,10 @@ std::vector<PoseKey> CastKeys(const BattlerPose& ready, const MoveRoom& room) {
     std::vector<PoseKey> keys = {{Edited(ready, [](BattlerPose& p) { p.bob = 1; }), 1}};
     for (int power = 1; power <= peak; ++power)
         keys.push_back(
-            {Effect(Edited(raised, [power](BattlerPose& p) { p.bob = power % 2; }), EFFECT_GLOW, power), 1});
-    keys.push_back({Effect(release, EFFECT_BURST, 1), 1});
-    keys.push_back({Effect(release, EFFECT_BURST, peak - 1), 2});
+            {WithEffect(Edited(raised, [power](BattlerPose& p) { p.bob = power % 2; }), EFFECT_GLOW, power),
+             1});
+    keys.push_back({WithEffect(release, EFFECT_BURST, 1), 1});
+    keys.push_back({WithEffect(release, EFFECT_BURST, peak - 1), 2});
     keys.push_back({LerpPose(release, ready, 0.5f), 2});
     keys.push_back({ready, 1});
     return keys;

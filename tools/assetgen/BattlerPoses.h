@@ -6,6 +6,16 @@
 
 #include <vector>
 
+// A copy of the pose changed by edit: moves are written as small changes to the stance.
+template <typename Edit>
+BattlerPose Edited(BattlerPose pose, Edit edit) {
+    edit(pose);
+    return pose;
+}
+
+// The pose with an effect of the given power drawn over it.
+BattlerPose WithEffect(BattlerPose pose, BattleEffect effect, int power);
+
 BattlerPose SwordStance();
 BattlerPose StaffStance();
 BattlerPose ClubStance();

@@ -5,18 +5,6 @@
 
 namespace {
 
-template <typename Edit>
-BattlerPose Edited(BattlerPose pose, Edit edit) {
-    edit(pose);
-    return pose;
-}
-
-BattlerPose Effect(BattlerPose pose, BattleEffect effect, int power) {
-    pose.effect = effect;
-    pose.power = power;
-    return pose;
-}
-
 // Both hands on the hilt above the shoulder, the blade laid back: he fills his frame's height, so the
 // blade goes behind him rather than above.
 BattlerPose Overhead(const BattlerPose& ready) {
@@ -62,8 +50,8 @@ std::vector<PoseKey> CleaveKeys(const BattlerPose& ready) {
     });
     return {{Edited(high, [](BattlerPose& p) { p.weapon = 190; }), 1},
             {high, 3},
-            {Effect(blow, EFFECT_SLASH, 3), 1},
-            {Effect(bitten, EFFECT_SLASH, 1), 2},
+            {WithEffect(blow, EFFECT_SLASH, 3), 1},
+            {WithEffect(bitten, EFFECT_SLASH, 1), 2},
             {bitten, 2},
             {LerpPose(bitten, ready, 0.5f), 2},
             {ready, 1}};
@@ -93,10 +81,10 @@ std::vector<PoseKey> RushKeys(const BattlerPose& ready) {
         p.cape = -2;
     });
     return {{set, 2},
-            {Effect(dash, EFFECT_DUST, 1), 1},
-            {Effect(arrive, EFFECT_DUST, 2), 1},
-            {Effect(cut, EFFECT_SLASH, 3), 1},
-            {Effect(Edited(cut, [](BattlerPose& p) { p.weapon = 25; }), EFFECT_SLASH, 1), 2},
+            {WithEffect(dash, EFFECT_DUST, 1), 1},
+            {WithEffect(arrive, EFFECT_DUST, 2), 1},
+            {WithEffect(cut, EFFECT_SLASH, 3), 1},
+            {WithEffect(Edited(cut, [](BattlerPose& p) { p.weapon = 25; }), EFFECT_SLASH, 1), 2},
             {Edited(cut, [](BattlerPose& p) { p.weapon = 25; }), 1},
             {back, 3},
             {Edited(back,
@@ -131,9 +119,9 @@ std::vector<PoseKey> SlamKeys(const BattlerPose& ready) {
         p.backArm = {40, 25};
     });
     std::vector<PoseKey> keys = {{ready, 1}, {high, 2}, {Crouched(high), 2},
-                                 {leap, 1},  {apex, 2}, {Effect(slam, EFFECT_WAVE, 1), 1}};
+                                 {leap, 1},  {apex, 2}, {WithEffect(slam, EFFECT_WAVE, 1), 1}};
     for (int power = 2; power <= 5; ++power)
-        keys.push_back({Effect(slam, EFFECT_WAVE, power), 1});
+        keys.push_back({WithEffect(slam, EFFECT_WAVE, power), 1});
     keys.push_back({Edited(slam, [](BattlerPose& p) { p.hipX = 8; }), 2});
     keys.push_back({Edited(ready, [](BattlerPose& p) { p.hipX = 4; }), 3});
     keys.push_back({ready, 1});
@@ -155,9 +143,9 @@ std::vector<PoseKey> HealKeys(const BattlerPose& ready) {
     });
     std::vector<PoseKey> keys = {{LerpPose(ready, planted, 0.5f), 1}, {planted, 1}};
     for (int power = 1; power <= 4; ++power)
-        keys.push_back({Effect(raised, EFFECT_HEAL, power), 2});
-    keys.push_back({Edited(Effect(raised, EFFECT_HEAL, 4), [](BattlerPose& p) { p.flash = true; }), 1});
-    keys.push_back({Effect(planted, EFFECT_HEAL, 2), 2});
+        keys.push_back({WithEffect(raised, EFFECT_HEAL, power), 2});
+    keys.push_back({Edited(WithEffect(raised, EFFECT_HEAL, 4), [](BattlerPose& p) { p.flash = true; }), 1});
+    keys.push_back({WithEffect(planted, EFFECT_HEAL, 2), 2});
     keys.push_back({ready, 1});
     return keys;
 }

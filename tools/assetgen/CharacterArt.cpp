@@ -194,3 +194,37 @@ PixelCanvas MakePortrait(const PixelCanvas& front, PanelInterior interior) {
         }
     return portrait;
 }
+
+CharacterLook DressedAs(Ramp skin, Ramp cloth, PaletteIndex trim, Headwear head, PaletteIndex hat) {
+    CharacterLook look;
+    look.skin = skin;
+    look.cloth = cloth;
+    look.trim = trim;
+    look.head = head;
+    look.hat = hat;
+    return look;
+}
+
+CharacterLook SpritiLook() {
+    return DressedAs(GOBLIN_SKIN, RAMP_SKY, PAL_GOLD_LIGHT, HEAD_POINTED, PAL_SKY_DEEP);
+}
+
+CharacterLook GrotoLook() {
+    CharacterLook look = DressedAs(GOBLIN_SKIN_DEEP, RAMP_STONE, PAL_CLOTH_MID, HEAD_BARE, PAL_OUTLINE);
+    look.girth = 2;
+    return look;
+}
+
+CharacterLook KnightLook() {
+    CharacterLook look = DressedAs(HUMAN_SKIN, RAMP_STONE, PAL_CLOTH_MID, HEAD_HELMET, PAL_STONE_MID);
+    look.goblin = false;
+    return look;
+}
+
+CharacterLook BossLook() {
+    CharacterLook look = DressedAs(HUMAN_SKIN, ARMOUR_BLACK, PAL_GOLD_MID, HEAD_HORNED, PAL_NAVY_DARK);
+    look.goblin = false;
+    look.cape = true;
+    look.girth = 2;
+    return look;
+}

@@ -30,6 +30,19 @@ struct CharacterPose {
     bool blink = false;
 };
 
+// The skins of goblins and people, and the knights' black armour.
+inline constexpr Ramp GOBLIN_SKIN{PAL_GRASS_LIGHT, PAL_GRASS_PALE, PAL_PARCH_LIGHT};
+inline constexpr Ramp GOBLIN_SKIN_DEEP{PAL_GRASS_DARK, PAL_GRASS_MID, PAL_GRASS_LIGHT};
+inline constexpr Ramp HUMAN_SKIN{PAL_SKIN_DARK, PAL_SKIN_MID, PAL_SKIN_LIGHT};
+inline constexpr Ramp ARMOUR_BLACK{PAL_NIGHT, PAL_NAVY_DARK, PAL_NAVY_MID};
+
+CharacterLook DressedAs(Ramp skin, Ramp cloth, PaletteIndex trim, Headwear head, PaletteIndex hat);
+// Those met both on the maps and in battle: one look each, so the two show the same people.
+CharacterLook SpritiLook();
+CharacterLook GrotoLook();
+CharacterLook KnightLook();
+CharacterLook BossLook();
+
 inline constexpr int CHARACTER_FRAME = 32;
 inline constexpr int CHARACTER_COLUMNS = 7;
 inline constexpr int CHARACTER_ROWS = 8;  // idle down, left, right, up; then walking the same ways

@@ -8,10 +8,6 @@
 
 namespace {
 
-const Ramp GOBLIN_SKIN{PAL_GRASS_LIGHT, PAL_GRASS_PALE, PAL_PARCH_LIGHT};
-const Ramp GOBLIN_SKIN_DEEP{PAL_GRASS_DARK, PAL_GRASS_MID, PAL_GRASS_LIGHT};
-const Ramp HUMAN_SKIN{PAL_SKIN_DARK, PAL_SKIN_MID, PAL_SKIN_LIGHT};
-const Ramp ARMOUR_BLACK{PAL_NIGHT, PAL_NAVY_DARK, PAL_NAVY_MID};
 const int NPC_SHEET_FACTOR = 2;
 const int PORTRAIT_FACTOR = 1;  // 64 x 64: drawn 1.6 times larger between the box and 250 pixels above it
 
@@ -20,38 +16,21 @@ struct NpcEntry {
     CharacterLook look;
 };
 
-CharacterLook Look(Ramp skin, Ramp cloth, PaletteIndex trim, Headwear head, PaletteIndex hat) {
-    CharacterLook look;
-    look.skin = skin;
-    look.cloth = cloth;
-    look.trim = trim;
-    look.head = head;
-    look.hat = hat;
-    return look;
-}
-
 std::vector<NpcEntry> NpcEntries() {
-    CharacterLook merchant = Look(GOBLIN_SKIN_DEEP, RAMP_WOOD, PAL_GOLD_LIGHT, HEAD_WIDE_HAT, PAL_CLOTH_DARK);
+    CharacterLook merchant =
+        DressedAs(GOBLIN_SKIN_DEEP, RAMP_WOOD, PAL_GOLD_LIGHT, HEAD_WIDE_HAT, PAL_CLOTH_DARK);
     merchant.apron = true;
     merchant.girth = 1;
-    CharacterLook groto = Look(GOBLIN_SKIN_DEEP, RAMP_STONE, PAL_CLOTH_MID, HEAD_BARE, PAL_OUTLINE);
-    groto.girth = 2;
-    CharacterLook knight = Look(HUMAN_SKIN, RAMP_STONE, PAL_CLOTH_MID, HEAD_HELMET, PAL_STONE_MID);
-    knight.goblin = false;
-    CharacterLook boss = Look(HUMAN_SKIN, ARMOUR_BLACK, PAL_GOLD_MID, HEAD_HORNED, PAL_NAVY_DARK);
-    boss.goblin = false;
-    boss.cape = true;
-    boss.girth = 2;
     return {
         {"Merchant", merchant},
-        {"Villager1", Look(GOBLIN_SKIN, RAMP_CLOTH, PAL_GOLD_MID, HEAD_BARE, PAL_OUTLINE)},
-        {"Villager2", Look(GOBLIN_SKIN_DEEP, RAMP_WATER, PAL_PARCH_LIGHT, HEAD_CAP, PAL_WATER_DARK)},
-        {"Villager3", Look(GOBLIN_SKIN, RAMP_GOLD, PAL_CLOTH_DARK, HEAD_HOOD, PAL_CLOTH_MID)},
-        {"Villager4", Look(GOBLIN_SKIN_DEEP, RAMP_PARCH, PAL_WOOD_DARK, HEAD_CAP, PAL_STONE_MID)},
-        {"Spriti", Look(GOBLIN_SKIN, RAMP_SKY, PAL_GOLD_LIGHT, HEAD_POINTED, PAL_SKY_DEEP)},
-        {"Groto", groto},
-        {"Knight", knight},
-        {"Boss", boss},
+        {"Villager1", DressedAs(GOBLIN_SKIN, RAMP_CLOTH, PAL_GOLD_MID, HEAD_BARE, PAL_OUTLINE)},
+        {"Villager2", DressedAs(GOBLIN_SKIN_DEEP, RAMP_WATER, PAL_PARCH_LIGHT, HEAD_CAP, PAL_WATER_DARK)},
+        {"Villager3", DressedAs(GOBLIN_SKIN, RAMP_GOLD, PAL_CLOTH_DARK, HEAD_HOOD, PAL_CLOTH_MID)},
+        {"Villager4", DressedAs(GOBLIN_SKIN_DEEP, RAMP_PARCH, PAL_WOOD_DARK, HEAD_CAP, PAL_STONE_MID)},
+        {"Spriti", SpritiLook()},
+        {"Groto", GrotoLook()},
+        {"Knight", KnightLook()},
+        {"Boss", BossLook()},
     };
 }
 
