@@ -11,12 +11,13 @@
 
 #include "battle/Skills.h"
 #include "core/Animation.h"
+#include "world/GameSession.h"
 
 enum SpeedClass : int32_t { SPEED_NORMAL = 0, SPEED_SLOW = 1, SPEED_FAST = 2 };
 enum CombatantState : int32_t { STATE_READY = 0, STATE_DEAD = 3, STATE_PARALYSED = 4 };
 enum EnemyKind : int32_t { ENEMY_KNIGHT = 0, ENEMY_BOSS = 1, ENEMY_DOG = 2 };
 
-inline constexpr int ROSTER_SIZE = 4;
+inline constexpr int ROSTER_SIZE = static_cast<int>(MAX_PARTY_SIZE);  // everyone who may join
 inline constexpr int ENEMY_KIND_COUNT = 3;
 inline constexpr int SKILL_SLOTS = 4;
 inline constexpr int CHOSEN_SLOT = 4;  // slot 4 holds the action chosen for the turn

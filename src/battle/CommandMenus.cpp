@@ -266,8 +266,7 @@ void TargetKey(int32_t key) {
 
 sf::Text CentredText(const char* label, unsigned size, sf::Vector2f at) {
     sf::Text text = BattleText(label, size);
-    const sf::FloatRect bounds = text.getLocalBounds();
-    text.setOrigin(bounds.left + bounds.width / 2, bounds.top + bounds.height / 2);
+    CentreOrigin(text);
     text.setPosition(at);
     return text;
 }

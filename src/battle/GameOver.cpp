@@ -59,8 +59,7 @@ void LoadGameOver() {
            {BATTLE_W / 2, BATTLE_H / 2 + 200});
     gGameOver.font.loadFromFile(GAME_FONT);
     gGameOver.failText = SharpText(gGameOver.font, "You failed to regain your freedom...", FAIL_TEXT_SIZE);
-    const sf::FloatRect bounds = gGameOver.failText.getLocalBounds();
-    gGameOver.failText.setOrigin(bounds.left + bounds.width / 2, bounds.top + bounds.height / 2);
+    CentreOrigin(gGameOver.failText);
     gGameOver.failText.setPosition(BATTLE_W / 2, BATTLE_H / 2);
     for (int stage = 0; stage < GAME_OVER_STAGES; ++stage)
         Colour(static_cast<GameOverStage>(stage), 0);

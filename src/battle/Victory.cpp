@@ -22,8 +22,7 @@ constexpr uint32_t STEP = 3;
 
 sf::Text CentredLine(const std::string& line, float y) {
     sf::Text text = SharpText(gVictory.font, line, VICTORY_TEXT_SIZE);
-    const sf::FloatRect bounds = text.getLocalBounds();
-    text.setOrigin(bounds.left + bounds.width / 2, bounds.top + bounds.height / 2);
+    CentreOrigin(text);
     text.setPosition(BATTLE_W / 2, y);
     return text;
 }

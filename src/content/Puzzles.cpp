@@ -73,6 +73,23 @@ void BuildFlames(sf::Sprite& sprite, SpriteSheetAnimation& animation, sf::Textur
     sprite.setTextureRect(animation.frameRect);
 }
 
+// The rope and its strain, for the maps where something is pulled down.
+void BuildRope() {
+    gRopePull.texture.loadFromFile("Assets/Sprites/Setting/Rope_Long.png");
+    gRopePull.rope = sf::Sprite(gRopePull.texture);
+    gRopePull.rope.setOrigin(static_cast<float>(gRopePull.texture.getSize().x) / 2, 5.0f);
+    gRopePull.strainBuffer.loadFromFile("Assets/Sounds/Fishing/RodStrain.wav");
+    gRopePull.strain.setBuffer(gRopePull.strainBuffer);
+    gRopePull.strain.setVolume(EffectsVolume());
+}
+
+// A bucket handed back by a fire or a water source: it lands at a spot off the map and is picked up at
+// once, so a full inventory leaves it lying there.
+void HandOver(MapItemList& items, const char* name) {
+    AddMapItem(items, name, BUCKET_DROP);
+    PickUpItem(items, items.items.size() - 1);
+}
+
 void BuildHouse() {
     PuzzleState& p = gPuzzles;
     Place(p.brokenWall, p.wallTexture, "Assets/Sprites/Setting/BrokenWall.png", OnTile(10, 3));
@@ -87,6 +104,7 @@ void BuildHouse() {
     p.wallBroken = 0;
     p.houseFlames = 1;
     p.houseBuilt = true;
+    BuildRope();
 }
 
 bool EnterHeld() {
@@ -114,6 +132,7 @@ void BuildForest() {
     p.forestFireOut1 = 0;
     p.forestFireOut2 = 0;
     p.forestBuilt = true;
+    BuildRope();
 }
 
 void BuildDarkness() {
@@ -122,6 +141,7 @@ void BuildDarkness() {
     p.darknessImage = p.darknessTexture.copyToImage();
     p.darkness = sf::Sprite(p.darknessTexture);
     p.darkness.setColor(sf::Color(255, 255, 255, DARKNESS_ALPHA));
+    p.darknessLitAt = {-1, -1};
     p.darknessBuilt = true;
 }
 
@@ -136,9 +156,7 @@ void PutOutFire(size_t k) {
         FireOut(k) = 1;
         gStates.roamingOverlay = OVERLAY_NONE;
         RemoveInventoryItem("Bucket_Full");
-        MapItemList& items = gMapContent.mapItemList;
-        AddMapItem(items, "Bucket_Empty", BUCKET_DROP);
-        PickUpItem(items, items.items.size() - 1);
+        HandOver(gMapContent.mapItemList, "Bucket_Empty");
         PlaySoundEffect(SOUND_FIRE_OUT);
         return;
     }
@@ -203,9 +221,10 @@ bool ForestRuns() {
 
 void UpdateDarkness() {
     PuzzleState& p = gPuzzles;
-    const sf::Vector2f at = gPlayer.sprite.getPosition();
-    const sf::IntRect lit =
-        LightDarknessAround(p.darknessImage, static_cast<int>(at.x), static_cast<int>(at.y));
+    const sf::Vector2i at(gPlayer.sprite.getPosition());
+    if (at == p.darknessLitAt) return;  // lighting the same place again changes nothing
+    p.darknessLitAt = at;
+    const sf::IntRect lit = LightDarknessAround(p.darknessImage, at.x, at.y);
     if (lit.width <= 0 || lit.height <= 0) return;
     // Only the square that changed goes to the texture.
     sf::Image square;
@@ -269,8 +288,7 @@ void FillAt(Npc& source, const sf::Event::KeyEvent& keyEvent, MapItemList& mapIt
         if (gStates.roamingOverlay != OVERLAY_DIALOGUE) continue;
         gStates.roamingOverlay = OVERLAY_NONE;
         RemoveInventoryItem("Bucket_Empty");
-        AddMapItem(mapItems, "Bucket_Full", BUCKET_DROP);
-        PickUpItem(mapItems, mapItems.items.size() - 1);  // a full inventory leaves it lying
+        HandOver(mapItems, "Bucket_Full");
         PlaySoundEffect(SOUND_WATER_FILL);
         return;
     }
@@ -290,15 +308,9 @@ void ArmPuzzles() {
 
 void LoadPuzzles() {
     ReleasePuzzles();  // the last map's pieces
-    gRopePull.texture.loadFromFile("Assets/Sprites/Setting/Rope_Long.png");
-    gRopePull.rope = sf::Sprite(gRopePull.texture);
-    gRopePull.rope.setOrigin(static_cast<float>(gRopePull.texture.getSize().x) / 2, 5.0f);
     if (gPuzzles.houseArmed == 1 && OnMap("HOUSE_BURN_1")) BuildHouse();
     if (gPuzzles.forestArmed == 1 && OnMap("ForestNight")) BuildForest();
     if (Contains(gSession.currentMapName, "Forest")) BuildDarkness();
-    gRopePull.strainBuffer.loadFromFile("Assets/Sounds/Fishing/RodStrain.wav");
-    gRopePull.strain.setBuffer(gRopePull.strainBuffer);
-    gRopePull.strain.setVolume(EffectsVolume());
 }
 
 void UpdatePuzzles(float dt) {

@@ -55,6 +55,7 @@ struct PuzzleState {
     sf::Image darknessImage;
     sf::Texture darknessTexture;
     sf::Sprite darkness;
+    sf::Vector2i darknessLitAt{-1, -1};  // where it was last lit around
 };
 
 // The rope tied to the hook (or a fence): it follows the hero, who pulls it by walking away slowly.

@@ -36,12 +36,6 @@ bool OnMap(const char* part) {
     return Contains(gSession.currentMapName, part);
 }
 
-bool Holds(const char* name) {
-    for (const MapItem& item : gSession.inventory)
-        if (item.name == name) return true;
-    return false;
-}
-
 // A companion joins the party once, and the party never outgrows the roster.
 void Join(int32_t& joined) {
     if (joined == 1 || gSession.partySize >= MAX_PARTY_SIZE) return;
@@ -155,7 +149,7 @@ void TalkToMerchant(const sf::Event::KeyEvent& keyEvent) {
 void TalkToSpriti(const sf::Event::KeyEvent& keyEvent) {
     Npc* spriti = FirstInReach(NPC_COMPANION);
     if (spriti == nullptr) return;
-    if (!Holds("Burse")) {
+    if (!InventoryHolds("Burse")) {
         GiveItem(PURSE_FILE, "Burse");
         Join(Flags().spritiJoined);
     }
@@ -220,7 +214,7 @@ void NightEvents(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) 
 }
 
 void FillEveryBucket() {
-    while (Holds("Bucket_Empty")) {
+    while (InventoryHolds("Bucket_Empty")) {
         RemoveInventoryItem("Bucket_Empty");
         GiveItem(FULL_BUCKET_FILE, "Bucket_Full");
     }

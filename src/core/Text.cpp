@@ -38,3 +38,8 @@ sf::Text SharpText(const sf::Font& font, const std::string& string, unsigned siz
     text.setFillColor(sf::Color::White);
     return text;
 }
+
+void CentreOrigin(sf::Text& text) {
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setOrigin(bounds.left + bounds.width / 2, bounds.top + bounds.height / 2);
+}

@@ -18,6 +18,9 @@ int FormatText(char* buffer, size_t bufferSize, const char* format, ...)
 // back, so it stays sharp on large desktops where a scaled-up small text would blur.
 sf::Text SharpText(const sf::Font& font, const std::string& text, unsigned size);
 
+// The text turns, scales and is placed about the middle of its glyphs.
+void CentreOrigin(sf::Text& text);
+
 // Shows a whole number in the text, as the gold counters do.
 void ShowNumber(sf::Text& text, int value);
 
