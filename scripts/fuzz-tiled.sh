@@ -11,7 +11,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_
     -DVELMORIA_FUZZ=ON -DVELMORIA_TESTS=OFF -DVELMORIA_BENCH=OFF >/dev/null
 cmake --build "$build" --target tiled_reader_fuzz
 mkdir -p "$build/corpus-tiled" "$build/artifacts"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 "$build/fuzz/tiled_reader_fuzz" "$build/corpus-tiled" "$root/fuzz/corpus/tiled" \
     -dict="$root/fuzz/tiled.dict" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
