@@ -181,12 +181,14 @@ void MoveHero(const char* destination, sf::RenderWindow& window, bool emptyInven
     SetPreviousMapName(gSession.currentMapName);
     LogDebug("setcurrentMap : %s\n", destination);
     SetCurrentMapName(destination);
+    // What is lost on the way is lost before the save is written, so that a save continued there does
+    // not bring it back.
+    if (emptyInventory) gSession.inventory.clear();
     // The map left and the map entered are saved together, in one write, before the new map shows.
     OpenSaveBatch();
     SaveMapState(gMapContent.npcList, gMapContent.mapItemList, window);
     UnloadMap();
     ReleaseMapContent();
-    if (emptyInventory) gSession.inventory.clear();
     LoadRoamingScreen(window);
     if (!CommitSaveBatch()) LogDebug("Cannot write %s: the previous save is kept\n", SaveFilePath().c_str());
     ComputeMapPixelSize();
