@@ -116,31 +116,34 @@ bool WalkTo(GameHarness& game, const WalkRect& target, float margin) {
     return WalkUntil(game, [&](const WalkRect& feet) { return Overlaps(feet, zone); });
 }
 
-bool WalkThroughDoor(GameHarness& game, const std::string& door) {
+bool WalkIntoTrigger(GameHarness& game, const std::string& name, const std::function<bool()>& done) {
     MapFacts map;
     if (!ReadCurrentMap(map)) return false;
-    const std::string leaving = gSession.currentMapName;
     for (const NamedRect& trigger : map.triggers) {
-        if (trigger.name != door) continue;
-        // Right in front of the door, the feet within its width (or height), so no wall is in the way.
-        const WalkRect door = trigger.rect;
-        const WalkRect front = Grown(door, STEP);
+        if (trigger.name != name) continue;
+        // Right in front of the trigger, the feet within its width (or height), so no wall is in the way.
+        const WalkRect rect = trigger.rect;
+        const WalkRect front = Grown(rect, STEP);
         const auto inFront = [&](const WalkRect& feet) {
-            const bool across = door.x <= feet.x && feet.x + feet.width <= door.x + door.width;
-            const bool along = door.y <= feet.y && feet.y + feet.height <= door.y + door.height;
+            const bool across = rect.x <= feet.x && feet.x + feet.width <= rect.x + rect.width;
+            const bool along = rect.y <= feet.y && feet.y + feet.height <= rect.y + rect.height;
             return Overlaps(feet, front) && (across || along);
         };
-        if (!WalkUntil(game, inFront)) return false;
-        // Lean into the door from where the way ended.
+        if (!WalkUntil(game, inFront)) continue;  // another one of that name may be in reach
+        // Lean into it from where the way ended.
         const WalkRect feet = HeroFeet();
-        const float dx = trigger.rect.x + trigger.rect.width / 2 - (feet.x + feet.width / 2);
-        const float dy = trigger.rect.y + trigger.rect.height / 2 - (feet.y + feet.height / 2);
-        const bool sideways =
-            std::fabs(dx) - trigger.rect.width / 2 > std::fabs(dy) - trigger.rect.height / 2;
+        const float dx = rect.x + rect.width / 2 - (feet.x + feet.width / 2);
+        const float dy = rect.y + rect.height / 2 - (feet.y + feet.height / 2);
+        const bool sideways = std::fabs(dx) - rect.width / 2 > std::fabs(dy) - rect.height / 2;
         const int32_t key = sideways ? KeyToward(dx > 0 ? 1 : -1, 0) : KeyToward(0, dy > 0 ? 1 : -1);
-        for (int frame = 0; frame < 20 && leaving == gSession.currentMapName; ++frame)
+        for (int frame = 0; frame < 20 && !done(); ++frame)
             Stride(game, key, 2 * STEP);
-        return leaving != gSession.currentMapName;
+        return done();
     }
     return false;
+}
+
+bool WalkThroughDoor(GameHarness& game, const std::string& door) {
+    const std::string leaving = gSession.currentMapName;
+    return WalkIntoTrigger(game, door, [&] { return leaving != gSession.currentMapName; });
 }
