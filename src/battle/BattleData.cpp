@@ -69,6 +69,9 @@ uint32_t BattlePartySize() {
 }
 
 void FillPouchForNewGame() {
+    const PouchSlot* slots = gSession.pouch.slots;
+    const bool fromSave = slots[0].itemId != ITEM_NONE || slots[1].itemId != ITEM_NONE;
+    if (fromSave) return;  // the potions bought before the save are the player's
     gSession.pouch.slots[0] = {ITEM_HP_POTION, 0};
     gSession.pouch.slots[1] = {ITEM_MANA_POTION, 0};
 }

@@ -5,7 +5,8 @@
 
 #include "world/GameSession.h"
 
-// Entering the game: HP and Mana potions, none of either yet. Leaving it: both slots empty.
+// Entering the game: HP and Mana potions, none of either yet, unless the save continued brought its
+// pouch back. Leaving it: both slots empty.
 void FillPouchForNewGame();
 void EmptyPouch();
 // One potion of the slot holding itemId used; slots left empty close up, the later moving first.

@@ -94,8 +94,9 @@ void HandlePauseClick(sf::RenderWindow& window) {
 
 void ExitToTitleFromPause(sf::RenderWindow& window) {
     gStates.roamingOverlay = OVERLAY_NONE;
-    SetGameMode(MODE_MENU, window);
+    // Saved while the game still holds everything it had, the battle pouch included.
     UnloadRoamingScreen(window);
+    SetGameMode(MODE_MENU, window);
 }
 
 void ReleasePauseMenu() {

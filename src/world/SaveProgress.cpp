@@ -39,6 +39,18 @@ std::string Line(const char* name, const std::vector<int32_t>& values) {
 }
 
 constexpr size_t FLAG_COUNT = 11;
+constexpr int32_t MOST_POTIONS = 65535;  // a pouch slot's count is 16 bits
+
+// Pouch <kind> <count> <kind> <count>: each kind a potion or the empty slot.
+std::optional<std::vector<int32_t>> PouchNumbers(const std::string& line) {
+    auto values = Numbers(line, "Pouch", 4, 0, MOST_POTIONS);
+    if (!values) return std::nullopt;
+    for (size_t slot = 0; slot < 2; ++slot) {
+        const int32_t kind = (*values)[2 * slot];
+        if (kind < ITEM_HP_POTION || kind > ITEM_NONE) return std::nullopt;
+    }
+    return values;
+}
 
 }  // namespace
 
@@ -49,14 +61,17 @@ std::string ProgressLines(const GameSession& session) {
         story.push_back(*flag);
     const std::vector<int32_t> fish(session.fishCaught.begin(), session.fishCaught.end());
     const std::vector<int32_t> fences(session.fenceDone.begin(), session.fenceDone.end());
+    const PouchSlot* slots = session.pouch.slots;
     return Line("Story", story) + Line("Party", {static_cast<int32_t>(session.partySize)}) +
-           Line("Fish", fish) + Line("Fences", fences);
+           Line("Fish", fish) + Line("Fences", fences) +
+           Line("Pouch", {slots[0].itemId, slots[0].count, slots[1].itemId, slots[1].count});
 }
 
 bool IsProgressLine(const std::string& line) {
     return Numbers(line, "Story", FLAG_COUNT, 0, 1) ||
            Numbers(line, "Party", 1, 1, static_cast<int32_t>(MAX_PARTY_SIZE)) ||
-           Numbers(line, "Fish", FISH_KINDS, 0, 1) || Numbers(line, "Fences", FOREST_FENCES, 0, 1);
+           Numbers(line, "Fish", FISH_KINDS, 0, 1) || Numbers(line, "Fences", FOREST_FENCES, 0, 1) ||
+           PouchNumbers(line);
 }
 
 void ReadProgressLine(const std::string& line, GameSession& session) {
@@ -72,5 +87,8 @@ void ReadProgressLine(const std::string& line, GameSession& session) {
     } else if (const auto fences = Numbers(line, "Fences", FOREST_FENCES, 0, 1)) {
         for (size_t i = 0; i < session.fenceDone.size(); ++i)
             session.fenceDone[i] = (*fences)[i];
+    } else if (const auto pouch = PouchNumbers(line)) {
+        for (size_t slot = 0; slot < 2; ++slot)
+            session.pouch.slots[slot] = {(*pouch)[2 * slot], static_cast<uint16_t>((*pouch)[2 * slot + 1])};
     }
 }

@@ -6,6 +6,7 @@
 //   Party 2                         how many of the roster fight
 //   Fish 1 0 0 0 0 1 0 0 0          the fish caught, by fish index
 //   Fences 1 1 0 0 0                the forest's fences pulled down
+//   Pouch 12 1 14 0                 the battle pouch: each slot's potion kind and count
 //
 // A save written before these lines existed has none: its story starts over, as it always did.
 
@@ -13,9 +14,9 @@
 
 #include "world/GameSession.h"
 
-// The four lines for the session, each ending in a line feed.
+// The progress lines for the session, each ending in a line feed.
 std::string ProgressLines(const GameSession& session);
-// True when the line (without its feed) is one of the four, well formed and in range.
+// True when the line (without its feed) is one of them, well formed and in range.
 bool IsProgressLine(const std::string& line);
 // Takes the values of a well-formed progress line into the session; other lines change nothing.
 void ReadProgressLine(const std::string& line, GameSession& session);

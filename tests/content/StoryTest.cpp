@@ -182,6 +182,7 @@ TEST(StorySaves, AContinuedSaveGoesOnWhereTheStoryWasAndANewGameStartsPellAlone)
     gSession.story.spritiJoined = 1;
     gSession.partySize = 2;
     gSession.fishCaught[5] = 1;
+    gSession.pouch.slots[1].count = 2;  // two mana potions bought
     ExitToTitleFromPause(game.Window());
     gSession = GameSession{};
     ContinueSave(game.Window(), 0);
@@ -191,6 +192,9 @@ TEST(StorySaves, AContinuedSaveGoesOnWhereTheStoryWasAndANewGameStartsPellAlone)
     EXPECT_EQ(gSession.story.shopUnlocked, 0);
     EXPECT_EQ(gSession.partySize, 2u);
     EXPECT_EQ(gSession.fishCaught[5], 1);
+    EXPECT_EQ(gSession.pouch.slots[1].itemId, ITEM_MANA_POTION);
+    EXPECT_EQ(gSession.pouch.slots[1].count, 2);
+    EXPECT_EQ(gSession.pouch.slots[0].itemId, ITEM_HP_POTION);
 
     // A second new game in the same run: the story and the party start over.
     StartGameSession();

@@ -73,7 +73,8 @@ TEST(MapLoading, TheFirstVisitOfANewGameWritesTheHeaderAndTheMapsSection) {
     for (int i = 0; i < 20; ++i)
         expected += "Inv \n";
     expected +=
-        "Story 0 0 0 0 0 0 0 0 0 0 0\nParty 1\nFish 0 0 0 0 0 0 0 0 0\nFences 0 0 0 0 0\n\nMap : Shapes\n";
+        "Story 0 0 0 0 0 0 0 0 0 0 0\nParty 1\nFish 0 0 0 0 0 0 0 0 0\nFences 0 0 0 0 0\nPouch 14 0 14 0\n"
+        "\nMap : Shapes\n";
     EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), expected);
 }
 

@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* FRESH_PROGRESS =
-    "Story 0 0 0 0 0 0 0 0 0 0 0\nParty 1\nFish 0 0 0 0 0 0 0 0 0\nFences 0 0 0 0 0\n";
+    "Story 0 0 0 0 0 0 0 0 0 0 0\nParty 1\nFish 0 0 0 0 0 0 0 0 0\nFences 0 0 0 0 0\nPouch 14 0 14 0\n";
 
 std::string Header(const char* map, int gold, std::vector<std::string> items = {},
                    const char* progress = FRESH_PROGRESS) {
@@ -62,18 +62,20 @@ TEST(SaveText, TheMapsSectionIsRewrittenInPlaceAndOthersStayWhole) {
 }
 
 TEST(SaveText, TheStorysProgressLinesAreReadBackAndBrokenOnesMakeTheSaveDamaged) {
-    const char* progress = "Story 1 1 1 1 1 1 0 1 0 0 1\nParty 2\nFish 0 0 0 0 0 1 0 0 0\nFences 1 1 0 0 1\n";
+    const char* progress =
+        "Story 1 1 1 1 1 1 0 1 0 0 1\nParty 2\nFish 0 0 0 0 0 1 0 0 0\nFences 1 1 0 0 1\nPouch 12 3 14 0\n";
     EXPECT_TRUE(IsSaveTextSound(Header("Bridge", 3, {}, progress) +
                                 "\nMap : Bridge\nPNJ 0 0\nPNJ 1 0\nPNJ 2 0\nItem 0 0\nItem 1 0\n"));
     // A save written before the progress lines existed is still sound: its story starts over.
     EXPECT_TRUE(IsSaveTextSound(Header("HOUSE_ENTER_1", 0, {}, "")));
     for (const char* broken : {"Story 1 1\n", "Story 1 1 1 1 1 1 0 1 0 0 2\n", "Party 5\n", "Party 0\n",
-                               "Fish 1 0 0\n", "Fish 0 0 0 0 0 7 0 0 0\n", "Fences 1 1\n", "Stories 1\n"}) {
+                               "Fish 1 0 0\n", "Fish 0 0 0 0 0 7 0 0 0\n", "Fences 1 1\n", "Stories 1\n",
+                               "Pouch 12 3\n", "Pouch 7 1 14 0\n", "Pouch 12 70000 14 0\n"}) {
         EXPECT_FALSE(IsSaveTextSound(Header("HOUSE_ENTER_1", 0, {}, broken))) << broken;
     }
     GameSession session;
-    for (const char* line :
-         {"Story 1 1 1 1 1 1 0 1 0 0 1", "Party 2", "Fish 0 0 0 0 0 1 0 0 0", "Fences 1 1 0 0 1"})
+    for (const char* line : {"Story 1 1 1 1 1 1 0 1 0 0 1", "Party 2", "Fish 0 0 0 0 0 1 0 0 0",
+                             "Fences 1 1 0 0 1", "Pouch 12 3 14 0"})
         ReadProgressLine(line, session);
     EXPECT_EQ(session.story.nightStarted, 1);
     EXPECT_EQ(session.story.grotoJoined, 0);
@@ -81,6 +83,8 @@ TEST(SaveText, TheStorysProgressLinesAreReadBackAndBrokenOnesMakeTheSaveDamaged)
     EXPECT_EQ(session.partySize, 2u);
     EXPECT_EQ(session.fishCaught[5], 1);
     EXPECT_EQ(session.fenceDone[4], 1);
+    EXPECT_EQ(session.pouch.slots[0].itemId, ITEM_HP_POTION);  // the potions bought are not lost
+    EXPECT_EQ(session.pouch.slots[0].count, 3);
     EXPECT_EQ(ProgressLines(session), progress);
 }
 
@@ -147,11 +151,14 @@ TEST(SaveFiles, TheInventoryIsSavedInItsOrderAndContinuingRebuildsIt) {
         PickUpItem(found, 0);
     ChangeMap("Meadow", game.Window());
     const std::vector<std::string> lines = SplitSaveLines(ReadWholeFile("Saves/Save0/save.txt"));
-    ASSERT_GE(lines.size(), 27u);
+    ASSERT_GE(lines.size(), 28u);
     EXPECT_EQ(lines[2] + lines[3] + lines[4], "Inv Rope\nInv Stick\nInv Paint\n");
     for (size_t line = 5; line < 22; ++line)
         EXPECT_EQ(lines[line], "Inv \n") << line;
-    EXPECT_EQ(lines[22] + lines[23] + lines[24] + lines[25] + lines[26], std::string(FRESH_PROGRESS) + "\n");
+    // A game's pouch starts with a slot for each potion, none in them yet.
+    EXPECT_EQ(lines[22] + lines[23] + lines[24] + lines[25] + lines[26] + lines[27],
+              "Story 0 0 0 0 0 0 0 0 0 0 0\nParty 1\nFish 0 0 0 0 0 0 0 0 0\nFences 0 0 0 0 0\nPouch 12 0 13 "
+              "0\n\n");
 
     // Continuing brings them back through their item files, each with its pick-up sound.
     for (const char* name : {"Rope", "Stick", "Paint"})
