@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the game and saves a screenshot of each screen into out/screenshots/ on every desktop size the
 # game is tried on (1366x768, 1920x1080, 1920x1200, 2560x1080, 2560x1440, 3840x2160), and one of each
-# step of the first morning of a new game on each of them (first-morning-<step>-<size>.png).
+# step of the first morning of a new game on each of them (first-morning-<step>-<size>.png), and of
+# every step of the whole story (story-<step>[-<moment>]-<size>.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -14,4 +15,5 @@ run "$shots" "$root/out/screenshots"
 for size in 1366x768 1920x1080 1920x1200 2560x1080 2560x1440 3840x2160; do
     run "$shots" "$root/out/screenshots" first-morning "$size"
     run "$shots" "$root/out/screenshots" first-morning-continue "$size"
+    run "$shots" "$root/out/screenshots" story "$size"
 done

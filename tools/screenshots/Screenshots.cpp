@@ -2,6 +2,7 @@
 // screenshots <output folder>. "screenshots <output folder> first-morning [WxH]" plays the first
 // morning of a new game on that desktop (1920x1080 by default) and keeps its save folder;
 // "... first-morning-continue [WxH]", run as a fresh process, continues that save from the menu.
+// "... story [WxH]" plays the whole story, one picture at each moment of each step and one at its end.
 // Run under a virtual X server large enough for every desktop (scripts/screenshots.sh does it).
 
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include "support/BattleScenes.h"
 #include "support/FirstMorning.h"
 #include "support/GameHarness.h"
+#include "support/Playthrough.h"
 #include "support/Scenes.h"
 #include "world/GameSession.h"
 
@@ -269,13 +271,34 @@ int PlayJourney(const fs::path& out, bool continuing, const Desktop& desktop) {
     return 0;
 }
 
+// The whole story: story-<step>-<moment>-<desktop>.png, and story-<step>-<desktop>.png at each step's end.
+int PlayStory(const fs::path& out, const Desktop& desktop) {
+    GameHarness game({desktop.first, desktop.second});
+    for (const StoryStep& step : StorySteps()) {
+        const auto save = [&](const std::string& name) {
+            const fs::path file = out / ("story-" + name + "-" + SizeName(desktop) + ".png");
+            game.Capture().saveToFile(file.string());
+            std::printf("%s\n", file.c_str());
+        };
+        const std::string lost =
+            step.play(game, [&](const std::string& moment) { save(std::string(step.name) + "-" + moment); });
+        if (!lost.empty()) {
+            std::fprintf(stderr, "the story stopped at %s: %s\n", step.name, lost.c_str());
+            return 1;
+        }
+        save(step.name);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 4) {
         std::fprintf(
             stderr,
-            "usage: %s <output folder> [--only=<name part> | first-morning | first-morning-continue [WxH]]\n",
+            "usage: %s <output folder> [--only=<name part> | first-morning | first-morning-continue | story "
+            "[WxH]]\n",
             argv[0]);
         return 2;
     }
@@ -286,6 +309,7 @@ int main(int argc, char** argv) {
     if (argc >= 3 && only.empty()) {
         Desktop desktop{1920, 1080};
         if (argc == 4 && std::sscanf(argv[3], "%ux%u", &desktop.first, &desktop.second) != 2) return 2;
+        if (std::string(argv[2]) == "story") return PlayStory(out, desktop);
         return PlayJourney(out, std::string(argv[2]) == "first-morning-continue", desktop);
     }
     for (const Desktop& desktop : DESKTOPS) {

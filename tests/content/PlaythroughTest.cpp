@@ -1,0 +1,63 @@
+// The whole story, played as a player plays it, from a new game to the End and the way home; then the
+// same story played once more with the game closed after every step and its save continued in a fresh
+// one, so the save of every step is shown to lead on to the end.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/Playthrough.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Desktop = std::pair<unsigned, unsigned>;
+
+void Ignore(const std::string&) {}
+
+class Playthrough : public testing::TestWithParam<Desktop> {};
+
+TEST_P(Playthrough, TheWholeStoryFromANewGameToTheWayHome) {
+    const auto [width, height] = GetParam();
+    GameHarness game({width, height});
+    for (const StoryStep& step : StorySteps()) {
+        ASSERT_EQ(step.play(game, Ignore), "") << "at step " << step.name;
+        ASSERT_EQ(CheckOutcome(step.outcome), "") << "after step " << step.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, Playthrough, testing::Values(Desktop{1920, 1080}, Desktop{2560, 1440}),
+                         [](const testing::TestParamInfo<Desktop>& info) {
+                             return std::to_string(info.param.first) + "x" +
+                                    std::to_string(info.param.second);
+                         });
+
+// Each step starts from the save the step before left, continued from the menu of a fresh game: by
+// induction, the save of any step can be played to the end.
+TEST(PlaythroughContinued, TheSaveOfEveryStepContinuedInAFreshGamePlaysOnToTheEnd) {
+    const fs::path kept = fs::temp_directory_path() / ("velmoria-playthrough-" + std::to_string(getpid()));
+    const auto keepSaves = [&] {
+        fs::remove_all(kept);
+        fs::copy("Saves", kept, fs::copy_options::recursive);
+    };
+    const std::vector<StoryStep>& steps = StorySteps();
+    {
+        GameHarness game;
+        ASSERT_EQ(steps[0].play(game, Ignore), "");
+        keepSaves();
+    }
+    for (size_t k = 1; k < steps.size(); ++k) {
+        ResetGameRecords();
+        GameHarness game;
+        fs::copy(kept, "Saves", fs::copy_options::recursive);
+        ASSERT_EQ(ContinueFirstSlot(game), "") << "continuing after " << steps[k - 1].name;
+        ASSERT_EQ(CheckOutcome(steps[k - 1].outcome), "") << "continued after " << steps[k - 1].name;
+        ASSERT_EQ(steps[k].play(game, Ignore), "") << "at step " << steps[k].name;
+        ASSERT_EQ(CheckOutcome(steps[k].outcome), "") << "after step " << steps[k].name;
+        keepSaves();
+    }
+    fs::remove_all(kept);
+}
+
+}  // namespace

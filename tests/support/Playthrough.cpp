@@ -1,0 +1,528 @@
+#include "support/Playthrough.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "battle/BattleState.h"
+#include "content/Items.h"
+#include "content/MapContent.h"
+#include "content/PopUps.h"
+#include "content/Puzzles.h"
+#include "core/GameStates.h"
+#include "core/Settings.h"
+#include "core/WholeFiles.h"
+#include "frontend/WorldMap.h"
+#include "support/BattlePolicy.h"
+#include "support/BattleScenes.h"
+#include "support/Journey.h"
+#include "world/GameSession.h"
+#include "world/MapLoading.h"
+#include "world/Player.h"
+#include "world/SaveProgress.h"
+
+namespace {
+
+constexpr float FRAME = 1.0f / 60.0f;
+// While nothing but time is asked for (a battle's turns, a rope pulled at a crawl): fewer frames drawn.
+constexpr float WAIT_FRAME = 1.0f / 30.0f;
+constexpr int32_t ANY_KEY = sf::Keyboard::A;  // bound to nothing
+
+std::string Fail(const std::string& what) {
+    return what + " (on " + gSession.currentMapName + ")";
+}
+
+bool AnyPopUpOpen() {
+    for (const PopUpDialogue& popUp : gPopUps.table)
+        if (popUp.active == 1) return true;
+    return false;
+}
+
+// ENTER until every pop-up has typed out and closed.
+std::string ClosePopUps(GameHarness& game) {
+    PressEnterUntil(game, [] { return !AnyPopUpOpen(); });
+    return AnyPopUpOpen() ? Fail("a pop-up would not close") : "";
+}
+
+Npc* FirstOfType(int32_t type) {
+    for (Npc& npc : gMapContent.npcList.npcs)
+        if (npc.type == type) return &npc;
+    return nullptr;
+}
+
+// Below a person (or, when that is out of reach, to one side or above), close enough to talk.
+bool WalkBeside(GameHarness& game, const sf::FloatRect& b) {
+    // Thin bands 2 pixels off each side: grown by 4, the feet end within 10 pixels of the box.
+    const WalkRect sides[] = {{b.left, b.top + b.height + 2, b.width, 4},
+                              {b.left + b.width + 2, b.top, 4, b.height},
+                              {b.left - 6, b.top, 4, b.height},
+                              {b.left, b.top - 6, b.width, 4}};
+    for (const WalkRect& side : sides)
+        if (WalkTo(game, side, 4.0f)) return true;
+    return false;
+}
+
+template <typename Done>
+std::string TalkUntil(GameHarness& game, int32_t type, const char* who, Done done) {
+    const Npc* npc = FirstOfType(type);
+    if (npc == nullptr) return Fail(std::string("no ") + who);
+    if (!WalkBeside(game, npc->box)) return Fail(std::string("no way to ") + who);
+    PressEnterUntil(game, done);
+    return done() ? "" : Fail(std::string("talking to ") + who + " did not go as the story says");
+}
+
+std::string PickUp(GameHarness& game, const char* name) {
+    for (const MapItem& item : gMapContent.mapItemList.items) {
+        if (item.name != name) continue;
+        const sf::FloatRect b = item.bounds;
+        if (!WalkTo(game, {b.left, b.top, b.width, b.height}, 18))
+            return Fail(std::string("no way to ") + name);
+        game.PressKey(gSettings.keys.enter);
+        game.Step(FRAME, 10);
+        return InventoryHolds(name) ? "" : Fail(std::string(name) + " was not picked up");
+    }
+    return Fail(std::string("no ") + name + " lying here");
+}
+
+// Through the "MAP" trigger to the world map, along its markers to the place, and there.
+std::string Travel(GameHarness& game, const char* place) {
+    if (!WalkIntoTrigger(game, "MAP", [] { return gStates.gameScreen == SCREEN_WORLD_MAP; }))
+        return Fail("no way onto the world map");
+    game.Step(FRAME, 10);
+    const auto onPlace = [&] {
+        const char* name = gWorldMap.locations[static_cast<size_t>(gWorldMap.cursor)].name;
+        return name != nullptr && std::strcmp(name, place) == 0;
+    };
+    for (int press = 0; press < WORLD_LOCATION_COUNT && !onPlace(); ++press) {
+        game.PressKey(gSettings.keys.right);
+        game.Step(FRAME, 5);
+    }
+    if (!onPlace()) return Fail(std::string("the world map never offered ") + place);
+    const std::string leaving = gSession.currentMapName;
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 30);
+    if (gStates.gameScreen != SCREEN_ROAMING || leaving == gSession.currentMapName)
+        return Fail(std::string("the world map did not lead to ") + place);
+    return "";
+}
+
+const Npc* NearestEnemy() {
+    const Npc* nearest = nullptr;
+    float best = 1e9f;
+    for (const Npc& npc : gMapContent.npcList.npcs) {
+        if (npc.type != NPC_BATTLE) continue;
+        const float d = std::hypot(npc.box.left - gPlayer.footBox.left, npc.box.top - gPlayer.footBox.top);
+        if (d < best) {
+            best = d;
+            nearest = &npc;
+        }
+    }
+    return nearest;
+}
+
+// The way to the nearest enemy, then straight at it with the movement keys until its battle starts.
+std::string WalkIntoEnemy(GameHarness& game) {
+    const KeyBindings& keys = gSettings.keys;
+    for (int attempt = 0; attempt < 6 && gStates.gameScreen == SCREEN_ROAMING; ++attempt) {
+        const Npc* enemy = NearestEnemy();
+        if (enemy == nullptr) return Fail("no enemy left to walk into");
+        const sf::FloatRect b = enemy->box;
+        WalkTo(game, {b.left, b.top, b.width, b.height}, 10.0f);
+        for (int frame = 0; frame < 90 && gStates.gameScreen == SCREEN_ROAMING; ++frame) {
+            const Npc* target = NearestEnemy();
+            const float dx =
+                target->box.left + target->box.width / 2 - (gPlayer.footBox.left + gPlayer.footBox.width / 2);
+            const float dy =
+                target->box.top + target->box.height / 2 - (gPlayer.footBox.top + gPlayer.footBox.height / 2);
+            game.HoldKey(keys.left, dx < -4);
+            game.HoldKey(keys.right, dx > 4);
+            game.HoldKey(keys.up, dy < -4);
+            game.HoldKey(keys.down, dy > 4);
+            game.Step(FRAME);
+        }
+        for (int32_t key : {keys.left, keys.right, keys.up, keys.down})
+            game.HoldKey(key, false);
+    }
+    return gStates.gameScreen == SCREEN_BATTLE ? "" : Fail("the hero never reached an enemy");
+}
+
+// The battle played with the menus to its end; ENTER at the victory goes back to the map.
+std::string FightItOut(GameHarness& game, const Checkpoint& reached, const std::string& shot) {
+    bool shown = false;
+    for (int frame = 0; frame < 30 * 60 * 10; ++frame) {
+        if (gStates.gameMode != MODE_GAME) return Fail("the party fell");
+        if (gBattle.phase == PHASE_VICTORY) break;
+        if (WaitingForCommands()) {
+            if (!shown) reached(shot);
+            shown = true;
+            CommandLikeAPlayer(game);
+            continue;
+        }
+        if (gBattle.phase == PHASE_ACTIONS) game.PressKey(sf::Keyboard::Space);
+        game.Step(WAIT_FRAME);
+    }
+    if (gBattle.phase != PHASE_VICTORY) return Fail("the battle never ended");
+    game.Step(FRAME, 30);
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 10);
+    return gStates.gameScreen == SCREEN_ROAMING ? "" : Fail("the victory did not lead back to the map");
+}
+
+std::string FightEveryEnemy(GameHarness& game, const Checkpoint& reached, const std::string& shot) {
+    for (int fight = 1; NearestEnemy() != nullptr; ++fight) {
+        if (fight > 10) return Fail("the enemies never ran out");
+        std::string lost = WalkIntoEnemy(game);
+        if (lost.empty()) lost = FightItOut(game, reached, shot + "-" + std::to_string(fight));
+        if (!lost.empty()) return lost;
+    }
+    return "";
+}
+
+void HoldEnterFor(GameHarness& game, int frames) {
+    game.HoldKey(gSettings.keys.enter);
+    game.Step(FRAME, frames);
+    game.HoldKey(gSettings.keys.enter, false);
+}
+
+// Walks away from where the rope is tied until the pull is done.
+bool PullAway(GameHarness& game, int32_t key) {
+    game.HoldKey(key);
+    for (int frame = 0; frame < 30 * 20 && gRopePull.active == 1; ++frame)
+        game.Step(WAIT_FRAME);
+    game.HoldKey(key, false);
+    return gRopePull.active == 0;
+}
+
+std::string FillBucket(GameHarness& game, const Npc& water) {
+    if (!WalkBeside(game, water.box)) return Fail("no way to the water");
+    PressEnterUntil(
+        game, [] { return InventoryHolds("Bucket_Full"); }, 10);
+    return InventoryHolds("Bucket_Full") ? "" : Fail("the water did not fill the bucket");
+}
+
+// Each fence in reach, from below or above, until all five are down; the SaveSpriti pop-up follows.
+std::string PullEveryFence(GameHarness& game, const Checkpoint& reached) {
+    const KeyBindings& keys = gSettings.keys;
+    for (int round = 0; round < FOREST_FENCES; ++round) {
+        bool pulled = false;
+        for (size_t i = 0; i < FOREST_FENCES; ++i) {
+            if (gSession.fenceDone[i] == 1) continue;
+            const sf::FloatRect zone = gPuzzles.fenceRects[i];
+            const float x = zone.left + zone.width / 2 - 16;
+            bool fromAbove = false;
+            if (!WalkTo(game, {x, zone.top + zone.height + 2, 32, 16}, 4.0f)) {
+                fromAbove = WalkTo(game, {x, zone.top - 18, 32, 16}, 4.0f);
+                if (!fromAbove) continue;
+            }
+            const int32_t towards = fromAbove ? keys.down : keys.up;
+            game.HoldKey(towards);
+            game.Step(FRAME, 20);
+            game.HoldKey(towards, false);
+            HoldEnterFor(game, 1);
+            if (gRopePull.active != 1) return Fail("the rope would not tie to fence " + std::to_string(i));
+            if (!pulled) reached("pulling-a-fence");
+            if (!PullAway(game, fromAbove ? keys.up : keys.down) || gSession.fenceDone[i] != 1)
+                return Fail("fence " + std::to_string(i) + " did not come down");
+            pulled = true;
+        }
+        if (!pulled) break;
+    }
+    for (int32_t done : gSession.fenceDone)
+        if (done != 1) return Fail("a fence was left out of reach");
+    return "";
+}
+
+std::string PutOutTheForestFires(GameHarness& game, const Checkpoint& reached) {
+    for (size_t k = 0; k < 2; ++k) {
+        if (!InventoryHolds("Bucket_Full")) {
+            const std::string lost = FillBucket(game, *gPuzzles.forestWater);
+            if (!lost.empty()) return lost;
+        }
+        const sf::FloatRect zone = gPuzzles.fireZoneRects[k];
+        if (!WalkTo(game, {zone.left + zone.width / 2 - 16, zone.top + zone.height + 2, 32, 16}, 4.0f))
+            return Fail("no way to fire " + std::to_string(k));
+        if (k == 0) reached("before-a-fire");
+        HoldEnterFor(game, 2);
+        const int32_t out = k == 0 ? gPuzzles.forestFireOut1 : gPuzzles.forestFireOut2;
+        if (out != 1) return Fail("fire " + std::to_string(k) + " still burns");
+    }
+    return "";
+}
+
+// ---- The steps ----
+
+std::string NewGame(GameHarness& game, const Checkpoint& reached) {
+    game.PressKey(gSettings.keys.enter);  // past the splash
+    game.Step(FRAME, 2);
+    game.PressKey(gSettings.keys.enter);  // Play, with no save: a new game
+    game.Step(0.021f, 60);
+    if (gStates.gameMode != MODE_GAME) return "Play did not start a new game";
+    reached("start-popup");
+    return ClosePopUps(game);
+}
+
+std::string ToTheVillage(GameHarness& game, const Checkpoint& reached) {
+    if (!WalkThroughDoor(game, "GoblinVillage")) return Fail("no way out of the house");
+    game.Step(FRAME, 10);
+    reached("village");
+    return "";
+}
+
+std::string MeetTheMerchant(GameHarness& game, const Checkpoint& reached) {
+    const Npc* merchant = FirstOfType(NPC_MERCHANT);
+    if (merchant == nullptr) return Fail("no merchant");
+    const sf::FloatRect b = merchant->box;
+    if (!WalkTo(game, {b.left + b.width + 8, b.top, 8, b.height}, 0) && !WalkBeside(game, b))
+        return Fail("no way to the merchant");
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 20);
+    reached("merchant");
+    PressEnterUntil(game, [] { return gStates.roamingOverlay == OVERLAY_NONE; });
+    if (gSession.story.worldMapOpen != 1) return Fail("the merchant did not open the roads");
+    std::string lost = PickUp(game, "Rope");
+    if (lost.empty()) lost = Travel(game, "Bridge");
+    if (lost.empty()) reached("bridge");
+    return lost;
+}
+
+std::string CrossTheBridge(GameHarness& game, const Checkpoint& reached) {
+    std::string lost = PickUp(game, "Bucket_Empty");
+    if (lost.empty()) lost = FightEveryEnemy(game, reached, "bridge-battle");
+    if (lost.empty()) lost = Travel(game, "ForestNight");
+    if (lost.empty()) reached("forest");
+    return lost;
+}
+
+std::string OpenTheForest(GameHarness& game, const Checkpoint& reached) {
+    if (!gPuzzles.forestBuilt || !gPuzzles.forestWater) return Fail("the forest's puzzle is not there");
+    std::string lost = FillBucket(game, *gPuzzles.forestWater);
+    if (lost.empty()) lost = PullEveryFence(game, reached);
+    if (!lost.empty()) return lost;
+    game.Step(FRAME, 5);
+    if (gPopUps.table[POPUP_SAVE_SPRITI].active != 1) return Fail("the last fence did not call for Spriti");
+    game.Step(FRAME, 60);
+    reached("save-spriti");
+    lost = ClosePopUps(game);
+    if (lost.empty()) lost = PutOutTheForestFires(game, reached);
+    if (!lost.empty()) return lost;
+    if (!WalkThroughDoor(game, "HOUSE_ENTER_SPRITI")) return Fail("the cabin door stayed shut");
+    game.Step(FRAME, 10);
+    reached("cabin");
+    return "";
+}
+
+std::string SpritiJoins(GameHarness& game, const Checkpoint& reached) {
+    std::string lost = TalkUntil(game, NPC_COMPANION, "Spriti", [] {
+        return gSession.partySize == 2 && InventoryHolds("Burse") && gStates.roamingOverlay == OVERLAY_NONE;
+    });
+    if (!lost.empty()) return lost;
+    reached("spriti-joined");
+    if (!WalkThroughDoor(game, "ForestNight")) return Fail("no way out of the cabin");
+    return "";
+}
+
+// The forest's roads lead only to the bridge: the village lies beyond it.
+std::string BackToTheVillage(GameHarness& game, const Checkpoint& reached) {
+    std::string lost = Travel(game, "Bridge");
+    if (lost.empty()) lost = Travel(game, "GoblinVillage");
+    if (lost.empty()) reached("village-again");
+    return lost;
+}
+
+std::string TheRodAndTheShop(GameHarness& game, const Checkpoint& reached) {
+    std::string lost = TalkUntil(game, NPC_MERCHANT, "the merchant", [] {
+        return gSession.story.purseDelivered == 1 && gStates.roamingOverlay == OVERLAY_NONE;
+    });
+    if (!lost.empty()) return lost;
+    if (!InventoryHolds("FishingRod")) return Fail("the purse did not buy the rod");
+    PressEnterUntil(game, [] { return gStates.roamingOverlay == OVERLAY_SHOP; });
+    if (gStates.roamingOverlay != OVERLAY_SHOP) return Fail("the shop did not open");
+    game.PressKey(gSettings.keys.right);  // the healing potion
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 5);
+    reached("shop");
+    game.PressKey(gSettings.keys.escape);
+    game.Step(FRAME, 2);
+    if (!WalkThroughDoor(game, "HOUSE_ENTER_1")) return Fail("no way home");
+    return "";
+}
+
+// Back beside the bed where a new game starts, then into the bed's side: ENTER there is the night.
+std::string GoToBed(GameHarness& game, const Checkpoint& reached) {
+    const MapPoint* byTheBed = nullptr;
+    for (const MapPoint& point : gMap.mapPoints)
+        if (std::strcmp(point.name, "HOUSE_ENTER_1") == 0) byTheBed = &point;
+    if (byTheBed == nullptr) return Fail("no place by the bed");
+    const sf::Vector2f feetOffset =
+        sf::Vector2f(gPlayer.footBox.left, gPlayer.footBox.top) - gPlayer.sprite.getPosition();
+    const WalkRect feet{byTheBed->x + feetOffset.x, byTheBed->y + feetOffset.y, gPlayer.footBox.width,
+                        gPlayer.footBox.height};
+    if (!WalkTo(game, feet, 4.0f)) return Fail("no way to the bed");
+    game.HoldKey(gSettings.keys.left);
+    game.Step(FRAME, 40);
+    game.HoldKey(gSettings.keys.left, false);
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 30);
+    if (std::strcmp(gSession.currentMapName, "HOUSE_BURN_1") != 0)
+        return Fail("the bed did not bring the night");
+    if (gPopUps.table[POPUP_HOUSE_ON_FIRE].active != 1) return Fail("no word of the fire");
+    reached("house-on-fire");
+    return "";
+}
+
+std::string OutOfTheBurningHouse(GameHarness& game, const Checkpoint& reached) {
+    std::string lost = ClosePopUps(game);
+    if (lost.empty()) lost = PickUp(game, "Bucket_Empty");
+    if (lost.empty()) lost = PickUp(game, "Rope");
+    if (lost.empty() && gPuzzles.bathtub) lost = FillBucket(game, *gPuzzles.bathtub);
+    if (!lost.empty()) return lost;
+    // At the top of the hook's zone, right under the hook, where the rope reaches it.
+    const sf::FloatRect zone = gPuzzles.hookZoneRect;
+    if (!WalkTo(game, {zone.left + 16, zone.top + 20, 32, 16}, 4.0f)) return Fail("no way to the hook");
+    game.HoldKey(gSettings.keys.up);
+    for (int frame = 0; frame < 60 && gPlayer.footBox.top > zone.top - 12; ++frame)
+        game.Step(FRAME);
+    game.HoldKey(gSettings.keys.up, false);
+    reached("at-the-hook");
+    HoldEnterFor(game,
+                 2);  // the rope, ahead of the bucket filled since, ties on the frame after the flames die
+    if (gPuzzles.houseFlames != 0 || gRopePull.active != 1)
+        return Fail("the bucket and rope did nothing at the hook");
+    if (!PullAway(game, gSettings.keys.down) || gPuzzles.wallBroken != 1) return Fail("the wall stood");
+    reached("wall-down");
+    const auto inTheGap = [] {
+        for (const MapTrigger& trigger : gMap.triggers)
+            if (std::strcmp(trigger.name, "EXIT") == 0 && trigger.rect.intersects(gPlayer.footBox))
+                return true;
+        return false;
+    };
+    if (!WalkIntoTrigger(game, "EXIT", inTheGap)) return Fail("no way into the gap");
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 30);
+    if (std::strcmp(gSession.currentMapName, "GoblinVillageBurn") != 0) return Fail("the exit led nowhere");
+    reached("burning-village");
+    return "";
+}
+
+std::string TheBurningVillage(GameHarness& game, const Checkpoint& reached) {
+    std::string lost = ClosePopUps(game);
+    if (lost.empty()) {
+        lost = TalkUntil(game, NPC_COMPANION, "Groto",
+                         [] { return gSession.partySize == 3 && gStates.roamingOverlay == OVERLAY_NONE; });
+    }
+    if (lost.empty()) lost = FightEveryEnemy(game, reached, "village-battle");
+    if (!lost.empty()) return lost;
+    game.PressKey(ANY_KEY);
+    game.Step(FRAME, 60);
+    if (gPopUps.table[POPUP_ENEMY_ON_BRIDGE].active != 1) return Fail("no word of the bridge");
+    reached("enemy-on-bridge");
+    lost = ClosePopUps(game);
+    if (lost.empty()) lost = Travel(game, "Bridge");
+    return lost;
+}
+
+std::string TheBoss(GameHarness& game, const Checkpoint& reached) {
+    game.PressKey(ANY_KEY);
+    game.Step(FRAME, 60);
+    if (gPopUps.table[POPUP_BOSS_HERE].active != 1) return Fail("the boss was not announced");
+    reached("boss-here");
+    std::string lost = ClosePopUps(game);
+    if (lost.empty()) lost = WalkIntoEnemy(game);
+    if (lost.empty()) lost = FightItOut(game, reached, "boss-battle");
+    if (!lost.empty()) return lost;
+    game.Step(FRAME, 60);
+    if (gPopUps.table[POPUP_END].active != 1) return Fail("the story did not end");
+    reached("the-end");
+    lost = ClosePopUps(game);
+    game.Step(FRAME, 30);
+    if (lost.empty()) reached("home");
+    return lost;
+}
+
+// The story line's flags, in saved order: merchantMet worldMapOpen purseDelivered fishingUnlocked
+// shopUnlocked nightStarted grotoJoined saveSpritiShown bossAnnounced storyEnded spritiJoined. The
+// passage into Spriti's cabin already counts as night, as the bed does.
+const char* const STANDING = "0 0 0 0 0";
+const char* const DOWN = "1 1 1 1 1";
+const char* const NEW_POUCH = "12 0 13 0";  // a slot for each potion, none bought
+const char* const ONE_POTION = "12 1 13 0";
+
+const std::vector<StoryStep> STEPS = {
+    {"01-new-game", NewGame, {"HOUSE_ENTER_1", "0 0 0 0 0 0 0 0 0 0 0", 1, 20, {}, STANDING}},
+    {"02-village", ToTheVillage, {"GoblinVillage", "0 0 0 0 0 0 0 0 0 0 0", 1, 20, {}, STANDING, NEW_POUCH}},
+    {"03-merchant",
+     MeetTheMerchant,
+     {"Bridge", "1 1 0 0 0 0 0 0 0 0 0", 1, 20, {"Rope"}, STANDING, NEW_POUCH}},
+    {"04-bridge",
+     CrossTheBridge,
+     {"ForestNight", "1 1 0 0 0 0 0 0 0 0 0", 1, 60, {"Rope", "Bucket_Empty"}, STANDING, NEW_POUCH}},
+    {"05-forest",
+     OpenTheForest,
+     {"HOUSE_ENTER_SPRITI", "1 1 0 0 0 1 0 1 0 0 0", 1, 60, {"Rope", "Bucket_Empty"}, DOWN, NEW_POUCH}},
+    {"06-spriti",
+     SpritiJoins,
+     {"ForestNight", "1 1 0 0 0 1 0 1 0 0 1", 2, 60, {"Rope", "Bucket_Empty", "Burse"}, DOWN, NEW_POUCH}},
+    {"07-village-again",
+     BackToTheVillage,
+     {"GoblinVillage", "1 1 0 0 0 1 0 1 0 0 1", 2, 60, {"Rope", "Bucket_Empty", "Burse"}, DOWN, NEW_POUCH}},
+    {"08-rod-and-shop",
+     TheRodAndTheShop,
+     {"HOUSE_ENTER_1",
+      "1 1 1 1 1 1 0 1 0 0 1",
+      2,
+      10,
+      {"Rope", "Bucket_Empty", "FishingRod"},
+      DOWN,
+      ONE_POTION}},
+    {"09-night", GoToBed, {"HOUSE_BURN_1", "1 0 1 1 1 1 0 1 0 0 1", 2, 10, {}, DOWN, ONE_POTION}},
+    {"10-burning-house",
+     OutOfTheBurningHouse,
+     {"GoblinVillageBurn", "1 0 1 1 1 1 0 1 0 0 1", 2, 10, {"Rope", "Bucket_Full"}, DOWN, ONE_POTION}},
+    {"11-burning-village",
+     TheBurningVillage,
+     {"BridgeNight", "1 1 1 1 1 1 1 1 0 0 1", 3, 105, {"Rope", "Bucket_Full"}, DOWN}},
+    {"12-boss", TheBoss, {"HOUSE_ENTER_1", "1 1 1 1 1 1 1 1 1 1 1", 3, 305, {"Rope", "Bucket_Full"}, DOWN}},
+};
+
+}  // namespace
+
+const std::vector<StoryStep>& StorySteps() {
+    return STEPS;
+}
+
+std::string CheckOutcome(const StepOutcome& outcome) {
+    std::string header =
+        std::string("CurrentMap ") + outcome.map + "\nGold " + std::to_string(outcome.gold) + "\n";
+    for (int place = 0; place < INVENTORY_PLACES; ++place) {
+        const size_t at = static_cast<size_t>(place);
+        header += "Inv " + (at < outcome.inventory.size() ? outcome.inventory[at] : std::string()) + "\n";
+    }
+    header += std::string("Story ") + outcome.storyLine + "\nParty " + std::to_string(outcome.partySize) +
+              "\nFish 0 0 0 0 0 0 0 0 0\nFences " + outcome.fences + "\n";
+    if (outcome.pouch != nullptr) header += std::string("Pouch ") + outcome.pouch + "\n";
+    // The game as it is now, written the way the save writes it.
+    std::string now = std::string("CurrentMap ") + gSession.currentMapName + "\nGold " +
+                      std::to_string(gSession.gold) + "\n";
+    for (int place = 0; place < INVENTORY_PLACES; ++place) {
+        const size_t at = static_cast<size_t>(place);
+        now += "Inv " + (at < gSession.inventory.size() ? gSession.inventory[at].name : std::string()) + "\n";
+    }
+    const std::string progress = ProgressLines(gSession);
+    now += outcome.pouch != nullptr ? progress : progress.substr(0, progress.find("Pouch"));
+    if (now != header) return "the game holds\n" + now + "instead of\n" + header;
+    std::string save;
+    if (!ReadTextFile("Saves/Save0/save.txt", save)) return "no save file";
+    if (save.rfind(header, 0) != 0)
+        return "the save begins\n" + save.substr(0, header.size()) + "instead of\n" + header;
+    return "";
+}
+
+std::string ContinueFirstSlot(GameHarness& game) {
+    game.PressKey(gSettings.keys.enter);  // past the splash
+    game.Step(FRAME, 2);
+    game.PressKey(gSettings.keys.enter);  // Play: the save-slot menu
+    game.Step(FRAME, 2);
+    if (gStates.menuScreen != MENU_SAVES) return "Play did not open the save-slot menu";
+    game.PressKey(gSettings.keys.enter);
+    game.Step(FRAME, 30);
+    return gStates.gameMode == MODE_GAME ? "" : "the slot was not continued";
+}
