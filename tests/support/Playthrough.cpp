@@ -234,7 +234,7 @@ std::string PullEveryFence(GameHarness& game, const Checkpoint& reached) {
 std::string PutOutTheForestFires(GameHarness& game, const Checkpoint& reached) {
     for (size_t k = 0; k < 2; ++k) {
         if (!InventoryHolds("Bucket_Full")) {
-            const std::string lost = FillBucket(game, *gPuzzles.forestWater);
+            std::string lost = FillBucket(game, *gPuzzles.forestWater);
             if (!lost.empty()) return lost;
         }
         const sf::FloatRect zone = gPuzzles.fireZoneRects[k];
@@ -390,9 +390,10 @@ std::string OutOfTheBurningHouse(GameHarness& game, const Checkpoint& reached) {
     if (!PullAway(game, gSettings.keys.down) || gPuzzles.wallBroken != 1) return Fail("the wall stood");
     reached("wall-down");
     const auto inTheGap = [] {
-        for (const MapTrigger& trigger : gMap.triggers)
+        for (const MapTrigger& trigger : gMap.triggers) {
             if (std::strcmp(trigger.name, "EXIT") == 0 && trigger.rect.intersects(gPlayer.footBox))
                 return true;
+        }
         return false;
     };
     if (!WalkIntoTrigger(game, "EXIT", inTheGap)) return Fail("no way into the gap");
