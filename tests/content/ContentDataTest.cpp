@@ -13,7 +13,7 @@
 
 #include "content/ContentFiles.h"
 #include "support/Files.h"
-#include "world/MapWalk.h"
+#include "support/MapWalk.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "support/GameHarness.h"
-#include "world/MapWalk.h"
+#include "support/MapWalk.h"
 
 // Walks until the hero's feet are within margin of target (map pixels); false when no way leads there.
 bool WalkTo(GameHarness& game, const WalkRect& target, float margin);

@@ -11,7 +11,7 @@
 #include "assetgen/TileAtlas.h"
 #include "support/Scenes.h"
 #include "world/MapLoading.h"
-#include "world/MapWalk.h"
+#include "support/MapWalk.h"
 #include "world/Player.h"
 #include "world/TileSheets.h"
 #include "world/tiled/TiledMap.h"

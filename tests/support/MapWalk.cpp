@@ -1,4 +1,4 @@
-#include "world/MapWalk.h"
+#include "support/MapWalk.h"
 
 #include <algorithm>
 #include <cmath>
