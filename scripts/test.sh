@@ -2,6 +2,12 @@
 # Installs what is missing, builds everything, and runs the whole test suite headless: once in the
 # normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer, in a virtual X server
 # with OpenAL's null audio back-end.
+#
+# The normal build runs every test, the heavy ones too (label "heavy": every desktop size against the
+# reference, the large and continued playthroughs, the win rates, the regenerated asset tree). The
+# sanitizer build is made without the tools, reuses the asset tree the normal build generated, and runs
+# every test but the heavy ones. Each suite's cost table is kept in out/test-costs/ and its 20 costliest
+# tests are printed at the end.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -13,18 +19,25 @@ export ALSOFT_DRIVERS=null
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+costs="$root/out/test-costs"
+mkdir -p "$costs"
 
 run_suite() {
-    local build=$1 repeat=$2; shift 2
+    local name=$1 build=$2 select=$3; shift 3
     cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
     cmake --build "$build" -j "$jobs"
+    local status=0
     # One virtual screen large enough for every desktop size the tests ask for. Without -noreset the
     # server resets whenever its last client leaves, and a test that connects just then finds no display.
-    xvfb-run -a -s "-screen 0 3840x2160x24 -noreset" ctest --test-dir "$build" -j "$jobs" --output-on-failure $repeat
+    xvfb-run -a -s "-screen 0 3840x2160x24 -noreset" \
+        ctest --test-dir "$build" -j "$jobs" --output-on-failure $select || status=$?
+    cp "$build/Testing/Temporary/CTestCostData.txt" "$costs/$name.txt" 2>/dev/null || true
+    echo "== The 20 costliest tests of the $name suite (seconds) =="
+    awk 'NF == 3 { printf "%8.2f  %s\n", $3, $1 }' "$costs/$name.txt" | sort -rn | head -20
+    return $status
 }
 
-run_suite "$root/build" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_WERROR=ON
-# LeakSanitizer itself may still now and then fail to stop a process's many driver and audio threads
-# at exit ("LeakSanitizer has encountered a fatal error"), more often while another large-window test
-# loads the machine: such a test gets up to two more runs. A real leak or a failed check fails every run.
-run_suite "$root/build-sanitize" "--repeat until-pass:3" -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_SANITIZE=ON -DVELMORIA_BENCH=OFF -DVELMORIA_WERROR=ON
+run_suite normal "$root/build" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_WERROR=ON
+run_suite sanitize "$root/build-sanitize" "-LE heavy" -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_SANITIZE=ON \
+    -DVELMORIA_TOOLS=OFF -DVELMORIA_BENCH=OFF -DVELMORIA_WERROR=ON \
+    -DVELMORIA_PREBUILT_ASSETS="$root/build/game/Assets"

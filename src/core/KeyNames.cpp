@@ -1,7 +1,5 @@
 #include "core/KeyNames.h"
 
-#include "core/Text.h"
-
 namespace {
 
 constexpr int KEY_NAME_COUNT = 102;
@@ -25,8 +23,5 @@ constexpr const char* KEY_NAMES[KEY_NAME_COUNT] = {
 }  // namespace
 
 const char* KeyName(int32_t code) {
-    static char shared[20];
-    const char* name = code >= 0 && code < KEY_NAME_COUNT ? KEY_NAMES[code] : "";
-    FormatText(shared, sizeof shared, "%s", name);
-    return shared;
+    return code >= 0 && code < KEY_NAME_COUNT ? KEY_NAMES[code] : "";
 }

@@ -10,7 +10,7 @@
 #include "battle/BattleState.h"
 #include "core/GameStates.h"
 #include "core/StateMachine.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
 #include "world/GameSession.h"
 
 namespace {
@@ -55,20 +55,6 @@ TEST(BattleFiles, EveryFaultIsRefusedWithItsReason) {
         EXPECT_FALSE(Read(c.text, fault)) << c.text;
         EXPECT_NE(fault.find(c.reason), std::string::npos) << c.text << " gave: " << fault;
     }
-}
-
-TEST(BattleFiles, BackgroundsFollowTheMapName) {
-    EXPECT_STREQ(BattleBackgroundPath("Bridge"), "Assets/Sprites/Battle/BattleHUD/Background_Bridge_Day.png");
-    EXPECT_STREQ(BattleBackgroundPath("BridgeNight"),
-                 "Assets/Sprites/Battle/BattleHUD/Background_Bridge_Night.png");
-    EXPECT_STREQ(BattleBackgroundPath("ForestNight"),
-                 "Assets/Sprites/Battle/BattleHUD/Background_Village_Night.png");
-    EXPECT_STREQ(BattleBackgroundPath("GoblinVillageBurn"),
-                 "Assets/Sprites/Battle/BattleHUD/Background_Village_Night.png");
-    EXPECT_STREQ(BattleBackgroundPath("HOUSE_ENTER_1"),
-                 "Assets/Sprites/Battle/BattleHUD/Background_Village_Day.png");
-    EXPECT_STREQ(BattleBackgroundPath("bridge"),
-                 "Assets/Sprites/Battle/BattleHUD/Background_Village_Day.png");
 }
 
 TEST(BattleStart, EveryStoryBattleFileStartsAFightWithFullHealthAndMana) {

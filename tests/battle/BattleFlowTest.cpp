@@ -10,7 +10,7 @@
 #include "battle/Turns.h"
 #include "core/GameStates.h"
 #include "core/Random.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// What the battle shows: where everybody stands for every party and enemy count, the bars and their
+// What the battle shows: everybody standing on the screen in every story battle, the bars and their
 // numbers, the blinking portrait frame, the fallen left faded on their last frame, and the timeline.
 
 #include <gtest/gtest.h>
@@ -7,38 +7,9 @@
 #include "battle/BattleLayout.h"
 #include "battle/BattleState.h"
 #include "battle/CombatantAnimation.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
 
 namespace {
-
-sf::Vector2f Home(bool enemy, uint32_t count, uint32_t index, sf::Vector2i frame, bool boss = false,
-                  bool night = false) {
-    HomeRequest request;
-    request.enemy = enemy;
-    request.count = count;
-    request.index = index;
-    request.frame = frame;
-    request.boss = boss;
-    request.bridgeNight = night;
-    return HomePosition(request);
-}
-
-TEST(BattleLayout, EveryPartyAndEnemyCountHasItsPlaces) {
-    const sf::Vector2i member{64, 64}, knight{64, 128}, boss{256, 128};
-    EXPECT_EQ(Home(false, 1, 0, member), sf::Vector2f(448, 398));
-    EXPECT_EQ(Home(false, 2, 1, member), sf::Vector2f(348, 598));
-    EXPECT_EQ(Home(false, 3, 1, member), sf::Vector2f(348, 494));
-    EXPECT_EQ(Home(false, 3, 2, member), sf::Vector2f(448, 644));
-    EXPECT_EQ(Home(false, 4, 3, member), sf::Vector2f(348, 644));
-    EXPECT_EQ(Home(true, 1, 0, knight), sf::Vector2f(1216, 526));
-    EXPECT_EQ(Home(true, 2, 1, knight), sf::Vector2f(1116, 636));
-    // Three: a zigzag down the right side; a Boss stands further right than the others.
-    EXPECT_EQ(Home(true, 3, 0, knight), sf::Vector2f(1066, 388.285706f));
-    EXPECT_EQ(Home(true, 3, 1, boss, true), sf::Vector2f(1351, 524.285706f));
-    // On the boss's bridge, everybody stands 100 pixels lower.
-    EXPECT_EQ(Home(true, 3, 1, boss, true, true).y, 624.285706f);
-    EXPECT_EQ(Home(false, 1, 0, member, false, true).y, 498.0f);
-}
 
 TEST(BattleLayout, TheStoryBattlesKeepEveryFighterOnTheScreen) {
     for (const char* name : {"Knight1", "Dog1", "Patrol", "VillageGuard", "Boss"}) {

@@ -5,24 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "battle/BattleHud.h"
 #include "battle/BattleState.h"
 #include "battle/GameOver.h"
 #include "content/MapContent.h"
 #include "core/GameStates.h"
 #include "core/Music.h"
-#include "core/WholeFiles.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
+#include "support/Journey.h"
 #include "support/Scenes.h"
 #include "world/GameSession.h"
-#include "world/Player.h"
 
 namespace {
-
-constexpr int32_t KEY_UP = sf::Keyboard::Z, KEY_DOWN = sf::Keyboard::S;
-constexpr int32_t KEY_LEFT = sf::Keyboard::Q, KEY_RIGHT = sf::Keyboard::D;
 
 int KnightsOnTheMap() {
     int knights = 0;
@@ -31,49 +25,10 @@ int KnightsOnTheMap() {
     return knights;
 }
 
-const Npc* NearestKnight() {
-    const Npc* nearest = nullptr;
-    float best = 1e9f;
-    const sf::Vector2f feet(gPlayer.footBox.left, gPlayer.footBox.top);
-    for (const Npc& npc : gMapContent.npcList.npcs) {
-        if (npc.battlePath != "Assets/Text/Levels/Knight1") continue;
-        const float distance = std::hypot(npc.box.left - feet.x, npc.box.top - feet.y);
-        if (distance < best) {
-            best = distance;
-            nearest = &npc;
-        }
-    }
-    return nearest;
-}
-
-void Hold(GameHarness& game, int32_t key, bool held) {
-    game.HoldKey(key, held);
-}
-
-// Walks with the movement keys towards the nearest knight until its battle starts.
+// The bridge's knights stand nearest the hero's point; its dogs further on.
 void WalkIntoAKnight(GameHarness& game) {
-    for (int frame = 0; frame < 60 * 30 && gStates.gameScreen == SCREEN_ROAMING; ++frame) {
-        const Npc* knight = NearestKnight();
-        ASSERT_NE(knight, nullptr);
-        const float dx =
-            knight->box.left + knight->box.width / 2 - (gPlayer.footBox.left + gPlayer.footBox.width / 2);
-        const float dy =
-            knight->box.top + knight->box.height / 2 - (gPlayer.footBox.top + gPlayer.footBox.height / 2);
-        Hold(game, KEY_LEFT, dx < -4);
-        Hold(game, KEY_RIGHT, dx > 4);
-        Hold(game, KEY_UP, dy < -4);
-        Hold(game, KEY_DOWN, dy > 4);
-        game.Step(BATTLE_DT);
-    }
-    for (int32_t key : {KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN})
-        Hold(game, key, false);
-    ASSERT_EQ(gStates.gameScreen, SCREEN_BATTLE) << "the hero never reached a knight";
-}
-
-std::string SavedBridge() {
-    std::string save;
-    ReadTextFile("Saves/Save0/save.txt", save);
-    return save.substr(save.find("Bridge"));
+    ASSERT_EQ(WalkIntoEnemy(game), "");
+    ASSERT_EQ(gBattle.enemyKinds, std::vector<int32_t>{ENEMY_KNIGHT});
 }
 
 TEST(BridgeBattle, WalkIntoAKnightFightWinAndWalkOnWithoutIt) {
@@ -110,7 +65,7 @@ TEST(BridgeBattle, WalkIntoAKnightFightWinAndWalkOnWithoutIt) {
 TEST(BridgeBattle, FallingShowsGameOverAndRTriesAgainFromTheSave) {
     GameHarness game({.seed = 3});
     EnterMap(game, "Bridge");
-    const std::string saved = SavedBridge();
+    const std::string saved = SavedSection("Bridge");
     WalkIntoAKnight(game);
     gBattle.party[0].hp = 30;  // one blow from the end
     for (int round = 0; round < 5 && WaitingForCommands(); ++round) {
@@ -119,7 +74,7 @@ TEST(BridgeBattle, FallingShowsGameOverAndRTriesAgainFromTheSave) {
     }
     game.Step(BATTLE_DT, 2);
     ASSERT_EQ(gStates.gameMode, MODE_GAME_OVER);
-    EXPECT_EQ(SavedBridge(), saved);  // a lost battle writes nothing
+    EXPECT_EQ(SavedSection("Bridge"), saved);  // a lost battle writes nothing
     game.Step(BATTLE_DT, 120);
     EXPECT_GT(gGameOver.veil.getFillColor().a, 0);
     game.PressKey(sf::Keyboard::R);

@@ -8,15 +8,15 @@
 #include "battle/BattleState.h"
 #include "battle/CommandMenus.h"
 #include "core/GameStates.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
+#include "support/Journey.h"
+#include "support/Scenes.h"
 #include "support/PlayedSounds.h"
 #include "world/GameSession.h"
 
 namespace {
 
-constexpr int32_t UP = sf::Keyboard::Z, DOWN = sf::Keyboard::S, LEFT = sf::Keyboard::Q,
-                  RIGHT = sf::Keyboard::D;
-constexpr int32_t ENTER = sf::Keyboard::Return, ESCAPE = sf::Keyboard::Escape;
+using namespace DefaultKeys;
 
 std::string Info() {
     return gBattleHud.infoText.getString().toAnsiString();
@@ -214,12 +214,19 @@ TEST(Pouch, UsedUpKindsCloseUpAndTheShopCanStillFillTheEmptySlot) {
     EXPECT_EQ(gSession.pouch.slots[1].count, 1);
 }
 
-TEST_F(BattleMenus, EscapeInTheCommandMenuLeavesForTheTitleAndTheEnemyWaitsInTheSave) {
-    Begin(1);
+// The enemy walked into is gone from the map while the battle runs; leaving for the title saves nothing
+// of that, so the enemy stands there again when the slot is continued.
+TEST(BattleEscape, EscapeInTheCommandMenuLeavesForTheTitleAndTheEnemyWaitsInTheSave) {
+    GameHarness game;
+    EnterMap(game, "Bridge");
+    const std::string before = SavedSection("Bridge");
+    ASSERT_NE(before.find("PNJ 0 0"), std::string::npos) << before;
+    ASSERT_EQ(WalkIntoEnemy(game), "");
     game.PressKey(ESCAPE);
     EXPECT_EQ(gStates.gameMode, MODE_MENU);
     EXPECT_EQ(gStates.menuScreen, MENU_MAIN);
     EXPECT_FALSE(gBattle.started);
+    EXPECT_EQ(SavedSection("Bridge"), before);
 }
 
 TEST_F(BattleMenus, SpaceHurriesTheTurnsAndWWinsAtOnce) {

@@ -9,7 +9,7 @@
 #include "core/GameStates.h"
 #include "core/Music.h"
 #include "core/Screen.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
 #include "world/GameSession.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "battle/BattleHud.h"
 #include "battle/BattleState.h"
 #include "battle/Turns.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
 
 namespace {
 

@@ -7,15 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/FrameLoop.h"
 #include "battle/BattleData.h"
-#include "battle/BattleState.h"
-#include "core/GameStates.h"
 #include "core/Random.h"
-#include "core/SoundEffects.h"
 #include "core/StateMachine.h"
-#include "support/BattlePolicy.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
+#include "support/Battles.h"
 #include "support/Scenes.h"
 #include "world/GameSession.h"
 
@@ -57,23 +53,8 @@ bool Fight(GameHarness& game, const StoryFight& fight, unsigned seed) {
     gSession.pouch.slots[1] = {ITEM_MANA_POTION, fight.manaPotions};
     SetGameScreen(SCREEN_BATTLE);
     StartBattle(Level(fight.level).c_str());
-    for (int frame = 0; frame < 20000; ++frame) {
-        if (gStates.gameMode != MODE_GAME) break;
-        if (gBattle.phase == PHASE_VICTORY) break;
-        if (WaitingForCommands()) {
-            CommandLikeAPlayer(game);
-            continue;
-        }
-        if (gBattle.phase == PHASE_ACTIONS) game.PressKey(sf::Keyboard::Space);
-        AdvanceFrame(BATTLE_DT, game.Window());
-        ResetSoundEffectPool();  // far faster than the sounds play: they would pile up
-    }
-    const bool won = gStates.gameMode == MODE_GAME && gBattle.phase == PHASE_VICTORY;
-    if (won) {
-        game.PressKey(sf::Keyboard::Return);
-    } else {
-        game.PressKey(sf::Keyboard::R);  // try again: back on the map
-    }
+    const bool won = FightItOut(game, BATTLE_DT, false) == BattleEnd::WON;
+    game.PressKey(won ? DefaultKeys::ENTER : sf::Keyboard::R);  // back on the map, or try again
     return won;
 }
 

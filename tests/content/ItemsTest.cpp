@@ -17,7 +17,7 @@
 
 namespace {
 
-const sf::Keyboard::Key ENTER = sf::Keyboard::Return;
+using DefaultKeys::ENTER;
 
 std::vector<std::string> Carried() {
     std::vector<std::string> names;

@@ -20,7 +20,7 @@
 
 namespace {
 
-const sf::Keyboard::Key ENTER = sf::Keyboard::Return;
+using DefaultKeys::ENTER;
 
 std::string Shown(const Npc& npc) {
     return npc.dialogues.at(static_cast<size_t>(npc.currentDialogue)).reveal.text.getString();

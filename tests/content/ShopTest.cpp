@@ -17,7 +17,7 @@
 
 namespace {
 
-const sf::Keyboard::Key ENTER = sf::Keyboard::Return;
+using DefaultKeys::ENTER;
 
 uint16_t PotionsOf(int32_t id) {
     for (const PouchSlot& slot : gSession.pouch.slots) {

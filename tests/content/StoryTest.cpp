@@ -10,7 +10,6 @@
 #include "content/Puzzles.h"
 #include "core/GameStates.h"
 #include "core/StateMachine.h"
-#include "core/WholeFiles.h"
 #include "frontend/PauseMenu.h"
 #include "frontend/SaveSlots.h"
 #include "support/Journey.h"
@@ -21,17 +20,6 @@
 namespace {
 
 constexpr float DT = 1.0f / 60.0f;
-
-void Press(GameHarness& game, sf::Keyboard::Key key) {
-    game.PressKey(key);
-    game.Step(DT, 2);
-}
-
-Npc* FirstOfType(int32_t type) {
-    for (Npc& npc : gMapContent.npcList.npcs)
-        if (npc.type == type) return &npc;
-    return nullptr;
-}
 
 void WalkBeside(GameHarness& game, const Npc& npc) {
     ASSERT_TRUE(WalkTo(game, {npc.box.left, npc.box.top + npc.box.height + 4, npc.box.width, 8}, 12.0f));
@@ -50,26 +38,20 @@ void WalkIntoTheBed(GameHarness& game) {
     ASSERT_LT(gPlayer.footBox.left, 152.0f);
 }
 
-std::string SaveText() {
-    std::string text;
-    ReadTextFile("Saves/Save0/save.txt", text);
-    return text;
-}
-
 TEST(StoryCompanions, SpritiJoinsOnceEvenWhileAFullInventoryLeavesHerPurseUntaken) {
     GameHarness game;
     EnterMap(game, "HOUSE_ENTER_SPRITI");
     Carry("Stick", INVENTORY_PLACES);
-    const Npc* spriti = FirstOfType(NPC_COMPANION);
+    const Npc* spriti = FirstNpcOfType(NPC_COMPANION);
     ASSERT_NE(spriti, nullptr);
     WalkBeside(game, *spriti);
     for (int press = 0; press < 8; ++press)
-        Press(game, sf::Keyboard::Return);
+        game.Press(sf::Keyboard::Return);
     EXPECT_EQ(gSession.partySize, 2u);
     EXPECT_FALSE(InventoryHolds("Burse"));
     RemoveInventoryItem("Stick");
     for (int press = 0; press < 4 && !InventoryHolds("Burse"); ++press)
-        Press(game, sf::Keyboard::Return);
+        game.Press(sf::Keyboard::Return);
     EXPECT_TRUE(InventoryHolds("Burse"));
     EXPECT_EQ(gSession.partySize, 2u);
 }
@@ -79,13 +61,13 @@ TEST(StoryNight, TheBedWaitsForThePurseThenTheHouseBurnsAndEverythingCarriedIsLo
     EnterMap(game, "HOUSE_ENTER_1");
     Carry({"Rope"});
     WalkIntoTheBed(game);
-    Press(game, sf::Keyboard::Return);
+    game.Press(sf::Keyboard::Return);
     EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_1");  // before the purse: nothing
 
     gSession.story.purseDelivered = 1;
     gSession.story.worldMapOpen = 1;
     WalkIntoTheBed(game);
-    Press(game, sf::Keyboard::Return);
+    game.Press(sf::Keyboard::Return);
     EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_BURN_1");
     EXPECT_TRUE(gSession.inventory.empty());
     EXPECT_EQ(gSession.story.nightStarted, 1);
@@ -102,17 +84,17 @@ TEST(StoryNight, GrotoJoinsOnceAndTheLastEnemyGoneOpensTheWorldMap) {
     EnterMap(game, "GoblinVillageBurn");
     gSession.partySize = 2;
     gSession.story.nightStarted = 1;
-    const Npc* groto = FirstOfType(NPC_COMPANION);
+    const Npc* groto = FirstNpcOfType(NPC_COMPANION);
     ASSERT_NE(groto, nullptr);
     WalkBeside(game, *groto);
     for (int press = 0; press < 6; ++press)
-        Press(game, sf::Keyboard::Return);
+        game.Press(sf::Keyboard::Return);
     EXPECT_EQ(gSession.partySize, 3u);
     EXPECT_EQ(gSession.story.grotoJoined, 1);
     EXPECT_EQ(gSession.story.worldMapOpen, 0);  // knights and dogs still about
     RemoveEnemies();
     gStates.roamingOverlay = OVERLAY_NONE;
-    Press(game, sf::Keyboard::A);  // any key
+    game.Press(sf::Keyboard::A);  // any key
     EXPECT_EQ(gSession.story.worldMapOpen, 1);
     EXPECT_EQ(gPopUps.table[POPUP_ENEMY_ON_BRIDGE].active, 1);
 }
@@ -122,18 +104,18 @@ TEST(StoryEnd, TheBossIsAnnouncedAtTheFirstKeyAndItsDefeatEndsTheStoryAtHome) {
     EnterMap(game, "BridgeNight");
     gSession.story.nightStarted = 1;
     EXPECT_EQ(gSession.story.bossAnnounced, 0);
-    Press(game, sf::Keyboard::B);
+    game.Press(sf::Keyboard::B);
     EXPECT_EQ(gSession.story.bossAnnounced, 1);
     EXPECT_EQ(gPopUps.table[POPUP_BOSS_HERE].active, 1);
     for (int press = 0; press < 20 && gPopUps.table[POPUP_BOSS_HERE].active == 1; ++press)
-        Press(game, sf::Keyboard::Return);
+        game.Press(sf::Keyboard::Return);
     RemoveEnemies();  // as a won battle leaves the map
     game.Step(DT, 2);
     EXPECT_EQ(gSession.story.storyEnded, 1);
     EXPECT_EQ(gPopUps.table[POPUP_END].active, 1);
     EXPECT_EQ(std::string(gSession.currentMapName), "BridgeNight");
     for (int press = 0; press < 20 && gPopUps.table[POPUP_END].active == 1; ++press)
-        Press(game, sf::Keyboard::Return);
+        game.Press(sf::Keyboard::Return);
     game.Step(DT, 2);
     EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_1");
     EXPECT_EQ(gSession.story.worldMapOpen, 1);
@@ -142,11 +124,11 @@ TEST(StoryEnd, TheBossIsAnnouncedAtTheFirstKeyAndItsDefeatEndsTheStoryAtHome) {
 TEST(StoryKeys, KOpensTheRoadsAndTFillsEveryEmptyBucket) {
     GameHarness game;
     EnterMap(game, "GoblinVillage");
-    Press(game, sf::Keyboard::K);
+    game.Press(sf::Keyboard::K);
     EXPECT_EQ(gSession.story.worldMapOpen, 1);
     Carry("Bucket_Empty", 2);
     Carry({"Rope"});
-    Press(game, sf::Keyboard::T);
+    game.Press(sf::Keyboard::T);
     EXPECT_FALSE(InventoryHolds("Bucket_Empty"));
     int full = 0;
     for (const MapItem& item : gSession.inventory)
@@ -167,7 +149,7 @@ TEST(StoryForest, TheLastFenceCallsForSpritiOnceAndBothFiresOutOpenHerCabin) {
     EXPECT_EQ(gPopUps.table[POPUP_SAVE_SPRITI].active, 1);
     gPuzzles.forestFireOut1 = gPuzzles.forestFireOut2 = 1;
     for (int press = 0; press < 20 && gPopUps.table[POPUP_SAVE_SPRITI].active == 1; ++press)
-        Press(game, sf::Keyboard::Return);
+        game.Press(sf::Keyboard::Return);
     ASSERT_TRUE(WalkThroughDoor(game, "HOUSE_ENTER_SPRITI"));
     EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_SPRITI");
 }
@@ -196,10 +178,18 @@ TEST(StorySaves, AContinuedSaveGoesOnWhereTheStoryWasAndANewGameStartsPellAlone)
     EXPECT_EQ(gSession.pouch.slots[1].count, 2);
     EXPECT_EQ(gSession.pouch.slots[0].itemId, ITEM_HP_POTION);
 
-    // A second new game in the same run: the story and the party start over.
-    StartGameSession();
+    // A second new game in the same run, from the menu's next slot: the story, the party, the fish and
+    // the pouch start over.
+    ExitToTitleFromPause(game.Window());
+    ChoosePlay(game);
+    game.Press(DefaultKeys::DOWN);
+    game.Press(DefaultKeys::ENTER);
+    ASSERT_EQ(gStates.gameMode, MODE_GAME);
+    EXPECT_EQ(gSession.saveSlot, 1);
     EXPECT_EQ(gSession.partySize, 1u);
     EXPECT_EQ(gSession.story.merchantMet, 0);
+    EXPECT_EQ(gSession.fishCaught[5], 0);
+    EXPECT_EQ(gSession.pouch.slots[1].count, 0);
 }
 
 }  // namespace

@@ -61,11 +61,14 @@ TEST(Credits, AMissingFileLeavesItsBlockEmptyAndTheOthersType) {
 }
 
 TEST(Credits, EscapeOrTheBackButtonReturnsAndComingBackStartsAgain) {
-    CreditsGame game(
-        {{"Programeurs.txt", "Code"}, {"Graphistes.txt", "Art"}, {"Sounds.txt", "S"}, {"Musics.txt", "M"}});
-    game.Step(0.02f, 10);
+    CreditsGame game({{"Programeurs.txt", "Code and more code"},
+                      {"Graphistes.txt", "Art"},
+                      {"Sounds.txt", "S"},
+                      {"Musics.txt", "M"}});
+    game.Step(0.021f, 2);
+    game.PressKey(sf::Keyboard::Return);  // ENTER neither hurries the text nor leaves
+    game.Step(0.021f, 2);
     EXPECT_EQ(Shown(0), "Code");
-    game.PressKey(sf::Keyboard::Return);  // ENTER does not hurry or leave
     EXPECT_EQ(gStates.menuScreen, MENU_CREDITS);
     game.PressKey(gSettings.keys.escape);
     EXPECT_EQ(gStates.menuScreen, MENU_MAIN);

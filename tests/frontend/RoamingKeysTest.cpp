@@ -14,7 +14,7 @@
 
 namespace {
 
-const sf::Keyboard::Key ENTER = sf::Keyboard::Return;
+using DefaultKeys::ENTER;
 const sf::Keyboard::Key F = sf::Keyboard::F;
 
 TEST(RoamingKeys, FOpensTheFishCollectionOnlyOverFreeRoaming) {

@@ -5,20 +5,13 @@
 #include "content/PopUps.h"
 #include "core/GameStates.h"
 #include "core/Settings.h"
-#include "frontend/RoamingScreen.h"
 #include "support/Journey.h"
+#include "support/Saves.h"
 #include "world/GameSession.h"
 
 namespace {
 
-constexpr float FRAME = 1.0f / 60.0f;
-
-const Npc* Merchant() {
-    for (const Npc& npc : gMapContent.npcList.npcs) {
-        if (npc.type == NPC_MERCHANT) return &npc;
-    }
-    return nullptr;
-}
+constexpr float FRAME = FRAME_DT;
 
 const MapItem* LyingItem(const std::string& name) {
     for (const MapItem& item : gMapContent.mapItemList.items) {
@@ -31,14 +24,6 @@ WalkRect AsWalkRect(const sf::FloatRect& r) {
     return {r.left, r.top, r.width, r.height};
 }
 
-// From the splash to the title, then Play.
-void ChoosePlay(GameHarness& game) {
-    game.PressKey(sf::Keyboard::Return);
-    game.Step(FRAME, 2);
-    game.PressKey(sf::Keyboard::Return);
-    game.Step(FRAME, 2);
-}
-
 }  // namespace
 
 std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
@@ -47,10 +32,9 @@ std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
     game.Step(0.021f, 40);
     reached("01-start-popup-typing");
     const PopUpDialogue& start = gPopUps.table[POPUP_START];
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 2);
+    game.Press(gSettings.keys.enter, 2);
     reached("02-start-popup-first-page");
-    PressEnterUntil(game, [&] { return start.active == 0; });
+    game.PressEnterUntil([&] { return start.active == 0; });
     if (start.active != 0 || gStates.roamingOverlay != OVERLAY_NONE) return "the Start pop-up did not close";
     reached("03-bedroom");
 
@@ -58,28 +42,25 @@ std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
     game.Step(FRAME, 30);
     reached("04-village");
 
-    const Npc* merchant = Merchant();
+    const Npc* merchant = FirstNpcOfType(NPC_MERCHANT);
     if (merchant == nullptr) return "no merchant in the village";
     // Beside him, on the side away from his stall, face to face.
     const sf::FloatRect box = merchant->box;
     if (!WalkTo(game, {box.left + box.width + 8, box.top, 8, box.height}, 0)) return "no way to the merchant";
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 10);
+    game.Press(gSettings.keys.enter, 10);
     if (gStates.roamingOverlay != OVERLAY_DIALOGUE) return "the merchant did not speak";
     reached("05-merchant-talks");
-    PressEnterUntil(game, [] { return gStates.roamingOverlay == OVERLAY_NONE; });
+    game.PressEnterUntil([] { return gStates.roamingOverlay == OVERLAY_NONE; });
     if (gStates.roamingOverlay != OVERLAY_NONE) return "the merchant's dialogue did not close";
 
     const MapItem* rope = LyingItem("Rope");
     if (rope == nullptr) return "no rope lying in the village";
     if (!WalkTo(game, AsWalkRect(rope->bounds), 18)) return "no way to the rope";
     reached("06-beside-the-rope");
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 10);
+    game.Press(gSettings.keys.enter, 10);
     if (!InventoryHolds("Rope")) return "the rope was not picked up";
     reached("07-rope-taken");
-    game.PressKey(gSettings.keys.inventory);
-    game.Step(FRAME, 2);
+    game.Press(gSettings.keys.inventory, 2);
     reached("08-inventory");
     game.PressKey(gSettings.keys.inventory);
 
@@ -98,8 +79,7 @@ std::string ContinueFirstMorning(GameHarness& game, const Checkpoint& reached) {
     if (gStates.gameMode != MODE_GAME) return "the slot was not continued";
     game.Step(FRAME, 30);
     reached("11-continued");
-    game.PressKey(gSettings.keys.inventory);
-    game.Step(FRAME, 2);
+    game.Press(gSettings.keys.inventory, 2);
     reached("12-continued-inventory");
     return "";
 }

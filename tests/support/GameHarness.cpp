@@ -116,6 +116,17 @@ void GameHarness::Step(float dt, int frames) {
     }
 }
 
+void GameHarness::Press(int32_t code, int frames) {
+    PressKey(code);
+    Step(FRAME_DT, frames);
+}
+
+void GameHarness::HoldFor(int32_t code, int frames) {
+    HoldKey(code);
+    Step(FRAME_DT, frames);
+    HoldKey(code, false);
+}
+
 sf::Image GameHarness::Capture() {
     sf::RenderWindow& window = Window();
     RenderFrame(window);

@@ -35,6 +35,20 @@ private:
 // Puts every game record back to its program-start values (no window needed).
 void ResetGameRecords();
 
+// The bindings of a new Config.txt, as a player finds them (Z S D Q, Return, Escape, Tab).
+namespace DefaultKeys {
+inline constexpr int32_t UP = sf::Keyboard::Z;
+inline constexpr int32_t DOWN = sf::Keyboard::S;
+inline constexpr int32_t RIGHT = sf::Keyboard::D;
+inline constexpr int32_t LEFT = sf::Keyboard::Q;
+inline constexpr int32_t ENTER = sf::Keyboard::Return;
+inline constexpr int32_t ESCAPE = sf::Keyboard::Escape;
+inline constexpr int32_t INVENTORY = sf::Keyboard::Tab;
+}  // namespace DefaultKeys
+
+// One frame at 60 frames a second, the pace the scripted player plays at.
+inline constexpr float FRAME_DT = 1.0f / 60.0f;
+
 struct HarnessOptions {
     unsigned desktopWidth = 1920;
     unsigned desktopHeight = 1080;
@@ -62,6 +76,14 @@ public:
 
     // Frames: an update with dt, then a draw, like the loop.
     void Step(float dt, int frames = 1);
+    // A key pressed, then `frames` frames played: the moment a person leaves between two presses.
+    void Press(int32_t code, int frames = 2);
+    // The key held down for `frames` frames, then let go.
+    void HoldFor(int32_t code, int frames);
+    // ENTER pressed with half a second between presses until done() holds (at most `limit` presses);
+    // returns the presses it took.
+    template <typename Done>
+    int PressEnterUntil(Done done, int limit = 40);
     // Draws the current frame and reads the window back.
     sf::Image Capture();
 
@@ -74,6 +96,14 @@ private:
     LogCapture log_;
     GameContext context_;
 };
+
+template <typename Done>
+int GameHarness::PressEnterUntil(Done done, int limit) {
+    int presses = 0;
+    for (; !done() && presses < limit; ++presses)
+        Press(sf::Keyboard::Return, 30);
+    return presses;
+}
 
 // Pixel of an image at a point given in game-area coordinates (adds the letterbox offset).
 sf::Color GamePixel(const sf::Image& image, float x, float y);

@@ -6,9 +6,10 @@
 #include <map>
 #include <vector>
 
+#include "content/Items.h"
 #include "content/MapContent.h"
+#include "core/GameStates.h"
 #include "core/Settings.h"
-#include "frontend/RoamingScreen.h"
 #include "world/GameSession.h"
 #include "world/Player.h"
 
@@ -146,4 +147,93 @@ bool WalkIntoTrigger(GameHarness& game, const std::string& name, const std::func
 bool WalkThroughDoor(GameHarness& game, const std::string& door) {
     const std::string leaving = gSession.currentMapName;
     return WalkIntoTrigger(game, door, [&] { return leaving != gSession.currentMapName; });
+}
+
+bool WalkBeside(GameHarness& game, const sf::FloatRect& b) {
+    // Thin bands 2 pixels off each side: grown by 4, the feet end within 10 pixels of the box.
+    const WalkRect sides[] = {{b.left, b.top + b.height + 2, b.width, 4},
+                              {b.left + b.width + 2, b.top, 4, b.height},
+                              {b.left - 6, b.top, 4, b.height},
+                              {b.left, b.top - 6, b.width, 4}};
+    for (const WalkRect& side : sides)
+        if (WalkTo(game, side, 4.0f)) return true;
+    return false;
+}
+
+std::string Fail(const std::string& what) {
+    return what + " (on " + gSession.currentMapName + ")";
+}
+
+Npc* FirstNpcOfType(int32_t type) {
+    for (Npc& npc : gMapContent.npcList.npcs)
+        if (npc.type == type) return &npc;
+    return nullptr;
+}
+
+std::string TalkUntil(GameHarness& game, int32_t type, const char* who, const std::function<bool()>& done) {
+    const Npc* npc = FirstNpcOfType(type);
+    if (npc == nullptr) return Fail(std::string("no ") + who);
+    if (!WalkBeside(game, npc->box)) return Fail(std::string("no way to ") + who);
+    game.PressEnterUntil(done);
+    return done() ? "" : Fail(std::string("talking to ") + who + " did not go as the story says");
+}
+
+std::string PickUp(GameHarness& game, const char* name) {
+    for (const MapItem& item : gMapContent.mapItemList.items) {
+        if (item.name != name) continue;
+        const sf::FloatRect b = item.bounds;
+        if (!WalkTo(game, {b.left, b.top, b.width, b.height}, 18))
+            return Fail(std::string("no way to ") + name);
+        game.Press(gSettings.keys.enter, 10);
+        return InventoryHolds(name) ? "" : Fail(std::string(name) + " was not picked up");
+    }
+    return Fail(std::string("no ") + name + " lying here");
+}
+
+namespace {
+
+const Npc* NearestEnemy() {
+    const Npc* nearest = nullptr;
+    float best = 1e9f;
+    for (const Npc& npc : gMapContent.npcList.npcs) {
+        if (npc.type != NPC_BATTLE) continue;
+        const float d = std::hypot(npc.box.left - gPlayer.footBox.left, npc.box.top - gPlayer.footBox.top);
+        if (d < best) {
+            best = d;
+            nearest = &npc;
+        }
+    }
+    return nearest;
+}
+
+// Straight at the enemy with the movement keys held, as a player closes the last steps.
+void CloseIn(GameHarness& game) {
+    const KeyBindings& keys = gSettings.keys;
+    for (int frame = 0; frame < 90 && gStates.gameScreen == SCREEN_ROAMING; ++frame) {
+        const Npc* target = NearestEnemy();
+        const float dx =
+            target->box.left + target->box.width / 2 - (gPlayer.footBox.left + gPlayer.footBox.width / 2);
+        const float dy =
+            target->box.top + target->box.height / 2 - (gPlayer.footBox.top + gPlayer.footBox.height / 2);
+        game.HoldKey(keys.left, dx < -4);
+        game.HoldKey(keys.right, dx > 4);
+        game.HoldKey(keys.up, dy < -4);
+        game.HoldKey(keys.down, dy > 4);
+        game.Step(FRAME_DT);
+    }
+    for (int32_t key : {keys.left, keys.right, keys.up, keys.down})
+        game.HoldKey(key, false);
+}
+
+}  // namespace
+
+std::string WalkIntoEnemy(GameHarness& game) {
+    for (int attempt = 0; attempt < 6 && gStates.gameScreen == SCREEN_ROAMING; ++attempt) {
+        const Npc* enemy = NearestEnemy();
+        if (enemy == nullptr) return Fail("no enemy left to walk into");
+        const sf::FloatRect b = enemy->box;
+        WalkTo(game, {b.left, b.top, b.width, b.height}, 10.0f);
+        CloseIn(game);
+    }
+    return gStates.gameScreen == SCREEN_BATTLE ? "" : Fail("the hero never reached an enemy");
 }

@@ -1,10 +1,12 @@
 #pragma once
 // A scripted player on the real maps: walks the hero along paths found over the map's walls, doors and
-// people, on the 8-pixel grid of the map checker, by holding the direction keys for exact frame times.
+// people, on the 8-pixel grid of the map checker, by holding the direction keys for exact frame times;
+// walks up to people, items and enemies, talks and picks up as a player does.
 
 #include <functional>
 #include <string>
 
+#include "content/Npcs.h"
 #include "support/GameHarness.h"
 #include "support/MapWalk.h"
 
@@ -14,20 +16,21 @@ bool WalkTo(GameHarness& game, const WalkRect& target, float margin);
 bool WalkThroughDoor(GameHarness& game, const std::string& door);
 // Walks into the first reachable trigger of that name and leans into it until done() holds.
 bool WalkIntoTrigger(GameHarness& game, const std::string& name, const std::function<bool()>& done);
-// ENTER pressed with a moment between presses, until the condition holds (at most `limit` presses).
-template <typename Done>
-int PressEnterUntil(GameHarness& game, Done done, int limit = 40);
+// Below a box (or, when that is out of reach, to one side or above it), close enough to talk.
+bool WalkBeside(GameHarness& game, const sf::FloatRect& box);
 
 // The foot box of the hero where he stands, in map pixels.
 WalkRect HeroFeet();
 
-template <typename Done>
-int PressEnterUntil(GameHarness& game, Done done, int limit) {
-    int presses = 0;
-    while (!done() && presses < limit) {
-        game.PressKey(sf::Keyboard::Return);
-        game.Step(1.0f / 60.0f, 30);
-        ++presses;
-    }
-    return presses;
-}
+// The first person of that type on the map (NPC_TALK, NPC_BATTLE, NPC_MERCHANT, NPC_COMPANION).
+Npc* FirstNpcOfType(int32_t type);
+// Each returns what went wrong, or an empty text.
+// Beside the first person of that type, then ENTER until done() holds.
+std::string TalkUntil(GameHarness& game, int32_t type, const char* who, const std::function<bool()>& done);
+// To the item of that name lying on the map, and ENTER.
+std::string PickUp(GameHarness& game, const char* name);
+// The way to the nearest enemy, then straight at it with the movement keys until its battle starts.
+std::string WalkIntoEnemy(GameHarness& game);
+
+// A failure message that says on which map it happened.
+std::string Fail(const std::string& what);

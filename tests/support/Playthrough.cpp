@@ -12,9 +12,9 @@
 #include "core/Settings.h"
 #include "core/WholeFiles.h"
 #include "frontend/WorldMap.h"
-#include "support/BattlePolicy.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
 #include "support/Journey.h"
+#include "support/Saves.h"
 #include "world/GameSession.h"
 #include "world/MapLoading.h"
 #include "world/Player.h"
@@ -27,10 +27,6 @@ constexpr float FRAME = 1.0f / 60.0f;
 constexpr float WAIT_FRAME = 1.0f / 30.0f;
 constexpr int32_t ANY_KEY = sf::Keyboard::A;  // bound to nothing
 
-std::string Fail(const std::string& what) {
-    return what + " (on " + gSession.currentMapName + ")";
-}
-
 bool AnyPopUpOpen() {
     for (const PopUpDialogue& popUp : gPopUps.table)
         if (popUp.active == 1) return true;
@@ -39,48 +35,8 @@ bool AnyPopUpOpen() {
 
 // ENTER until every pop-up has typed out and closed.
 std::string ClosePopUps(GameHarness& game) {
-    PressEnterUntil(game, [] { return !AnyPopUpOpen(); });
+    game.PressEnterUntil([] { return !AnyPopUpOpen(); });
     return AnyPopUpOpen() ? Fail("a pop-up would not close") : "";
-}
-
-Npc* FirstOfType(int32_t type) {
-    for (Npc& npc : gMapContent.npcList.npcs)
-        if (npc.type == type) return &npc;
-    return nullptr;
-}
-
-// Below a person (or, when that is out of reach, to one side or above), close enough to talk.
-bool WalkBeside(GameHarness& game, const sf::FloatRect& b) {
-    // Thin bands 2 pixels off each side: grown by 4, the feet end within 10 pixels of the box.
-    const WalkRect sides[] = {{b.left, b.top + b.height + 2, b.width, 4},
-                              {b.left + b.width + 2, b.top, 4, b.height},
-                              {b.left - 6, b.top, 4, b.height},
-                              {b.left, b.top - 6, b.width, 4}};
-    for (const WalkRect& side : sides)
-        if (WalkTo(game, side, 4.0f)) return true;
-    return false;
-}
-
-template <typename Done>
-std::string TalkUntil(GameHarness& game, int32_t type, const char* who, Done done) {
-    const Npc* npc = FirstOfType(type);
-    if (npc == nullptr) return Fail(std::string("no ") + who);
-    if (!WalkBeside(game, npc->box)) return Fail(std::string("no way to ") + who);
-    PressEnterUntil(game, done);
-    return done() ? "" : Fail(std::string("talking to ") + who + " did not go as the story says");
-}
-
-std::string PickUp(GameHarness& game, const char* name) {
-    for (const MapItem& item : gMapContent.mapItemList.items) {
-        if (item.name != name) continue;
-        const sf::FloatRect b = item.bounds;
-        if (!WalkTo(game, {b.left, b.top, b.width, b.height}, 18))
-            return Fail(std::string("no way to ") + name);
-        game.PressKey(gSettings.keys.enter);
-        game.Step(FRAME, 10);
-        return InventoryHolds(name) ? "" : Fail(std::string(name) + " was not picked up");
-    }
-    return Fail(std::string("no ") + name + " lying here");
 }
 
 // Through the "MAP" trigger to the world map, along its markers to the place, and there.
@@ -93,94 +49,34 @@ std::string Travel(GameHarness& game, const char* place) {
         return name != nullptr && std::strcmp(name, place) == 0;
     };
     for (int press = 0; press < WORLD_LOCATION_COUNT && !onPlace(); ++press) {
-        game.PressKey(gSettings.keys.right);
-        game.Step(FRAME, 5);
+        game.Press(gSettings.keys.right, 5);
     }
     if (!onPlace()) return Fail(std::string("the world map never offered ") + place);
     const std::string leaving = gSession.currentMapName;
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 30);
+    game.Press(gSettings.keys.enter, 30);
     if (gStates.gameScreen != SCREEN_ROAMING || leaving == gSession.currentMapName)
         return Fail(std::string("the world map did not lead to ") + place);
     return "";
 }
 
-const Npc* NearestEnemy() {
-    const Npc* nearest = nullptr;
-    float best = 1e9f;
-    for (const Npc& npc : gMapContent.npcList.npcs) {
-        if (npc.type != NPC_BATTLE) continue;
-        const float d = std::hypot(npc.box.left - gPlayer.footBox.left, npc.box.top - gPlayer.footBox.top);
-        if (d < best) {
-            best = d;
-            nearest = &npc;
-        }
-    }
-    return nearest;
-}
-
-// The way to the nearest enemy, then straight at it with the movement keys until its battle starts.
-std::string WalkIntoEnemy(GameHarness& game) {
-    const KeyBindings& keys = gSettings.keys;
-    for (int attempt = 0; attempt < 6 && gStates.gameScreen == SCREEN_ROAMING; ++attempt) {
-        const Npc* enemy = NearestEnemy();
-        if (enemy == nullptr) return Fail("no enemy left to walk into");
-        const sf::FloatRect b = enemy->box;
-        WalkTo(game, {b.left, b.top, b.width, b.height}, 10.0f);
-        for (int frame = 0; frame < 90 && gStates.gameScreen == SCREEN_ROAMING; ++frame) {
-            const Npc* target = NearestEnemy();
-            const float dx =
-                target->box.left + target->box.width / 2 - (gPlayer.footBox.left + gPlayer.footBox.width / 2);
-            const float dy =
-                target->box.top + target->box.height / 2 - (gPlayer.footBox.top + gPlayer.footBox.height / 2);
-            game.HoldKey(keys.left, dx < -4);
-            game.HoldKey(keys.right, dx > 4);
-            game.HoldKey(keys.up, dy < -4);
-            game.HoldKey(keys.down, dy > 4);
-            game.Step(FRAME);
-        }
-        for (int32_t key : {keys.left, keys.right, keys.up, keys.down})
-            game.HoldKey(key, false);
-    }
-    return gStates.gameScreen == SCREEN_BATTLE ? "" : Fail("the hero never reached an enemy");
-}
-
-// The battle played with the menus to its end; ENTER at the victory goes back to the map.
-std::string FightItOut(GameHarness& game, const Checkpoint& reached, const std::string& shot) {
-    bool shown = false;
-    for (int frame = 0; frame < 30 * 60 * 10; ++frame) {
-        if (gStates.gameMode != MODE_GAME) return Fail("the party fell");
-        if (gBattle.phase == PHASE_VICTORY) break;
-        if (WaitingForCommands()) {
-            if (!shown) reached(shot);
-            shown = true;
-            CommandLikeAPlayer(game);
-            continue;
-        }
-        if (gBattle.phase == PHASE_ACTIONS) game.PressKey(sf::Keyboard::Space);
-        game.Step(WAIT_FRAME);
-    }
-    if (gBattle.phase != PHASE_VICTORY) return Fail("the battle never ended");
+// The battle played out; ENTER at the victory goes back to the map.
+std::string WinBattle(GameHarness& game, const Checkpoint& reached, const std::string& shot) {
+    const BattleEnd end = FightItOut(game, WAIT_FRAME, true, [&] { reached(shot); });
+    if (end == BattleEnd::LOST) return Fail("the party fell");
+    if (end != BattleEnd::WON) return Fail("the battle never ended");
     game.Step(FRAME, 30);
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 10);
+    game.Press(gSettings.keys.enter, 10);
     return gStates.gameScreen == SCREEN_ROAMING ? "" : Fail("the victory did not lead back to the map");
 }
 
 std::string FightEveryEnemy(GameHarness& game, const Checkpoint& reached, const std::string& shot) {
-    for (int fight = 1; NearestEnemy() != nullptr; ++fight) {
+    for (int fight = 1; FirstNpcOfType(NPC_BATTLE) != nullptr; ++fight) {
         if (fight > 10) return Fail("the enemies never ran out");
         std::string lost = WalkIntoEnemy(game);
-        if (lost.empty()) lost = FightItOut(game, reached, shot + "-" + std::to_string(fight));
+        if (lost.empty()) lost = WinBattle(game, reached, shot + "-" + std::to_string(fight));
         if (!lost.empty()) return lost;
     }
     return "";
-}
-
-void HoldEnterFor(GameHarness& game, int frames) {
-    game.HoldKey(gSettings.keys.enter);
-    game.Step(FRAME, frames);
-    game.HoldKey(gSettings.keys.enter, false);
 }
 
 // Walks away from where the rope is tied until the pull is done.
@@ -194,8 +90,7 @@ bool PullAway(GameHarness& game, int32_t key) {
 
 std::string FillBucket(GameHarness& game, const Npc& water) {
     if (!WalkBeside(game, water.box)) return Fail("no way to the water");
-    PressEnterUntil(
-        game, [] { return InventoryHolds("Bucket_Full"); }, 10);
+    game.PressEnterUntil([] { return InventoryHolds("Bucket_Full"); }, 10);
     return InventoryHolds("Bucket_Full") ? "" : Fail("the water did not fill the bucket");
 }
 
@@ -217,7 +112,7 @@ std::string PullEveryFence(GameHarness& game, const Checkpoint& reached) {
             game.HoldKey(towards);
             game.Step(FRAME, 20);
             game.HoldKey(towards, false);
-            HoldEnterFor(game, 1);
+            game.HoldFor(gSettings.keys.enter, 1);
             if (gRopePull.active != 1) return Fail("the rope would not tie to fence " + std::to_string(i));
             if (!pulled) reached("pulling-a-fence");
             if (!PullAway(game, fromAbove ? keys.up : keys.down) || gSession.fenceDone[i] != 1)
@@ -241,7 +136,7 @@ std::string PutOutTheForestFires(GameHarness& game, const Checkpoint& reached) {
         if (!WalkTo(game, {zone.left + zone.width / 2 - 16, zone.top + zone.height + 2, 32, 16}, 4.0f))
             return Fail("no way to fire " + std::to_string(k));
         if (k == 0) reached("before-a-fire");
-        HoldEnterFor(game, 2);
+        game.HoldFor(gSettings.keys.enter, 2);
         const int32_t out = k == 0 ? gPuzzles.forestFireOut1 : gPuzzles.forestFireOut2;
         if (out != 1) return Fail("fire " + std::to_string(k) + " still burns");
     }
@@ -251,9 +146,7 @@ std::string PutOutTheForestFires(GameHarness& game, const Checkpoint& reached) {
 // ---- The steps ----
 
 std::string NewGame(GameHarness& game, const Checkpoint& reached) {
-    game.PressKey(gSettings.keys.enter);  // past the splash
-    game.Step(FRAME, 2);
-    game.PressKey(gSettings.keys.enter);  // Play, with no save: a new game
+    ChoosePlay(game);  // with no save: a new game
     game.Step(0.021f, 60);
     if (gStates.gameMode != MODE_GAME) return "Play did not start a new game";
     reached("start-popup");
@@ -268,15 +161,14 @@ std::string ToTheVillage(GameHarness& game, const Checkpoint& reached) {
 }
 
 std::string MeetTheMerchant(GameHarness& game, const Checkpoint& reached) {
-    const Npc* merchant = FirstOfType(NPC_MERCHANT);
+    const Npc* merchant = FirstNpcOfType(NPC_MERCHANT);
     if (merchant == nullptr) return Fail("no merchant");
     const sf::FloatRect b = merchant->box;
     if (!WalkTo(game, {b.left + b.width + 8, b.top, 8, b.height}, 0) && !WalkBeside(game, b))
         return Fail("no way to the merchant");
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 20);
+    game.Press(gSettings.keys.enter, 20);
     reached("merchant");
-    PressEnterUntil(game, [] { return gStates.roamingOverlay == OVERLAY_NONE; });
+    game.PressEnterUntil([] { return gStates.roamingOverlay == OVERLAY_NONE; });
     if (gSession.story.worldMapOpen != 1) return Fail("the merchant did not open the roads");
     std::string lost = PickUp(game, "Rope");
     if (lost.empty()) lost = Travel(game, "Bridge");
@@ -334,14 +226,12 @@ std::string TheRodAndTheShop(GameHarness& game, const Checkpoint& reached) {
     });
     if (!lost.empty()) return lost;
     if (!InventoryHolds("FishingRod")) return Fail("the purse did not buy the rod");
-    PressEnterUntil(game, [] { return gStates.roamingOverlay == OVERLAY_SHOP; });
+    game.PressEnterUntil([] { return gStates.roamingOverlay == OVERLAY_SHOP; });
     if (gStates.roamingOverlay != OVERLAY_SHOP) return Fail("the shop did not open");
     game.PressKey(gSettings.keys.right);  // the healing potion
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 5);
+    game.Press(gSettings.keys.enter, 5);
     reached("shop");
-    game.PressKey(gSettings.keys.escape);
-    game.Step(FRAME, 2);
+    game.Press(gSettings.keys.escape, 2);
     if (!WalkThroughDoor(game, "HOUSE_ENTER_1")) return Fail("no way home");
     return "";
 }
@@ -360,8 +250,7 @@ std::string GoToBed(GameHarness& game, const Checkpoint& reached) {
     game.HoldKey(gSettings.keys.left);
     game.Step(FRAME, 40);
     game.HoldKey(gSettings.keys.left, false);
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 30);
+    game.Press(gSettings.keys.enter, 30);
     if (std::strcmp(gSession.currentMapName, "HOUSE_BURN_1") != 0)
         return Fail("the bed did not bring the night");
     if (gPopUps.table[POPUP_HOUSE_ON_FIRE].active != 1) return Fail("no word of the fire");
@@ -383,8 +272,8 @@ std::string OutOfTheBurningHouse(GameHarness& game, const Checkpoint& reached) {
         game.Step(FRAME);
     game.HoldKey(gSettings.keys.up, false);
     reached("at-the-hook");
-    HoldEnterFor(game,
-                 2);  // the rope, ahead of the bucket filled since, ties on the frame after the flames die
+    // The rope, ahead of the bucket filled since, ties on the frame after the flames die.
+    game.HoldFor(gSettings.keys.enter, 2);
     if (gPuzzles.houseFlames != 0 || gRopePull.active != 1)
         return Fail("the bucket and rope did nothing at the hook");
     if (!PullAway(game, gSettings.keys.down) || gPuzzles.wallBroken != 1) return Fail("the wall stood");
@@ -397,8 +286,7 @@ std::string OutOfTheBurningHouse(GameHarness& game, const Checkpoint& reached) {
         return false;
     };
     if (!WalkIntoTrigger(game, "EXIT", inTheGap)) return Fail("no way into the gap");
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 30);
+    game.Press(gSettings.keys.enter, 30);
     if (std::strcmp(gSession.currentMapName, "GoblinVillageBurn") != 0) return Fail("the exit led nowhere");
     reached("burning-village");
     return "";
@@ -412,8 +300,7 @@ std::string TheBurningVillage(GameHarness& game, const Checkpoint& reached) {
     }
     if (lost.empty()) lost = FightEveryEnemy(game, reached, "village-battle");
     if (!lost.empty()) return lost;
-    game.PressKey(ANY_KEY);
-    game.Step(FRAME, 60);
+    game.Press(ANY_KEY, 60);
     if (gPopUps.table[POPUP_ENEMY_ON_BRIDGE].active != 1) return Fail("no word of the bridge");
     reached("enemy-on-bridge");
     lost = ClosePopUps(game);
@@ -422,13 +309,12 @@ std::string TheBurningVillage(GameHarness& game, const Checkpoint& reached) {
 }
 
 std::string TheBoss(GameHarness& game, const Checkpoint& reached) {
-    game.PressKey(ANY_KEY);
-    game.Step(FRAME, 60);
+    game.Press(ANY_KEY, 60);
     if (gPopUps.table[POPUP_BOSS_HERE].active != 1) return Fail("the boss was not announced");
     reached("boss-here");
     std::string lost = ClosePopUps(game);
     if (lost.empty()) lost = WalkIntoEnemy(game);
-    if (lost.empty()) lost = FightItOut(game, reached, "boss-battle");
+    if (lost.empty()) lost = WinBattle(game, reached, "boss-battle");
     if (!lost.empty()) return lost;
     game.Step(FRAME, 60);
     if (gPopUps.table[POPUP_END].active != 1) return Fail("the story did not end");
@@ -515,15 +401,4 @@ std::string CheckOutcome(const StepOutcome& outcome) {
     if (save.rfind(header, 0) != 0)
         return "the save begins\n" + save.substr(0, header.size()) + "instead of\n" + header;
     return "";
-}
-
-std::string ContinueFirstSlot(GameHarness& game) {
-    game.PressKey(gSettings.keys.enter);  // past the splash
-    game.Step(FRAME, 2);
-    game.PressKey(gSettings.keys.enter);  // Play: the save-slot menu
-    game.Step(FRAME, 2);
-    if (gStates.menuScreen != MENU_SAVES) return "Play did not open the save-slot menu";
-    game.PressKey(gSettings.keys.enter);
-    game.Step(FRAME, 30);
-    return gStates.gameMode == MODE_GAME ? "" : "the slot was not continued";
 }

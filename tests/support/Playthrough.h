@@ -11,6 +11,7 @@
 
 #include "support/FirstMorning.h"
 #include "support/GameHarness.h"
+#include "support/Saves.h"
 
 // What the game holds, and its save says, once a step is done.
 struct StepOutcome {
@@ -36,6 +37,3 @@ const std::vector<StoryStep>& StorySteps();
 
 // What differs between the step's outcome and the game and its save file now; empty when nothing.
 std::string CheckOutcome(const StepOutcome& outcome);
-
-// From the title menu of a fresh game: Play, and ENTER on the first slot to continue its save.
-std::string ContinueFirstSlot(GameHarness& game);

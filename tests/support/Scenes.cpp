@@ -55,11 +55,6 @@ void Carry(const char* name, int count) {
         Carry({name});
 }
 
-void OpenTitleMenu(GameHarness& game) {
-    game.PressKey(sf::Keyboard::Return);
-    game.Step(SCENE_DT, 2);
-}
-
 void OpenSaveSlots(GameHarness& game) {
     EnterMap(game, "HOUSE_ENTER_1");
     ExitToTitleFromPause(game.Window());  // as Exit to menu does: the save and its thumbnail written
@@ -68,8 +63,7 @@ void OpenSaveSlots(GameHarness& game) {
 }
 
 void StartNewGame(GameHarness& game) {
-    game.PressKey(sf::Keyboard::Return);
-    game.PressKey(sf::Keyboard::Return);
+    ChoosePlay(game);
     game.Step(0.021f, 200);
 }
 

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "support/GameHarness.h"
+#include "support/Saves.h"
 
 // A game on the map's own spawn point (a new save in slot 0, 20 gold), after `frames` idle frames.
 void EnterMap(GameHarness& game, const char* map, int frames = 90);
@@ -14,8 +15,6 @@ void OpenWorldMapFrom(GameHarness& game, const char* map, int steps);
 void Carry(std::initializer_list<const char*> names);
 void Carry(const char* name, int count);
 
-// The title menu, straight past the splash.
-void OpenTitleMenu(GameHarness& game);
 // The save-slot menu with slot 0 in use (a save in the bedroom, with its thumbnail) and two new slots.
 void OpenSaveSlots(GameHarness& game);
 // Play with no save yet: the new game opens on the Start pop-up, which types itself out.

@@ -19,7 +19,7 @@
 #include "frontend/Splash.h"
 #include "frontend/TitleMenu.h"
 #include "frontend/WorldMap.h"
-#include "support/BattleScenes.h"
+#include "support/Battles.h"
 #include "support/FirstMorning.h"
 #include "support/GameHarness.h"
 #include "support/Playthrough.h"

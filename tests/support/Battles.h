@@ -1,7 +1,8 @@
 #pragma once
-// Battles in the real game, reached the short way, and the party's choices made with the menu keys a
-// player presses (the default bindings: Z up, S down, Q left, D right, Return, Escape).
+// Battles in the real game, reached the short way, the party's choices made with the menu keys a
+// player presses (the default bindings), and a battle fought out the way a player might fight it.
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -30,3 +31,15 @@ void PickTarget(GameHarness& game, unsigned index);
 void PlayOutRound(GameHarness& game);
 // True while the battle asks the party for commands.
 bool WaitingForCommands();
+
+// The commanding member's choice, as a player might make it: spread damage while there are several
+// enemies, finish the weakest, heal whoever is low, raise the fallen, drink a potion when hurt.
+void CommandLikeAPlayer(GameHarness& game);
+
+enum class BattleEnd { WON, LOST, UNENDED };
+// The battle played with CommandLikeAPlayer, turns hurried with Space, until it is won (the victory
+// screen is up) or lost (the game is over). `frameDt`: the frames between choices; `draw`: whether
+// those frames are drawn (a simulation needs only the updates). onCommands runs the first time the party
+// is asked for its commands.
+BattleEnd FightItOut(GameHarness& game, float frameDt = 1.0f / 30.0f, bool draw = true,
+                     const std::function<void()>& onCommands = {});
