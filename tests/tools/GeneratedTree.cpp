@@ -39,6 +39,13 @@ const GeneratedTree& Generated(int run) {
     return tree;
 }
 
+std::vector<std::string> BuiltFiles(const std::string& extension) {
+    std::vector<std::string> files;
+    for (const std::string& file : Generated(0).writer.written)
+        if (fs::path(file).extension() == extension) files.push_back(file);
+    return files;
+}
+
 SoundFacts ReadSound(const fs::path& path) {
     SoundFacts facts;
     sf::InputSoundFile file;

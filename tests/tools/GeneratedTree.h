@@ -8,6 +8,7 @@
 #include <SFML/Config.hpp>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 struct GeneratedTree {
@@ -18,6 +19,9 @@ struct GeneratedTree {
 };
 
 const GeneratedTree& Generated(int run);
+
+// The built tree's files whose names end so (".png", ".wav"), relative to its root, in sorted order.
+std::vector<std::string> BuiltFiles(const std::string& extension);
 
 struct SoundFacts {
     std::vector<sf::Int16> samples;
