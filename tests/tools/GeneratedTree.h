@@ -5,8 +5,6 @@
 
 #include "assetgen/AssetRegistry.h"
 
-#include <SFML/Config.hpp>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -22,13 +20,3 @@ const GeneratedTree& Generated(int run);
 
 // The built tree's files whose names end so (".png", ".wav"), relative to its root, in sorted order.
 std::vector<std::string> BuiltFiles(const std::string& extension);
-
-struct SoundFacts {
-    std::vector<sf::Int16> samples;
-    unsigned channels = 0;
-    unsigned sampleRate = 0;
-    double seconds = 0.0;
-};
-
-SoundFacts ReadSound(const std::filesystem::path& path);
-double PeakDbfs(const std::vector<sf::Int16>& samples);
