@@ -1,11 +1,7 @@
 #include "GeneratedTree.h"
 
-#include <SFML/Audio/InputSoundFile.hpp>
-
 #include <unistd.h>
 #include <algorithm>
-#include <cmath>
-#include <string>
 
 namespace fs = std::filesystem;
 
@@ -21,9 +17,8 @@ const GeneratedTree& Generated(int run) {
         tree.root = VELMORIA_BUILT_ASSETS;
         for (const auto& entry : fs::recursive_directory_iterator(tree.root)) {
             const std::string extension = entry.path().extension().string();
-            if (extension == ".png" || extension == ".wav") {
+            if (extension == ".png" || extension == ".wav")
                 tree.writer.written.push_back(fs::relative(entry.path(), tree.root).string());
-            }
         }
         std::sort(tree.writer.written.begin(), tree.writer.written.end());
     } else if (tree.root.empty()) {
@@ -39,21 +34,9 @@ const GeneratedTree& Generated(int run) {
     return tree;
 }
 
-SoundFacts ReadSound(const fs::path& path) {
-    SoundFacts facts;
-    sf::InputSoundFile file;
-    if (!file.openFromFile(path.string())) return facts;
-    facts.channels = file.getChannelCount();
-    facts.sampleRate = file.getSampleRate();
-    facts.samples.resize(static_cast<std::size_t>(file.getSampleCount()));
-    file.read(facts.samples.data(), facts.samples.size());
-    facts.seconds = static_cast<double>(file.getSampleCount()) / facts.channels / facts.sampleRate;
-    return facts;
-}
-
-double PeakDbfs(const std::vector<sf::Int16>& samples) {
-    int peak = 0;
-    for (sf::Int16 sample : samples)
-        peak = std::max(peak, std::abs(static_cast<int>(sample)));
-    return 20.0 * std::log10(std::max(1, peak) / 32768.0);
+std::vector<std::string> BuiltFiles(const std::string& extension) {
+    std::vector<std::string> files;
+    for (const std::string& file : Generated(0).writer.written)
+        if (fs::path(file).extension() == extension) files.push_back(file);
+    return files;
 }

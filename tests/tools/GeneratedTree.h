@@ -5,9 +5,8 @@
 
 #include "assetgen/AssetRegistry.h"
 
-#include <SFML/Config.hpp>
-
 #include <filesystem>
+#include <string>
 #include <vector>
 
 struct GeneratedTree {
@@ -19,12 +18,5 @@ struct GeneratedTree {
 
 const GeneratedTree& Generated(int run);
 
-struct SoundFacts {
-    std::vector<sf::Int16> samples;
-    unsigned channels = 0;
-    unsigned sampleRate = 0;
-    double seconds = 0.0;
-};
-
-SoundFacts ReadSound(const std::filesystem::path& path);
-double PeakDbfs(const std::vector<sf::Int16>& samples);
+// The built tree's files whose names end so (".png", ".wav"), relative to its root, in sorted order.
+std::vector<std::string> BuiltFiles(const std::string& extension);
