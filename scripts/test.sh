@@ -22,6 +22,12 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 costs="$root/out/test-costs"
 mkdir -p "$costs"
 
+# The cost table lists "<test name> <runs> <seconds>" up to a line "---"; names may hold spaces.
+top20() {
+    awk '/^---/ { exit } NF >= 3 { cost = $NF; $NF = ""; $(NF - 1) = ""; printf "%8.2f  %s\n", cost, $0 }' "$1" |
+        sort -rn | head -20
+}
+
 run_suite() {
     local name=$1 build=$2 select=$3; shift 3
     cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
@@ -33,7 +39,7 @@ run_suite() {
         ctest --test-dir "$build" -j "$jobs" --output-on-failure $select || status=$?
     cp "$build/Testing/Temporary/CTestCostData.txt" "$costs/$name.txt" 2>/dev/null || true
     echo "== The 20 costliest tests of the $name suite (seconds) =="
-    awk 'NF == 3 { printf "%8.2f  %s\n", $3, $1 }' "$costs/$name.txt" | sort -rn | head -20
+    top20 "$costs/$name.txt"
     return $status
 }
 

@@ -1,30 +1,35 @@
 #pragma once
-// The entry point and the frame loop: poll events, update the active screen with the frame time, draw.
+// The entry point and the frame loop: poll events, update the screen stack with the frame time, draw.
+// Screen changes asked for during the frame are applied at its safe points: after each event, and after
+// the update.
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/Window/Event.hpp>
 
-// Returns 0 once the window has been closed (1 when there is no asset tree to play with).
+#include "app/Startup.h"
+
+// Returns 0 once the window has been closed (1 when there is no asset tree to play with). The one
+// argument the game knows is --developer, which turns the developer's keys on.
 int RunGame(int argc, char** argv);
 
-// One polled event: a close request closes the window, key and mouse-button presses are dispatched,
-// everything else is ignored. Tests push their events through here too.
-void HandleWindowEvent(sf::RenderWindow& window, const sf::Event& event);
-void HandleKeyPressed(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
-void HandleMouseButtonPressed(sf::RenderWindow& window, const sf::Event::MouseButtonEvent& buttonEvent);
+// One polled event: a close request closes the window, key presses and releases and mouse-button presses
+// go to the screens, everything else is ignored. Tests push their events through here too.
+void HandleWindowEvent(GameContext& context, const sf::Event& event);
+void HandleKeyPressed(GameContext& context, const sf::Event::KeyEvent& keyEvent);
+void HandleMouseButtonPressed(GameContext& context, const sf::Event::MouseButtonEvent& buttonEvent);
 
 // Measures the frame time on the clock, then runs AdvanceFrame with it.
-void UpdateFrame(sf::Clock& clock, sf::RenderWindow& window);
+void UpdateFrame(GameContext& context);
 // The longest frame the game plays. A longer one (a map load, a stall, a window being dragged) is
 // played as this long: the world waits instead of jumping, so no step carries the hero through a wall
 // and no easing overshoots.
 inline constexpr float MAX_FRAME_TIME = 0.05f;
 
-// One update with a given frame time, at most MAX_FRAME_TIME: reap finished effects, then update the
-// active screen.
-void AdvanceFrame(float dt, sf::RenderWindow& window);
-// Clears and draws the active screen without showing it (tests capture the picture here).
-void RenderFrame(sf::RenderWindow& window);
+// One update with a given frame time, at most MAX_FRAME_TIME: reap finished effects, update the screens,
+// then apply the changes they asked for.
+void AdvanceFrame(GameContext& context, float dt);
+// Clears and draws the screens without showing them (tests capture the picture here).
+void RenderFrame(GameContext& context);
 // RenderFrame, then display.
-void DrawFrame(sf::RenderWindow& window);
+void DrawFrame(GameContext& context);

@@ -1,9 +1,9 @@
 #pragma once
-// The mode machine's table: what entering and leaving each mode, menu screen and game screen loads,
-// releases and plays. Installed once before the first state is entered.
+// The first screen of each mode: the title (MODE_MENU), a slot's game continued from its save
+// (MODE_GAME), the logos (MODE_SPLASH). The only place that builds screens for the app.
 
-inline constexpr const char* MUSIC_TITLE = "Assets/Musics/Title.wav";
-inline constexpr const char* MUSIC_ROAMING = "Assets/Musics/Roaming.wav";
-inline constexpr const char* MUSIC_BATTLE = "Assets/Musics/Battle.wav";
+#include <memory>
 
-void InstallModeMachine();
+#include "core/Screens.h"
+
+std::unique_ptr<Screen> MakeModeScreen(ScreenContext context, const ModeRequest& request);

@@ -11,27 +11,14 @@
 #include "battle/CommandMenus.h"
 #include "battle/GameOver.h"
 #include "battle/Victory.h"
-#include "content/Fishing.h"
-#include "content/Items.h"
 #include "content/MapContent.h"
-#include "content/PopUps.h"
 #include "content/Puzzles.h"
 #include "content/Reach.h"
-#include "content/Shop.h"
 #include "core/Log.h"
 #include "core/Music.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
-#include "core/StateMachine.h"
-#include "frontend/CreditsScreen.h"
-#include "frontend/OptionsScreen.h"
-#include "frontend/PauseMenu.h"
-#include "frontend/RoamingScreen.h"
-#include "frontend/SaveSlotMenu.h"
-#include "frontend/Splash.h"
-#include "frontend/TitleMenu.h"
-#include "frontend/WorldMap.h"
 #include "world/Camera.h"
 #include "world/Clouds.h"
 #include "world/GameSession.h"
@@ -88,7 +75,6 @@ void ResetBattleRecords() {
 }  // namespace
 
 void InitGame(GameContext& context) {
-    InstallModeMachine();
     MeasureDesktop();
     context.window = CreateGameWindow();
     context.clock = std::make_unique<sf::Clock>();
@@ -99,38 +85,30 @@ void InitGame(GameContext& context) {
     gMainView = MakeGameView({0.0f, 0.0f, gScreen.gameWidth, gScreen.gameHeight}, *context.window);
     gMainView.setCenter(gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f);
     ApplyMainView(*context.window);
-    SetGameMode(MODE_SPLASH, *context.window);
+    context.stack = std::make_unique<ScreenStack>(
+        *context.window, [&context](const ModeRequest& request) {
+            return MakeModeScreen(context.stack->Context(), request);
+        });
+    context.stack->Requests().SetGameMode(MODE_SPLASH);
+    context.stack->ApplyRequests();
 }
 
 void ResetProgramState() {
     FinishThumbnailWrites();
-    ResetGameStates();
     ResetSettings();
     ResetScreen();
     ResetCamera();
     ResetSoundEffectPool();
     ResetMusicPlayer();
-    UnloadSplash();
-    UnloadTitleMenu();
-    gSaveSlots = SaveSlotMenu{};  // the slots seen in use, which a menu unload keeps
-    ReleaseWorldMap();
-    gRoaming = RoamingScreen{};
     ReleaseMapContent();
     ReleaseInteractionPrompt();
     ResetMapState();
     ReleaseDecorPictures();  // after the map, whose sprites show them
     ReleaseCloudLayer();
     ReleasePlayer();
-    ResetInventoryScreen();
-    UnloadShop();
-    ResetPopUps();
-    ReleasePauseMenu();
-    UnloadCreditsScreen();
-    UnloadOptionsScreen();
     ResetBattleRecords();
     ReleasePuzzles();
     gPuzzles = PuzzleState();
-    gFishCollection = FishCollection{};
     StartGameSession();
 }
 

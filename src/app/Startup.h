@@ -1,14 +1,18 @@
 #pragma once
-// Everything that happens once before the first frame: the game area, the window, the settings.
+// Everything that happens once before the first frame: the game area, the window, the settings, the
+// screen stack with the logos on it.
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
 
 #include <memory>
 
+#include "app/ScreenStack.h"
+
 struct GameContext {
     std::unique_ptr<sf::RenderWindow> window;
     std::unique_ptr<sf::Clock> clock;
+    std::unique_ptr<ScreenStack> stack;
 };
 
 // Measures the desktop, creates the window and the clock, loads the settings and enters the splash.

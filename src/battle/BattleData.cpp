@@ -9,14 +9,11 @@
 #include "battle/BattleState.h"
 #include "battle/CommandMenus.h"
 #include "core/Log.h"
-#include "core/Music.h"
 #include "core/Pictures.h"
 
 Battle gBattle;
 
 namespace {
-
-constexpr const char* BATTLE_MUSIC = "Assets/Musics/Battle.wav";
 
 struct MapBackground {
     const char* mapName;
@@ -109,8 +106,6 @@ const char* BattleBackgroundPath(const char* mapName) {
 }
 
 void StartBattle(const char* path) {
-    StopMusic();
-    PlayMusic(BATTLE_MUSIC);
     gBattle = Battle{};
     gBattle.started = true;
     std::string fault;

@@ -6,9 +6,7 @@
 #include "battle/CommandMenus.h"
 #include "battle/Turns.h"
 #include "battle/Victory.h"
-#include "core/Music.h"
 #include "core/Random.h"
-#include "core/StateMachine.h"
 #include "world/GameSession.h"
 
 namespace {
@@ -128,33 +126,27 @@ void PlayTurns() {
 
 }  // namespace
 
-void UpdateBattle(float dt, sf::RenderWindow& window) {
-    if (!gBattle.running) return;  // a battle that could not start only waits for its way out
-    if (gBattle.phase == PHASE_VICTORY) {
-        UpdateVictory(dt);
-        AnimateEnemies(dt);
-        AnimateParty(dt);
-        return;
-    }
+BattleOutcome UpdateBattle(float dt) {
+    // A battle that could not start only waits for its way out; a won one for the victory to be read.
+    if (!gBattle.running || gBattle.phase == PHASE_VICTORY) return BattleOutcome::GOING_ON;
     gBattle.actionDelay -= dt;
     if (gBattle.deadPartyCount >= BattlePartySize()) {
         // The battle stays under the game-over screen as it ended: the last blow's bars and fading.
         UpdatePartyBars(0.0f);
         AnimateEnemies(0.0f);
         AnimateParty(0.0f);
-        SetGameMode(MODE_GAME_OVER, window);
-        return;
+        return BattleOutcome::LOST;
     }
     if (gBattle.deadEnemyCount >= gBattle.enemyCount && gBattle.actionDelay <= 0.0f) {
         gBattle.phase = PHASE_VICTORY;
-        ShowVictory(gSession.gold);
-        return;
+        return BattleOutcome::WON;
     }
     UpdateTimelineHighlight();
     UpdatePartyBars(dt);
     PlayTurns();
     AnimateEnemies(dt);
     AnimateParty(dt);
+    return BattleOutcome::GOING_ON;
 }
 
 void RollTimeline() {
@@ -196,7 +188,6 @@ void SendEveryoneHome() {
 
 void ReleaseBattle() {
     if (!gBattle.started) return;
-    StopMusic();
     ReleaseVictory();
     DestroyMenus();
     DestroyBattleHud();

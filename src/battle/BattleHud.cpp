@@ -6,7 +6,6 @@
 #include "battle/BattleLayout.h"
 #include "battle/BattleState.h"
 #include "battle/CommandMenus.h"
-#include "battle/Victory.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
 
@@ -342,5 +341,4 @@ void DrawBattleScene(sf::RenderWindow& window) {
         window.draw(gBattleHud.timelineTiles[k]);
         window.draw(gBattleHud.timelineHighlights[k]);
     }
-    if (gBattle.phase == PHASE_VICTORY) DrawVictory(window);
 }

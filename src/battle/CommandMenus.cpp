@@ -3,17 +3,16 @@
 #include "battle/BattleData.h"
 #include "battle/BattleFlow.h"
 #include "battle/BattleLayout.h"
-#include "battle/Victory.h"
+#include "core/Developer.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
-#include "core/StateMachine.h"
 #include "core/Text.h"
 
 BattleMenus gBattleMenus;
 
 namespace {
 
-// Fixed keys, whatever the bindings say: Space hurries the turns, W wins at once (a tester's key).
+// Fixed keys, whatever the bindings say: Space hurries the turns, W wins at once (a developer's key).
 constexpr int32_t KEY_SPACE = sf::Keyboard::Space;
 constexpr int32_t KEY_WIN = sf::Keyboard::W;
 
@@ -105,20 +104,16 @@ void AimAtWholeSide(PartyCombatant& member) {
     PassCommand();
 }
 
-void CommandKey(sf::RenderWindow& window, int32_t key) {
+BattleLeave CommandKey(int32_t key) {
     const KeyBindings& keys = gSettings.keys;
-    if (key == keys.escape) {
-        ReleaseBattle();
-        SetGameMode(MODE_MENU, window);
-        return;
-    }
-    if (key != keys.up && key != keys.down && key != keys.enter) return;
+    if (key == keys.escape) return BattleLeave::TO_TITLE;
+    if (key != keys.up && key != keys.down && key != keys.enter) return BattleLeave::STAY;
     PlaySoundEffect(SOUND_COMMAND_MOVE);
     if (key == keys.up) gBattle.menuCursor = gBattle.menuCursor == 0 ? 2 : gBattle.menuCursor - 1;
     if (key == keys.down) gBattle.menuCursor = gBattle.menuCursor == 2 ? 0 : gBattle.menuCursor + 1;
     if (key != keys.enter) {
         PlaceMenuCursor(gBattle.menuCursor, PHASE_COMMAND);
-        return;
+        return BattleLeave::STAY;
     }
     if (gBattle.menuCursor == 0) {
         Chosen() = MakeAction(SKILL_ATTACK);
@@ -141,6 +136,7 @@ void CommandKey(sf::RenderWindow& window, int32_t key) {
         CreateItemList();
         ShowItemHelp();
     }
+    return BattleLeave::STAY;
 }
 
 void MoveInSkillGrid(int32_t key) {
@@ -288,21 +284,20 @@ void BuildListBackground() {
 
 }  // namespace
 
-void HandleBattleKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
+BattleLeave HandleBattleKey(const sf::Event::KeyEvent& keyEvent) {
     const int32_t key = keyEvent.code;
     if (!gBattle.running) {
-        if (key == gSettings.keys.enter) LeaveVictory(window);
-        if (key == gSettings.keys.escape) {
-            ReleaseBattle();
-            SetGameMode(MODE_MENU, window);
-        }
-        return;
+        if (key == gSettings.keys.enter) return BattleLeave::TO_MAP;
+        if (key == gSettings.keys.escape) return BattleLeave::TO_TITLE;
+        return BattleLeave::STAY;
     }
-    if (key == KEY_WIN) gBattle.deadEnemyCount = gBattle.enemyCount;
+    if (key == KEY_WIN && DeveloperKeysOn()) {
+        gBattle.deadEnemyCount = gBattle.enemyCount;
+        return BattleLeave::STAY;
+    }
     switch (gBattle.phase) {
         case PHASE_COMMAND:
-            CommandKey(window, key);
-            break;
+            return CommandKey(key);
         case PHASE_SKILL_LIST:
             SkillListKey(key);
             break;
@@ -316,9 +311,9 @@ void HandleBattleKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEve
             if (key == KEY_SPACE) gBattle.actionDelay = 0.0f;
             break;
         case PHASE_VICTORY:
-            if (key == gSettings.keys.enter) LeaveVictory(window);
             break;
     }
+    return BattleLeave::STAY;
 }
 
 void PlaceMenuCursor(int index, BattlePhase mode) {

@@ -29,7 +29,13 @@ struct BattleMenus {
 
 extern BattleMenus gBattleMenus;
 
-void HandleBattleKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
+// What a key asks of the battle screen beyond the menus.
+enum class BattleLeave { STAY, TO_MAP, TO_TITLE };
+
+// The party's keys: the menus, Space to hurry the turns, ESCAPE in the command menu to flee to the
+// title; a battle that could not start leaves with ENTER (back to the map) or ESCAPE (the title). W
+// wins at once, with the developer's keys only.
+BattleLeave HandleBattleKey(const sf::Event::KeyEvent& keyEvent);
 // Puts the dagger beside command entry index (and the entry's help into the information box), or
 // beside list entry index.
 void PlaceMenuCursor(int index, BattlePhase mode);

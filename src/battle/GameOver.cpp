@@ -3,15 +3,16 @@
 #include <algorithm>
 
 #include "battle/BattleLayout.h"
-#include "core/Music.h"
 #include "core/Pictures.h"
 #include "core/Text.h"
 
-GameOverScreen gGameOver;
+GameOverState gGameOver;
 
 namespace {
 
-constexpr const char* GAME_OVER_MUSIC = "Assets/Musics/GameOver.wav";
+// Fixed physical keys of the game-over screen, whatever the bindings say.
+constexpr int32_t KEY_CODE_R = sf::Keyboard::R;
+constexpr int32_t KEY_CODE_ESCAPE = sf::Keyboard::Escape;
 constexpr unsigned FAIL_TEXT_SIZE = 25;
 
 struct Stage {
@@ -50,8 +51,7 @@ void Centre(sf::Sprite& sprite, sf::Texture& texture, const char* path, sf::Vect
 }  // namespace
 
 void LoadGameOver() {
-    PlayMusic(GAME_OVER_MUSIC);
-    gGameOver = GameOverScreen();
+    gGameOver = GameOverState();
     gGameOver.veil.setSize({BATTLE_W, BATTLE_H});
     Centre(gGameOver.picture, gGameOver.pictureTexture, "Assets/Sprites/Game Over/GameOver.png",
            {BATTLE_W / 2, BATTLE_H / 2 - 300});
@@ -90,10 +90,22 @@ void DrawGameOverOverlay(sf::RenderWindow& window) {
 }
 
 void ReleaseGameOver() {
-    gGameOver = GameOverScreen();
+    gGameOver = GameOverState();
 }
 
 bool GameOverBackButtonHit(sf::Vector2f point) {
     if (!gGameOver.done[STAGE_BUTTON] || gScreen.scale <= 0.0f) return false;
     return gGameOver.backButton.getGlobalBounds().contains(point / gScreen.scale);
+}
+
+void GameOverScreen::Key(const sf::Event::KeyEvent& key) {
+    if (key.code == KEY_CODE_R) {
+        context_.requests.SetGameMode(MODE_GAME, Leaving::ABANDONING, slot_);  // try again
+    } else if (key.code == KEY_CODE_ESCAPE) {
+        context_.requests.SetGameMode(MODE_MENU);
+    }
+}
+
+void GameOverScreen::Click(sf::Vector2f pointer, sf::Mouse::Button button) {
+    if (button == sf::Mouse::Left && GameOverBackButtonHit(pointer)) context_.requests.SetGameMode(MODE_MENU);
 }

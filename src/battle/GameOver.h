@@ -13,9 +13,11 @@
 #include <array>
 #include <cstdint>
 
+#include "core/Screens.h"
+
 enum GameOverStage { STAGE_VEIL, STAGE_PICTURE, STAGE_TEXT, STAGE_BUTTON, GAME_OVER_STAGES };
 
-struct GameOverScreen {
+struct GameOverState {
     sf::RectangleShape veil;
     sf::Texture pictureTexture, buttonTexture;
     sf::Sprite picture, backButton;
@@ -26,7 +28,7 @@ struct GameOverScreen {
     std::array<bool, GAME_OVER_STAGES> done{};
 };
 
-extern GameOverScreen gGameOver;
+extern GameOverState gGameOver;
 
 void LoadGameOver();
 void UpdateGameOver(float dt);
@@ -36,3 +38,24 @@ void ReleaseGameOver();
 // True once the back button has faded in and the point (window pixels from the game area's corner)
 // lies on it.
 bool GameOverBackButtonHit(sf::Vector2f point);
+
+// Over the frozen lost battle. R (a fixed key) continues the game from its save, as Continue on the slot
+// menu does; Escape, or the back button clicked with the left button once it is there, leaves for the
+// title. The map the battle interrupted goes unsaved.
+class GameOverScreen final : public Screen {
+public:
+    GameOverScreen(ScreenContext context, int32_t slot) : context_(context), slot_(slot) {}
+    ScreenKind Kind() const override { return SCREEN_GAME_OVER; }
+    void Load() override { LoadGameOver(); }
+    void Unload(Leaving) override { ReleaseGameOver(); }
+    void Key(const sf::Event::KeyEvent& key) override;
+    void Click(sf::Vector2f pointer, sf::Mouse::Button button) override;
+    void Update(float dt) override { UpdateGameOver(dt); }
+    void Draw(sf::RenderWindow& window) override { DrawGameOverOverlay(window); }
+    bool CoversBelow() const override { return false; }
+    MusicWish Music() const override { return MusicWish::GAME_OVER; }
+
+private:
+    ScreenContext context_;
+    int32_t slot_;
+};

@@ -4,14 +4,13 @@
 
 #include "battle/BattleLayout.h"
 #include "battle/BattleState.h"
-#include "core/Log.h"
 #include "core/Pictures.h"
-#include "core/StateMachine.h"
+#include "core/Screen.h"
+#include "core/Settings.h"
 #include "core/Text.h"
-#include "world/Camera.h"
 #include "world/GameSession.h"
 
-VictoryScreen gVictory;
+VictoryState gVictory;
 
 namespace {
 
@@ -68,20 +67,23 @@ void UpdateVictory(float dt) {
 
 void DrawVictory(sf::RenderWindow& window) {
     if (!gVictory.shown) return;
+    ApplyReferenceView(window);
     window.draw(gVictory.background);
     window.draw(gVictory.transferText);
     window.draw(gVictory.moneyText);
     window.draw(gVictory.pressEnterText);
 }
 
-void LeaveVictory(sf::RenderWindow& window) {
-    SetGameScreen(SCREEN_ROAMING);  // lets the battle go and starts the roaming music
-    LogDebug("creat\n");
-    ComputeMapPixelSize();
-    UpdateCamera(window);
-    ReleaseVictory();
+void VictoryScreen::Load() {
+    ShowVictory(gSession.gold);
+}
+
+void VictoryScreen::Key(const sf::Event::KeyEvent& key) {
+    if (key.code != gSettings.keys.enter) return;
+    context_.requests.Pop();
+    context_.requests.Pop();
 }
 
 void ReleaseVictory() {
-    gVictory = VictoryScreen{};
+    gVictory = VictoryState{};
 }

@@ -10,7 +10,9 @@
 
 #include <cstdint>
 
-struct VictoryScreen {
+#include "core/Screens.h"
+
+struct VictoryState {
     bool shown = false;
     sf::Texture texture;
     sf::Sprite background;
@@ -20,12 +22,28 @@ struct VictoryScreen {
     float transferTimer = 0.0f;  // seconds until the next step of the count
 };
 
-extern VictoryScreen gVictory;
+extern VictoryState gVictory;
 
 // The reward goes into the gold at once; the screen only counts it across.
 void ShowVictory(int32_t gold);
 void UpdateVictory(float dt);
 void DrawVictory(sf::RenderWindow& window);
-// Back to the map the battle was fought on (also the way out of a battle that never started).
-void LeaveVictory(sf::RenderWindow& window);
 void ReleaseVictory();
+
+// Over the won battle, whose fighters go on moving: ENTER goes back to the map the battle was fought on.
+class VictoryScreen final : public Screen {
+public:
+    explicit VictoryScreen(ScreenContext context) : context_(context) {}
+    ScreenKind Kind() const override { return SCREEN_VICTORY; }
+    void Load() override;
+    void Unload(Leaving) override { ReleaseVictory(); }
+    // LeaveVictory: the victory and the battle go.
+    void Key(const sf::Event::KeyEvent& key) override;
+    void Update(float dt) override { UpdateVictory(dt); }
+    void Draw(sf::RenderWindow& window) override { DrawVictory(window); }
+    bool CoversBelow() const override { return false; }
+    bool WorldGoesOnBelow() const override { return true; }
+
+private:
+    ScreenContext context_;
+};

@@ -1,6 +1,5 @@
 #include "content/Fishing.h"
 
-#include "core/GameStates.h"
 #include "core/Input.h"
 #include "core/Log.h"
 #include "core/Pictures.h"
@@ -10,9 +9,6 @@
 #include "core/Text.h"
 #include "world/GameSession.h"
 #include "world/Player.h"
-
-FishingState gFishing;
-FishCollection gFishCollection;
 
 namespace {
 
@@ -136,10 +132,10 @@ void Settle(FishingState& f) {
         int32_t& caught = gSession.fishCaught[static_cast<size_t>(f.fishIndex)];
         if (caught == 1) {
             gSession.gold += f.fishValue;
-            ShowFishingResult(true, false);
+            ShowFishingResult(f, true, false);
         } else {
             caught = 1;
-            ShowFishingResult(true, true);
+            ShowFishingResult(f, true, true);
         }
     }
     if (f.lineStrength > f.lineStrengthMax) {
@@ -147,7 +143,7 @@ void Settle(FishingState& f) {
     } else if (f.lineStrength <= 0.0f) {
         LogDebug("perdu...");
         f.resultShown = 1;
-        ShowFishingResult(false, false);
+        ShowFishingResult(f, false, false);
     }
 }
 
@@ -160,16 +156,17 @@ void Sounds(FishingState& f) {
     }
 }
 
-std::string ResultMessage(bool caught, bool isNew) {
+std::string ResultMessage(const FishingState& f, bool caught, bool isNew) {
     if (!caught) return "Oh no... The fish is gone.";
     if (!isNew) return "Yay ! You got a fish !\nBut you already got this one.\nIt is converted into money.\n";
-    return std::string("Yay ! You got a new fish !\nIt is ") + FISH[gFishing.fishIndex].name + ".";
+    return std::string("Yay ! You got a new fish !\nIt is ") + FISH[f.fishIndex].name + ".";
 }
+
+constexpr int32_t FISH_ROWS = 3;
 
 }  // namespace
 
-void LoadFishing(int32_t post) {
-    FishingState& f = gFishing;
+void LoadFishing(FishingState& f, int32_t post) {
     f = FishingState();
     f.post = post;
     LogDebug("LoadFishing\n");
@@ -193,8 +190,7 @@ void LoadFishing(int32_t post) {
     f.loaded = true;
 }
 
-void UpdateFishing(float dt) {
-    FishingState& f = gFishing;
+void UpdateFishing(FishingState& f, float dt) {
     if (!f.loaded || f.resultShown == 1) return;
     const KeyBindings& keys = gSettings.keys;
     f.pull = static_cast<int16_t>(IsKeyHeld(keys.left) ? 2 : (IsKeyHeld(keys.right) ? 1 : 0));
@@ -207,8 +203,7 @@ void UpdateFishing(float dt) {
     Sounds(f);
 }
 
-void ShowFishingResult(bool caught, bool isNew) {
-    FishingState& f = gFishing;
+void ShowFishingResult(FishingState& f, bool caught, bool isNew) {
     ShowPlayerRow(0);
     LoadPicture(f.resultTexture, "Assets/Sprites/Fishing/VictoryBackground.png");
     f.resultBackground = sf::Sprite(f.resultTexture);
@@ -217,14 +212,13 @@ void ShowFishingResult(bool caught, bool isNew) {
     f.resultBackground.setPosition(REFERENCE_WIDTH / 2, REFERENCE_HEIGHT / 2);
     const sf::FloatRect box = f.resultBackground.getGlobalBounds();
     f.font.loadFromFile(GAME_FONT);
-    f.message = SharpText(f.font, ResultMessage(caught, isNew), RESULT_TEXT_SIZE);
+    f.message = SharpText(f.font, ResultMessage(f, caught, isNew), RESULT_TEXT_SIZE);
     f.message.setPosition(box.left + 75.0f, box.top + 75.0f);
     f.hint = SharpText(f.font, "Press escape to continue.", RESULT_TEXT_SIZE);
     f.hint.setPosition(box.left + 75.0f, box.top + 300.0f);
 }
 
-void DrawFishing(sf::RenderWindow& window) {
-    const FishingState& f = gFishing;
+void DrawFishing(sf::RenderWindow& window, const FishingState& f) {
     if (!f.loaded) return;
     ApplyReferenceView(window);
     if (f.resultShown == 0) {
@@ -240,18 +234,17 @@ void DrawFishing(sf::RenderWindow& window) {
     ApplyMainView(window);
 }
 
-void CleanupFishing() {
+void CleanupFishing(FishingState& f) {
     if (gPlayer.built) gPlayer.currentAnimation = &gPlayer.animations[ROW_STAND_DOWN];
     gPlayer.row = ROW_STAND_DOWN;
-    gFishing.struggle.stop();
-    gFishing.got.stop();
-    gFishing.strain.stop();
-    gFishing = FishingState();
+    f.struggle.stop();
+    f.got.stop();
+    f.strain.stop();
+    f = FishingState();
     LogDebug("CleanupFishing\n");
 }
 
-void LoadFishCollection() {
-    FishCollection& c = gFishCollection;
+void LoadFishCollection(FishCollection& c) {
     const std::string folder = "Assets/Sprites/Fishing/Fishdex/";
     for (size_t i = 0; i < c.fish.size(); ++i) {
         LoadPicture(c.fishTextures[i], folder + FISH[i].picture);
@@ -276,19 +269,25 @@ void LoadFishCollection() {
     c.post.setOrigin(c.background.getOrigin());
     c.post.setPosition(c.background.getPosition());
     c.loaded = true;
-    UpdateFishCollection();
+    UpdateFishCollection(c);
 }
 
-void UpdateFishCollection() {
-    FishCollection& c = gFishCollection;
+void MoveCollectionCursor(FishCollection& c, int32_t code) {
+    const KeyBindings& keys = gSettings.keys;
+    if (code == keys.up) c.row = c.row == 0 ? FISH_ROWS - 1 : c.row - 1;
+    if (code == keys.down) c.row = c.row < FISH_ROWS - 1 ? c.row + 1 : 0;
+    if (code == keys.left) c.column = c.column == 0 ? FISH_ROWS - 1 : c.column - 1;
+    if (code == keys.right) c.column = c.column < FISH_ROWS - 1 ? c.column + 1 : 0;
+}
+
+void UpdateFishCollection(FishCollection& c) {
     if (!c.loaded) return;
     c.cursor.setPosition(
         c.fish[static_cast<size_t>(c.row) * 3 + static_cast<size_t>(c.column)].getPosition());
     c.post.setTexture(c.postTextures[static_cast<size_t>(c.row)]);
 }
 
-void DrawFishCollection(sf::RenderWindow& window) {
-    const FishCollection& c = gFishCollection;
+void DrawFishCollection(sf::RenderWindow& window, const FishCollection& c) {
     if (!c.loaded) return;
     ApplyReferenceView(window);
     window.draw(c.background);
@@ -299,6 +298,11 @@ void DrawFishCollection(sf::RenderWindow& window) {
     ApplyMainView(window);
 }
 
-void ReleaseFishCollection() {
-    gFishCollection = FishCollection();
+void FishingScreen::Key(const sf::Event::KeyEvent& key) {
+    if (key.code == gSettings.keys.escape) context_.requests.Pop();
+}
+
+void FishCollectionScreen::Key(const sf::Event::KeyEvent& key) {
+    MoveCollectionCursor(collection, key.code);
+    if (key.code == gSettings.keys.escape) context_.requests.Pop();
 }

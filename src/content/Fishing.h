@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "core/Animation.h"
+#include "core/Screens.h"
 
 inline constexpr int FISH_SIDE_CALM = 0;
 inline constexpr int FISH_SIDE_RIGHT = 1;
@@ -56,21 +57,58 @@ struct FishCollection {
     sf::Sprite background, post, cursor;
 };
 
-extern FishingState gFishing;
-extern FishCollection gFishCollection;
-
-// post: 0, 1 or 2. The roaming trigger pass calls it when the hero stands at a post holding ENTER.
-void LoadFishing(int32_t post);
-void UpdateFishing(float dt);
+// post: 0, 1 or 2. The roaming trigger pass opens fishing when the hero stands at a post holding ENTER.
+void LoadFishing(FishingState& fishing, int32_t post);
+void UpdateFishing(FishingState& fishing, float dt);
 // caught: the fish was landed; isNew: first of its kind. Shows the message and the way out.
-void ShowFishingResult(bool caught, bool isNew);
-void DrawFishing(sf::RenderWindow& window);
+void ShowFishingResult(FishingState& fishing, bool caught, bool isNew);
+void DrawFishing(sf::RenderWindow& window, const FishingState& fishing);
 // Leaving the fishing minigame: the hero stands again and its pictures and sounds go.
-void CleanupFishing();
+void CleanupFishing(FishingState& fishing);
 
-// The collection screen, built anew each time F opens it, so it shows the catches so far.
-void LoadFishCollection();
+// The collection, built anew each time F opens it, so it shows the catches so far.
+void LoadFishCollection(FishCollection& collection);
+// Rows and columns wrap around; the four tests run one after the other on the values already moved.
+void MoveCollectionCursor(FishCollection& collection, int32_t code);
 // Every frame it is open: the cursor on the chosen fish, the post of its row beside.
-void UpdateFishCollection();
-void DrawFishCollection(sf::RenderWindow& window);
-void ReleaseFishCollection();
+void UpdateFishCollection(FishCollection& collection);
+void DrawFishCollection(sf::RenderWindow& window, const FishCollection& collection);
+
+// Fishing at a post, over the map: ENTER held reels in, LEFT and RIGHT pull the rod; ESCAPE leaves at
+// any moment, and after the result.
+class FishingScreen final : public Screen {
+public:
+    FishingScreen(ScreenContext context, int32_t post) : context_(context), post_(post) {}
+    ScreenKind Kind() const override { return SCREEN_FISHING; }
+    void Load() override { LoadFishing(fishing, post_); }
+    void Unload(Leaving) override { CleanupFishing(fishing); }
+    void Key(const sf::Event::KeyEvent& key) override;
+    void Update(float dt) override { UpdateFishing(fishing, dt); }
+    void Draw(sf::RenderWindow& window) override { DrawFishing(window, fishing); }
+    bool CoversBelow() const override { return false; }
+    bool WorldGoesOnBelow() const override { return true; }
+
+    FishingState fishing;
+
+private:
+    ScreenContext context_;
+    int32_t post_;
+};
+
+// The Fishdex over the map, opened with F: the directions move its cursor, ESCAPE closes it.
+class FishCollectionScreen final : public Screen {
+public:
+    explicit FishCollectionScreen(ScreenContext context) : context_(context) {}
+    ScreenKind Kind() const override { return SCREEN_FISH_COLLECTION; }
+    void Load() override { LoadFishCollection(collection); }
+    void Key(const sf::Event::KeyEvent& key) override;
+    void Update(float) override { UpdateFishCollection(collection); }
+    void Draw(sf::RenderWindow& window) override { DrawFishCollection(window, collection); }
+    bool CoversBelow() const override { return false; }
+    bool WorldGoesOnBelow() const override { return true; }
+
+    FishCollection collection;
+
+private:
+    ScreenContext context_;
+};

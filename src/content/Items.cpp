@@ -9,17 +9,12 @@
 #include "core/Text.h"
 #include "world/GameSession.h"
 
-InventoryScreen gInventory;
-
 namespace {
 
 constexpr float GRID_LEFT = 815.0f;
 constexpr float GRID_TOP = 315.0f;
 constexpr float GRID_STEP = 140.0f;
 constexpr int GRID_COLUMNS = 4;
-const sf::Vector2f GRID_BACKDROP_AT = {725.0f, 165.0f};
-constexpr unsigned GOLD_TEXT_SIZE = 15;
-const sf::Color GOLD_TEXT_COLOUR(231, 37, 222);
 
 // Inventory pictures are laid out on the reference screen, at the picture's own size, centred on
 // their cell.
@@ -100,37 +95,4 @@ bool InventoryHolds(const char* name) {
         if (item.name == name) return true;
     }
     return false;
-}
-
-void BuildInventoryScreen() {
-    gInventory.backgroundTexture.loadFromFile(INVENTORY_BACKGROUND);
-    gInventory.background = sf::Sprite(gInventory.backgroundTexture);
-    gInventory.background.setPosition(REFERENCE_WIDTH / 20.0f, REFERENCE_HEIGHT / 1.5f);
-    gInventory.gridTexture.loadFromFile(INVENTORY_GRID);
-    gInventory.grid = sf::Sprite(gInventory.gridTexture);
-    gInventory.grid.setPosition(GRID_BACKDROP_AT);
-    gInventory.font.loadFromFile(GAME_FONT);
-    gInventory.goldText = sf::Text("", gInventory.font, GOLD_TEXT_SIZE);
-    gInventory.goldText.setFillColor(GOLD_TEXT_COLOUR);
-    gInventory.goldText.setPosition(REFERENCE_WIDTH / 12.0f, REFERENCE_HEIGHT / 1.1f);
-    ShowInventoryGold();
-    gInventory.built = true;
-}
-
-void ShowInventoryGold() {
-    ShowNumber(gInventory.goldText, gSession.gold);
-}
-
-void DrawInventory(sf::RenderWindow& window) {
-    ApplyReferenceView(window);
-    window.draw(gInventory.background);
-    window.draw(gInventory.goldText);
-    window.draw(gInventory.grid);
-    for (const MapItem& item : gSession.inventory)
-        window.draw(item.sprite);
-    ApplyMainView(window);
-}
-
-void ResetInventoryScreen() {
-    gInventory = InventoryScreen{};
 }

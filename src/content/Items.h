@@ -2,11 +2,9 @@
 // Items: pictures lying on the map, picked up into the session's 20-place inventory that the story and
 // the puzzles search by name. The inventory outlives map changes and is written to the save.
 
-#include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
-#include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <cstdint>
@@ -18,25 +16,10 @@
 #include "world/MapItem.h"
 
 inline constexpr const char* SOUND_ITEM_PICKUP = "Assets/Sounds/Outside/ItemPickup.wav";
-inline constexpr const char* INVENTORY_BACKGROUND = "Assets/Sprites/Items/Inventory/Inventory.png";
-inline constexpr const char* INVENTORY_GRID = "Assets/Sprites/Items/Inventory/Grid.png";
 
 struct MapItemList {
     std::vector<MapItem> items;
 };
-
-// The inventory screen's own parts; the items it shows are the session's.
-struct InventoryScreen {
-    sf::Texture backgroundTexture;
-    sf::Sprite background;
-    sf::Texture gridTexture;  // the backdrop behind the twenty places
-    sf::Sprite grid;
-    sf::Font font;
-    sf::Text goldText;
-    bool built = false;
-};
-
-extern InventoryScreen gInventory;
 
 // Reads "pos x y" and the name line, and adds the item; a missing file adds nothing.
 void LoadItemFile(const char* path, MapItemList& list);
@@ -53,10 +36,3 @@ bool InventoryHolds(const char* name);
 
 // The grid cell of inventory place k, in reference-screen pixels.
 sf::Vector2f InventoryCell(int place);
-
-// The inventory screen: the gold panel, the grid backdrop and the gold count. Rebuilt with each map.
-void BuildInventoryScreen();
-void ShowInventoryGold();
-void DrawInventory(sf::RenderWindow& window);
-// Drops the screen parts (the carried items go with their session).
-void ResetInventoryScreen();

@@ -82,17 +82,10 @@ void UpdateNpc(float dt, Npc& npc) {
     npc.currentAnimation.sprite = &npc.sprite;
     AnimateSpriteSheet(npc.currentAnimation, dt);
     npc.box = FootBoxOf(npc.sprite.getGlobalBounds());
-    const size_t inUse = static_cast<size_t>(npc.currentDialogue);
-    if (npc.open == 1 && inUse < npc.dialogues.size()) UpdateTextReveal(dt, npc.dialogues[inUse].reveal);
 }
 
 void DrawNpc(sf::RenderWindow& window, const Npc& npc) {
     window.draw(npc.sprite);
-}
-
-void DrawNpcDialogue(sf::RenderWindow& window, const Npc& npc) {
-    const size_t inUse = static_cast<size_t>(npc.currentDialogue);
-    if (npc.open == 1 && inUse < npc.dialogues.size()) DrawDialogue(window, npc.dialogues[inUse]);
 }
 
 DialogueOwner OwnerOf(Npc& npc) {

@@ -45,8 +45,5 @@ void LoadNpc(const char* path, Npc& npc);
 void UpdateNpc(float dt, Npc& npc);
 // The sprite, in the camera's view.
 void DrawNpc(sf::RenderWindow& window, const Npc& npc);
-// Its open dialogue in screen space. The scene draws these after everything on the map (the other
-// people, the clouds, the key prompt), so nothing walks over the text.
-void DrawNpcDialogue(sf::RenderWindow& window, const Npc& npc);
 // What the dialogue keys need of an NPC.
 DialogueOwner OwnerOf(Npc& npc);

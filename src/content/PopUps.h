@@ -1,12 +1,10 @@
 #pragma once
 // The seven story pop-ups: narration the game opens by itself, paged with the ENTER binding.
 
-#include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Event.hpp>
+#include <cstdint>
+#include <memory>
 
-#include <array>
-
-#include "content/Dialogue.h"
+#include "content/Conversation.h"
 
 enum PopUpIndex : int32_t {
     POPUP_START = 0,
@@ -19,21 +17,19 @@ enum PopUpIndex : int32_t {
     POPUP_COUNT
 };
 
-struct PopUpDialogue {
-    Dialogue dialogue;
-    int32_t active = 0;
+// A pop-up's text, its first part already typing; ENTER pages on and closes it after its last part.
+class PopUpConversation final : public Conversation {
+public:
+    explicit PopUpConversation(int32_t index);
+    void Key(const sf::Event::KeyEvent& key) override;
+    Dialogue* Shown() override { return open_ ? &dialogue_ : nullptr; }
+    int32_t Index() const { return index_; }
+
+private:
+    int32_t index_;
+    Dialogue dialogue_;
+    bool open_ = false;
 };
 
-struct PopUps {
-    std::array<PopUpDialogue, POPUP_COUNT> table;
-};
-
-extern PopUps gPopUps;
-
-// Loads the pop-up's text, opens its first part already typing, and gives it the keys.
-void OpenPopUp(int32_t index);
-// ENTER advances each active pop-up, or closes it after its last part.
-void HandlePopUpKey(const sf::Event::KeyEvent& keyEvent);
-void UpdatePopUps(float dt);
-void DrawPopUps(sf::RenderWindow& window);
-void ResetPopUps();
+// The pop-up of that index (nothing for an index outside the seven).
+std::unique_ptr<PopUpConversation> OpenPopUp(int32_t index);

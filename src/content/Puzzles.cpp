@@ -6,7 +6,6 @@
 
 #include "content/MapContent.h"
 #include "content/Reach.h"
-#include "core/GameStates.h"
 #include "core/Input.h"
 #include "core/Pictures.h"
 #include "core/Settings.h"
@@ -154,7 +153,6 @@ void PutOutFire(size_t k) {
     for (const MapItem& item : gSession.inventory) {
         if (item.name != "Bucket_Full" || FireOut(k) == 1) continue;
         FireOut(k) = 1;
-        gStates.roamingOverlay = OVERLAY_NONE;
         RemoveInventoryItem("Bucket_Full");
         HandOver(gMapContent.mapItemList, "Bucket_Empty");
         PlaySoundEffect(SOUND_FIRE_OUT);
@@ -275,23 +273,18 @@ void UpdateRopePull() {
 }
 
 // Talking to a water source with an empty bucket fills it when the source's words are done.
-void FillAt(Npc& source, const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems) {
-    if (InNpcReach(source) != 1 || gSession.inventory.empty()) return;
-    // Each empty bucket gives the source a key; the first one filled ends the loop.
-    for (const MapItem& item : gSession.inventory) {
-        if (item.name != "Bucket_Empty") continue;
-        if (keyEvent.code == gSettings.keys.enter) HandleDialogueKey(keyEvent, OwnerOf(source));
-        if (source.open == 1) {
-            gStates.roamingOverlay = OVERLAY_DIALOGUE;
-            continue;
-        }
-        if (gStates.roamingOverlay != OVERLAY_DIALOGUE) continue;
-        gStates.roamingOverlay = OVERLAY_NONE;
+StoryTurn TalkToWater(Npc& source, const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems) {
+    if (keyEvent.code != gSettings.keys.enter || InNpcReach(source) != 1 || !InventoryHolds("Bucket_Empty"))
+        return {};
+    StoryTurn turn;
+    turn.conversation = Begin(std::make_unique<NpcConversation>(source), keyEvent);
+    turn.whenOver = [&mapItems] {
+        if (!InventoryHolds("Bucket_Empty")) return;
         RemoveInventoryItem("Bucket_Empty");
         HandOver(mapItems, "Bucket_Full");
         PlaySoundEffect(SOUND_WATER_FILL);
-        return;
-    }
+    };
+    return turn;
 }
 
 bool HouseRuns() {
@@ -321,9 +314,10 @@ void UpdatePuzzles(float dt) {
     if (gPuzzles.darknessBuilt) UpdateDarkness();
 }
 
-void HandlePuzzleKey(const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems) {
-    if (HouseRuns() && gPuzzles.bathtub) FillAt(*gPuzzles.bathtub, keyEvent, mapItems);
-    if (ForestRuns() && gPuzzles.forestWater) FillAt(*gPuzzles.forestWater, keyEvent, mapItems);
+StoryTurn HandlePuzzleKey(const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems) {
+    if (HouseRuns() && gPuzzles.bathtub) return TalkToWater(*gPuzzles.bathtub, keyEvent, mapItems);
+    if (ForestRuns() && gPuzzles.forestWater) return TalkToWater(*gPuzzles.forestWater, keyEvent, mapItems);
+    return {};
 }
 
 void StartRopePull(const sf::Sprite& target, int32_t& targetFlag) {

@@ -16,6 +16,7 @@
 
 #include "content/Items.h"
 #include "content/Npcs.h"
+#include "content/StoryTurn.h"
 #include "core/Animation.h"
 
 struct PuzzleState {
@@ -77,8 +78,9 @@ void ArmPuzzles();
 // Builds the puzzles of the map just loaded.
 void LoadPuzzles();
 void UpdatePuzzles(float dt);
-// The water sources' key handling, first of every roaming key press.
-void HandlePuzzleKey(const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems);
+// The water sources' key handling, first of every roaming key press: ENTER beside one with an empty
+// bucket starts its words, and the bucket is filled once they are read.
+StoryTurn HandlePuzzleKey(const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems);
 // Ties the rope to the target; the flag is set once the hero has pulled it far enough.
 void StartRopePull(const sf::Sprite& target, int32_t& targetFlag);
 // The house's wall, flames and hook and the bathtub, on the ground of the map.

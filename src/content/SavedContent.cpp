@@ -1,7 +1,6 @@
 #include "content/SavedContent.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "core/Log.h"
 #include "core/Text.h"
@@ -11,7 +10,6 @@
 #include "world/SaveFiles.h"
 #include "world/SaveProgress.h"
 #include "world/SaveText.h"
-#include "world/SaveThumbnail.h"
 
 namespace {
 
@@ -106,22 +104,22 @@ void RestoreMapContent(NpcList& npcs, MapItemList& items) {
     }
 }
 
-void SaveMapState(const NpcList& npcs, const MapItemList& items, sf::RenderWindow& window) {
+bool SaveMapState(const NpcList& npcs, const MapItemList& items) {
     const std::string path = SaveFilePath();
     std::string text;
     if (!ReadSaveText(text)) {
         LogDebug("erreur d'ouverture de la save");
-        return;
+        return false;
     }
     const std::string map = gSession.previousMapName;
     ContentList list;
     // Without the content list the map's flags cannot be written: the old file stays as it is.
-    if (!ReadContentList(map.c_str(), list)) return;
+    if (!ReadContentList(map.c_str(), list)) return false;
     if (!WriteSaveText(RewriteSaveText(text, map, SectionFlags(list, npcs, items)))) {
         LogDebug("Cannot write %s: the previous save is kept\n", path.c_str());
-        return;
+        return false;
     }
-    if (std::filesystem::is_directory(SaveFolderPath())) WriteSlotThumbnail(window);
+    return true;
 }
 
 bool LoadSavedGame() {

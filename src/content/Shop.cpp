@@ -1,6 +1,5 @@
 #include "content/Shop.h"
 
-#include "core/GameStates.h"
 #include "core/Log.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
@@ -8,8 +7,6 @@
 #include "core/SoundEffects.h"
 #include "core/Text.h"
 #include "world/GameSession.h"
-
-Shop gShop;
 
 namespace {
 
@@ -41,19 +38,19 @@ void BuildPicture(sf::Texture& texture, sf::Sprite& sprite, const char* path, sf
     sprite.setScale(scale, scale);
 }
 
-sf::Text WhiteText(unsigned size, sf::Vector2f at) {
-    sf::Text text("", gShop.font, size);
+sf::Text WhiteText(const Shop& shop, unsigned size, sf::Vector2f at) {
+    sf::Text text("", shop.font, size);
     text.setFillColor(sf::Color::White);
     text.setPosition(at);
     return text;
 }
 
-void ShowEntry(int index) {
-    const ShopEntry& entry = gShop.entries[static_cast<size_t>(index)];
-    gShop.shownDescription = &entry.description;
+void ShowEntry(Shop& shop, int index) {
+    const ShopEntry& entry = shop.entries[static_cast<size_t>(index)];
+    shop.shownDescription = &entry.description;
     char price[40];
     FormatText(price, sizeof price, "Price : %d gold", entry.price);
-    gShop.priceText.setString(price);
+    shop.priceText.setString(price);
 }
 
 void Buy(ShopEntry& entry) {
@@ -66,14 +63,14 @@ void Buy(ShopEntry& entry) {
 
 }  // namespace
 
-void LoadShop() {
-    gShop.font.loadFromFile(GAME_FONT);
-    BuildPicture(gShop.frameTexture, gShop.frame, "Assets/Sprites/Shop/Hud/Full_Shop.png", FRAME_AT,
+void LoadShop(Shop& shop) {
+    shop.font.loadFromFile(GAME_FONT);
+    BuildPicture(shop.frameTexture, shop.frame, "Assets/Sprites/Shop/Hud/Full_Shop.png", FRAME_AT,
                  FRAME_SCALE);
-    BuildPicture(gShop.cursorTexture, gShop.cursor, "Assets/Sprites/Shop/Hud/Cursor.png", FIRST_GOOD_AT,
+    BuildPicture(shop.cursorTexture, shop.cursor, "Assets/Sprites/Shop/Hud/Cursor.png", FIRST_GOOD_AT,
                  CURSOR_SCALE);
     for (int i = 0; i < SHOP_ENTRIES; ++i) {
-        ShopEntry& entry = gShop.entries[static_cast<size_t>(i)];
+        ShopEntry& entry = shop.entries[static_cast<size_t>(i)];
         char picture[60];
         FormatText(picture, sizeof picture, "Assets/Sprites/Shop/Items/Item%d.png", i + 1);
         const sf::Vector2f at = {FIRST_GOOD_AT.x + GOOD_STEP * static_cast<float>(i), FIRST_GOOD_AT.y};
@@ -81,74 +78,74 @@ void LoadShop() {
         entry.price = GOODS[i].price;
         entry.itemId = GOODS[i].itemId;
         entry.locked = 0;
-        entry.description = WhiteText(20, {355.0f, 340.0f});
+        entry.description = WhiteText(shop, 20, {355.0f, 340.0f});
         entry.description.setString(GOODS[i].description);
     }
-    gShop.priceText = WhiteText(25, {390.0f, 515.0f});
-    gShop.warningText = WhiteText(25, {355.0f, 590.0f});
-    gShop.warningText.setString("You don't have enough\n gold to buy that !");
-    gShop.goldText = WhiteText(30, {1360.0f, 215.0f});
-    ShowEntry(0);
-    gShop.canAfford = 1;
-    ShowShopGold();
-    gShop.built = true;
+    shop.priceText = WhiteText(shop, 25, {390.0f, 515.0f});
+    shop.warningText = WhiteText(shop, 25, {355.0f, 590.0f});
+    shop.warningText.setString("You don't have enough\n gold to buy that !");
+    shop.goldText = WhiteText(shop, 30, {1360.0f, 215.0f});
+    ShowEntry(shop, 0);
+    shop.canAfford = 1;
+    ShowShopGold(shop);
+    shop.built = true;
     LogDebug("%d\n", gSession.gold);
 }
 
-int SelectedShopEntry() {
+int SelectedShopEntry(const Shop& shop) {
     for (int i = 0; i < SHOP_ENTRIES; ++i) {
-        if (gShop.entries[static_cast<size_t>(i)].sprite.getPosition() == gShop.cursor.getPosition())
+        if (shop.entries[static_cast<size_t>(i)].sprite.getPosition() == shop.cursor.getPosition())
             return i;
     }
     return -1;
 }
 
-void HandleShopKey(const sf::Event::KeyEvent& keyEvent) {
+bool HandleShopKey(Shop& shop, const sf::Event::KeyEvent& keyEvent) {
     const KeyBindings& keys = gSettings.keys;
     const int code = keyEvent.code;
-    const int selected = SelectedShopEntry();
-    if (code == keys.enter && selected >= 0) Buy(gShop.entries[static_cast<size_t>(selected)]);
+    const int selected = SelectedShopEntry(shop);
+    if (code == keys.enter && selected >= 0) Buy(shop.entries[static_cast<size_t>(selected)]);
     if (code == keys.escape) {
         LogDebug("im out\n");
-        gStates.roamingOverlay = OVERLAY_NONE;
-        return;
+        return true;
     }
-    const sf::Vector2f at = gShop.cursor.getPosition();
+    const sf::Vector2f at = shop.cursor.getPosition();
     if (code == keys.left) {
-        if (at.x == gShop.entries[0].sprite.getPosition().x) return;
-        gShop.cursor.setPosition(at.x - GOOD_STEP, at.y);
+        if (at.x == shop.entries[0].sprite.getPosition().x) return false;
+        shop.cursor.setPosition(at.x - GOOD_STEP, at.y);
     } else if (code == keys.right) {
-        if (at.x == gShop.entries[SHOP_ENTRIES - 1].sprite.getPosition().x) return;
-        gShop.cursor.setPosition(at.x + GOOD_STEP, at.y);
+        if (at.x == shop.entries[SHOP_ENTRIES - 1].sprite.getPosition().x) return false;
+        shop.cursor.setPosition(at.x + GOOD_STEP, at.y);
     } else {
-        return;
+        return false;
     }
-    const int moved = SelectedShopEntry();
+    const int moved = SelectedShopEntry(shop);
     if (moved >= 0) {
-        ShowEntry(moved);
-        gShop.canAfford = gShop.entries[static_cast<size_t>(moved)].price <= gSession.gold ? 1 : 0;
+        ShowEntry(shop, moved);
+        shop.canAfford = shop.entries[static_cast<size_t>(moved)].price <= gSession.gold ? 1 : 0;
     }
     PlaySoundEffect(SOUND_CHANGE_POSITION);
+    return false;
 }
 
-void ShowShopGold() {
-    ShowNumber(gShop.goldText, gSession.gold);
+void ShowShopGold(Shop& shop) {
+    ShowNumber(shop.goldText, gSession.gold);
 }
 
-void DrawShop(sf::RenderWindow& window) {
-    if (!gShop.built) return;
+void DrawShop(sf::RenderWindow& window, const Shop& shop) {
+    if (!shop.built) return;
     ApplyReferenceView(window);
-    window.draw(gShop.frame);
-    if (gShop.shownDescription != nullptr) window.draw(*gShop.shownDescription);
-    window.draw(gShop.priceText);
-    window.draw(gShop.goldText);
-    if (gShop.canAfford == 0) window.draw(gShop.warningText);
-    window.draw(gShop.cursor);
-    for (const ShopEntry& entry : gShop.entries)
+    window.draw(shop.frame);
+    if (shop.shownDescription != nullptr) window.draw(*shop.shownDescription);
+    window.draw(shop.priceText);
+    window.draw(shop.goldText);
+    if (shop.canAfford == 0) window.draw(shop.warningText);
+    window.draw(shop.cursor);
+    for (const ShopEntry& entry : shop.entries)
         window.draw(entry.sprite);
     ApplyMainView(window);
 }
 
-void UnloadShop() {
-    gShop = Shop{};
+void ShopScreen::Key(const sf::Event::KeyEvent& key) {
+    if (HandleShopKey(shop, key)) context_.requests.Pop();
 }

@@ -12,6 +12,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/Screens.h"
+
 inline constexpr int SHOP_ENTRIES = 2;
 inline constexpr const char* SOUND_BUY_CONFIRM = "Assets/Sounds/Shop/BuyConfirm.wav";
 inline constexpr const char* SOUND_CHANGE_POSITION = "Assets/Sounds/Interface/ChangePos.wav";
@@ -40,12 +42,28 @@ struct Shop {
     bool built = false;
 };
 
-extern Shop gShop;
-
-void LoadShop();
-void HandleShopKey(const sf::Event::KeyEvent& keyEvent);
-void ShowShopGold();
-void DrawShop(sf::RenderWindow& window);
-void UnloadShop();
+void LoadShop(Shop& shop);
+// LEFT and RIGHT move the cursor, ENTER buys; true when the key is ESCAPE (the shop closes).
+bool HandleShopKey(Shop& shop, const sf::Event::KeyEvent& keyEvent);
+void ShowShopGold(Shop& shop);
+void DrawShop(sf::RenderWindow& window, const Shop& shop);
 // The entry under the cursor, or -1.
-int SelectedShopEntry();
+int SelectedShopEntry(const Shop& shop);
+
+// The merchant's shop over the map, opened when his last dialogue ends.
+class ShopScreen final : public Screen {
+public:
+    explicit ShopScreen(ScreenContext context) : context_(context) {}
+    ScreenKind Kind() const override { return SCREEN_SHOP; }
+    void Load() override { LoadShop(shop); }
+    void Key(const sf::Event::KeyEvent& key) override;
+    void Update(float) override { ShowShopGold(shop); }
+    void Draw(sf::RenderWindow& window) override { DrawShop(window, shop); }
+    bool CoversBelow() const override { return false; }
+    bool WorldGoesOnBelow() const override { return true; }
+
+    Shop shop;
+
+private:
+    ScreenContext context_;
+};

@@ -6,10 +6,9 @@
 #include "content/PopUps.h"
 #include "content/Puzzles.h"
 #include "content/Reach.h"
-#include "core/GameStates.h"
+#include "core/Developer.h"
 #include "core/Log.h"
 #include "core/Settings.h"
-#include "core/StateMachine.h"
 #include "core/Text.h"
 #include "world/GameSession.h"
 #include "world/MapLoading.h"
@@ -18,15 +17,11 @@
 
 namespace {
 
-constexpr int32_t STORY_KEY_WORLD_MAP = 10;    // K, a fixed key: opens the world map's roads
-constexpr int32_t STORY_KEY_FILL_BUCKET = 19;  // T, a fixed key: fills every empty bucket
+constexpr int32_t STORY_KEY_WORLD_MAP = 10;    // K, a developer's key: opens the world map's roads
+constexpr int32_t STORY_KEY_FILL_BUCKET = 19;  // T, a developer's key: fills every empty bucket
 constexpr const char* FISHING_ROD_FILE = "Assets/Text/Maps/GoblinVillage/FishingRod.txt";
 constexpr const char* PURSE_FILE = "Assets/Text/Items/Burse.txt";
 constexpr const char* FULL_BUCKET_FILE = "Assets/Text/Items/Bucket_Full.txt";
-
-RoamingOverlay& Overlay() {
-    return gStates.roamingOverlay;
-}
 
 StoryFlags& Flags() {
     return gSession.story;
@@ -34,6 +29,10 @@ StoryFlags& Flags() {
 
 bool OnMap(const char* part) {
     return Contains(gSession.currentMapName, part);
+}
+
+bool IsEnter(const sf::Event::KeyEvent& keyEvent) {
+    return keyEvent.code == gSettings.keys.enter;
 }
 
 // A companion joins the party once, and the party never outgrows the roster.
@@ -59,16 +58,6 @@ bool InTriggerNamed(const char* part) {
     return false;
 }
 
-// After a companion's key: the dialogue keeps the keys while it is open.
-void FollowDialogue(const Npc& npc) {
-    if (npc.open == 1) {
-        Overlay() = OVERLAY_DIALOGUE;
-    } else if (Overlay() == OVERLAY_DIALOGUE) {
-        LogDebug("no open");
-        Overlay() = OVERLAY_NONE;
-    }
-}
-
 Npc* FirstInReach(int32_t type) {
     for (Npc& npc : gMapContent.npcList.npcs) {
         if (npc.type == type && InNpcReach(npc) == 1) return &npc;
@@ -84,9 +73,7 @@ void GiveItem(const char* itemFile, const char* name) {
 
 bool TakeThePurse() {
     bool found = false;
-    // The inventory shrinks as purses go; the place after a removed one is passed over.
-    for (size_t place = 0; place < gSession.inventory.size(); place += 1) {
-        if (gSession.inventory[place].name.find("Burse") == std::string::npos) continue;
+    while (InventoryHolds("Burse")) {
         LogDebug("burse here");
         RemoveInventoryItem("Burse");
         found = true;
@@ -108,109 +95,115 @@ void SwitchDialogue(Npc& merchant, int32_t dialogue) {
 }
 
 // The merchant: met, then the purse for the fishing rod, then his shop, which his third dialogue opens.
-void TalkToMerchant(const sf::Event::KeyEvent& keyEvent) {
-    if (keyEvent.code != gSettings.keys.enter) return;
-    Npc* merchant = FirstInReach(NPC_MERCHANT);
-    if (merchant == nullptr) return;
-    if (gSession.story.merchantMet == 0) {
-        LogDebug("active true\n");
-        gSession.story.merchantMet = 1;
-        gSession.story.worldMapOpen = 1;
-    } else if (gSession.story.purseDelivered == 0) {
-        if (TakeThePurse()) {
-            LogDebug("finish true\n");
-            gSession.story.purseDelivered = 1;
-            gSession.story.fishingUnlocked = 1;
-            GiveItem(FISHING_ROD_FILE, "FishingRod");
-            SwitchDialogue(*merchant, 1);
+class MerchantConversation final : public NpcConversation {
+public:
+    explicit MerchantConversation(Npc& merchant) : NpcConversation(merchant) {}
+
+    void Key(const sf::Event::KeyEvent& keyEvent) override {
+        if (!IsEnter(keyEvent)) return;
+        const bool wasOpen = npc_.open == 1;
+        StoryFlags& flags = Flags();
+        if (flags.merchantMet == 0) {
+            LogDebug("active true\n");
+            flags.merchantMet = 1;
+            flags.worldMapOpen = 1;
+        } else if (flags.purseDelivered == 0) {
+            if (TakeThePurse()) {
+                LogDebug("finish true\n");
+                flags.purseDelivered = 1;
+                flags.fishingUnlocked = 1;
+                GiveItem(FISHING_ROD_FILE, "FishingRod");
+                SwitchDialogue(npc_, 1);
+            }
+        } else if (flags.shopUnlocked == 0 && !wasOpen) {
+            LogDebug("open shop\n");
+            flags.shopUnlocked = 1;
+            SwitchDialogue(npc_, 2);
         }
-    } else if (gSession.story.shopUnlocked == 0 && Overlay() != OVERLAY_DIALOGUE) {
-        LogDebug("open shop\n");
-        gSession.story.shopUnlocked = 1;
-        SwitchDialogue(*merchant, 2);
+        HandleDialogueKey(keyEvent, OwnerOf(npc_));
     }
-    if (Overlay() == OVERLAY_NONE || Overlay() == OVERLAY_DIALOGUE)
-        HandleDialogueKey(keyEvent, OwnerOf(*merchant));
-    if (merchant->open == 1) {
-        LogDebug("openS\n");
-        Overlay() = OVERLAY_DIALOGUE;
-    }
-    if (Overlay() != OVERLAY_DIALOGUE || merchant->open != 0) return;
-    if (gSession.story.purseDelivered == 1 && gSession.story.shopUnlocked == 1) {
-        LogDebug("no openS\n");
-        Overlay() = OVERLAY_SHOP;
-    } else {
-        LogDebug("no open");
-        Overlay() = OVERLAY_NONE;
-    }
+
+    bool EndsInShop() const override { return Flags().purseDelivered == 1 && Flags().shopUnlocked == 1; }
+};
+
+StoryTurn Talk(std::unique_ptr<Conversation> conversation, const sf::Event::KeyEvent& keyEvent) {
+    StoryTurn turn;
+    turn.conversation = Begin(std::move(conversation), keyEvent);
+    return turn;
 }
 
 // Spriti, in her cabin: she gives the purse and joins the party.
-void TalkToSpriti(const sf::Event::KeyEvent& keyEvent) {
+StoryTurn TalkToSpriti(const sf::Event::KeyEvent& keyEvent) {
     Npc* spriti = FirstInReach(NPC_COMPANION);
-    if (spriti == nullptr) return;
-    if (!InventoryHolds("Burse")) {
-        GiveItem(PURSE_FILE, "Burse");
-        Join(Flags().spritiJoined);
-    }
-    HandleDialogueKey(keyEvent, OwnerOf(*spriti));
-    FollowDialogue(*spriti);
+    if (spriti == nullptr) return {};
+    return Talk(std::make_unique<NpcConversation>(*spriti,
+                                                  [] {
+                                                      if (Flags().purseDelivered != 0 || InventoryHolds("Burse"))
+                                                          return;
+                                                      GiveItem(PURSE_FILE, "Burse");
+                                                      Join(Flags().spritiJoined);
+                                                  }),
+                keyEvent);
 }
 
 // The bed, once the merchant has his purse: night falls and the house burns, everything carried lost.
-void GoToBed(sf::RenderWindow& window) {
-    if (!InTriggerNamed("Bed")) return;
+StoryTurn GoToBed() {
+    if (!InTriggerNamed("Bed")) return {};
     LogDebug("trigger bed : ici %s\n", "Bed");
     // The flags first, so that the save written on the way holds the night.
     Flags().nightStarted = 1;
     Flags().worldMapOpen = 0;
-    StoryMapChange(window, "HOUSE_BURN_1", true);
-    OpenPopUp(POPUP_HOUSE_ON_FIRE);
+    StoryTurn turn;
+    turn.moveTo = "HOUSE_BURN_1";
+    turn.emptyInventory = true;
+    turn.popUp = POPUP_HOUSE_ON_FIRE;
+    return turn;
 }
 
-void DaytimeEvents(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
-    const bool enter = keyEvent.code == gSettings.keys.enter;
+StoryTurn DaytimeEvents(const sf::Event::KeyEvent& keyEvent) {
+    if (!IsEnter(keyEvent)) return {};
     if (IsDayVillage(gSession.currentMapName)) {
-        TalkToMerchant(keyEvent);
-    } else if (OnMap("HOUSE_ENTER_SPRITI")) {
-        if (Flags().purseDelivered == 0 && enter) TalkToSpriti(keyEvent);
-    } else if (OnMap("HOUSE_ENTER_1")) {
-        if (Flags().purseDelivered == 1 && Flags().storyEnded == 0 && enter) GoToBed(window);
+        Npc* merchant = FirstInReach(NPC_MERCHANT);
+        return merchant != nullptr ? Talk(std::make_unique<MerchantConversation>(*merchant), keyEvent) : StoryTurn{};
     }
+    if (OnMap("HOUSE_ENTER_SPRITI")) return Flags().purseDelivered == 0 ? TalkToSpriti(keyEvent) : StoryTurn{};
+    if (OnMap("HOUSE_ENTER_1") && Flags().purseDelivered == 1 && Flags().storyEnded == 0) return GoToBed();
+    return {};
 }
 
-void LeaveBurningHouse(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
-    HandlePuzzleKey(keyEvent, gMapContent.mapItemList);
-    if (gPuzzles.wallBroken != 1 || keyEvent.code != gSettings.keys.enter) return;
-    if (!InTriggerNamed("EXIT")) return;
-    StoryMapChange(window, "GoblinVillageBurn", false);
-    OpenPopUp(POPUP_SAVE_GROTO);
+StoryTurn LeaveBurningHouse(const sf::Event::KeyEvent& keyEvent) {
+    if (gPuzzles.wallBroken != 1 || !IsEnter(keyEvent) || !InTriggerNamed("EXIT")) return {};
+    StoryTurn turn;
+    turn.moveTo = "GoblinVillageBurn";
+    turn.popUp = POPUP_SAVE_GROTO;
+    return turn;
 }
 
-void BurningVillage(const sf::Event::KeyEvent& keyEvent) {
-    if (keyEvent.code == gSettings.keys.enter) {
+StoryTurn BurningVillage(const sf::Event::KeyEvent& keyEvent) {
+    StoryTurn turn;
+    if (IsEnter(keyEvent)) {
         if (Npc* groto = FirstInReach(NPC_COMPANION); groto != nullptr) {
-            Join(Flags().grotoJoined);
-            HandleDialogueKey(keyEvent, OwnerOf(*groto));
-            FollowDialogue(*groto);
+            turn = Talk(std::make_unique<NpcConversation>(*groto, [] { Join(Flags().grotoJoined); }), keyEvent);
         }
     }
     if (Flags().worldMapOpen == 0 && !AnyEnemyLeft()) {
         Flags().worldMapOpen = 1;
-        OpenPopUp(POPUP_ENEMY_ON_BRIDGE);
+        turn.popUp = POPUP_ENEMY_ON_BRIDGE;
     }
+    return turn;
 }
 
-void NightEvents(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
-    if (Flags().nightStarted != 1) return;
-    if (OnMap("HOUSE_BURN_1")) {
-        LeaveBurningHouse(window, keyEvent);
-    } else if (OnMap("GoblinVillageBurn")) {
-        BurningVillage(keyEvent);
-    } else if (OnMap("BridgeNight") && Flags().bossAnnounced == 0) {
-        OpenPopUp(POPUP_BOSS_HERE);
+StoryTurn NightEvents(const sf::Event::KeyEvent& keyEvent) {
+    if (Flags().nightStarted != 1) return {};
+    if (OnMap("HOUSE_BURN_1")) return LeaveBurningHouse(keyEvent);
+    if (OnMap("GoblinVillageBurn")) return BurningVillage(keyEvent);
+    if (OnMap("BridgeNight") && Flags().bossAnnounced == 0) {
         Flags().bossAnnounced = 1;
+        StoryTurn turn;
+        turn.popUp = POPUP_BOSS_HERE;
+        return turn;
     }
+    return {};
 }
 
 void FillEveryBucket() {
@@ -220,7 +213,8 @@ void FillEveryBucket() {
     }
 }
 
-void FixedKeys(const sf::Event::KeyEvent& keyEvent) {
+void DeveloperKeys(const sf::Event::KeyEvent& keyEvent) {
+    if (!DeveloperKeysOn()) return;
     if (keyEvent.code == STORY_KEY_WORLD_MAP) Flags().worldMapOpen = 1;
     if (keyEvent.code == STORY_KEY_FILL_BUCKET) FillEveryBucket();
 }
@@ -236,46 +230,50 @@ bool AllFencesDown() {
 }
 
 // The forest: the last fence down calls for Spriti; both fires out open the way to her cabin.
-void ForestEvents(sf::RenderWindow& window) {
+StoryTurn ForestEvents() {
+    StoryTurn turn;
     if (Flags().merchantMet == 1 && Flags().saveSpritiShown == 0 && AllFencesDown()) {
-        OpenPopUp(POPUP_SAVE_SPRITI);
+        turn.popUp = POPUP_SAVE_SPRITI;
         Flags().saveSpritiShown = 1;
+        return turn;
     }
-    if (gPuzzles.forestFireOut1 != 1 || gPuzzles.forestFireOut2 != 1) return;
+    if (gPuzzles.forestFireOut1 != 1 || gPuzzles.forestFireOut2 != 1) return turn;
     for (int i = 0; i < static_cast<int>(gMap.triggers.size()); ++i) {
         const MapTrigger trigger = GetTrigger(i);
         if (Contains(trigger.name, "MAP") || !Contains(trigger.name, "HOUSE_ENTER_SPRITI")) continue;
         if (PushOutOfTrigger(trigger) == 0) continue;
         Flags().nightStarted = 1;
-        StoryMapChange(window, "HOUSE_ENTER_SPRITI", false);
-        return;
+        turn.moveTo = "HOUSE_ENTER_SPRITI";
+        return turn;
     }
+    return turn;
 }
 
-// The boss beaten: the End pop-up, and once it is read, home.
-void BridgeEvents(sf::RenderWindow& window) {
+// The boss beaten: the End pop-up, and once it is read (the map goes on only when it is closed), home.
+StoryTurn BridgeEvents() {
+    StoryTurn turn;
     if (Flags().storyEnded == 0 && Flags().bossAnnounced == 1 && !AnyEnemyLeft()) {
         LogDebug("~~~~end~~~~");
         Flags().storyEnded = 1;
-        OpenPopUp(POPUP_END);
-    }
-    if (Flags().storyEnded == 1 && gPopUps.table[POPUP_END].active == 0) {
+        turn.popUp = POPUP_END;
+    } else if (Flags().storyEnded == 1) {
         Flags().worldMapOpen = 1;
-        StoryMapChange(window, "HOUSE_ENTER_1", false);
+        turn.moveTo = "HOUSE_ENTER_1";
     }
+    return turn;
 }
 
 }  // namespace
 
-void HandleStoryKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
-    if (Overlay() == OVERLAY_DIALOGUE) HandlePopUpKey(keyEvent);
-    DaytimeEvents(window, keyEvent);
-    NightEvents(window, keyEvent);
-    FixedKeys(keyEvent);
+StoryTurn HandleStoryKey(const sf::Event::KeyEvent& keyEvent) {
+    DeveloperKeys(keyEvent);
+    StoryTurn turn = DaytimeEvents(keyEvent);
+    if (turn.Acts()) return turn;
+    return NightEvents(keyEvent);
 }
 
-void UpdateStory(sf::RenderWindow& window, float dt) {
-    UpdatePopUps(dt);
-    if (OnMap("ForestNight")) ForestEvents(window);
-    if (OnMap("BridgeNight")) BridgeEvents(window);
+StoryTurn UpdateStory() {
+    if (OnMap("ForestNight")) return ForestEvents();
+    if (OnMap("BridgeNight")) return BridgeEvents();
+    return {};
 }

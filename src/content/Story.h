@@ -1,9 +1,13 @@
 #pragma once
-// The story's key handling on the roaming screen.
+// The story on the roaming screen: the merchant, the companions, the bed and the burning night, the
+// forest's passage, the boss and the way home. It changes the session's story flags and tells the
+// roaming screen what to do next (content/StoryTurn.h).
 
-#include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
 
-void HandleStoryKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
-// Every roaming frame: types the open pop-ups.
-void UpdateStory(sf::RenderWindow& window, float dt);
+#include "content/StoryTurn.h"
+
+// A key pressed while the hero roams the map, nothing over it.
+StoryTurn HandleStoryKey(const sf::Event::KeyEvent& keyEvent);
+// Every roaming frame.
+StoryTurn UpdateStory();

@@ -1,5 +1,6 @@
 #include "core/Settings.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <sstream>
@@ -77,12 +78,14 @@ std::optional<std::string> ValueOf(const std::string& text, const char* pattern)
     return std::nullopt;
 }
 
+// A volume the file holds between 0 and 20 is taken to the nearest half, the steps the options move in,
+// so a hand-written 10.3 cannot be stepped past either end.
 std::optional<float> ParseVolume(const std::string& value) {
     char* end = nullptr;
     const float volume = std::strtof(value.c_str(), &end);
     if (end != value.c_str() + value.size() || !(volume >= 0.0f && volume <= HIGHEST_VOLUME))
         return std::nullopt;
-    return volume;
+    return std::round(volume * 2.0f) / 2.0f;
 }
 
 // Every value the text holds whole and in range; the others keep the defaults. False when some line was

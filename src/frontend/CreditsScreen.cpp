@@ -2,9 +2,8 @@
 
 #include "core/Pictures.h"
 #include "core/Screen.h"
+#include "core/Settings.h"
 #include "core/Text.h"
-
-CreditsScreen gCredits;
 
 namespace {
 
@@ -32,8 +31,8 @@ constexpr BlockPlace BLOCK_PLACES[CREDIT_BLOCK_COUNT] = {
 // The sounds and musics blocks are drawn before the programmers and graphic artists.
 constexpr int DRAW_ORDER[CREDIT_BLOCK_COUNT] = {2, 3, 0, 1};
 
-void StartBlock(int index) {
-    CreditBlock& block = gCredits.blocks[static_cast<size_t>(index)];
+void StartBlock(CreditsScreen& credits, int index) {
+    CreditBlock& block = credits.blocks[static_cast<size_t>(index)];
     const BlockPlace& place = BLOCK_PLACES[index];
     const float s = gScreen.scale;
     block.font.loadFromFile(GAME_FONT);
@@ -47,41 +46,44 @@ void StartBlock(int index) {
 
 }  // namespace
 
-void LoadCreditsScreen() {
-    UnloadCreditsScreen();
+void LoadCreditsScreen(CreditsScreen& credits) {
     for (int index = 0; index < CREDIT_BLOCK_COUNT; ++index)
-        StartBlock(index);
+        StartBlock(credits, index);
     const float s = gScreen.scale;
     // The game area's own view is in place on the menus: no letterbox offset is added here.
-    gCredits.backgroundTexture.loadFromFile(CREDITS_BACKGROUND);
-    gCredits.background = sf::Sprite(gCredits.backgroundTexture);
-    gCredits.background.setScale(s, s);
-    gCredits.backTexture.loadFromFile(BACK_BUTTON);
-    gCredits.back = sf::Sprite(gCredits.backTexture);
-    CentreOrigin(gCredits.back);
-    gCredits.back.setPosition(BACK_BUTTON_AT * s);
-    gCredits.back.setScale(s, s);
-    gCredits.built = true;
+    credits.backgroundTexture.loadFromFile(CREDITS_BACKGROUND);
+    credits.background = sf::Sprite(credits.backgroundTexture);
+    credits.background.setScale(s, s);
+    credits.backTexture.loadFromFile(BACK_BUTTON);
+    credits.back = sf::Sprite(credits.backTexture);
+    CentreOrigin(credits.back);
+    credits.back.setPosition(BACK_BUTTON_AT * s);
+    credits.back.setScale(s, s);
+    credits.built = true;
 }
 
-void UpdateCreditsScreen(float dt) {
-    if (!gCredits.built) return;
-    for (CreditBlock& block : gCredits.blocks)
+void UpdateCreditsScreen(CreditsScreen& credits, float dt) {
+    if (!credits.built) return;
+    for (CreditBlock& block : credits.blocks)
         UpdateTextReveal(dt, block.reveal);
 }
 
-void DrawCreditsScreen(sf::RenderWindow& window) {
-    if (!gCredits.built) return;
-    window.draw(gCredits.background);
+void DrawCreditsScreen(sf::RenderWindow& window, const CreditsScreen& credits) {
+    if (!credits.built) return;
+    window.draw(credits.background);
     for (int index : DRAW_ORDER)
-        window.draw(gCredits.blocks[static_cast<size_t>(index)].reveal.text);
-    window.draw(gCredits.back);
+        window.draw(credits.blocks[static_cast<size_t>(index)].reveal.text);
+    window.draw(credits.back);
 }
 
-void UnloadCreditsScreen() {
-    gCredits = CreditsScreen{};
+bool CreditsBackButtonContains(const CreditsScreen& credits, sf::Vector2f point) {
+    return credits.built && credits.back.getGlobalBounds().contains(point);
 }
 
-bool CreditsBackButtonContains(sf::Vector2f point) {
-    return gCredits.built && gCredits.back.getGlobalBounds().contains(point);
+void CreditsMenuScreen::Key(const sf::Event::KeyEvent& key) {
+    if (key.code == gSettings.keys.escape) context_.requests.SetGameMode(MODE_MENU);
+}
+
+void CreditsMenuScreen::Click(sf::Vector2f pointer, sf::Mouse::Button) {
+    if (CreditsBackButtonContains(credits, pointer)) context_.requests.SetGameMode(MODE_MENU);
 }

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "content/Dialogue.h"
+#include "core/Screens.h"
 
 inline constexpr int CREDIT_BLOCK_COUNT = 4;
 
@@ -28,12 +29,27 @@ struct CreditsScreen {
     bool built = false;
 };
 
-extern CreditsScreen gCredits;
-
 // Every visit starts the four blocks from the beginning of their files.
-void LoadCreditsScreen();
-void UpdateCreditsScreen(float dt);
-void DrawCreditsScreen(sf::RenderWindow& window);
-void UnloadCreditsScreen();
+void LoadCreditsScreen(CreditsScreen& credits);
+void UpdateCreditsScreen(CreditsScreen& credits, float dt);
+void DrawCreditsScreen(sf::RenderWindow& window, const CreditsScreen& credits);
 // True when the point (game-area pixels) lies on the back button.
-bool CreditsBackButtonContains(sf::Vector2f point);
+bool CreditsBackButtonContains(const CreditsScreen& credits, sf::Vector2f point);
+
+// The credits in the title's place; ESCAPE or the back button (any mouse button) return to the title.
+class CreditsMenuScreen final : public Screen {
+public:
+    explicit CreditsMenuScreen(ScreenContext context) : context_(context) {}
+    ScreenKind Kind() const override { return SCREEN_CREDITS; }
+    void Load() override { LoadCreditsScreen(credits); }
+    void Key(const sf::Event::KeyEvent& key) override;
+    void Click(sf::Vector2f pointer, sf::Mouse::Button button) override;
+    void Update(float dt) override { UpdateCreditsScreen(credits, dt); }
+    void Draw(sf::RenderWindow& window) override { DrawCreditsScreen(window, credits); }
+    MusicWish Music() const override { return MusicWish::TITLE; }
+
+    CreditsScreen credits;
+
+private:
+    ScreenContext context_;
+};

@@ -1,14 +1,12 @@
 #include "frontend/OptionsScreen.h"
 
-#include "core/GameStates.h"
-#include "core/Input.h"
+#include <algorithm>
+#include <cmath>
+
 #include "core/KeyNames.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
-#include "core/StateMachine.h"
 #include "core/Text.h"
-
-OptionsScreen gOptions;
 
 namespace {
 
@@ -38,6 +36,11 @@ constexpr float VOLUME_ARROW_STEP = 250.0f;
 const sf::Vector2f BACK_AT(150.0f, 900.0f);
 constexpr float VOLUME_STEP = 0.5f;
 constexpr float HIGHEST_VOLUME = 20.0f;
+const sf::Vector2f REFUSAL_AT(300.0f, 880.0f);
+constexpr float REFUSAL_SIZE = 24.0f;
+const sf::Color REFUSAL_COLOUR(250, 200, 120);
+constexpr int32_t KEY_CODE_F = 5;
+constexpr int32_t KEY_CODE_RETURN = 58;
 
 struct TitlePlace {
     const char* text;
@@ -64,25 +67,24 @@ float& VolumeOf(int kind) {
     return *fields[kind];
 }
 
-void BuildRow(int row) {
-    KeyRow& keyRow = gOptions.rows[static_cast<size_t>(row)];
+void BuildRow(OptionsScreen& options, int row) {
+    KeyRow& keyRow = options.rows[static_cast<size_t>(row)];
     const float y = (FIRST_ROW_Y + ROW_STEP * static_cast<float>(row)) * S();
     keyRow.texture.loadFromFile(KEY_BUTTON);
     keyRow.sprite = sf::Sprite(keyRow.texture);
     keyRow.sprite.setScale(S(), S());
     keyRow.sprite.setPosition(ROW_BUTTON_X * S(), y);
-    keyRow.label = sf::Text("", gOptions.font, static_cast<unsigned>(S() * ROW_LABEL_SIZE));
+    keyRow.label = sf::Text("", options.font, static_cast<unsigned>(S() * ROW_LABEL_SIZE));
     keyRow.label.setFillColor(sf::Color::White);
     keyRow.label.setPosition(ROW_LABEL_X * S(), y);
     keyRow.waiting = 0;
 }
 
-void BuildTitles() {
+void BuildTitles(OptionsScreen& options) {
     for (int i = 0; i < OPTIONS_TITLE_COUNT; ++i) {
         const TitlePlace& place = TITLE_PLACES[i];
-        sf::Text& title = gOptions.titles[static_cast<size_t>(i)];
-        title =
-            sf::Text(place.text, gOptions.font, static_cast<unsigned>(static_cast<float>(place.size) * S()));
+        sf::Text& title = options.titles[static_cast<size_t>(i)];
+        title = sf::Text(place.text, options.font, static_cast<unsigned>(static_cast<float>(place.size) * S()));
         title.setFillColor(sf::Color::White);
         title.setPosition(static_cast<float>(gScreen.gameWidth / place.widthDivisor),
                           static_cast<float>(gScreen.gameHeight / place.heightDivisor));
@@ -90,14 +92,13 @@ void BuildTitles() {
 }
 
 // The cursor of a bar sits along the bar in proportion to its volume: 0 at the left end, 20 at the right.
-void PlaceVolumeCursor(VolumeBar& bar, float volume) {
-    const sf::FloatRect general = gOptions.bars[VOLUME_GENERAL].bar.getGlobalBounds();
-    bar.cursor.setPosition(general.left + general.width / HIGHEST_VOLUME * volume,
-                           bar.cursor.getPosition().y);
+void PlaceVolumeCursor(OptionsScreen& options, VolumeBar& bar, float volume) {
+    const sf::FloatRect general = options.bars[VOLUME_GENERAL].bar.getGlobalBounds();
+    bar.cursor.setPosition(general.left + general.width / HIGHEST_VOLUME * volume, bar.cursor.getPosition().y);
 }
 
-void BuildBar(int kind) {
-    VolumeBar& bar = gOptions.bars[static_cast<size_t>(kind)];
+void BuildBar(OptionsScreen& options, int kind) {
+    VolumeBar& bar = options.bars[static_cast<size_t>(kind)];
     const sf::Vector2f at(static_cast<float>(gScreen.gameWidth / 1.8),
                           static_cast<float>(gScreen.gameHeight / BAR_HEIGHT_DIVISORS[kind]));
     bar.barTexture.loadFromFile(SOUND_BAR);
@@ -117,199 +118,237 @@ void SaveCurrentSettings() {
     SaveSettings(CurrentKeyCodes(), CurrentVolumes());
 }
 
-bool IsBound(int32_t code) {
-    for (int32_t key : CurrentKeyCodes()) {
-        if (key == code) return true;
-    }
-    return false;
+void Refuse(OptionsScreen& options, const std::string& why) {
+    options.refusal.setString(why);
 }
 
-void StartWaiting(int row) {
-    KeyRow& keyRow = gOptions.rows[static_cast<size_t>(row)];
+// Only one bar moves with LEFT and RIGHT at a time.
+void DeselectBars(OptionsScreen& options) {
+    for (VolumeBar& bar : options.bars)
+        bar.selected = 0;
+}
+
+void StartWaiting(OptionsScreen& options, int row) {
+    DeselectBars(options);
+    KeyRow& keyRow = options.rows[static_cast<size_t>(row)];
     keyRow.waiting = 1;
     keyRow.sprite.setColor(sf::Color::Black);
 }
 
-// A waiting row takes the first free key; a key already bound to any action is ignored.
-void FinishWaiting(int row, int32_t code) {
-    if (IsBound(code)) return;
+// A waiting row takes the first key it may have; any other is refused with its reason.
+void FinishWaiting(OptionsScreen& options, int row, int32_t code) {
+    const std::string refusal = KeyRefusal(row, code);
+    if (!refusal.empty()) {
+        Refuse(options, refusal);
+        return;
+    }
+    Refuse(options, "");
     KeyCodes keys = CurrentKeyCodes();
     keys[static_cast<size_t>(row)] = code;
     SaveSettings(keys, CurrentVolumes());
-    KeyRow& keyRow = gOptions.rows[static_cast<size_t>(row)];
+    KeyRow& keyRow = options.rows[static_cast<size_t>(row)];
     keyRow.waiting = 0;
     keyRow.sprite.setColor(sf::Color::White);
-    gOptions.editing = 0;
-    RefreshKeyLabels();
+    options.editing = 0;
+    RefreshKeyLabels(options);
 }
 
-int WaitingRow() {
+int WaitingRow(const OptionsScreen& options) {
     for (int row = 0; row < KEY_ACTION_COUNT; ++row) {
-        if (gOptions.rows[static_cast<size_t>(row)].waiting == 1) return row;
+        if (options.rows[static_cast<size_t>(row)].waiting == 1) return row;
     }
     return -1;
 }
 
-void MoveArrow(float dx, float dy) {
-    gOptions.arrow.move(dx * S(), dy * S());
+void MoveArrow(OptionsScreen& options, float dx, float dy) {
+    options.arrow.move(dx * S(), dy * S());
 }
 
-void NavigateKeys(const KeyBindings& keys, int32_t code) {
-    if (gOptions.keyCursor > 0 && code == keys.up) {
-        gOptions.keyCursor -= 1;
-        MoveArrow(0.0f, -ROW_STEP);
+void NavigateKeys(OptionsScreen& options, const KeyBindings& keys, int32_t code) {
+    if (options.keyCursor > 0 && code == keys.up) {
+        options.keyCursor -= 1;
+        MoveArrow(options, 0.0f, -ROW_STEP);
     }
-    if (gOptions.keyCursor < OPTIONS_BACK_ENTRY && code == keys.down) {
-        gOptions.keyCursor += 1;
-        MoveArrow(0.0f, ROW_STEP);
+    if (options.keyCursor < OPTIONS_BACK_ENTRY && code == keys.down) {
+        options.keyCursor += 1;
+        MoveArrow(options, 0.0f, ROW_STEP);
     }
     if (code == keys.right) {
-        gOptions.column = 1;
-        gOptions.arrow.setPosition(VOLUME_ARROW_AT * S());
-        gOptions.volumeCursor = 0;
+        options.column = 1;
+        options.arrow.setPosition(VOLUME_ARROW_AT * S());
+        options.volumeCursor = 0;
     }
 }
 
-void NavigateVolumes(const KeyBindings& keys, int32_t code) {
-    if (gOptions.volumeCursor > 0 && code == keys.up) {
-        gOptions.volumeCursor -= 1;
-        MoveArrow(0.0f, -VOLUME_ARROW_STEP);
+void NavigateVolumes(OptionsScreen& options, const KeyBindings& keys, int32_t code) {
+    if (options.volumeCursor > 0 && code == keys.up) {
+        options.volumeCursor -= 1;
+        MoveArrow(options, 0.0f, -VOLUME_ARROW_STEP);
     }
-    if (gOptions.volumeCursor < VOLUME_KIND_COUNT - 1 && code == keys.down) {
-        gOptions.volumeCursor += 1;
-        MoveArrow(0.0f, VOLUME_ARROW_STEP);
+    if (options.volumeCursor < VOLUME_KIND_COUNT - 1 && code == keys.down) {
+        options.volumeCursor += 1;
+        MoveArrow(options, 0.0f, VOLUME_ARROW_STEP);
     }
     if (code == keys.left) {
-        gOptions.column = 0;
-        gOptions.arrow.setPosition(KEY_ARROW_AT * S());
-        gOptions.keyCursor = 0;
+        options.column = 0;
+        options.arrow.setPosition(KEY_ARROW_AT * S());
+        options.keyCursor = 0;
     }
 }
 
-void Confirm(sf::RenderWindow& window) {
-    if (gOptions.column == 1) {
-        gOptions.editing = 1;
-        gOptions.bars[static_cast<size_t>(gOptions.volumeCursor)].selected = 1;
-    } else if (gOptions.keyCursor < OPTIONS_BACK_ENTRY) {
-        gOptions.editing = 1;
-        StartWaiting(gOptions.keyCursor);
-    } else if (gStates.gameMode == MODE_MENU) {
-        // Over the game the back entry does nothing: ESCAPE leaves there.
-        ReturnToTitleMenu(window);
+// ENTER on an entry; true on the front-end's back entry (over the game the back entry does nothing:
+// ESCAPE leaves there).
+bool Confirm(OptionsScreen& options) {
+    if (options.column == 1) {
+        DeselectBars(options);
+        options.editing = 1;
+        options.bars[static_cast<size_t>(options.volumeCursor)].selected = 1;
+    } else if (options.keyCursor < OPTIONS_BACK_ENTRY) {
+        options.editing = 1;
+        StartWaiting(options, options.keyCursor);
+    } else {
+        return !options.overGame;
     }
+    return false;
 }
 
 }  // namespace
 
-void LoadOptionsScreen() {
-    UnloadOptionsScreen();
-    const float s = S();
-    gOptions.backgroundTexture.loadFromFile(BACKGROUND);
-    gOptions.background = sf::Sprite(gOptions.backgroundTexture);
-    gOptions.background.setScale(s, s);
-    gOptions.font.loadFromFile(GAME_FONT);
-    for (int row = 0; row < KEY_ACTION_COUNT; ++row)
-        BuildRow(row);
-    RefreshKeyLabels();
-    gOptions.arrowTexture.loadFromFile(ARROW);
-    gOptions.arrow = sf::Sprite(gOptions.arrowTexture);
-    CentreOrigin(gOptions.arrow);
-    gOptions.arrow.setPosition(KEY_ARROW_AT * s);
-    gOptions.arrow.setScale(s, s);
-    gOptions.backNormal.loadFromFile(BACK_NORMAL);
-    gOptions.backHighlighted.loadFromFile(BACK_HIGHLIGHTED);
-    gOptions.back = sf::Sprite(gOptions.backNormal);
-    CentreOrigin(gOptions.back);
-    gOptions.back.setPosition(BACK_AT * s);
-    gOptions.back.setScale(s, s);
-    BuildTitles();
-    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind)
-        BuildBar(kind);
-    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind)
-        PlaceVolumeCursor(gOptions.bars[static_cast<size_t>(kind)], VolumeOf(kind));
-    gOptions.built = true;
+std::string KeyRefusal(int action, int32_t code) {
+    if (code < 0 || KeyName(code)[0] == '\0') return "That key cannot be told apart: choose another.";
+    for (int32_t bound : CurrentKeyCodes()) {
+        if (bound == code) return std::string(KeyName(code)) + " is already in use.";
+    }
+    if (action == KEY_ENTER) return "";
+    if (code == KEY_CODE_RETURN) return "Enter is kept for choosing in the menus.";
+    if (code == KEY_CODE_F) return "F is kept for the fish collection.";
+    return "";
 }
 
-void RefreshKeyLabels() {
+void LoadOptionsScreen(OptionsScreen& options) {
+    const bool overGame = options.overGame;
+    options = OptionsScreen{};
+    options.overGame = overGame;
+    const float s = S();
+    options.backgroundTexture.loadFromFile(BACKGROUND);
+    options.background = sf::Sprite(options.backgroundTexture);
+    options.background.setScale(s, s);
+    options.font.loadFromFile(GAME_FONT);
+    for (int row = 0; row < KEY_ACTION_COUNT; ++row)
+        BuildRow(options, row);
+    RefreshKeyLabels(options);
+    options.arrowTexture.loadFromFile(ARROW);
+    options.arrow = sf::Sprite(options.arrowTexture);
+    CentreOrigin(options.arrow);
+    options.arrow.setPosition(KEY_ARROW_AT * s);
+    options.arrow.setScale(s, s);
+    options.backNormal.loadFromFile(BACK_NORMAL);
+    options.backHighlighted.loadFromFile(BACK_HIGHLIGHTED);
+    options.back = sf::Sprite(options.backNormal);
+    CentreOrigin(options.back);
+    options.back.setPosition(BACK_AT * s);
+    options.back.setScale(s, s);
+    BuildTitles(options);
+    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind)
+        BuildBar(options, kind);
+    for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind)
+        PlaceVolumeCursor(options, options.bars[static_cast<size_t>(kind)], VolumeOf(kind));
+    options.refusal = sf::Text("", options.font, static_cast<unsigned>(REFUSAL_SIZE * s));
+    options.refusal.setFillColor(REFUSAL_COLOUR);
+    options.refusal.setPosition(REFUSAL_AT * s);
+    options.built = true;
+}
+
+void RefreshKeyLabels(OptionsScreen& options) {
     const KeyCodes keys = CurrentKeyCodes();
     for (int row = 0; row < KEY_ACTION_COUNT; ++row) {
         char label[100];
         FormatText(label, sizeof label, LABEL_FORMATS[row], KeyName(keys[static_cast<size_t>(row)]));
-        gOptions.rows[static_cast<size_t>(row)].label.setString(label);
+        options.rows[static_cast<size_t>(row)].label.setString(label);
     }
 }
 
-void AdjustVolume(VolumeBar& bar, const sf::Event::KeyEvent& keyEvent, float& volume) {
+void AdjustVolume(OptionsScreen& options, VolumeBar& bar, const sf::Event::KeyEvent& keyEvent, float& volume) {
     if (bar.selected != 1) return;
     const KeyBindings& keys = gSettings.keys;
-    if (volume > 0.0f && keyEvent.code == keys.left) {
-        volume -= VOLUME_STEP;
-        PlaceVolumeCursor(bar, volume);
-    }
-    if (volume < HIGHEST_VOLUME && keyEvent.code == keys.right) {
-        volume += VOLUME_STEP;
-        PlaceVolumeCursor(bar, volume);
-    }
+    // Steps of a half from 0 to 20, whatever value the file held before.
+    if (keyEvent.code == keys.left) volume = std::clamp(volume - VOLUME_STEP, 0.0f, HIGHEST_VOLUME);
+    if (keyEvent.code == keys.right) volume = std::clamp(volume + VOLUME_STEP, 0.0f, HIGHEST_VOLUME);
+    PlaceVolumeCursor(options, bar, volume);
     if (keyEvent.code == keys.enter || keyEvent.code == keys.escape) {
-        gOptions.editing = 0;
+        options.editing = 0;
         bar.selected = 0;
     }
     SaveCurrentSettings();  // on every press while selected: the music and effects follow at once
 }
 
-void HandleOptionsKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
-    if (!gOptions.built) return;
+bool HandleOptionsKey(OptionsScreen& options, const sf::Event::KeyEvent& keyEvent) {
+    if (!options.built) return false;
     const int32_t code = keyEvent.code;
-    const int waiting = WaitingRow();
+    const int waiting = WaitingRow(options);
     if (waiting >= 0) {
-        FinishWaiting(waiting, code);
-        return;
+        FinishWaiting(options, waiting, code);
+        return false;
     }
-    if (gOptions.editing == 1) {
+    Refuse(options, "");
+    if (options.editing == 1) {
         for (int kind = 0; kind < VOLUME_KIND_COUNT; ++kind)
-            AdjustVolume(gOptions.bars[static_cast<size_t>(kind)], keyEvent, VolumeOf(kind));
-        return;
+            AdjustVolume(options, options.bars[static_cast<size_t>(kind)], keyEvent, VolumeOf(kind));
+        return false;
     }
     const KeyBindings& keys = gSettings.keys;
-    if (gOptions.column == 0) NavigateKeys(keys, code);
-    if (gOptions.column == 1) NavigateVolumes(keys, code);
-    if (code == keys.enter) Confirm(window);
+    if (options.column == 0) NavigateKeys(options, keys, code);
+    if (options.column == 1) NavigateVolumes(options, keys, code);
+    return code == keys.enter && Confirm(options);
 }
 
-void HandleOptionsClick(sf::RenderWindow& window) {
-    if (!gOptions.built || gOptions.anyRowWaiting == 1) return;
-    const sf::Vector2f pointer = PointerPosition(window);
+void HandleOptionsClick(OptionsScreen& options, sf::Vector2f pointer) {
+    if (!options.built || options.anyRowWaiting == 1) return;
     for (int row = 0; row < KEY_ACTION_COUNT; ++row) {
-        if (gOptions.rows[static_cast<size_t>(row)].sprite.getGlobalBounds().contains(pointer))
-            StartWaiting(row);
+        if (options.rows[static_cast<size_t>(row)].sprite.getGlobalBounds().contains(pointer)) {
+            options.editing = 0;  // a bar being moved lets go: the row takes the keys now
+            StartWaiting(options, row);
+        }
     }
 }
 
-void UpdateOptionsScreen() {
-    if (!gOptions.built) return;
-    gOptions.anyRowWaiting = WaitingRow() >= 0 ? 1 : 0;
-    gOptions.back.setTexture(
-        gOptions.keyCursor == OPTIONS_BACK_ENTRY ? gOptions.backHighlighted : gOptions.backNormal, true);
+void UpdateOptionsScreen(OptionsScreen& options) {
+    if (!options.built) return;
+    options.anyRowWaiting = WaitingRow(options) >= 0 ? 1 : 0;
+    options.back.setTexture(options.keyCursor == OPTIONS_BACK_ENTRY ? options.backHighlighted : options.backNormal,
+                            true);
 }
 
-void DrawOptionsScreen(sf::RenderWindow& window) {
-    if (!gOptions.built) return;
+void DrawOptionsScreen(sf::RenderWindow& window, const OptionsScreen& options) {
+    if (!options.built) return;
     ApplyDefaultView(window);
-    window.draw(gOptions.background);
-    for (const KeyRow& row : gOptions.rows) {
+    window.draw(options.background);
+    for (const KeyRow& row : options.rows) {
         window.draw(row.sprite);
         window.draw(row.label);
     }
-    window.draw(gOptions.arrow);
-    window.draw(gOptions.back);
-    for (const sf::Text& title : gOptions.titles)
+    window.draw(options.arrow);
+    window.draw(options.back);
+    for (const sf::Text& title : options.titles)
         window.draw(title);
-    for (const VolumeBar& bar : gOptions.bars) {
+    for (const VolumeBar& bar : options.bars) {
         window.draw(bar.bar);
         window.draw(bar.cursor);
     }
+    window.draw(options.refusal);
 }
 
-void UnloadOptionsScreen() {
-    gOptions = OptionsScreen{};
+void OptionsMenuScreen::Key(const sf::Event::KeyEvent& key) {
+    const bool back = HandleOptionsKey(options, key);
+    if (back) context_.requests.SetGameMode(MODE_MENU);
+    // Over the game ESCAPE goes straight back to the map (it also ends the adjustment of a bar).
+    if (options.overGame && key.code == gSettings.keys.escape) context_.requests.Pop();
+}
+
+void OptionsMenuScreen::Click(sf::Vector2f pointer, sf::Mouse::Button) {
+    if (!options.overGame) HandleOptionsClick(options, pointer);
+}
+
+void OptionsMenuScreen::Draw(sf::RenderWindow& window) {
+    DrawOptionsScreen(window, options);
 }

@@ -11,7 +11,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
+#include "core/Screens.h"
 #include "core/Settings.h"
 
 inline constexpr int32_t OPTIONS_BACK_ENTRY = KEY_ACTION_COUNT;  // the key cursor's last place
@@ -49,22 +51,45 @@ struct OptionsScreen {
     int32_t volumeCursor = 0;  // 0 general, 1 music, 2 sounds
     int32_t editing = 0;       // a row waits for a key, or a bar is being moved
     int32_t anyRowWaiting = 0;
+    bool overGame = false;  // opened from the pause menu: ESCAPE goes back to the map
+    sf::Text refusal;       // why the key just pressed for a row was not taken
     bool built = false;
 };
 
-extern OptionsScreen gOptions;
-
 // Builds the screen afresh (nothing of an earlier opening kept), cursors and flags at 0.
-void LoadOptionsScreen();
-// Keys of the options, from the title menu and over the game; the window serves the back entry.
-void HandleOptionsKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
+void LoadOptionsScreen(OptionsScreen& options);
+// Keys of the options; true when the key asks to leave (the back entry in the front-end).
+bool HandleOptionsKey(OptionsScreen& options, const sf::Event::KeyEvent& keyEvent);
 // Mouse presses on the title's options: a row clicked waits for its key (never while one waits).
-void HandleOptionsClick(sf::RenderWindow& window);
-void UpdateOptionsScreen();
-// In the game area's own view; over the game the caller puts the camera's view back.
-void DrawOptionsScreen(sf::RenderWindow& window);
-void UnloadOptionsScreen();
+void HandleOptionsClick(OptionsScreen& options, sf::Vector2f pointer);
+void UpdateOptionsScreen(OptionsScreen& options);
+// In the game area's own view.
+void DrawOptionsScreen(sf::RenderWindow& window, const OptionsScreen& options);
 // The seven labels from the current bindings.
-void RefreshKeyLabels();
+void RefreshKeyLabels(OptionsScreen& options);
 // One key press on a volume bar, acting only while the bar is selected; the file is written every time.
-void AdjustVolume(VolumeBar& bar, const sf::Event::KeyEvent& keyEvent, float& volume);
+void AdjustVolume(OptionsScreen& options, VolumeBar& bar, const sf::Event::KeyEvent& keyEvent, float& volume);
+// Why a key cannot be bound to the action (an empty text when it can): the unknown key never, a key
+// already bound to an action, and, for every action but ENTER, the keys the game keeps for itself
+// (Return chooses in menus, F opens the fish collection).
+std::string KeyRefusal(int action, int32_t code);
+
+// The options in the title's place, or over the map from the pause menu (then ESCAPE returns to the map
+// and the mouse does nothing).
+class OptionsMenuScreen final : public Screen {
+public:
+    OptionsMenuScreen(ScreenContext context, bool overGame) : context_(context) { options.overGame = overGame; }
+    ScreenKind Kind() const override { return SCREEN_OPTIONS; }
+    void Load() override { LoadOptionsScreen(options); }
+    void Key(const sf::Event::KeyEvent& key) override;
+    void Click(sf::Vector2f pointer, sf::Mouse::Button) override;
+    void Update(float) override { UpdateOptionsScreen(options); }
+    void Draw(sf::RenderWindow& window) override;
+    bool CoversBelow() const override { return !options.overGame; }
+    MusicWish Music() const override { return options.overGame ? MusicWish::INHERIT : MusicWish::TITLE; }
+
+    OptionsScreen options;
+
+private:
+    ScreenContext context_;
+};

@@ -1,14 +1,9 @@
 #include "frontend/PauseMenu.h"
 
-#include "core/GameStates.h"
-#include "core/Input.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
-#include "core/StateMachine.h"
+#include "core/Settings.h"
 #include "frontend/OptionsScreen.h"
-#include "frontend/RoamingScreen.h"
-
-PauseMenu gPauseMenu;
 
 namespace {
 
@@ -33,9 +28,11 @@ constexpr ButtonPlace BUTTON_PLACES[PAUSE_ENTRY_COUNT] = {
 constexpr PauseEntry DRAW_ORDER[PAUSE_ENTRY_COUNT] = {PAUSE_CONTINUE, PAUSE_EXIT, PAUSE_OPTIONS};
 
 // The game area's own view is in place when the menu is drawn: no letterbox offset is added here.
-void BuildButton(int entry) {
+constexpr int32_t KEY_RETURN = 58;  // chooses in the pause menu, a fixed key
+
+void BuildButton(PauseMenu& menu, int entry) {
     const ButtonPlace& place = BUTTON_PLACES[entry];
-    PauseButton& button = gPauseMenu.buttons[static_cast<size_t>(entry)];
+    PauseButton& button = menu.buttons[static_cast<size_t>(entry)];
     button.normal.loadFromFile(place.normal);
     button.pressed.loadFromFile(place.pressed);
     button.sprite = sf::Sprite(entry == PAUSE_CONTINUE ? button.pressed : button.normal);
@@ -45,60 +42,72 @@ void BuildButton(int entry) {
     button.sprite.setScale(gScreen.scale, gScreen.scale);
 }
 
-void OpenOptionsFromPause() {
-    LoadOptionsScreen();
-    gStates.roamingOverlay = OVERLAY_OPTIONS;
-}
-
 }  // namespace
 
-void LoadPauseMenu() {
-    ReleasePauseMenu();
-    gPauseMenu.backdropTexture.loadFromFile(BACKDROP_PICTURE);
-    gPauseMenu.backdrop = sf::Sprite(gPauseMenu.backdropTexture);
-    gPauseMenu.backdrop.setScale(BACKDROP_SCALE * gScreen.scale, BACKDROP_SCALE * gScreen.scale);
-    gPauseMenu.backdrop.setColor(sf::Color(255, 255, 255, BACKDROP_ALPHA));
+void LoadPauseMenu(PauseMenu& menu) {
+    menu = PauseMenu{};
+    menu.backdropTexture.loadFromFile(BACKDROP_PICTURE);
+    menu.backdrop = sf::Sprite(menu.backdropTexture);
+    menu.backdrop.setScale(BACKDROP_SCALE * gScreen.scale, BACKDROP_SCALE * gScreen.scale);
+    menu.backdrop.setColor(sf::Color(255, 255, 255, BACKDROP_ALPHA));
     for (int entry = 0; entry < PAUSE_ENTRY_COUNT; ++entry)
-        BuildButton(entry);
-    gPauseMenu.cursor = PAUSE_CONTINUE;
-    gPauseMenu.built = true;
+        BuildButton(menu, entry);
+    menu.cursor = PAUSE_CONTINUE;
+    menu.built = true;
 }
 
-void UpdatePauseMenu() {
-    if (!gPauseMenu.built) return;
+void UpdatePauseMenu(PauseMenu& menu) {
+    if (!menu.built) return;
     for (int entry = 0; entry < PAUSE_ENTRY_COUNT; ++entry) {
-        PauseButton& button = gPauseMenu.buttons[static_cast<size_t>(entry)];
-        button.sprite.setTexture(entry == gPauseMenu.cursor ? button.pressed : button.normal, true);
+        PauseButton& button = menu.buttons[static_cast<size_t>(entry)];
+        button.sprite.setTexture(entry == menu.cursor ? button.pressed : button.normal, true);
     }
 }
 
-void DrawPauseMenu(sf::RenderWindow& window) {
-    if (!gPauseMenu.built) return;
+void DrawPauseMenu(sf::RenderWindow& window, const PauseMenu& menu) {
+    if (!menu.built) return;
     ApplyDefaultView(window);
-    window.draw(gPauseMenu.backdrop);
+    window.draw(menu.backdrop);
     for (PauseEntry entry : DRAW_ORDER)
-        window.draw(gPauseMenu.buttons[static_cast<size_t>(entry)].sprite);
-    ApplyMainView(window);
+        window.draw(menu.buttons[static_cast<size_t>(entry)].sprite);
 }
 
-void HandlePauseClick(sf::RenderWindow& window) {
-    const sf::Vector2f pointer = PointerPosition(window);
-    const auto hit = [&](PauseEntry entry) {
-        return gPauseMenu.buttons[static_cast<size_t>(entry)].sprite.getGlobalBounds().contains(pointer);
-    };
-    // Each button is tried on its own, in menu order, as the pointer can only lie on one of them.
-    if (hit(PAUSE_CONTINUE)) gStates.roamingOverlay = OVERLAY_NONE;
-    if (hit(PAUSE_OPTIONS)) OpenOptionsFromPause();
-    if (hit(PAUSE_EXIT)) ExitToTitleFromPause(window);
+int PauseEntryAt(const PauseMenu& menu, sf::Vector2f pointer) {
+    for (int entry = 0; entry < PAUSE_ENTRY_COUNT; ++entry) {
+        if (menu.buttons[static_cast<size_t>(entry)].sprite.getGlobalBounds().contains(pointer)) return entry;
+    }
+    return -1;
 }
 
-void ExitToTitleFromPause(sf::RenderWindow& window) {
-    gStates.roamingOverlay = OVERLAY_NONE;
-    // Saved while the game still holds everything it had, the battle pouch included.
-    UnloadRoamingScreen(window);
-    SetGameMode(MODE_MENU, window);
+void PauseScreen::Key(const sf::Event::KeyEvent& key) {
+    const KeyBindings& keys = gSettings.keys;
+    if (key.code == keys.escape) {
+        context_.requests.Pop();
+        return;
+    }
+    if (menu.cursor > PAUSE_CONTINUE && key.code == keys.up) menu.cursor -= 1;
+    if (menu.cursor < PAUSE_EXIT && key.code == keys.down) menu.cursor += 1;
+    if (key.code == KEY_RETURN) Choose(menu.cursor);
 }
 
-void ReleasePauseMenu() {
-    gPauseMenu = PauseMenu{};
+void PauseScreen::Click(sf::Vector2f pointer, sf::Mouse::Button) {
+    const int entry = PauseEntryAt(menu, pointer);
+    if (entry >= 0) Choose(entry);
+}
+
+void PauseScreen::Choose(int entry) {
+    switch (entry) {
+        case PAUSE_CONTINUE:
+            context_.requests.Pop();
+            break;
+        case PAUSE_OPTIONS:
+            context_.requests.Replace(std::make_unique<OptionsMenuScreen>(context_, true));
+            break;
+        case PAUSE_EXIT:
+            // Saved while the game still holds everything it had, the battle pouch included.
+            context_.requests.SetGameMode(MODE_MENU, Leaving::SAVING);
+            break;
+        default:
+            break;
+    }
 }

@@ -1,17 +1,13 @@
-#include "frontend/RoamingDrawing.h"
+// The roaming scene: the ground, decor and people around the hero by depth, the roofs over them, the
+// items, the rope, the forest's darkness, the clouds and the key prompt.
 
-#include "content/Fishing.h"
 #include "content/Items.h"
 #include "content/MapContent.h"
 #include "content/Npcs.h"
-#include "content/PopUps.h"
 #include "content/Puzzles.h"
 #include "content/Reach.h"
-#include "content/Shop.h"
-#include "core/GameStates.h"
 #include "core/Screen.h"
-#include "frontend/OptionsScreen.h"
-#include "frontend/PauseMenu.h"
+#include "frontend/RoamingScreen.h"
 #include "world/Camera.h"
 #include "world/Clouds.h"
 #include "world/GameSession.h"
@@ -56,36 +52,6 @@ void DrawClouds(sf::RenderWindow& window) {
         window.draw(cloud);
 }
 
-// Each overlay in screen space over the scene; the camera's view comes back after each.
-void DrawRoamingOverlay(sf::RenderWindow& window) {
-    switch (gStates.roamingOverlay) {
-        case OVERLAY_INVENTORY:
-            DrawInventory(window);
-            break;
-        case OVERLAY_SHOP:
-            DrawShop(window);
-            break;
-        case OVERLAY_PAUSE:
-            DrawPauseMenu(window);
-            break;
-        case OVERLAY_OPTIONS:
-            DrawOptionsScreen(window);
-            ApplyMainView(window);
-            break;
-        case OVERLAY_FISHING:
-            DrawFishing(window);
-            break;
-        case OVERLAY_FISH_COLLECTION:
-            DrawFishCollection(window);
-            break;
-        // Dialogues and pop-ups are drawn with the scene.
-        case OVERLAY_UNSET:
-        case OVERLAY_NONE:
-        case OVERLAY_DIALOGUE:
-            break;
-    }
-}
-
 }  // namespace
 
 void DrawRoamingScreen(sf::RenderWindow& window) {
@@ -113,9 +79,8 @@ void DrawRoamingScreen(sf::RenderWindow& window) {
     DrawDarkness(window);
     DrawClouds(window);
     DrawInteractionPrompt(window);
-    // Spoken text last, above the people, the smoke and the prompt.
-    for (const Npc& npc : gMapContent.npcList.npcs)
-        DrawNpcDialogue(window, npc);
-    DrawPopUps(window);
-    DrawRoamingOverlay(window);
+}
+
+void RoamingScreen::Draw(sf::RenderWindow& window) {
+    if (loaded_) DrawRoamingScreen(window);
 }

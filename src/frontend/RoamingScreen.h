@@ -1,24 +1,63 @@
 #pragma once
-// The roaming screen: walking a map, its doors and its per-frame order of work.
+// The roaming screen: walking a map, its doors and its per-frame order of work. It is the bottom of a
+// game's stack: the battle, the world map, the pause menu and the overlays (inventory, dialogues and
+// pop-ups, shop, fishing, fish collection) are pushed over it and close back onto it.
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
-#include <cstdint>
+#include <string>
 
-struct RoamingScreen {
-    int32_t roamingFirstLoad = 1;  // the next roaming load builds the hero
-    bool loaded = false;
+#include "content/StoryTurn.h"
+#include "core/Screens.h"
+
+enum class GameStart { NEW_GAME, CONTINUED };
+
+class RoamingScreen final : public Screen {
+public:
+    // NEW_GAME opens the Start pop-up over the bedroom and writes the slot's first thumbnail.
+    RoamingScreen(ScreenContext context, GameStart start) : context_(context), start_(start) {}
+    ScreenKind Kind() const override { return SCREEN_ROAMING; }
+    // Entering the game: the battle's fighters and effects, the pouch, the hero, the map.
+    void Load() override;
+    // Leaving the game: saves the map left when asked to (Exit to menu), then lets everything go.
+    void Unload(Leaving how) override;
+    // Back on top: a journey chosen on the world map is made now.
+    void Reveal() override;
+    void Key(const sf::Event::KeyEvent& key) override { HandleRoamingKey(key); }
+    void Update(float dt) override { UpdateRoaming(dt); }
+    // Under an overlay the map lives on (people, decor, clouds, the hero's animation) but nobody moves.
+    void UpdateBeneath(float dt) override;
+    void Draw(sf::RenderWindow& window) override;
+    MusicWish Music() const override { return MusicWish::ROAMING; }
+
+    // The map left is saved and the new one loaded with the hero on its point named after the map left,
+    // in one write of the save; a map that cannot be entered leaves the hero where he is. For the
+    // night, the inventory is emptied first.
+    void ChangeMap(const std::string& destination, bool emptyInventory = false);
+    // The world map over this screen, as the "MAP" trigger opens it once the roads are open.
+    void OpenWorldMap();
+
+private:
+    void HandleRoamingKey(const sf::Event::KeyEvent& key);
+    void UpdateRoaming(float dt);
+    // LoadRoamingScreen: the map of the current map name, its people and items, puzzles, clouds, the
+    // hero on his point and the camera.
+    void LoadMapScene();
+    void ReleaseMapScene();
+    void Animate(float dt);
+    // What the story or a puzzle asked for: a conversation, a move, a pop-up.
+    void Act(StoryTurn turn);
+    // True when an enemy in reach started its battle (the others wait for another frame).
+    bool UpdateMapNpcs(float dt);
+    void HandleTriggers();
+    bool TalkToNpcs(const sf::Event::KeyEvent& key, bool& near);
+    bool PickUpInReach(const sf::Event::KeyEvent& key, bool& near);
+
+    ScreenContext context_;
+    GameStart start_;
+    bool loaded_ = false;
+    std::string pendingTravel_;  // the world map's destination, made when it closes
 };
 
-extern RoamingScreen gRoaming;
-
-void LoadRoamingScreen(sf::RenderWindow& window);
-void UpdateRoaming(float dt, sf::RenderWindow& window);
-void HandleTriggers(sf::RenderWindow& window);
-void ChangeMap(const char* destination, sf::RenderWindow& window);
-// The story's map changes: like a door, and for the night the inventory is emptied before the save.
-void MoveHeroForStory(sf::RenderWindow& window, const char* destination, bool emptyInventory);
-// Saves the map left (except after a lost battle), then lets the screen go.
-void UnloadRoamingScreen(sf::RenderWindow& window);
-// Lets the screen go without saving.
-void DiscardRoamingScreen(sf::RenderWindow& window);
+// The roaming scene as the player sees it, in the camera's view (also the slot's thumbnail).
+void DrawRoamingScreen(sf::RenderWindow& window);

@@ -16,14 +16,12 @@
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "frontend/SaveSlots.h"
-#include "frontend/TitleMenu.h"
 #include "world/SaveFiles.h"
 #include "world/SaveThumbnail.h"
 
-SaveSlotMenu gSaveSlots;
-
 namespace {
 
+constexpr const char* SLOT_BACKGROUND = "Assets/Sprites/Menu/Background.png";  // the title's dawn
 constexpr double SLOT_X_DIVISOR = 1.15;
 constexpr float SLOT_ROW_OFFSETS[SAVE_SLOT_COUNT] = {-100.0f, 0.0f, 100.0f};
 // The refusal line under the slots, in reference pixels and fractions of the game area.
@@ -38,8 +36,8 @@ constexpr const char* NEW_SAVE_PICTURES[2] = {"Assets/Sprites/Menu/Button/New Sa
 constexpr const char* DELETE_PICTURES[2] = {"Assets/Sprites/Menu/Button/Supprim\xE9 save.png",
                                             "Assets/Sprites/Menu/Button/Supprim\xE9 save appuy\xE9.png"};
 
-void BuildSlotButton(SaveSlotEntry& entry, int slot, float rowY) {
-    if (gSaveSlots.hasSave[slot] == 0) {
+void BuildSlotButton(const SaveSlotMenu& menu, SaveSlotEntry& entry, int slot, float rowY) {
+    if (menu.hasSave[slot] == 0) {
         entry.buttonNormal.loadFromFile(NEW_SAVE_PICTURES[0]);
         entry.buttonPressed.loadFromFile(NEW_SAVE_PICTURES[1]);
     } else {
@@ -80,21 +78,13 @@ void BuildThumbnail(SaveSlotEntry& entry, int slot) {
 }
 
 // A dark band behind the refusal line, so it reads over any part of the background.
-sf::RectangleShape MessageBacking() {
-    const sf::FloatRect text = gSaveSlots.message.getGlobalBounds();
+sf::RectangleShape MessageBacking(const SaveSlotMenu& menu) {
+    const sf::FloatRect text = menu.message.getGlobalBounds();
     const float pad = MESSAGE_PADDING * gScreen.scale;
     sf::RectangleShape backing({text.width + 2.0f * pad, text.height + 2.0f * pad});
     backing.setPosition(text.left - pad, text.top - pad);
     backing.setFillColor(MESSAGE_BACKING);
     return backing;
-}
-
-void ChooseSlot(sf::RenderWindow& window, int slot) {
-    if (gSaveSlots.hasSave[slot] == 0) {
-        StartNewSave(window, slot);
-    } else {
-        ContinueSave(window, slot);
-    }
 }
 
 // Up and down within a column, without wrapping.
@@ -105,127 +95,135 @@ void StepCursor(int32_t& cursor, int32_t code) {
 
 }  // namespace
 
-void LoadSaveSlotMenu(sf::RenderWindow& window) {
+bool FindSaveSlots(SaveSlotMenu& menu) {
     if (!CreateSaveFolder("Saves")) LogDebug("Impossible de creer le dossier : %s\n", "Saves");
     bool anySave = false;
     for (int32_t slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
         const std::string path = SaveFolderPath(slot);
-        if (std::filesystem::exists(path)) {
-            gSaveSlots.hasSave[slot] = 1;
-            anySave = true;
-        } else {
-            LogDebug("Le repertoire %s n'existe pas!! :(\n", path.c_str());
-        }
+        menu.hasSave[slot] = std::filesystem::exists(path) ? 1 : 0;
+        anySave = anySave || menu.hasSave[slot] == 1;
+        if (menu.hasSave[slot] == 0) LogDebug("Le repertoire %s n'existe pas!! :(\n", path.c_str());
     }
-    if (!anySave) {
-        StartNewSave(window, 0);
-        return;
-    }
-    BuildSaveSlotScreen();
+    return anySave;
 }
 
-void BuildSaveSlotScreen() {
-    gSaveSlots.cursor = 0;
-    gSaveSlots.column = 0;
-    gSaveSlots.deleteCursor = 0;
-    gSaveSlots.backgroundTexture.loadFromFile(TITLE_BACKGROUND_PATH);
-    gSaveSlots.background = sf::Sprite(gSaveSlots.backgroundTexture);
-    gSaveSlots.background.setScale(gScreen.scale, gScreen.scale);
+void BuildSaveSlotScreen(SaveSlotMenu& menu) {
+    menu.cursor = 0;
+    menu.column = 0;
+    menu.deleteCursor = 0;
+    menu.backgroundTexture.loadFromFile(SLOT_BACKGROUND);
+    menu.background = sf::Sprite(menu.backgroundTexture);
+    menu.background.setScale(gScreen.scale, gScreen.scale);
     for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
-        SaveSlotEntry& entry = gSaveSlots.slots[slot];
+        SaveSlotEntry& entry = menu.slots[slot];
         const float rowY = gScreen.gameHeight * 0.5f + SLOT_ROW_OFFSETS[slot] * gScreen.scale;
-        BuildSlotButton(entry, slot, rowY);
+        BuildSlotButton(menu, entry, slot, rowY);
         BuildDeleteButton(entry, rowY);
-        if (gSaveSlots.hasSave[slot] == 1) BuildThumbnail(entry, slot);
+        if (menu.hasSave[slot] == 1) BuildThumbnail(entry, slot);
         entry.built = true;
     }
-    gSaveSlots.built = true;
+    menu.built = true;
 }
 
-void HandleSaveSlotKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
-    const int32_t code = keyEvent.code;
-    gSaveSlots.message.setString("");
-    if (gSaveSlots.column == 0) {
-        StepCursor(gSaveSlots.cursor, code);
-        if (code == gSettings.keys.right) {
-            gSaveSlots.deleteCursor = gSaveSlots.cursor;
-            gSaveSlots.column = 1;
-        }
-    }
-    if (gSaveSlots.column == 1) {
-        StepCursor(gSaveSlots.deleteCursor, code);
-        if (code == gSettings.keys.left) {
-            gSaveSlots.column = 0;
-            gSaveSlots.cursor = gSaveSlots.deleteCursor;
-        }
-    }
-    if (code != gSettings.keys.enter) return;
-    if (gSaveSlots.column == 0) {
-        ChooseSlot(window, gSaveSlots.cursor);
-    } else if (gSaveSlots.hasSave[gSaveSlots.deleteCursor] == 1) {
-        DeleteSaveSlot(gSaveSlots.deleteCursor);
-    }
-}
-
-void HandleSaveSlotClick(sf::RenderWindow& window) {
-    const sf::Vector2f pointer = PointerPosition(window);
+void UpdateSaveSlotMenu(SaveSlotMenu& menu) {
     for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
-        const SaveSlotEntry& entry = gSaveSlots.slots[slot];
-        if (entry.button.getGlobalBounds().contains(pointer)) {
-            ChooseSlot(window, slot);
-            return;
-        }
-        if (entry.deleteButton.getGlobalBounds().contains(pointer) && gSaveSlots.hasSave[slot] == 1) {
-            DeleteSaveSlot(slot);
-        }
-    }
-}
-
-void UpdateSaveSlotMenu() {
-    for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
-        SaveSlotEntry& entry = gSaveSlots.slots[slot];
-        const bool onButton = gSaveSlots.column == 0 && gSaveSlots.cursor == slot;
-        const bool onDelete = gSaveSlots.column == 1 && gSaveSlots.deleteCursor == slot;
+        SaveSlotEntry& entry = menu.slots[slot];
+        const bool onButton = menu.column == 0 && menu.cursor == slot;
+        const bool onDelete = menu.column == 1 && menu.deleteCursor == slot;
         entry.button.setTexture(onButton ? entry.buttonPressed : entry.buttonNormal, true);
         entry.deleteButton.setTexture(onDelete ? entry.deletePressed : entry.deleteNormal, true);
     }
 }
 
-void DrawSaveSlotMenu(sf::RenderWindow& window) {
-    if (!gSaveSlots.built) return;
-    window.draw(gSaveSlots.background);
+void DrawSaveSlotMenu(sf::RenderWindow& window, const SaveSlotMenu& menu) {
+    if (!menu.built) return;
+    window.draw(menu.background);
     for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
-        const SaveSlotEntry& entry = gSaveSlots.slots[slot];
+        const SaveSlotEntry& entry = menu.slots[slot];
         window.draw(entry.button);
         window.draw(entry.deleteButton);
         // A deleted slot keeps its picture until the menu is built again, but not its thumbnail.
-        if (gSaveSlots.hasSave[slot] == 1) window.draw(entry.thumbnail);
+        if (menu.hasSave[slot] == 1) window.draw(entry.thumbnail);
     }
-    if (!gSaveSlots.message.getString().isEmpty()) {
-        window.draw(MessageBacking());
-        window.draw(gSaveSlots.message);
+    if (!menu.message.getString().isEmpty()) {
+        window.draw(MessageBacking(menu));
+        window.draw(menu.message);
     }
 }
 
-void ShowSlotMessage(const std::string& text) {
-    if (gSaveSlots.message.getFont() == nullptr) {
-        gSaveSlots.messageFont.loadFromFile(GAME_FONT);
-        gSaveSlots.message.setFont(gSaveSlots.messageFont);
-        gSaveSlots.message.setCharacterSize(static_cast<unsigned>(MESSAGE_TEXT_SIZE * gScreen.scale));
-        gSaveSlots.message.setFillColor(MESSAGE_COLOUR);
+void ShowSlotMessage(SaveSlotMenu& menu, const std::string& text) {
+    if (menu.message.getFont() == nullptr) {
+        menu.messageFont.loadFromFile(GAME_FONT);
+        menu.message.setFont(menu.messageFont);
+        menu.message.setCharacterSize(static_cast<unsigned>(MESSAGE_TEXT_SIZE * gScreen.scale));
+        menu.message.setFillColor(MESSAGE_COLOUR);
     }
-    gSaveSlots.message.setString(sf::String::fromUtf8(text.begin(), text.end()));
+    menu.message.setString(sf::String::fromUtf8(text.begin(), text.end()));
     // Right-aligned under the last row, ending where the delete buttons end.
-    const sf::FloatRect bounds = gSaveSlots.message.getLocalBounds();
-    gSaveSlots.message.setOrigin(bounds.left + bounds.width, 0.0f);
+    const sf::FloatRect bounds = menu.message.getLocalBounds();
+    menu.message.setOrigin(bounds.left + bounds.width, 0.0f);
     const float lastRow = gScreen.gameHeight * 0.5f + SLOT_ROW_OFFSETS[SAVE_SLOT_COUNT - 1] * gScreen.scale;
-    gSaveSlots.message.setPosition(gScreen.gameWidth * MESSAGE_RIGHT_EDGE,
-                                   lastRow + MESSAGE_BELOW_ROW * gScreen.scale);
+    menu.message.setPosition(gScreen.gameWidth * MESSAGE_RIGHT_EDGE, lastRow + MESSAGE_BELOW_ROW * gScreen.scale);
 }
 
-void UnloadSaveSlotMenu() {
-    int32_t hasSave[SAVE_SLOT_COUNT];
-    std::copy(std::begin(gSaveSlots.hasSave), std::end(gSaveSlots.hasSave), hasSave);
-    gSaveSlots = SaveSlotMenu{};
-    std::copy(std::begin(hasSave), std::end(hasSave), gSaveSlots.hasSave);
+void SaveSlotScreen::Load() {
+    if (!FindSaveSlots(menu)) {
+        context_.requests.StartOver(StartNewSave(context_, 0), Leaving::PLAYED_ON);
+        return;
+    }
+    BuildSaveSlotScreen(menu);
+}
+
+void SaveSlotScreen::ChooseSlot(int slot) {
+    if (menu.hasSave[slot] == 0) {
+        context_.requests.StartOver(StartNewSave(context_, slot), Leaving::PLAYED_ON);
+        return;
+    }
+    std::string why;
+    std::unique_ptr<Screen> game = ContinueSave(context_, slot, why);
+    // A save that cannot be played leaves the player on the menu, told why, with the save untouched.
+    if (!game) {
+        ShowSlotMessage(menu, why);
+        return;
+    }
+    context_.requests.StartOver(std::move(game), Leaving::PLAYED_ON);
+}
+
+void SaveSlotScreen::Key(const sf::Event::KeyEvent& keyEvent) {
+    const int32_t code = keyEvent.code;
+    menu.message.setString("");
+    if (menu.column == 0) {
+        StepCursor(menu.cursor, code);
+        if (code == gSettings.keys.right) {
+            menu.deleteCursor = menu.cursor;
+            menu.column = 1;
+        }
+    }
+    if (menu.column == 1) {
+        StepCursor(menu.deleteCursor, code);
+        if (code == gSettings.keys.left) {
+            menu.column = 0;
+            menu.cursor = menu.deleteCursor;
+        }
+    }
+    if (code != gSettings.keys.enter) return;
+    if (menu.column == 0) {
+        ChooseSlot(menu.cursor);
+    } else if (menu.hasSave[menu.deleteCursor] == 1 && DeleteSaveSlot(menu.deleteCursor)) {
+        menu.hasSave[menu.deleteCursor] = 0;
+    }
+}
+
+void SaveSlotScreen::Click(sf::Vector2f pointer, sf::Mouse::Button) {
+    for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
+        const SaveSlotEntry& entry = menu.slots[slot];
+        if (entry.button.getGlobalBounds().contains(pointer)) {
+            ChooseSlot(slot);
+            return;
+        }
+        if (entry.deleteButton.getGlobalBounds().contains(pointer) && menu.hasSave[slot] == 1 &&
+            DeleteSaveSlot(slot)) {
+            menu.hasSave[slot] = 0;
+        }
+    }
 }

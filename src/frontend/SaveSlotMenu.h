@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Screens.h"
+
 inline constexpr int32_t SAVE_SLOT_COUNT = 3;
 
 // One row: the slot's button (New Save or Save N), its delete button, and its thumbnail when used.
@@ -38,20 +40,35 @@ struct SaveSlotMenu {
     sf::Font messageFont;
     sf::Text message;
     bool built = false;
-    // Set for every slot folder found while the process runs; cleared only by a deletion.
+    // The slots whose folder exists (found when the menu opens; a deletion clears one).
     int32_t hasSave[SAVE_SLOT_COUNT] = {0, 0, 0};
 };
 
-extern SaveSlotMenu gSaveSlots;
-
-// Finds the slots in use; with none, starts a new game in the first slot at once.
-void LoadSaveSlotMenu(sf::RenderWindow& window);
+// Finds the slots in use; false when there is none (Play then starts a new game in the first slot).
+bool FindSaveSlots(SaveSlotMenu& menu);
 // The three rows of the menu, built once some slot is in use.
-void BuildSaveSlotScreen();
+void BuildSaveSlotScreen(SaveSlotMenu& menu);
 // Puts a line of text under the slots (replacing the last one); the next key takes it away.
-void ShowSlotMessage(const std::string& text);
-void HandleSaveSlotKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
-void HandleSaveSlotClick(sf::RenderWindow& window);
-void UpdateSaveSlotMenu();
-void DrawSaveSlotMenu(sf::RenderWindow& window);
-void UnloadSaveSlotMenu();
+void ShowSlotMessage(SaveSlotMenu& menu, const std::string& text);
+void UpdateSaveSlotMenu(SaveSlotMenu& menu);
+void DrawSaveSlotMenu(sf::RenderWindow& window, const SaveSlotMenu& menu);
+
+// The screen behind Play: it is left only by starting or continuing a game.
+class SaveSlotScreen final : public Screen {
+public:
+    explicit SaveSlotScreen(ScreenContext context) : context_(context) {}
+    ScreenKind Kind() const override { return SCREEN_SAVES; }
+    // LoadSaveSlotMenu: with no slot in use, a new game in the first slot at once.
+    void Load() override;
+    void Key(const sf::Event::KeyEvent& key) override;                     // HandleSaveSlotKey
+    void Click(sf::Vector2f pointer, sf::Mouse::Button button) override;  // HandleSaveSlotClick
+    void Update(float) override { UpdateSaveSlotMenu(menu); }
+    void Draw(sf::RenderWindow& window) override { DrawSaveSlotMenu(window, menu); }
+    MusicWish Music() const override { return MusicWish::TITLE; }
+
+    SaveSlotMenu menu;
+
+private:
+    void ChooseSlot(int slot);
+    ScreenContext context_;
+};

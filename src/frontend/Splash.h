@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "core/Screens.h"
+
 inline constexpr const char* SPLASH_LOGO_PATHS[2] = {
     "Assets/Sprites/Start/Logo/Quendal.png",
     "Assets/Sprites/Start/Logo/Brisvane.png",
@@ -23,9 +25,24 @@ struct SplashState {
     bool loaded = false;
 };
 
-extern SplashState gSplash;
+void LoadSplash(SplashState& splash);
+// True once the second logo has faded out.
+bool UpdateSplash(SplashState& splash, float dt);
+void DrawSplash(sf::RenderWindow& window, const SplashState& splash);
 
-void LoadSplash();
-void UpdateSplash(float dt, sf::RenderWindow& window);
-void DrawSplash(sf::RenderWindow& window);
-void UnloadSplash();
+// The logos, then the title menu; the ENTER binding skips straight to the title.
+class SplashScreen final : public Screen {
+public:
+    explicit SplashScreen(ScreenContext context) : context_(context) {}
+    ScreenKind Kind() const override { return SCREEN_SPLASH; }
+    void Load() override { LoadSplash(splash); }
+    void Key(const sf::Event::KeyEvent& key) override;
+    void Update(float dt) override;
+    void Draw(sf::RenderWindow& window) override { DrawSplash(window, splash); }
+    MusicWish Music() const override { return MusicWish::SILENCE; }
+
+    SplashState splash;
+
+private:
+    ScreenContext context_;
+};

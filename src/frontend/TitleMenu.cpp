@@ -1,14 +1,13 @@
 #include "frontend/TitleMenu.h"
 
-#include "core/GameStates.h"
 #include "core/Input.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
-#include "core/StateMachine.h"
-
-TitleMenu gTitleMenu;
+#include "frontend/CreditsScreen.h"
+#include "frontend/OptionsScreen.h"
+#include "frontend/SaveSlotMenu.h"
 
 namespace {
 
@@ -20,8 +19,8 @@ constexpr double TITLE_BUTTON_Y_DIVISORS[TITLE_ENTRY_COUNT] = {2.5, 2.0, 1.7, 1.
 constexpr TitleEntry TITLE_CLICK_ORDER[TITLE_ENTRY_COUNT] = {TITLE_PLAY, TITLE_CREDITS, TITLE_OPTIONS,
                                                              TITLE_QUIT};
 
-void BuildButton(int entry) {
-    TitleButton& button = gTitleMenu.buttons[entry];
+void BuildButton(TitleMenu& menu, int entry) {
+    TitleButton& button = menu.buttons[entry];
     button.normal.loadFromFile(TITLE_BUTTON_PATHS[entry][0]);
     button.pressed.loadFromFile(TITLE_BUTTON_PATHS[entry][1]);
     button.sprite = sf::Sprite(entry == TITLE_PLAY ? button.pressed : button.normal);
@@ -32,20 +31,49 @@ void BuildButton(int entry) {
     button.sprite.setScale(gScreen.scale, gScreen.scale);
 }
 
-// Play, Options and Credits open their screens; the key path plays the confirm sound first.
-void OpenEntry(sf::RenderWindow& window, int entry) {
+}  // namespace
+
+void LoadTitleMenu(TitleMenu& menu) {
+    menu.backgroundOpaque = LoadPicture(menu.backgroundTexture, TITLE_BACKGROUND_PATH);
+    menu.background = sf::Sprite(menu.backgroundTexture);
+    menu.background.setScale(gScreen.scale, gScreen.scale);
+    for (int entry = 0; entry < TITLE_ENTRY_COUNT; ++entry)
+        BuildButton(menu, entry);
+    menu.cursor = TITLE_PLAY;
+    menu.loaded = true;
+}
+
+void UpdateTitleMenu(TitleMenu& menu) {
+    for (int entry = 0; entry < TITLE_ENTRY_COUNT; ++entry) {
+        TitleButton& button = menu.buttons[entry];
+        button.sprite.setTexture(entry == menu.cursor ? button.pressed : button.normal, true);
+    }
+}
+
+void DrawTitleMenu(sf::RenderWindow& window, const TitleMenu& menu) {
+    if (!menu.loaded) return;
+    window.draw(menu.background, menu.backgroundOpaque ? sf::BlendNone : sf::BlendAlpha);
+    for (TitleEntry entry : TITLE_CLICK_ORDER)
+        window.draw(menu.buttons[entry].sprite);
+}
+
+namespace {
+
+// Play, Options and Credits open their screens in the title's place; the key path plays the confirm
+// sound first.
+void OpenEntry(ScreenContext context, int entry) {
     switch (entry) {
         case TITLE_PLAY:
-            SetMenuScreen(window, MENU_SAVES);
+            context.requests.Replace(std::make_unique<SaveSlotScreen>(context));
             break;
         case TITLE_OPTIONS:
-            SetMenuScreen(window, MENU_OPTIONS);
+            context.requests.Replace(std::make_unique<OptionsMenuScreen>(context, false));
             break;
         case TITLE_CREDITS:
-            SetMenuScreen(window, MENU_CREDITS);
+            context.requests.Replace(std::make_unique<CreditsMenuScreen>(context));
             break;
         case TITLE_QUIT:
-            window.close();
+            context.requests.CloseWindow();
             break;
         default:
             break;
@@ -54,57 +82,31 @@ void OpenEntry(sf::RenderWindow& window, int entry) {
 
 }  // namespace
 
-void LoadTitleMenu() {
-    gTitleMenu.backgroundOpaque = LoadPicture(gTitleMenu.backgroundTexture, TITLE_BACKGROUND_PATH);
-    gTitleMenu.background = sf::Sprite(gTitleMenu.backgroundTexture);
-    gTitleMenu.background.setScale(gScreen.scale, gScreen.scale);
-    for (int entry = 0; entry < TITLE_ENTRY_COUNT; ++entry)
-        BuildButton(entry);
-    gTitleMenu.cursor = TITLE_PLAY;
-    gTitleMenu.loaded = true;
-}
-
-void HandleTitleKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent) {
+void HandleTitleKey(ScreenContext context, TitleMenu& menu, const sf::Event::KeyEvent& keyEvent) {
     const KeyBindings& keys = gSettings.keys;
-    if (keyEvent.code == keys.escape) window.close();
-    // The cursor follows the keys held at this moment, not the key of the event.
-    if (gTitleMenu.cursor > TITLE_PLAY && IsKeyHeld(keys.up)) {
-        PlaySoundEffect(SOUND_CURSOR_MOVE);
-        gTitleMenu.cursor -= 1;
+    if (keyEvent.code == keys.escape) {
+        context.requests.CloseWindow();
+        return;
     }
-    if (gTitleMenu.cursor < TITLE_QUIT && IsKeyHeld(keys.down)) {
+    // The cursor follows the keys held at this moment, not the key of the event.
+    if (menu.cursor > TITLE_PLAY && IsKeyHeld(keys.up)) {
         PlaySoundEffect(SOUND_CURSOR_MOVE);
-        gTitleMenu.cursor += 1;
+        menu.cursor -= 1;
+    }
+    if (menu.cursor < TITLE_QUIT && IsKeyHeld(keys.down)) {
+        PlaySoundEffect(SOUND_CURSOR_MOVE);
+        menu.cursor += 1;
     }
     if (keyEvent.code != keys.enter) return;
-    if (gTitleMenu.cursor != TITLE_QUIT) PlaySoundEffect(SOUND_CURSOR_CONFIRM);
-    OpenEntry(window, gTitleMenu.cursor);
+    if (menu.cursor != TITLE_QUIT) PlaySoundEffect(SOUND_CURSOR_CONFIRM);
+    OpenEntry(context, menu.cursor);
 }
 
-void HandleTitleClick(sf::RenderWindow& window) {
-    const sf::Vector2f pointer = PointerPosition(window);
+void HandleTitleClick(ScreenContext context, TitleMenu& menu, sf::Vector2f pointer) {
     for (TitleEntry entry : TITLE_CLICK_ORDER) {
-        if (gTitleMenu.buttons[entry].sprite.getGlobalBounds().contains(pointer)) {
-            OpenEntry(window, entry);
+        if (menu.buttons[entry].sprite.getGlobalBounds().contains(pointer)) {
+            OpenEntry(context, entry);
             return;
         }
     }
-}
-
-void UpdateTitleMenu() {
-    for (int entry = 0; entry < TITLE_ENTRY_COUNT; ++entry) {
-        TitleButton& button = gTitleMenu.buttons[entry];
-        button.sprite.setTexture(entry == gTitleMenu.cursor ? button.pressed : button.normal, true);
-    }
-}
-
-void DrawTitleMenu(sf::RenderWindow& window) {
-    if (!gTitleMenu.loaded) return;
-    window.draw(gTitleMenu.background, gTitleMenu.backgroundOpaque ? sf::BlendNone : sf::BlendAlpha);
-    for (TitleEntry entry : TITLE_CLICK_ORDER)
-        window.draw(gTitleMenu.buttons[entry].sprite);
-}
-
-void UnloadTitleMenu() {
-    gTitleMenu = TitleMenu{};
 }

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "core/Screens.h"
+
 enum TitleEntry : int32_t {
     TITLE_PLAY = 0,
     TITLE_OPTIONS = 1,
@@ -45,11 +47,26 @@ struct TitleMenu {
     bool loaded = false;
 };
 
-extern TitleMenu gTitleMenu;
+void LoadTitleMenu(TitleMenu& menu);
+void HandleTitleKey(ScreenContext context, TitleMenu& menu, const sf::Event::KeyEvent& keyEvent);
+void HandleTitleClick(ScreenContext context, TitleMenu& menu, sf::Vector2f pointer);
+void UpdateTitleMenu(TitleMenu& menu);
+void DrawTitleMenu(sf::RenderWindow& window, const TitleMenu& menu);
 
-void LoadTitleMenu();
-void HandleTitleKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
-void HandleTitleClick(sf::RenderWindow& window);
-void UpdateTitleMenu();
-void DrawTitleMenu(sf::RenderWindow& window);
-void UnloadTitleMenu();
+// Play, Options, Credits and Quit, with the keys and the mouse; entering the menus always lands here.
+class TitleScreen final : public Screen {
+public:
+    explicit TitleScreen(ScreenContext context) : context_(context) {}
+    ScreenKind Kind() const override { return SCREEN_TITLE; }
+    void Load() override { LoadTitleMenu(menu); }
+    void Key(const sf::Event::KeyEvent& key) override { HandleTitleKey(context_, menu, key); }
+    void Click(sf::Vector2f pointer, sf::Mouse::Button) override { HandleTitleClick(context_, menu, pointer); }
+    void Update(float) override { UpdateTitleMenu(menu); }
+    void Draw(sf::RenderWindow& window) override { DrawTitleMenu(window, menu); }
+    MusicWish Music() const override { return MusicWish::TITLE; }
+
+    TitleMenu menu;
+
+private:
+    ScreenContext context_;
+};

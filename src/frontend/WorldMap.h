@@ -8,6 +8,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/Screens.h"
 
 inline constexpr int WORLD_LOCATION_COUNT = 8;
 inline constexpr const char* WORLD_MARKER = "Assets/Sprites/ChangeMap/Cursor.png";
@@ -34,10 +38,29 @@ struct WorldMap {
     bool loaded = false;
 };
 
-extern WorldMap gWorldMap;
+void LoadWorldMap(WorldMap& map);
+// The camera eases towards the selected marker, faster across than down.
+void UpdateWorldMap(WorldMap& map, float dt, sf::RenderWindow& window);
+void DrawWorldMap(sf::RenderWindow& window, const WorldMap& map);
 
-void LoadWorldMap();
-void HandleWorldMapKey(sf::RenderWindow& window, const sf::Event::KeyEvent& keyEvent);
-void UpdateWorldMap(float dt, sf::RenderWindow& window);
-void DrawWorldMap(sf::RenderWindow& window);
-void ReleaseWorldMap();
+// Over the roaming screen (which it hides): D and Q step between the places reachable from here,
+// Enter travels. Choosing the place the hero came from goes back to it as it was; another place is
+// handed to `travel` (the story's version of it, once the night has fallen), and the map goes.
+class WorldMapScreen final : public Screen {
+public:
+    using TravelTo = std::function<void(const std::string& destination)>;
+    WorldMapScreen(ScreenContext context, TravelTo travel) : context_(context), travel_(std::move(travel)) {}
+    ScreenKind Kind() const override { return SCREEN_WORLD_MAP; }
+    void Load() override { LoadWorldMap(map); }
+    void Key(const sf::Event::KeyEvent& key) override;  // HandleWorldMapKey
+    void Update(float dt) override { UpdateWorldMap(map, dt, context_.window); }
+    void Draw(sf::RenderWindow& window) override { DrawWorldMap(window, map); }
+    MusicWish Music() const override { return MusicWish::SILENCE; }
+
+    WorldMap map;
+
+private:
+    void Travel();
+    ScreenContext context_;
+    TravelTo travel_;
+};

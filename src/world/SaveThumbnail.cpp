@@ -10,7 +10,6 @@
 
 #include "core/Log.h"
 #include "core/Screen.h"
-#include "core/StateMachine.h"
 #include "world/SaveFiles.h"
 
 namespace {
@@ -42,12 +41,12 @@ void EncodeAndPlace(const sf::Image& picture, const std::string& folder) {
 
 }  // namespace
 
-sf::Image CaptureThumbnail(sf::RenderWindow& window) {
+sf::Image CaptureThumbnail(sf::RenderWindow& window, const SceneDrawing& drawScene) {
     ThumbnailWriter& writer = Writer();
     const sf::View before = window.getView();
     const sf::View mainBefore = gMainView;
     window.clear(sf::Color::Black);
-    DrawGameScene(window);
+    drawScene(window);
     gMainView = mainBefore;
     window.setView(before);
     const sf::Vector2u size = window.getSize();
@@ -71,8 +70,8 @@ sf::Image CaptureThumbnail(sf::RenderWindow& window) {
     return writer.small.getTexture().copyToImage();
 }
 
-bool WriteSlotThumbnail(sf::RenderWindow& window) {
-    const sf::Image picture = CaptureThumbnail(window);
+bool WriteSlotThumbnail(sf::RenderWindow& window, const SceneDrawing& drawScene) {
+    const sf::Image picture = CaptureThumbnail(window, drawScene);
     window.setActive(true);
     if (picture.getSize().x == 0) return false;
     ThumbnailWriter& writer = Writer();

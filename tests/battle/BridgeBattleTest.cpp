@@ -25,9 +25,8 @@ int KnightsOnTheMap() {
     return knights;
 }
 
-// The bridge's knights stand nearest the hero's point; its dogs further on.
 void WalkIntoAKnight(GameHarness& game) {
-    ASSERT_EQ(WalkIntoEnemy(game), "");
+    ASSERT_EQ(WalkIntoEnemy(game, "Knight1"), "");
     ASSERT_EQ(gBattle.enemyKinds, std::vector<int32_t>{ENEMY_KNIGHT});
 }
 

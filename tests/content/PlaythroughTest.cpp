@@ -14,8 +14,11 @@ namespace {
 
 void Ignore(const std::string&) {}
 
+// The story's steps look at the game and its save; one frame in eight is drawn.
+constexpr int DRAW_EVERY = 8;
+
 void PlayTheWholeStory(unsigned width, unsigned height) {
-    GameHarness game({width, height});
+    GameHarness game({.desktopWidth = width, .desktopHeight = height, .drawEvery = DRAW_EVERY});
     for (const StoryStep& step : StorySteps()) {
         ASSERT_EQ(step.play(game, Ignore), "") << "at step " << step.name;
         ASSERT_EQ(CheckOutcome(step.outcome), "") << "after step " << step.name;
@@ -41,13 +44,13 @@ TEST(PlaythroughContinued, TheSaveOfEveryStepContinuedInAFreshGamePlaysOnToTheEn
     };
     const std::vector<StoryStep>& steps = StorySteps();
     {
-        GameHarness game;
+        GameHarness game({.drawEvery = DRAW_EVERY});
         ASSERT_EQ(steps[0].play(game, Ignore), "");
         keepSaves();
     }
     for (size_t k = 1; k < steps.size(); ++k) {
         ResetGameRecords();
-        GameHarness game;
+        GameHarness game({.drawEvery = DRAW_EVERY});
         fs::copy(kept, "Saves", fs::copy_options::recursive);
         ASSERT_EQ(ContinueFirstSlot(game), "") << "continuing after " << steps[k - 1].name;
         ASSERT_EQ(CheckOutcome(steps[k - 1].outcome), "") << "continued after " << steps[k - 1].name;

@@ -181,7 +181,7 @@ TEST(StorySaves, AContinuedSaveGoesOnWhereTheStoryWasAndANewGameStartsPellAlone)
     // A second new game in the same run, from the menu's next slot: the story, the party, the fish and
     // the pouch start over.
     ExitToTitleFromPause(game.Window());
-    ChoosePlay(game);
+    game.Press(DefaultKeys::ENTER);  // Play
     game.Press(DefaultKeys::DOWN);
     game.Press(DefaultKeys::ENTER);
     ASSERT_EQ(gStates.gameMode, MODE_GAME);

@@ -5,13 +5,11 @@
 #include <fstream>
 #include <vector>
 
-#include "app/FrameLoop.h"
 #include "battle/BattleData.h"
+#include "battle/BattleScreen.h"
 #include "battle/BattleState.h"
-#include "core/GameStates.h"
 #include "core/Screen.h"
 #include "core/SoundEffects.h"
-#include "core/StateMachine.h"
 #include "support/Scenes.h"
 #include "world/GameSession.h"
 
@@ -32,9 +30,8 @@ void MoveCommandCursorTo(GameHarness& game, unsigned entry) {
 void BeginBattle(GameHarness& game, const char* map, const std::string& level, uint32_t partySize) {
     EnterMap(game, map, 2);
     gSession.partySize = partySize;
-    ResetView(game.Window());
-    SetGameScreen(SCREEN_BATTLE);
-    StartBattle(level.c_str());
+    game.Requests().Push(std::make_unique<BattleScreen>(game.Context(), level, 0));
+    game.Apply();
     game.Step(BATTLE_DT);
 }
 
@@ -84,13 +81,13 @@ void ChoosePotion(GameHarness& game, unsigned pouchSlot, unsigned member) {
 }
 
 bool WaitingForCommands() {
-    return gStates.gameMode == MODE_GAME && gStates.gameScreen == SCREEN_BATTLE && gBattle.running &&
+    return gBattle.started && gBattle.running &&
            gBattle.phase == PHASE_COMMAND && gBattle.currentTurn == 0;
 }
 
 void PlayOutRound(GameHarness& game) {
     for (int frame = 0; frame < 4000; ++frame) {
-        if (gStates.gameMode != MODE_GAME || gStates.gameScreen != SCREEN_BATTLE) return;
+        if (game.Top() != SCREEN_BATTLE) return;
         if (gBattle.phase == PHASE_VICTORY) return;
         if (gBattle.phase == PHASE_ACTIONS) game.PressKey(sf::Keyboard::Space);
         game.Step(BATTLE_DT);
@@ -208,9 +205,9 @@ void CommandLikeAPlayer(GameHarness& game) {
 BattleEnd FightItOut(GameHarness& game, float frameDt, bool draw, const std::function<void()>& onCommands) {
     bool asked = false;
     for (int frame = 0; frame < 30 * 60 * 10; ++frame) {
-        if (gStates.gameMode == MODE_GAME_OVER) return BattleEnd::LOST;
-        if (gStates.gameMode != MODE_GAME || gStates.gameScreen != SCREEN_BATTLE) return BattleEnd::UNENDED;
-        if (gBattle.phase == PHASE_VICTORY) return BattleEnd::WON;
+        if (game.Shows(SCREEN_GAME_OVER)) return BattleEnd::LOST;
+        if (game.Shows(SCREEN_VICTORY)) return BattleEnd::WON;
+        if (!game.Shows(SCREEN_BATTLE)) return BattleEnd::UNENDED;
         if (WaitingForCommands()) {
             if (!asked && onCommands) onCommands();
             asked = true;
@@ -221,7 +218,7 @@ BattleEnd FightItOut(GameHarness& game, float frameDt, bool draw, const std::fun
         if (draw) {
             game.Step(frameDt);
         } else {
-            AdvanceFrame(frameDt, game.Window());
+            game.Advance(frameDt);
             ResetSoundEffectPool();  // far faster than the sounds play: they would pile up
         }
     }

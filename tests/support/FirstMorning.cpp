@@ -3,7 +3,6 @@
 #include "content/Items.h"
 #include "content/MapContent.h"
 #include "content/PopUps.h"
-#include "core/GameStates.h"
 #include "core/Settings.h"
 #include "support/Journey.h"
 #include "support/Saves.h"
@@ -28,14 +27,13 @@ WalkRect AsWalkRect(const sf::FloatRect& r) {
 
 std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
     ChoosePlay(game);
-    if (gStates.gameMode != MODE_GAME) return "Play did not start a new game";
+    if (game.Mode() != MODE_GAME) return "Play did not start a new game";
     game.Step(0.021f, 40);
     reached("01-start-popup-typing");
-    const PopUpDialogue& start = gPopUps.table[POPUP_START];
     game.Press(gSettings.keys.enter, 2);
     reached("02-start-popup-first-page");
-    game.PressEnterUntil([&] { return start.active == 0; });
-    if (start.active != 0 || gStates.roamingOverlay != OVERLAY_NONE) return "the Start pop-up did not close";
+    game.PressEnterUntil([&] { return !PopUpShown(game, POPUP_START); });
+    if (PopUpShown(game, POPUP_START) || game.Top() != SCREEN_ROAMING) return "the Start pop-up did not close";
     reached("03-bedroom");
 
     if (!WalkThroughDoor(game, "GoblinVillage")) return "no way out of the house to the village";
@@ -48,10 +46,10 @@ std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
     const sf::FloatRect box = merchant->box;
     if (!WalkTo(game, {box.left + box.width + 8, box.top, 8, box.height}, 0)) return "no way to the merchant";
     game.Press(gSettings.keys.enter, 10);
-    if (gStates.roamingOverlay != OVERLAY_DIALOGUE) return "the merchant did not speak";
+    if (game.Top() != SCREEN_DIALOGUE) return "the merchant did not speak";
     reached("05-merchant-talks");
-    game.PressEnterUntil([] { return gStates.roamingOverlay == OVERLAY_NONE; });
-    if (gStates.roamingOverlay != OVERLAY_NONE) return "the merchant's dialogue did not close";
+    game.PressEnterUntil([&] { return game.Top() == SCREEN_ROAMING; });
+    if (game.Top() != SCREEN_ROAMING) return "the merchant's dialogue did not close";
 
     const MapItem* rope = LyingItem("Rope");
     if (rope == nullptr) return "no rope lying in the village";
@@ -72,11 +70,11 @@ std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
 
 std::string ContinueFirstMorning(GameHarness& game, const Checkpoint& reached) {
     ChoosePlay(game);
-    if (gStates.menuScreen != MENU_SAVES) return "Play did not open the save-slot menu";
+    if (game.Top() != SCREEN_SAVES) return "Play did not open the save-slot menu";
     game.Step(FRAME, 2);
     reached("10-save-slots");
     game.PressKey(gSettings.keys.enter);
-    if (gStates.gameMode != MODE_GAME) return "the slot was not continued";
+    if (game.Mode() != MODE_GAME) return "the slot was not continued";
     game.Step(FRAME, 30);
     reached("11-continued");
     game.Press(gSettings.keys.inventory, 2);

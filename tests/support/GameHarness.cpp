@@ -3,15 +3,16 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <unistd.h>
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
 
 #include "app/FrameLoop.h"
 #include "app/Startup.h"
+#include "core/Developer.h"
 #include "core/Input.h"
 #include "core/Random.h"
 #include "core/Screen.h"
-#include "core/StateMachine.h"
 
 namespace fs = std::filesystem;
 
@@ -62,17 +63,25 @@ GameHarness::GameHarness(HarnessOptions options) : options_(options) {
     SeedRandom(options_.seed);
     gDisplay.desktopOverride = DesktopMode{options_.desktopWidth, options_.desktopHeight, 32};
     gDisplay.windowed = true;
+    EnableDeveloperKeys(options_.developerKeys);
     if (options_.initialise) Init();
 }
 
 GameHarness::~GameHarness() {
-    if (context_.window) {
-        UnloadCurrentMode(*context_.window);
-        context_.window->close();
-    }
+    if (context_.stack) context_.stack->Clear(Leaving::ABANDONING);
+    if (context_.window) context_.window->close();
+    context_.stack.reset();
     context_ = GameContext{};
     ResetGameRecords();
     ScriptInput(false);
+    EnableDeveloperKeys(false);
+}
+
+bool GameHarness::Shows(ScreenKind kind) const {
+    for (const Screen* screen : context_.stack->Screens()) {
+        if (screen->Kind() == kind) return true;
+    }
+    return false;
 }
 
 void GameHarness::Init() {
@@ -86,7 +95,15 @@ void GameHarness::PressKey(int32_t code) {
     sf::Event event{};
     event.type = sf::Event::KeyPressed;
     event.key.code = static_cast<sf::Keyboard::Key>(code);
-    HandleWindowEvent(Window(), event);
+    HandleWindowEvent(context_, event);
+}
+
+void GameHarness::ReleaseKey(int32_t code) {
+    ::HoldKey(code, false);
+    sf::Event event{};
+    event.type = sf::Event::KeyReleased;
+    event.key.code = static_cast<sf::Keyboard::Key>(code);
+    HandleWindowEvent(context_, event);
 }
 
 void GameHarness::Click(sf::Vector2i windowPixels, sf::Mouse::Button button) {
@@ -96,24 +113,32 @@ void GameHarness::Click(sf::Vector2i windowPixels, sf::Mouse::Button button) {
     event.mouseButton.button = button;
     event.mouseButton.x = windowPixels.x;
     event.mouseButton.y = windowPixels.y;
-    HandleWindowEvent(Window(), event);
+    HandleWindowEvent(context_, event);
 }
 
 void GameHarness::CloseWindow() {
     sf::Event event{};
     event.type = sf::Event::Closed;
-    HandleWindowEvent(Window(), event);
+    HandleWindowEvent(context_, event);
 }
 
 void GameHarness::HoldKey(int32_t code, bool held) {
-    ::HoldKey(code, held);
+    if (held) {
+        ::HoldKey(code, true);
+    } else {
+        ReleaseKey(code);
+    }
 }
 
 void GameHarness::Step(float dt, int frames) {
     for (int i = 0; i < frames && Window().isOpen(); ++i) {
-        AdvanceFrame(dt, Window());
-        DrawFrame(Window());
+        AdvanceFrame(context_, dt);
+        if (++framesPlayed_ % std::max(options_.drawEvery, 1) == 0) DrawFrame(context_);
     }
+}
+
+void GameHarness::Advance(float dt) {
+    AdvanceFrame(context_, dt);
 }
 
 void GameHarness::Press(int32_t code, int frames) {
@@ -129,7 +154,7 @@ void GameHarness::HoldFor(int32_t code, int frames) {
 
 sf::Image GameHarness::Capture() {
     sf::RenderWindow& window = Window();
-    RenderFrame(window);
+    RenderFrame(context_);
     sf::Texture texture;
     if (!texture.create(window.getSize().x, window.getSize().y))
         throw std::runtime_error("no texture for capture");

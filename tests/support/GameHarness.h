@@ -13,6 +13,7 @@
 
 #include "app/Startup.h"
 #include "core/Log.h"
+#include "core/Screens.h"
 
 // A temporary working directory whose Assets/ links to the built asset tree, except Assets/Config,
 // which is a folder of its own so that each test writes its own settings. Restores the old directory.
@@ -54,6 +55,10 @@ struct HarnessOptions {
     unsigned desktopHeight = 1080;
     unsigned seed = 1;
     bool initialise = true;  // false: the test calls Init() itself (to prepare files first)
+    // Every how many frames one is drawn. A long scripted play that looks at the game's state, not at
+    // its pixels, draws one frame in a few: software rendering of a large window is most of its time.
+    int drawEvery = 1;
+    bool developerKeys = true;  // the developer's keys, as --developer gives them
 };
 
 class GameHarness {
@@ -67,8 +72,23 @@ public:
     sf::RenderWindow& Window() { return *context_.window; }
     ScratchFolder& Folder() { return folder_; }
 
+    // The screen stack: what is on it, and requests made the way a screen makes them (applied at once).
+    ScreenStack& Stack() { return *context_.stack; }
+    const ScreenStack& Stack() const { return *context_.stack; }
+    ScreenContext Context() { return context_.stack->Context(); }
+    ScreenRequests& Requests() { return context_.stack->Requests(); }
+    void Apply() { context_.stack->ApplyRequests(); }
+    GameMode Mode() const { return context_.stack->Mode(); }
+    // The top screen's kind, and the top-most screen of a type (nullptr when there is none).
+    ScreenKind Top() const { return context_.stack->Top()->Kind(); }
+    template <typename T>
+    T* Find() const;
+    // Whether the screen is on the stack, anywhere.
+    bool Shows(ScreenKind kind) const;
+
     // Events through the frame loop's own dispatch.
     void PressKey(int32_t code);
+    void ReleaseKey(int32_t code);
     void Click(sf::Vector2i windowPixels, sf::Mouse::Button button = sf::Mouse::Left);
     void CloseWindow();
     // Live state seen by the handlers' keyboard and pointer queries.
@@ -76,6 +96,8 @@ public:
 
     // Frames: an update with dt, then a draw, like the loop.
     void Step(float dt, int frames = 1);
+    // An update without a draw, for simulations that look at no pixel.
+    void Advance(float dt);
     // A key pressed, then `frames` frames played: the moment a person leaves between two presses.
     void Press(int32_t code, int frames = 2);
     // The key held down for `frames` frames, then let go.
@@ -92,10 +114,20 @@ public:
 
 private:
     HarnessOptions options_;
+    long framesPlayed_ = 0;
     ScratchFolder folder_;
     LogCapture log_;
     GameContext context_;
 };
+
+template <typename T>
+T* GameHarness::Find() const {
+    const std::vector<Screen*> screens = context_.stack->Screens();
+    for (size_t i = screens.size(); i-- > 0;) {
+        if (T* screen = dynamic_cast<T*>(screens[i])) return screen;
+    }
+    return nullptr;
+}
 
 template <typename Done>
 int GameHarness::PressEnterUntil(Done done, int limit) {

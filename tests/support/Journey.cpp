@@ -6,9 +6,10 @@
 #include <map>
 #include <vector>
 
+#include "content/DialogueScreen.h"
 #include "content/Items.h"
+#include "content/PopUps.h"
 #include "content/MapContent.h"
-#include "core/GameStates.h"
 #include "core/Settings.h"
 #include "world/GameSession.h"
 #include "world/Player.h"
@@ -192,11 +193,18 @@ std::string PickUp(GameHarness& game, const char* name) {
 
 namespace {
 
-const Npc* NearestEnemy() {
+bool Fights(const Npc& npc, const std::string& battle) {
+    return npc.type == NPC_BATTLE &&
+           (battle.empty() || npc.battlePath.size() >= battle.size() &&
+                                  npc.battlePath.compare(npc.battlePath.size() - battle.size(), battle.size(),
+                                                         battle) == 0);
+}
+
+const Npc* NearestEnemy(const std::string& battle) {
     const Npc* nearest = nullptr;
     float best = 1e9f;
     for (const Npc& npc : gMapContent.npcList.npcs) {
-        if (npc.type != NPC_BATTLE) continue;
+        if (!Fights(npc, battle)) continue;
         const float d = std::hypot(npc.box.left - gPlayer.footBox.left, npc.box.top - gPlayer.footBox.top);
         if (d < best) {
             best = d;
@@ -207,10 +215,10 @@ const Npc* NearestEnemy() {
 }
 
 // Straight at the enemy with the movement keys held, as a player closes the last steps.
-void CloseIn(GameHarness& game) {
+void CloseIn(GameHarness& game, const std::string& battle) {
     const KeyBindings& keys = gSettings.keys;
-    for (int frame = 0; frame < 90 && gStates.gameScreen == SCREEN_ROAMING; ++frame) {
-        const Npc* target = NearestEnemy();
+    for (int frame = 0; frame < 90 && game.Top() == SCREEN_ROAMING; ++frame) {
+        const Npc* target = NearestEnemy(battle);
         const float dx =
             target->box.left + target->box.width / 2 - (gPlayer.footBox.left + gPlayer.footBox.width / 2);
         const float dy =
@@ -227,13 +235,22 @@ void CloseIn(GameHarness& game) {
 
 }  // namespace
 
-std::string WalkIntoEnemy(GameHarness& game) {
-    for (int attempt = 0; attempt < 6 && gStates.gameScreen == SCREEN_ROAMING; ++attempt) {
-        const Npc* enemy = NearestEnemy();
+std::string WalkIntoEnemy(GameHarness& game, const std::string& battle) {
+    for (int attempt = 0; attempt < 6 && game.Top() == SCREEN_ROAMING; ++attempt) {
+        const Npc* enemy = NearestEnemy(battle);
         if (enemy == nullptr) return Fail("no enemy left to walk into");
         const sf::FloatRect b = enemy->box;
         WalkTo(game, {b.left, b.top, b.width, b.height}, 10.0f);
-        CloseIn(game);
+        CloseIn(game, battle);
     }
-    return gStates.gameScreen == SCREEN_BATTLE ? "" : Fail("the hero never reached an enemy");
+    return game.Top() == SCREEN_BATTLE ? "" : Fail("the hero never reached an enemy");
+}
+
+bool PopUpShown(const GameHarness& game, int32_t index) {
+    for (Screen* screen : game.Stack().Screens()) {
+        auto* dialogue = dynamic_cast<DialogueScreen*>(screen);
+        const auto* popUp = dialogue ? dynamic_cast<const PopUpConversation*>(&dialogue->Talk()) : nullptr;
+        if (popUp != nullptr && (index < 0 || popUp->Index() == index)) return true;
+    }
+    return false;
 }

@@ -29,8 +29,12 @@ Npc* FirstNpcOfType(int32_t type);
 std::string TalkUntil(GameHarness& game, int32_t type, const char* who, const std::function<bool()>& done);
 // To the item of that name lying on the map, and ENTER.
 std::string PickUp(GameHarness& game, const char* name);
-// The way to the nearest enemy, then straight at it with the movement keys until its battle starts.
-std::string WalkIntoEnemy(GameHarness& game);
+// The way to the nearest enemy (of that battle file, when one is named: "Knight1"), then straight at it
+// with the movement keys until its battle starts.
+std::string WalkIntoEnemy(GameHarness& game, const std::string& battle = "");
+
+// Whether the story's pop-up of that index (POPUP_START...) is on screen; -1: any pop-up.
+bool PopUpShown(const GameHarness& game, int32_t index = -1);
 
 // A failure message that says on which map it happened.
 std::string Fail(const std::string& what);

@@ -8,7 +8,6 @@
 #include "content/MapContent.h"
 #include "content/PopUps.h"
 #include "content/Puzzles.h"
-#include "core/GameStates.h"
 #include "core/Settings.h"
 #include "core/WholeFiles.h"
 #include "frontend/WorldMap.h"
@@ -27,25 +26,20 @@ constexpr float FRAME = 1.0f / 60.0f;
 constexpr float WAIT_FRAME = 1.0f / 30.0f;
 constexpr int32_t ANY_KEY = sf::Keyboard::A;  // bound to nothing
 
-bool AnyPopUpOpen() {
-    for (const PopUpDialogue& popUp : gPopUps.table)
-        if (popUp.active == 1) return true;
-    return false;
-}
-
 // ENTER until every pop-up has typed out and closed.
 std::string ClosePopUps(GameHarness& game) {
-    game.PressEnterUntil([] { return !AnyPopUpOpen(); });
-    return AnyPopUpOpen() ? Fail("a pop-up would not close") : "";
+    game.PressEnterUntil([&] { return !PopUpShown(game); });
+    return PopUpShown(game) ? Fail("a pop-up would not close") : "";
 }
 
 // Through the "MAP" trigger to the world map, along its markers to the place, and there.
 std::string Travel(GameHarness& game, const char* place) {
-    if (!WalkIntoTrigger(game, "MAP", [] { return gStates.gameScreen == SCREEN_WORLD_MAP; }))
+    if (!WalkIntoTrigger(game, "MAP", [&] { return game.Top() == SCREEN_WORLD_MAP; }))
         return Fail("no way onto the world map");
     game.Step(FRAME, 10);
+    const WorldMap& map = game.Find<WorldMapScreen>()->map;
     const auto onPlace = [&] {
-        const char* name = gWorldMap.locations[static_cast<size_t>(gWorldMap.cursor)].name;
+        const char* name = map.locations[static_cast<size_t>(map.cursor)].name;
         return name != nullptr && std::strcmp(name, place) == 0;
     };
     for (int press = 0; press < WORLD_LOCATION_COUNT && !onPlace(); ++press) {
@@ -54,7 +48,7 @@ std::string Travel(GameHarness& game, const char* place) {
     if (!onPlace()) return Fail(std::string("the world map never offered ") + place);
     const std::string leaving = gSession.currentMapName;
     game.Press(gSettings.keys.enter, 30);
-    if (gStates.gameScreen != SCREEN_ROAMING || leaving == gSession.currentMapName)
+    if (game.Top() != SCREEN_ROAMING || leaving == gSession.currentMapName)
         return Fail(std::string("the world map did not lead to ") + place);
     return "";
 }
@@ -66,7 +60,7 @@ std::string WinBattle(GameHarness& game, const Checkpoint& reached, const std::s
     if (end != BattleEnd::WON) return Fail("the battle never ended");
     game.Step(FRAME, 30);
     game.Press(gSettings.keys.enter, 10);
-    return gStates.gameScreen == SCREEN_ROAMING ? "" : Fail("the victory did not lead back to the map");
+    return !game.Shows(SCREEN_BATTLE) ? "" : Fail("the victory did not lead back to the map");
 }
 
 std::string FightEveryEnemy(GameHarness& game, const Checkpoint& reached, const std::string& shot) {
@@ -148,7 +142,7 @@ std::string PutOutTheForestFires(GameHarness& game, const Checkpoint& reached) {
 std::string NewGame(GameHarness& game, const Checkpoint& reached) {
     ChoosePlay(game);  // with no save: a new game
     game.Step(0.021f, 60);
-    if (gStates.gameMode != MODE_GAME) return "Play did not start a new game";
+    if (game.Mode() != MODE_GAME) return "Play did not start a new game";
     reached("start-popup");
     return ClosePopUps(game);
 }
@@ -168,7 +162,7 @@ std::string MeetTheMerchant(GameHarness& game, const Checkpoint& reached) {
         return Fail("no way to the merchant");
     game.Press(gSettings.keys.enter, 20);
     reached("merchant");
-    game.PressEnterUntil([] { return gStates.roamingOverlay == OVERLAY_NONE; });
+    game.PressEnterUntil([&] { return game.Top() == SCREEN_ROAMING; });
     if (gSession.story.worldMapOpen != 1) return Fail("the merchant did not open the roads");
     std::string lost = PickUp(game, "Rope");
     if (lost.empty()) lost = Travel(game, "Bridge");
@@ -190,7 +184,7 @@ std::string OpenTheForest(GameHarness& game, const Checkpoint& reached) {
     if (lost.empty()) lost = PullEveryFence(game, reached);
     if (!lost.empty()) return lost;
     game.Step(FRAME, 5);
-    if (gPopUps.table[POPUP_SAVE_SPRITI].active != 1) return Fail("the last fence did not call for Spriti");
+    if (!PopUpShown(game, POPUP_SAVE_SPRITI)) return Fail("the last fence did not call for Spriti");
     game.Step(FRAME, 60);
     reached("save-spriti");
     lost = ClosePopUps(game);
@@ -203,8 +197,8 @@ std::string OpenTheForest(GameHarness& game, const Checkpoint& reached) {
 }
 
 std::string SpritiJoins(GameHarness& game, const Checkpoint& reached) {
-    std::string lost = TalkUntil(game, NPC_COMPANION, "Spriti", [] {
-        return gSession.partySize == 2 && InventoryHolds("Burse") && gStates.roamingOverlay == OVERLAY_NONE;
+    std::string lost = TalkUntil(game, NPC_COMPANION, "Spriti", [&] {
+        return gSession.partySize == 2 && InventoryHolds("Burse") && game.Top() == SCREEN_ROAMING;
     });
     if (!lost.empty()) return lost;
     reached("spriti-joined");
@@ -221,13 +215,13 @@ std::string BackToTheVillage(GameHarness& game, const Checkpoint& reached) {
 }
 
 std::string TheRodAndTheShop(GameHarness& game, const Checkpoint& reached) {
-    std::string lost = TalkUntil(game, NPC_MERCHANT, "the merchant", [] {
-        return gSession.story.purseDelivered == 1 && gStates.roamingOverlay == OVERLAY_NONE;
+    std::string lost = TalkUntil(game, NPC_MERCHANT, "the merchant", [&] {
+        return gSession.story.purseDelivered == 1 && game.Top() == SCREEN_ROAMING;
     });
     if (!lost.empty()) return lost;
     if (!InventoryHolds("FishingRod")) return Fail("the purse did not buy the rod");
-    game.PressEnterUntil([] { return gStates.roamingOverlay == OVERLAY_SHOP; });
-    if (gStates.roamingOverlay != OVERLAY_SHOP) return Fail("the shop did not open");
+    game.PressEnterUntil([&] { return game.Top() == SCREEN_SHOP; });
+    if (game.Top() != SCREEN_SHOP) return Fail("the shop did not open");
     game.PressKey(gSettings.keys.right);  // the healing potion
     game.Press(gSettings.keys.enter, 5);
     reached("shop");
@@ -253,7 +247,7 @@ std::string GoToBed(GameHarness& game, const Checkpoint& reached) {
     game.Press(gSettings.keys.enter, 30);
     if (std::strcmp(gSession.currentMapName, "HOUSE_BURN_1") != 0)
         return Fail("the bed did not bring the night");
-    if (gPopUps.table[POPUP_HOUSE_ON_FIRE].active != 1) return Fail("no word of the fire");
+    if (!PopUpShown(game, POPUP_HOUSE_ON_FIRE)) return Fail("no word of the fire");
     reached("house-on-fire");
     return "";
 }
@@ -296,12 +290,12 @@ std::string TheBurningVillage(GameHarness& game, const Checkpoint& reached) {
     std::string lost = ClosePopUps(game);
     if (lost.empty()) {
         lost = TalkUntil(game, NPC_COMPANION, "Groto",
-                         [] { return gSession.partySize == 3 && gStates.roamingOverlay == OVERLAY_NONE; });
+                         [&] { return gSession.partySize == 3 && game.Top() == SCREEN_ROAMING; });
     }
     if (lost.empty()) lost = FightEveryEnemy(game, reached, "village-battle");
     if (!lost.empty()) return lost;
     game.Press(ANY_KEY, 60);
-    if (gPopUps.table[POPUP_ENEMY_ON_BRIDGE].active != 1) return Fail("no word of the bridge");
+    if (!PopUpShown(game, POPUP_ENEMY_ON_BRIDGE)) return Fail("no word of the bridge");
     reached("enemy-on-bridge");
     lost = ClosePopUps(game);
     if (lost.empty()) lost = Travel(game, "Bridge");
@@ -310,14 +304,14 @@ std::string TheBurningVillage(GameHarness& game, const Checkpoint& reached) {
 
 std::string TheBoss(GameHarness& game, const Checkpoint& reached) {
     game.Press(ANY_KEY, 60);
-    if (gPopUps.table[POPUP_BOSS_HERE].active != 1) return Fail("the boss was not announced");
+    if (!PopUpShown(game, POPUP_BOSS_HERE)) return Fail("the boss was not announced");
     reached("boss-here");
     std::string lost = ClosePopUps(game);
     if (lost.empty()) lost = WalkIntoEnemy(game);
     if (lost.empty()) lost = WinBattle(game, reached, "boss-battle");
     if (!lost.empty()) return lost;
     game.Step(FRAME, 60);
-    if (gPopUps.table[POPUP_END].active != 1) return Fail("the story did not end");
+    if (!PopUpShown(game, POPUP_END)) return Fail("the story did not end");
     reached("the-end");
     lost = ClosePopUps(game);
     game.Step(FRAME, 30);

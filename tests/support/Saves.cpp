@@ -1,6 +1,5 @@
 #include "support/Saves.h"
 
-#include "core/GameStates.h"
 #include "support/Files.h"
 
 std::string SaveText(int slot) {
@@ -26,7 +25,7 @@ void ChoosePlay(GameHarness& game) {
 
 std::string ContinueFirstSlot(GameHarness& game) {
     ChoosePlay(game);
-    if (gStates.menuScreen != MENU_SAVES) return "Play did not open the save-slot menu";
+    if (game.Top() != SCREEN_SAVES) return "Play did not open the save-slot menu";
     game.Press(DefaultKeys::ENTER, 30);
-    return gStates.gameMode == MODE_GAME ? "" : "the slot was not continued";
+    return game.Mode() == MODE_GAME ? "" : "the slot was not continued";
 }

@@ -6,10 +6,8 @@
 #include <vector>
 
 #include "content/Items.h"
-#include "core/GameStates.h"
 #include "core/Screen.h"
-#include "core/StateMachine.h"
-#include "frontend/PauseMenu.h"
+#include "frontend/RoamingScreen.h"
 #include "world/GameSession.h"
 
 namespace {
@@ -28,18 +26,25 @@ void EnterMap(GameHarness& game, const char* map, int frames) {
     gSession.gold = 20;
     SetCurrentMapName(map);
     SetPreviousMapName(map);
-    gStates.roamingOverlay = OVERLAY_NONE;
-    SetGameMode(MODE_GAME, game.Window());
+    game.Requests().StartOver(std::make_unique<RoamingScreen>(game.Context(), GameStart::CONTINUED),
+                              Leaving::ABANDONING);
+    game.Apply();
     game.Step(SCENE_DT, frames);
 }
 
 void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
     EnterMap(game, map);
     gSession.story.worldMapOpen = 1;
-    SetGameScreen(SCREEN_WORLD_MAP);
+    game.Find<RoamingScreen>()->OpenWorldMap();
+    game.Apply();
     for (int i = 0; i < steps; ++i)
         game.PressKey(sf::Keyboard::D);
     game.Step(SCENE_DT, 200);
+}
+
+void ExitToMenu(GameHarness& game) {
+    game.Requests().SetGameMode(MODE_MENU, Leaving::SAVING);
+    game.Apply();
 }
 
 void Carry(std::initializer_list<const char*> names) {
@@ -57,8 +62,8 @@ void Carry(const char* name, int count) {
 
 void OpenSaveSlots(GameHarness& game) {
     EnterMap(game, "HOUSE_ENTER_1");
-    ExitToTitleFromPause(game.Window());  // as Exit to menu does: the save and its thumbnail written
-    SetMenuScreen(game.Window(), MENU_SAVES);
+    ExitToMenu(game);  // the save and its thumbnail written
+    game.PressKey(DefaultKeys::ENTER);  // Play
     game.Step(SCENE_DT, 2);
 }
 

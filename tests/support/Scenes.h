@@ -11,6 +11,9 @@ void EnterMap(GameHarness& game, const char* map, int frames = 90);
 // The world map opened from that map, the cursor moved `steps` places to the right and left to settle.
 void OpenWorldMapFrom(GameHarness& game, const char* map, int steps);
 
+// Exit to menu, as the pause menu does it: the game saved, the title shown.
+void ExitToMenu(GameHarness& game);
+
 // The hero picks these up, in this order, as if they lay at his feet (a full inventory leaves the rest).
 void Carry(std::initializer_list<const char*> names);
 void Carry(const char* name, int count);

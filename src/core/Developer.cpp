@@ -1,0 +1,15 @@
+#include "core/Developer.h"
+
+namespace {
+
+bool gDeveloperKeys = false;
+
+}  // namespace
+
+bool DeveloperKeysOn() {
+    return gDeveloperKeys;
+}
+
+void EnableDeveloperKeys(bool on) {
+    gDeveloperKeys = on;
+}

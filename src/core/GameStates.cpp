@@ -1,7 +1,0 @@
-#include "core/GameStates.h"
-
-GameStates gStates;
-
-void ResetGameStates() {
-    gStates = GameStates{};
-}
