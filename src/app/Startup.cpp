@@ -5,26 +5,11 @@
 #include <system_error>
 
 #include "app/Modes.h"
-#include "battle/BattleHud.h"
-#include "battle/BattleState.h"
-#include "battle/CombatantAnimation.h"
-#include "battle/CommandMenus.h"
-#include "battle/GameOver.h"
-#include "battle/Victory.h"
-#include "content/MapContent.h"
-#include "content/Puzzles.h"
-#include "content/Reach.h"
 #include "core/Log.h"
 #include "core/Music.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
-#include "world/Camera.h"
-#include "world/Clouds.h"
-#include "world/GameSession.h"
-#include "world/MapDecor.h"
-#include "world/MapLoading.h"
-#include "world/Player.h"
 #include "world/SaveThumbnail.h"
 
 namespace {
@@ -62,16 +47,6 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
     return self.parent_path();
 }
 
-void ResetBattleRecords() {
-    gBattle = Battle{};
-    gBattleHud = BattleHud{};
-    DestroyMenus();
-    ReleaseVictory();
-    ReleaseGameOver();
-    gCombatants = CombatantData{};
-    ReleaseBattleEffects();
-}
-
 }  // namespace
 
 void InitGame(GameContext& context) {
@@ -80,7 +55,6 @@ void InitGame(GameContext& context) {
     context.clock = std::make_unique<sf::Clock>();
     LoadSettings();
     ResetSoundEffectPool();
-    ResetCamera();
     LogDebug("creat\n");
     gMainView = MakeGameView({0.0f, 0.0f, gScreen.gameWidth, gScreen.gameHeight}, *context.window);
     gMainView.setCenter(gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f);
@@ -93,23 +67,13 @@ void InitGame(GameContext& context) {
     context.stack->ApplyRequests();
 }
 
-void ResetProgramState() {
-    FinishThumbnailWrites();
-    ResetSettings();
-    ResetScreen();
-    ResetCamera();
+GameContext::~GameContext() {
+    if (stack) stack->Clear(Leaving::ABANDONING);
+    stack.reset();
+    FinishThumbnailWrites();  // the last picture handed over still reaches the disk
     ResetSoundEffectPool();
     ResetMusicPlayer();
-    ReleaseMapContent();
-    ReleaseInteractionPrompt();
-    ResetMapState();
-    ReleaseDecorPictures();  // after the map, whose sprites show them
-    ReleaseCloudLayer();
-    ReleasePlayer();
-    ResetBattleRecords();
-    ReleasePuzzles();
-    gPuzzles = PuzzleState();
-    StartGameSession();
+    window.reset();
 }
 
 bool EnterAssetTree(const char* argv0) {

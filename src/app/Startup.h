@@ -9,18 +9,22 @@
 
 #include "app/ScreenStack.h"
 
+// The program's state: the window, the clock and the screen stack, which owns every screen and, through
+// them, every game session and map scene. A new context is a new program: nothing of an earlier one is
+// left once it is gone (the screens unloaded, the thumbnail in flight written, the sounds stopped).
 struct GameContext {
     std::unique_ptr<sf::RenderWindow> window;
     std::unique_ptr<sf::Clock> clock;
     std::unique_ptr<ScreenStack> stack;
+
+    GameContext() = default;
+    GameContext(const GameContext&) = delete;
+    GameContext& operator=(const GameContext&) = delete;
+    ~GameContext();
 };
 
 // Measures the desktop, creates the window and the clock, loads the settings and enters the splash.
 void InitGame(GameContext& context);
-
-// Every record of the game back to its program-start values, the game session with them (tests start
-// each game from here; no window is needed).
-void ResetProgramState();
 
 // Makes sure the working directory holds Assets/: the folder the game was started from, or else the
 // executable's own folder. Without either, prints which folders were searched and returns false.

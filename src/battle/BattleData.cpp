@@ -1,6 +1,5 @@
 #include "battle/BattleData.h"
 
-#include <cstring>
 
 #include "battle/BattleFile.h"
 #include "battle/BattleFlow.h"
@@ -15,21 +14,8 @@ Battle gBattle;
 
 namespace {
 
-struct MapBackground {
-    const char* mapName;
-    const char* path;
-};
-
-const MapBackground BACKGROUNDS[] = {
-    {"GoblinVillage", "Assets/Sprites/Battle/BattleHUD/Background_Village_Day.png"},
-    {"Bridge", "Assets/Sprites/Battle/BattleHUD/Background_Bridge_Day.png"},
-    {"GoblinVillageBurn", "Assets/Sprites/Battle/BattleHUD/Background_Village_Night.png"},
-    {"BridgeNight", "Assets/Sprites/Battle/BattleHUD/Background_Bridge_Night.png"},
-    {"ForestNight", "Assets/Sprites/Battle/BattleHUD/Background_Village_Night.png"},
-};
-
-void LoadBackground() {
-    LoadPicture(gBattle.backgroundTexture, BattleBackgroundPath(gSession.currentMapName));
+void LoadBackground(const MapLook& look) {
+    LoadPicture(gBattle.backgroundTexture, "Assets/Sprites/Battle/BattleHUD/" + look.battleBackground);
     gBattle.background = sf::Sprite(gBattle.backgroundTexture);
     gBattle.background.setPosition(0.0f, 0.0f);
 }
@@ -62,55 +48,18 @@ void FieldCombatants(const BattleFile& file) {
 }  // namespace
 
 uint32_t BattlePartySize() {
-    return gSession.partySize < ROSTER_SIZE ? gSession.partySize : ROSTER_SIZE;
+    const uint32_t size = gBattle.session != nullptr ? gBattle.session->PartySize() : 1;
+    return size < ROSTER_SIZE ? size : ROSTER_SIZE;
 }
 
-void FillPouchForNewGame() {
-    const PouchSlot* slots = gSession.pouch.slots;
-    const bool fromSave = slots[0].itemId != ITEM_NONE || slots[1].itemId != ITEM_NONE;
-    if (fromSave) return;  // the potions bought before the save are the player's
-    gSession.pouch.slots[0] = {ITEM_HP_POTION, 0};
-    gSession.pouch.slots[1] = {ITEM_MANA_POTION, 0};
-}
-
-void EmptyPouch() {
-    gSession.pouch.slots[0] = {ITEM_NONE, 0};
-    gSession.pouch.slots[1] = {ITEM_NONE, 0};
-}
-
-void ConsumePotion(int32_t itemId) {
-    PouchSlot* slots = gSession.pouch.slots;
-    for (int i = 0; i < 2; ++i) {
-        if (slots[i].itemId == itemId && slots[i].count > 0) {
-            --slots[i].count;
-            break;
-        }
-    }
-    // Emptied slots close up: a removed potion kind has no slot until the pouch is filled anew.
-    if (slots[0].count == 0) {
-        slots[0] = slots[1];
-        slots[1] = {ITEM_NONE, 0};
-    }
-    if (slots[1].count == 0) slots[1] = {ITEM_NONE, 0};
-    if (slots[0].count == 0) slots[0] = {ITEM_NONE, 0};
-}
-
-bool PouchHasPotions() {
-    return gSession.pouch.slots[0].count > 0 || gSession.pouch.slots[1].count > 0;
-}
-
-const char* BattleBackgroundPath(const char* mapName) {
-    for (const MapBackground& entry : BACKGROUNDS)
-        if (std::strcmp(mapName, entry.mapName) == 0) return entry.path;
-    return BACKGROUNDS[0].path;
-}
-
-void StartBattle(const char* path) {
+void StartBattle(GameSession& session, const MapLook& look, const char* path) {
     gBattle = Battle{};
     gBattle.started = true;
+    gBattle.session = &session;
+    gBattle.groundDrop = static_cast<float>(look.battleGroundDrop);
     std::string fault;
     const std::optional<BattleFile> file = ReadBattleFile(path, fault);
-    LoadBackground();
+    LoadBackground(look);
     CreateBattleHud();
     if (!file) {
         // Nothing to fight: the screen says why and the confirm key leads back to the map.

@@ -5,17 +5,8 @@
 
 #include "world/GameSession.h"
 
-// Entering the game: HP and Mana potions, none of either yet, unless the save continued brought its
-// pouch back. Leaving it: both slots empty.
-void FillPouchForNewGame();
-void EmptyPouch();
-// One potion of the slot holding itemId used; slots left empty close up, the later moving first.
-void ConsumePotion(int32_t itemId);
-// True when some pouch slot holds a count.
-bool PouchHasPotions();
+#include "world/MapLook.h"
 
-// The battle background of a map, by its exact name.
-const char* BattleBackgroundPath(const char* mapName);
-
-// path: the battle file's path without its extension. Called right after the battle screen is shown.
-void StartBattle(const char* path);
+// path: the battle file's path without its extension; the party, pouch and gold are the session's, the
+// background and the ground the map's. Called when the battle screen is shown.
+void StartBattle(GameSession& session, const MapLook& look, const char* path);

@@ -39,7 +39,7 @@ void Place(Combatant& combatant, uint32_t index, uint32_t count) {
     request.index = index;
     request.frame = FrameSize(combatant);
     request.boss = IsBoss(combatant);
-    request.bridgeNight = std::strcmp(gSession.currentMapName, "BridgeNight") == 0;
+    request.groundDrop = gBattle.groundDrop;
     combatant.home = HomePosition(request);
 
     const sf::Vector2f frame(static_cast<float>(request.frame.x), static_cast<float>(request.frame.y));
@@ -62,7 +62,7 @@ void Place(Combatant& combatant, uint32_t index, uint32_t count) {
 sf::Vector2f HomePosition(const HomeRequest& request) {
     const float w = static_cast<float>(request.frame.x);
     const float h = static_cast<float>(request.frame.y);
-    const float o = request.bridgeNight ? 100.0f : 0.0f;
+    const float o = request.groundDrop;
     return request.enemy ? EnemyHome(request, w, h, o) : PartyHome(request, w, h, o);
 }
 

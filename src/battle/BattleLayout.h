@@ -20,7 +20,7 @@ struct HomeRequest {
     uint32_t index = 0;
     sf::Vector2i frame;  // the fighter's frame in sheet pixels
     bool boss = false;
-    bool bridgeNight = false;  // everybody stands 100 pixels lower on the boss's bridge
+    float groundDrop = 0.0f;  // everybody stands lower on some maps (the boss's bridge)
 };
 
 // The resting place of a fighter's feet.

@@ -11,7 +11,7 @@
 
 void BattleScreen::Load() {
     ResetView(context_.window);
-    StartBattle(battlePath_.c_str());
+    StartBattle(session_, look_, battlePath_.c_str());
 }
 
 void BattleScreen::Unload(Leaving) {
@@ -43,7 +43,7 @@ void BattleScreen::Update(float dt) {
             break;
         case BattleOutcome::LOST:
             over_ = true;
-            context_.requests.Push(std::make_unique<GameOverScreen>(context_, slot_));
+            context_.requests.Push(std::make_unique<GameOverScreen>(context_, session_.Slot()));
             break;
     }
 }

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "core/Screens.h"
+#include "world/GameSession.h"
+#include "world/MapLook.h"
 
 class BattleScreen final : public Screen {
 public:
-    // battlePath: the enemy's battle file without ".txt"; slot: the save a lost battle continues from.
-    BattleScreen(ScreenContext context, std::string battlePath, int32_t slot)
-        : context_(context), battlePath_(std::move(battlePath)), slot_(slot) {}
+    // battlePath: the enemy's battle file without ".txt"; look: the map it is fought on.
+    BattleScreen(ScreenContext context, GameSession& session, const MapLook& look, std::string battlePath)
+        : context_(context), session_(session), look_(look), battlePath_(std::move(battlePath)) {}
     ScreenKind Kind() const override { return SCREEN_BATTLE; }
     void Load() override;
     void Unload(Leaving how) override;
@@ -23,7 +25,8 @@ public:
 
 private:
     ScreenContext context_;
+    GameSession& session_;
+    MapLook look_;
     std::string battlePath_;
-    int32_t slot_;
     bool over_ = false;
 };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "battle/Combatants.h"
+#include "world/GameSession.h"
 
 enum BattlePhase : int32_t {
     PHASE_COMMAND = 0,
@@ -25,6 +26,8 @@ inline constexpr uint32_t TIMELINE_ENEMY_CODE = 4;
 
 struct Battle {
     bool started = false;  // StartBattle ran and nothing has released it yet
+    GameSession* session = nullptr;  // the game the battle is fought in: its party, pouch and gold
+    float groundDrop = 0.0f;         // how much lower everybody stands (the map says)
     bool running = false;  // the fighters are built and rounds are played
     std::string fault;     // why the battle file could not be used; the screen says so
     uint32_t enemyCount = 0;

@@ -55,7 +55,7 @@ void ShowSkillHelp() {
 }
 
 void ShowItemHelp() {
-    const char* description = SkillDescription(gSession.pouch.slots[gBattle.menuCursor].itemId);
+    const char* description = SkillDescription(gBattle.session->Pouch().slots[gBattle.menuCursor].itemId);
     SetInfoText(description != nullptr ? description : "");
 }
 
@@ -127,12 +127,12 @@ BattleLeave CommandKey(int32_t key) {
         gBattle.menuCursor = 0;
         CreateSkillList(Commanding());
         ShowSkillHelp();
-    } else if (!PouchHasPotions()) {
+    } else if (!gBattle.session->PouchHasPotions()) {
         SetInfoText("You don't have any\nitems.");
     } else {
         gBattle.phase = PHASE_ITEM_LIST;
         gBattle.menuColumn = 0;
-        gBattle.menuCursor = gSession.pouch.slots[0].count > 0 ? 0 : 1;
+        gBattle.menuCursor = gBattle.session->Pouch().slots[0].count > 0 ? 0 : 1;
         CreateItemList();
         ShowItemHelp();
     }
@@ -196,7 +196,7 @@ void ItemListKey(int32_t key) {
         BackToCommands();
         return;
     }
-    const bool twoListed = gSession.pouch.slots[0].count > 0 && gSession.pouch.slots[1].count > 0;
+    const bool twoListed = gBattle.session->Pouch().slots[0].count > 0 && gBattle.session->Pouch().slots[1].count > 0;
     if (key == keys.down && !twoListed) return;  // nothing to move to, not even a sound
     const bool move = key == keys.up || key == keys.down || key == keys.left || key == keys.right;
     if (!move && key != keys.enter) return;
@@ -208,7 +208,7 @@ void ItemListKey(int32_t key) {
         ShowItemHelp();
         return;
     }
-    Chosen() = MakeAction(gSession.pouch.slots[gBattle.menuCursor].itemId);
+    Chosen() = MakeAction(gBattle.session->Pouch().slots[gBattle.menuCursor].itemId);
     gBattle.menuCursor = 0;
     gBattle.targetsToChoose = 1;
     gBattle.menuColumn = 0;
@@ -231,7 +231,7 @@ void AcceptTarget() {
     if (entry < action.targets.size()) action.targets[entry] = gBattle.menuCursor;
     --gBattle.targetsToChoose;
     AskForTargets();
-    if (action.id == SKILL_HP_POTION || action.id == SKILL_MANA_POTION) ConsumePotion(action.id);
+    if (action.id == SKILL_HP_POTION || action.id == SKILL_MANA_POTION) gBattle.session->ConsumePotion(action.id);
     if (gBattle.targetsToChoose > 0) return;
     PayMana(Commanding(), action.manaCost);
     PassCommand();
@@ -367,7 +367,7 @@ void CreateItemList() {
     for (int entry = 0; entry < 4; ++entry) {
         gBattleMenus.listTexts[static_cast<size_t>(entry)].reset();
         if (entry >= 2) continue;
-        const PouchSlot& slot = gSession.pouch.slots[entry];
+        const PouchSlot& slot = gBattle.session->Pouch().slots[entry];
         const char* name = SkillName(slot.itemId);
         if (slot.count == 0 || name == nullptr) continue;
         char label[120];

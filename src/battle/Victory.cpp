@@ -34,9 +34,9 @@ void ShowTransfer() {
 
 }  // namespace
 
-void ShowVictory(int32_t gold) {
+void ShowVictory(GameSession& session) {
     gVictory.shown = true;
-    gVictory.shownGold = gold;
+    gVictory.shownGold = session.Gold();
     LoadPicture(gVictory.texture, "Assets/Sprites/Battle/BattleHUD/VictoryBackground.png");
     gVictory.background = sf::Sprite(gVictory.texture);
     CentreOrigin(gVictory.background);
@@ -48,9 +48,7 @@ void ShowVictory(int32_t gold) {
     gVictory.moneyText = CentredLine(money, BATTLE_H / 6);
     ShowTransfer();
     gVictory.pressEnterText = CentredLine("Press enter to continue.", 3 * BATTLE_H / 6);
-    // The gold never passes what a save can hold.
-    const int64_t total = static_cast<int64_t>(gSession.gold) + gBattle.moneyEarned;
-    gSession.gold = static_cast<int32_t>(std::min<int64_t>(total, std::numeric_limits<int32_t>::max()));
+    session.EarnGold(gBattle.moneyEarned);
     gVictory.transferTimer = FIRST_STEP_DELAY;
 }
 
@@ -75,7 +73,7 @@ void DrawVictory(sf::RenderWindow& window) {
 }
 
 void VictoryScreen::Load() {
-    ShowVictory(gSession.gold);
+    ShowVictory(*gBattle.session);
 }
 
 void VictoryScreen::Key(const sf::Event::KeyEvent& key) {

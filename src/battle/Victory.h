@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "core/Screens.h"
+#include "world/GameSession.h"
 
 struct VictoryState {
     bool shown = false;
@@ -24,8 +25,9 @@ struct VictoryState {
 
 extern VictoryState gVictory;
 
-// The reward goes into the gold at once; the screen only counts it across.
-void ShowVictory(int32_t gold);
+// The reward goes into the session's gold at once (never past what a save holds); the screen only counts
+// it across.
+void ShowVictory(GameSession& session);
 void UpdateVictory(float dt);
 void DrawVictory(sf::RenderWindow& window);
 void ReleaseVictory();

@@ -1,7 +1,7 @@
 #pragma once
 // Someone speaking to the hero, page by page: an NPC, a water source, a story pop-up. The dialogue screen
 // shows the conversation's dialogue and hands it every key; the conversation decides what a key does
-// (page on, close, and whatever the story makes of it) and whether it ends in the shop.
+// (page on, close, and whatever the story makes of it) and what opens once it is over (the shop).
 
 #include <SFML/Window/Event.hpp>
 
@@ -10,6 +10,7 @@
 
 #include "content/Dialogue.h"
 #include "content/Npcs.h"
+#include "core/Screens.h"
 
 class Conversation {
 public:
@@ -17,8 +18,8 @@ public:
     virtual void Key(const sf::Event::KeyEvent& key) = 0;
     // The dialogue on screen; nullptr once the conversation is over.
     virtual Dialogue* Shown() = 0;
-    // Read when it is over: the merchant's last dialogue opens his shop.
-    virtual bool EndsInShop() const { return false; }
+    // Asked once it is over: the screen it leads to (the merchant's last dialogue opens his shop).
+    virtual std::unique_ptr<Screen> Then(ScreenContext /*context*/) { return nullptr; }
 };
 
 // An NPC's dialogues with the shared ENTER rule (HandleDialogueKey). `everyEnter` runs before each ENTER

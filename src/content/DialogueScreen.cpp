@@ -1,7 +1,5 @@
 #include "content/DialogueScreen.h"
 
-#include "content/Shop.h"
-
 void DialogueScreen::Key(const sf::Event::KeyEvent& key) {
     if (over_) return;
     conversation_->Key(key);
@@ -9,7 +7,7 @@ void DialogueScreen::Key(const sf::Event::KeyEvent& key) {
     over_ = true;
     // Closed first, so what follows (the shop, the story's next step) stands over the map.
     context_.requests.Pop();
-    if (conversation_->EndsInShop()) context_.requests.Push(std::make_unique<ShopScreen>(context_));
+    if (std::unique_ptr<Screen> next = conversation_->Then(context_)) context_.requests.Push(std::move(next));
     if (whenOver_) whenOver_();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A conversation over the map: the frame at the bottom of the screen, the speaker's portrait, the letters
 // typing themselves. Every key is the conversation's; the map goes on living behind it. When the
-// conversation is over the screen closes, and opens the shop when the conversation ends there.
+// conversation is over the screen closes, and opens whatever the conversation leads to.
 
 #include <functional>
 #include <memory>

@@ -7,8 +7,6 @@
 #include "core/Screen.h"
 #include "core/Settings.h"
 #include "core/Text.h"
-#include "world/GameSession.h"
-#include "world/Player.h"
 
 namespace {
 
@@ -37,9 +35,9 @@ const Fish FISH[FISH_KINDS] = {
     {"a gar", "Gar.png", 45},
 };
 
-void ShowPlayerRow(int row) {
-    gPlayer.row = row;
-    gPlayer.currentAnimation = &gPlayer.animations[static_cast<size_t>(row)];
+void ShowPlayerRow(PlayerCharacter& hero, int row) {
+    hero.row = row;
+    hero.currentAnimation = &hero.animations[static_cast<size_t>(row)];
 }
 
 void LoadSound(sf::SoundBuffer& buffer, sf::Sound& sound, const char* path) {
@@ -122,27 +120,23 @@ void FollowTheFish(FishingState& f, float dt) {
     }
 }
 
-// Landed or lost; the catch is counted before the line, so a fish and a line that run out together
-// still leave the fish in the collection.
-void Settle(FishingState& f) {
+// Landed or lost. A fish landed in the frame the line gives out is landed: it is in the collection, and
+// the message says so.
+void Settle(FishingState& f, PlayerCharacter& hero, GameSession& session) {
     if (f.fishDistance > f.fishDistanceMax) {
         f.fishDistance = f.fishDistanceMax;
     } else if (f.fishDistance <= 0.0f) {
         f.resultShown = 1;
-        int32_t& caught = gSession.fishCaught[static_cast<size_t>(f.fishIndex)];
-        if (caught == 1) {
-            gSession.gold += f.fishValue;
-            ShowFishingResult(f, true, false);
-        } else {
-            caught = 1;
-            ShowFishingResult(f, true, true);
-        }
+        ShowPlayerRow(hero, 0);
+        ShowFishingResult(f, true, session.CatchFish(f.fishIndex, f.fishValue));
+        return;
     }
     if (f.lineStrength > f.lineStrengthMax) {
         f.lineStrength = f.lineStrengthMax;
     } else if (f.lineStrength <= 0.0f) {
         LogDebug("perdu...");
         f.resultShown = 1;
+        ShowPlayerRow(hero, 0);
         ShowFishingResult(f, false, false);
     }
 }
@@ -166,12 +160,12 @@ constexpr int32_t FISH_ROWS = 3;
 
 }  // namespace
 
-void LoadFishing(FishingState& f, int32_t post) {
+void LoadFishing(FishingState& f, PlayerCharacter& hero, int32_t post) {
     f = FishingState();
     f.post = post;
     LogDebug("LoadFishing\n");
-    ShowPlayerRow(PLAYER_FISHING_ROW);
-    const sf::FloatRect frame = gPlayer.sprite.getLocalBounds();
+    ShowPlayerRow(hero, PLAYER_FISHING_ROW);
+    const sf::FloatRect frame = hero.sprite.getLocalBounds();
     const float w = frame.width, h = frame.height;
     LoadPicture(f.arrowLeft, "Assets/Sprites/Fishing/FlecheLeft.png");
     LoadPicture(f.arrowRight, "Assets/Sprites/Fishing/FlecheRight.png");
@@ -190,21 +184,20 @@ void LoadFishing(FishingState& f, int32_t post) {
     f.loaded = true;
 }
 
-void UpdateFishing(FishingState& f, float dt) {
+void UpdateFishing(FishingState& f, PlayerCharacter& hero, GameSession& session, float dt) {
     if (!f.loaded || f.resultShown == 1) return;
     const KeyBindings& keys = gSettings.keys;
     f.pull = static_cast<int16_t>(IsKeyHeld(keys.left) ? 2 : (IsKeyHeld(keys.right) ? 1 : 0));
     Reel(f, dt);
-    ShowPlayerRow(PLAYER_FISHING_ROW + f.pull + f.reeling);
+    ShowPlayerRow(hero, PLAYER_FISHING_ROW + f.pull + f.reeling);
     FollowTheFish(f, dt);
-    Settle(f);
+    Settle(f, hero, session);
     f.fishBar.setSize({BAR_LENGTH * f.fishDistance / f.fishDistanceMax, BAR_THICKNESS});
     f.lineBar.setSize({BAR_LENGTH * f.lineStrength / f.lineStrengthMax, BAR_THICKNESS});
     Sounds(f);
 }
 
 void ShowFishingResult(FishingState& f, bool caught, bool isNew) {
-    ShowPlayerRow(0);
     LoadPicture(f.resultTexture, "Assets/Sprites/Fishing/VictoryBackground.png");
     f.resultBackground = sf::Sprite(f.resultTexture);
     f.resultBackground.setScale(2.0f, 2.0f);
@@ -234,9 +227,9 @@ void DrawFishing(sf::RenderWindow& window, const FishingState& f) {
     ApplyMainView(window);
 }
 
-void CleanupFishing(FishingState& f) {
-    if (gPlayer.built) gPlayer.currentAnimation = &gPlayer.animations[ROW_STAND_DOWN];
-    gPlayer.row = ROW_STAND_DOWN;
+void CleanupFishing(FishingState& f, PlayerCharacter& hero) {
+    if (hero.built) hero.currentAnimation = &hero.animations[ROW_STAND_DOWN];
+    hero.row = ROW_STAND_DOWN;
     f.struggle.stop();
     f.got.stop();
     f.strain.stop();
@@ -244,7 +237,7 @@ void CleanupFishing(FishingState& f) {
     LogDebug("CleanupFishing\n");
 }
 
-void LoadFishCollection(FishCollection& c) {
+void LoadFishCollection(FishCollection& c, const GameSession& session) {
     const std::string folder = "Assets/Sprites/Fishing/Fishdex/";
     for (size_t i = 0; i < c.fish.size(); ++i) {
         LoadPicture(c.fishTextures[i], folder + FISH[i].picture);
@@ -253,7 +246,7 @@ void LoadFishCollection(FishCollection& c) {
         const float column = static_cast<float>(i % 3), row = static_cast<float>(i / 3);
         c.fish[i].setPosition(REFERENCE_WIDTH / 2 - 250 + 250 * column,
                               REFERENCE_HEIGHT / 2 - 250 + 250 * row);
-        c.fish[i].setColor(gSession.fishCaught[i] == 1 ? sf::Color::White : sf::Color::Black);
+        c.fish[i].setColor(session.FishCaught(static_cast<int>(i)) ? sf::Color::White : sf::Color::Black);
     }
     LoadPicture(c.backgroundTexture, folder + "Fishdex_Background.png");
     c.background = sf::Sprite(c.backgroundTexture);

@@ -16,6 +16,8 @@
 
 #include "core/Animation.h"
 #include "core/Screens.h"
+#include "world/GameSession.h"
+#include "world/Player.h"
 
 inline constexpr int FISH_SIDE_CALM = 0;
 inline constexpr int FISH_SIDE_RIGHT = 1;
@@ -58,16 +60,17 @@ struct FishCollection {
 };
 
 // post: 0, 1 or 2. The roaming trigger pass opens fishing when the hero stands at a post holding ENTER.
-void LoadFishing(FishingState& fishing, int32_t post);
-void UpdateFishing(FishingState& fishing, float dt);
+void LoadFishing(FishingState& fishing, PlayerCharacter& hero, int32_t post);
+// A fish landed goes into the session's collection (a repeat into its gold).
+void UpdateFishing(FishingState& fishing, PlayerCharacter& hero, GameSession& session, float dt);
 // caught: the fish was landed; isNew: first of its kind. Shows the message and the way out.
 void ShowFishingResult(FishingState& fishing, bool caught, bool isNew);
 void DrawFishing(sf::RenderWindow& window, const FishingState& fishing);
 // Leaving the fishing minigame: the hero stands again and its pictures and sounds go.
-void CleanupFishing(FishingState& fishing);
+void CleanupFishing(FishingState& fishing, PlayerCharacter& hero);
 
 // The collection, built anew each time F opens it, so it shows the catches so far.
-void LoadFishCollection(FishCollection& collection);
+void LoadFishCollection(FishCollection& collection, const GameSession& session);
 // Rows and columns wrap around; the four tests run one after the other on the values already moved.
 void MoveCollectionCursor(FishCollection& collection, int32_t code);
 // Every frame it is open: the cursor on the chosen fish, the post of its row beside.
@@ -78,12 +81,13 @@ void DrawFishCollection(sf::RenderWindow& window, const FishCollection& collecti
 // any moment, and after the result.
 class FishingScreen final : public Screen {
 public:
-    FishingScreen(ScreenContext context, int32_t post) : context_(context), post_(post) {}
+    FishingScreen(ScreenContext context, GameSession& session, PlayerCharacter& hero, int32_t post)
+        : context_(context), session_(session), hero_(hero), post_(post) {}
     ScreenKind Kind() const override { return SCREEN_FISHING; }
-    void Load() override { LoadFishing(fishing, post_); }
-    void Unload(Leaving) override { CleanupFishing(fishing); }
+    void Load() override { LoadFishing(fishing, hero_, post_); }
+    void Unload(Leaving) override { CleanupFishing(fishing, hero_); }
     void Key(const sf::Event::KeyEvent& key) override;
-    void Update(float dt) override { UpdateFishing(fishing, dt); }
+    void Update(float dt) override { UpdateFishing(fishing, hero_, session_, dt); }
     void Draw(sf::RenderWindow& window) override { DrawFishing(window, fishing); }
     bool CoversBelow() const override { return false; }
     bool WorldGoesOnBelow() const override { return true; }
@@ -92,15 +96,17 @@ public:
 
 private:
     ScreenContext context_;
+    GameSession& session_;
+    PlayerCharacter& hero_;
     int32_t post_;
 };
 
 // The Fishdex over the map, opened with F: the directions move its cursor, ESCAPE closes it.
 class FishCollectionScreen final : public Screen {
 public:
-    explicit FishCollectionScreen(ScreenContext context) : context_(context) {}
+    FishCollectionScreen(ScreenContext context, const GameSession& session) : context_(context), session_(session) {}
     ScreenKind Kind() const override { return SCREEN_FISH_COLLECTION; }
-    void Load() override { LoadFishCollection(collection); }
+    void Load() override { LoadFishCollection(collection, session_); }
     void Key(const sf::Event::KeyEvent& key) override;
     void Update(float) override { UpdateFishCollection(collection); }
     void Draw(sf::RenderWindow& window) override { DrawFishCollection(window, collection); }
@@ -111,4 +117,5 @@ public:
 
 private:
     ScreenContext context_;
+    const GameSession& session_;
 };

@@ -8,7 +8,12 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "core/Screens.h"
+#include "world/GameSession.h"
 
 inline constexpr const char* INVENTORY_BACKGROUND = "Assets/Sprites/Items/Inventory/Inventory.png";
 inline constexpr const char* INVENTORY_GRID = "Assets/Sprites/Items/Inventory/Grid.png";
@@ -21,20 +26,25 @@ struct Inventory {
     sf::Sprite grid;
     sf::Font font;
     sf::Text goldText;
+    // The carried items' pictures, place by place, and the names they show.
+    std::vector<std::string> shownNames;
+    std::vector<std::unique_ptr<sf::Texture>> itemTextures;
+    std::vector<sf::Sprite> items;
     bool built = false;
 };
 
-void BuildInventoryScreen(Inventory& inventory);
-void ShowInventoryGold(Inventory& inventory);
+void BuildInventoryScreen(Inventory& inventory, const GameSession& session);
+// The gold and the twenty places as the session holds them now.
+void ShowInventory(Inventory& inventory, const GameSession& session);
 void DrawInventory(sf::RenderWindow& window, const Inventory& inventory);
 
 class InventoryScreen final : public Screen {
 public:
-    explicit InventoryScreen(ScreenContext context) : context_(context) {}
+    InventoryScreen(ScreenContext context, const GameSession& session) : context_(context), session_(session) {}
     ScreenKind Kind() const override { return SCREEN_INVENTORY; }
-    void Load() override { BuildInventoryScreen(inventory); }
+    void Load() override { BuildInventoryScreen(inventory, session_); }
     void Key(const sf::Event::KeyEvent& key) override;
-    void Update(float) override { ShowInventoryGold(inventory); }
+    void Update(float) override { ShowInventory(inventory, session_); }
     void Draw(sf::RenderWindow& window) override { DrawInventory(window, inventory); }
     bool CoversBelow() const override { return false; }
     bool WorldGoesOnBelow() const override { return true; }
@@ -43,4 +53,5 @@ public:
 
 private:
     ScreenContext context_;
+    const GameSession& session_;
 };

@@ -16,14 +16,6 @@ constexpr float GRID_TOP = 315.0f;
 constexpr float GRID_STEP = 140.0f;
 constexpr int GRID_COLUMNS = 4;
 
-// Inventory pictures are laid out on the reference screen, at the picture's own size, centred on
-// their cell.
-void PlaceInCell(MapItem& item, int place) {
-    item.sprite.setScale(1.0f, 1.0f);
-    CentreOrigin(item.sprite);
-    item.sprite.setPosition(InventoryCell(place));
-}
-
 }  // namespace
 
 sf::Vector2f InventoryCell(int place) {
@@ -60,39 +52,17 @@ void AddMapItem(MapItemList& list, const std::string& name, sf::Vector2f positio
     item.name = name;
 }
 
-void PickUpItem(MapItemList& list, size_t index) {
-    if (gSession.inventory.size() >= INVENTORY_PLACES || index >= list.items.size()) return;
-    MapItem& placed = gSession.inventory.emplace_back(std::move(list.items[index]));
-    PlaceInCell(placed, static_cast<int>(gSession.inventory.size()) - 1);
+bool PickUpItem(GameSession& session, MapItemList& list, size_t index) {
+    if (index >= list.items.size() || !session.Carry(list.items[index].name)) return false;
     list.items.erase(list.items.begin() + static_cast<long>(index));
     PlaySoundEffect(SOUND_ITEM_PICKUP);
+    return true;
 }
 
-void PickUpEveryItemNamed(MapItemList& list, const std::string& name) {
+void PickUpEveryItemNamed(GameSession& session, MapItemList& list, const std::string& name) {
     for (size_t i = 0; i < list.items.size();) {
         LogDebug("item : %d", static_cast<int>(i));
-        const size_t before = list.items.size();
-        if (list.items[i].name == name) PickUpItem(list, i);
         // A taken item's place now holds the next one, which is looked at in its turn.
-        if (list.items.size() == before) ++i;
+        if (list.items[i].name != name || !PickUpItem(session, list, i)) ++i;
     }
-}
-
-void RemoveInventoryItem(const char* name) {
-    std::vector<MapItem>& items = gSession.inventory;
-    for (size_t place = 0; place < items.size(); ++place) {
-        if (items[place].name != name) continue;
-        items.erase(items.begin() + static_cast<long>(place));
-        // The later items close up, each into the cell of its new place.
-        for (size_t later = place; later < items.size(); ++later)
-            PlaceInCell(items[later], static_cast<int>(later));
-        return;
-    }
-}
-
-bool InventoryHolds(const char* name) {
-    for (const MapItem& item : gSession.inventory) {
-        if (item.name == name) return true;
-    }
-    return false;
 }

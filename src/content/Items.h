@@ -1,6 +1,6 @@
 #pragma once
-// Items: pictures lying on the map, picked up into the session's 20-place inventory that the story and
-// the puzzles search by name. The inventory outlives map changes and is written to the save.
+// Items: pictures lying on the map, picked up by name into the session's 20-place inventory, which the
+// story and the puzzles search by name, which outlives map changes and is written to the save.
 
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -24,15 +24,12 @@ struct MapItemList {
 // Reads "pos x y" and the name line, and adds the item; a missing file adds nothing.
 void LoadItemFile(const char* path, MapItemList& list);
 void AddMapItem(MapItemList& list, const std::string& name, sf::Vector2f position);
-// Moves item index of the list into the next free inventory place, with the pick-up sound. A full
-// inventory leaves it on the map.
-void PickUpItem(MapItemList& list, size_t index);
-// Walks the list from the start and picks up every item named exactly name (the story's gifts, the
-// items of a continued save). Each one that does not fit a full inventory stays in the list.
-void PickUpEveryItemNamed(MapItemList& list, const std::string& name);
-// Takes the first item named exactly name out of the inventory; the others close up.
-void RemoveInventoryItem(const char* name);
-bool InventoryHolds(const char* name);
+// Item index of the list carried into the next free inventory place, with the pick-up sound. A full
+// inventory leaves it on the map; returns whether it was taken.
+bool PickUpItem(GameSession& session, MapItemList& list, size_t index);
+// Walks the list from the start and picks up every item named exactly name (the story's gifts). Each one
+// that does not fit a full inventory stays in the list.
+void PickUpEveryItemNamed(GameSession& session, MapItemList& list, const std::string& name);
 
 // The grid cell of inventory place k, in reference-screen pixels.
 sf::Vector2f InventoryCell(int place);

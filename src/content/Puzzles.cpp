@@ -4,18 +4,13 @@
 #include <cmath>
 #include <cstring>
 
-#include "content/MapContent.h"
 #include "content/Reach.h"
+#include "content/StoryMaps.h"
 #include "core/Input.h"
 #include "core/Pictures.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
 #include "core/Text.h"
-#include "world/GameSession.h"
-#include "world/Player.h"
-
-PuzzleState gPuzzles;
-RopePull gRopePull;
 
 namespace {
 
@@ -25,7 +20,6 @@ constexpr float PULL_LENGTH = 65.0f;
 constexpr float PULLING_SPEED = 15.0f;
 constexpr float WALKING_SPEED = 250.0f;
 constexpr int FLAME_FRAMES = 6;
-const sf::Vector2f BUCKET_DROP = {2000.0f, 1750.0f};
 constexpr const char* SOUND_WATER_FILL = "Assets/Sounds/Puzzle/WaterFill.wav";
 constexpr const char* SOUND_FIRE_OUT = "Assets/Sounds/Puzzle/FireExtinguish.wav";
 constexpr int32_t KEY_CODE_E = 4;  // a fixed key: picks up the decoys lying about
@@ -33,10 +27,11 @@ constexpr uint8_t DARKNESS_ALPHA = 230;
 constexpr int LIGHT_CLEAR = 75;
 constexpr int LIGHT_EDGE = 225;
 const sf::Vector2f FIRE_TILES[2] = {{29, 16}, {31, 16}};
-const sf::Vector2f FENCE_TILES[5] = {{21.5f, 7}, {32.5f, 4}, {24.5f, 8}, {32.5f, 11}, {23.5f, 16}};
+const sf::Vector2f FENCE_TILES[FOREST_FENCES] = {{21.5f, 7}, {32.5f, 4}, {24.5f, 8}, {32.5f, 11}, {23.5f, 16}};
+const char* const DECOY_PARTS[] = {"Straw", "Paint", "Pumpkin", "Stick"};
 
-bool OnMap(const char* name) {
-    return std::strcmp(gSession.currentMapName, name) == 0;
+bool OnMap(const GameSession& session, const char* name) {
+    return std::strcmp(session.CurrentMap(), name) == 0;
 }
 
 sf::Vector2f OnTile(float column, float row) {
@@ -55,12 +50,6 @@ sf::FloatRect ZoneOf(const sf::Sprite& picture) {
             bounds.height - 2 * ZONE_SHRINK};
 }
 
-bool InZone(const sf::FloatRect& zone) {
-    MapItem probe;
-    probe.bounds = zone;
-    return InItemReach(probe) == 1;
-}
-
 void BuildFlames(sf::Sprite& sprite, SpriteSheetAnimation& animation, sf::Texture& texture, sf::Vector2f at) {
     Place(sprite, texture, "Assets/Sprites/Setting/Flames.png", at);
     const sf::Vector2u size = texture.getSize();
@@ -73,24 +62,17 @@ void BuildFlames(sf::Sprite& sprite, SpriteSheetAnimation& animation, sf::Textur
 }
 
 // The rope and its strain, for the maps where something is pulled down.
-void BuildRope() {
-    gRopePull.texture.loadFromFile("Assets/Sprites/Setting/Rope_Long.png");
-    gRopePull.rope = sf::Sprite(gRopePull.texture);
-    gRopePull.rope.setOrigin(static_cast<float>(gRopePull.texture.getSize().x) / 2, 5.0f);
-    gRopePull.strainBuffer.loadFromFile("Assets/Sounds/Fishing/RodStrain.wav");
-    gRopePull.strain.setBuffer(gRopePull.strainBuffer);
-    gRopePull.strain.setVolume(EffectsVolume());
+void BuildRope(RopePull& pull) {
+    pull.texture.loadFromFile("Assets/Sprites/Setting/Rope_Long.png");
+    pull.rope = sf::Sprite(pull.texture);
+    pull.rope.setOrigin(static_cast<float>(pull.texture.getSize().x) / 2, 5.0f);
+    pull.strainBuffer.loadFromFile("Assets/Sounds/Fishing/RodStrain.wav");
+    pull.strain.setBuffer(pull.strainBuffer);
+    pull.strain.setVolume(EffectsVolume());
 }
 
-// A bucket handed back by a fire or a water source: it lands at a spot off the map and is picked up at
-// once, so a full inventory leaves it lying there.
-void HandOver(MapItemList& items, const char* name) {
-    AddMapItem(items, name, BUCKET_DROP);
-    PickUpItem(items, items.items.size() - 1);
-}
-
-void BuildHouse() {
-    PuzzleState& p = gPuzzles;
+void BuildHouse(MapScene& scene) {
+    PuzzleState& p = scene.puzzles;
     Place(p.brokenWall, p.wallTexture, "Assets/Sprites/Setting/BrokenWall.png", OnTile(10, 3));
     BuildFlames(p.flames, p.flamesAnimation, p.flamesTexture, OnTile(10, 4));
     Place(p.hook, p.hookTexture, "Assets/Sprites/Setting/Hook.png", {TILE * 10 + 30, TILE * 4 + 27});
@@ -103,15 +85,15 @@ void BuildHouse() {
     p.wallBroken = 0;
     p.houseFlames = 1;
     p.houseBuilt = true;
-    BuildRope();
+    BuildRope(scene.rope);
 }
 
 bool EnterHeld() {
     return IsKeyHeld(gSettings.keys.enter);
 }
 
-void BuildForest() {
-    PuzzleState& p = gPuzzles;
+void BuildForest(MapScene& scene) {
+    PuzzleState& p = scene.puzzles;
     for (size_t k = 0; k < 2; ++k) {
         BuildFlames(p.fires[k], p.fireAnimations[k], p.fireTexture, OnTile(FIRE_TILES[k].x, FIRE_TILES[k].y));
         Place(p.fireZones[k], p.fireZoneTexture, "Assets/Sprites/Setting/Collision.png",
@@ -131,11 +113,10 @@ void BuildForest() {
     p.forestFireOut1 = 0;
     p.forestFireOut2 = 0;
     p.forestBuilt = true;
-    BuildRope();
+    BuildRope(scene.rope);
 }
 
-void BuildDarkness() {
-    PuzzleState& p = gPuzzles;
+void BuildDarkness(PuzzleState& p) {
     LoadPicture(p.darknessTexture, "Assets/Sprites/Fog/Fog1.png");
     p.darknessImage = p.darknessTexture.copyToImage();
     p.darkness = sf::Sprite(p.darknessTexture);
@@ -144,82 +125,86 @@ void BuildDarkness() {
     p.darknessBuilt = true;
 }
 
-int32_t& FireOut(size_t k) {
-    return k == 0 ? gPuzzles.forestFireOut1 : gPuzzles.forestFireOut2;
+int32_t& FireOut(PuzzleState& p, size_t k) {
+    return k == 0 ? p.forestFireOut1 : p.forestFireOut2;
+}
+
+// The rope is tied to what is pulled down (the hook, a fence): the hero pulls it by walking away slowly.
+void StartRopePull(MapScene& scene, const sf::Sprite& target, int32_t fence) {
+    const sf::FloatRect bounds = target.getGlobalBounds();
+    scene.rope.rope.setPosition(target.getPosition().x, target.getPosition().y - bounds.height / 4);
+    scene.rope.fence = fence;
+    scene.hero.speed = PULLING_SPEED;
+    scene.rope.active = 1;
 }
 
 // A full bucket thrown on a fire comes back empty, ready to be filled again.
-void PutOutFire(size_t k) {
-    for (const MapItem& item : gSession.inventory) {
-        if (item.name != "Bucket_Full" || FireOut(k) == 1) continue;
-        FireOut(k) = 1;
-        RemoveInventoryItem("Bucket_Full");
-        HandOver(gMapContent.mapItemList, "Bucket_Empty");
-        PlaySoundEffect(SOUND_FIRE_OUT);
-        return;
-    }
+void PutOutFire(MapScene& scene, GameSession& session, size_t k) {
+    if (!session.Holds("Bucket_Full") || FireOut(scene.puzzles, k) == 1) return;
+    FireOut(scene.puzzles, k) = 1;
+    session.Drop("Bucket_Full");
+    HandOverBucket(scene, session, "Bucket_Empty");
+    PlaySoundEffect(SOUND_FIRE_OUT);
 }
 
-void PullFences() {
-    PuzzleState& p = gPuzzles;
-    if (!InventoryHolds("Rope") || gRopePull.active == 1) return;
+void PullFences(MapScene& scene, const GameSession& session) {
+    PuzzleState& p = scene.puzzles;
+    if (!session.Holds("Rope") || scene.rope.active == 1) return;
     for (size_t i = 0; i < p.fences.size(); ++i) {
-        if (gSession.fenceDone[i] == 0 && InZone(p.fenceRects[i]) && EnterHeld()) {
-            StartRopePull(p.fences[i], gSession.fenceDone[i]);
+        const int fence = static_cast<int>(i);
+        if (!session.FenceDown(fence) && InZone(scene, p.fenceRects[i]) && EnterHeld()) {
+            StartRopePull(scene, p.fences[i], fence);
             return;
         }
     }
 }
 
-void UpdateForest(float dt) {
-    PuzzleState& p = gPuzzles;
+void UpdateForest(MapScene& scene, GameSession& session, float dt) {
+    PuzzleState& p = scene.puzzles;
     if (p.forestWater) UpdateNpc(dt, *p.forestWater);
     for (size_t k = 0; k < 2; ++k) {
         p.fireAnimations[k].sprite = &p.fires[k];
         AnimateSpriteSheet(p.fireAnimations[k], dt);
-        if (FireOut(k) == 0 && InZone(p.fireZoneRects[k]) && EnterHeld()) PutOutFire(k);
+        if (FireOut(p, k) == 0 && InZone(scene, p.fireZoneRects[k]) && EnterHeld()) PutOutFire(scene, session, k);
     }
-    PullFences();
+    PullFences(scene, session);
     bool allDown = p.forestFireOut1 == 1 && p.forestFireOut2 == 1;
     for (size_t i = 0; i < p.fences.size(); ++i) {
-        if (gSession.fenceDone[i] == 1) continue;
-        PushOutOfRect(p.fenceRects[i]);
+        if (session.FenceDown(static_cast<int>(i))) continue;
+        PushOutOfRect(scene.hero, p.fenceRects[i]);
         allDown = false;
     }
-    if (allDown) p.forestArmed = 0;
+    if (allDown) session.ClearForest();
 }
 
-// The decoy: its four parts, once all are carried, make it at once.
-void UpdateDecoy(MapItemList& mapItems) {
-    PuzzleState& p = gPuzzles;
-    for (const MapItem& item : gSession.inventory) {
-        if (item.name == "Stick") p.hasStick = 1;
-        if (item.name == "Pumpkin") p.hasPumpkin = 1;
-        if (item.name == "Paint") p.hasPaint = 1;
-        if (item.name == "Straw") p.hasStraw = 1;
-    }
-    if (p.hasStick == 1 && p.hasPumpkin == 1 && p.hasPaint == 1 && p.hasStraw == 1 && p.decoyBuilt == 0) {
-        for (const char* part : {"Straw", "Paint", "Pumpkin", "Stick"})
-            RemoveInventoryItem(part);
-        p.decoyBuilt = 1;
+// The decoy: its four parts, once all are carried, make it at once; E then gathers the decoys lying about.
+void UpdateDecoy(MapScene& scene, GameSession& session) {
+    const bool allParts = std::all_of(std::begin(DECOY_PARTS), std::end(DECOY_PARTS),
+                                      [&](const char* part) { return session.Holds(part); });
+    if (allParts && !session.Puzzles().decoyBuilt) {
+        for (const char* part : DECOY_PARTS)
+            session.Drop(part);
+        session.BuildDecoy();
         // The parts are not lost for nothing: the decoy made of them is carried.
-        LoadItemFile("Assets/Text/Items/Decoy.txt", mapItems);
-        PickUpEveryItemNamed(mapItems, "Decoy");
+        session.Carry("Decoy");
     }
-    if (p.decoyBuilt != 1 || !IsKeyHeld(KEY_CODE_E)) return;
-    for (int round = 0; round < 10; ++round) {
-        for (size_t i = mapItems.items.size(); i-- > 0;)
-            if (mapItems.items[i].name.find("Decoy") != std::string::npos) PickUpItem(mapItems, i);
-    }
+    if (!session.Puzzles().decoyBuilt || !IsKeyHeld(KEY_CODE_E)) return;
+    std::vector<MapItem>& items = scene.mapItemList.items;
+    for (size_t i = items.size(); i-- > 0;)
+        if (items[i].name.find("Decoy") != std::string::npos) PickUpItem(session, scene.mapItemList, i);
 }
 
-bool ForestRuns() {
-    return gPuzzles.forestArmed == 1 && gPuzzles.forestBuilt && OnMap("ForestNight");
+bool ForestRuns(const MapScene& scene, const GameSession& session) {
+    return !session.Puzzles().forestCleared && scene.puzzles.forestBuilt && OnMap(session, MAP_FOREST);
 }
 
-void UpdateDarkness() {
-    PuzzleState& p = gPuzzles;
-    const sf::Vector2i at(gPlayer.sprite.getPosition());
+bool HouseRuns(const MapScene& scene, const GameSession& session) {
+    return scene.puzzles.houseBuilt && OnMap(session, MAP_BURNING_HOUSE);
+}
+
+void UpdateDarkness(MapScene& scene) {
+    PuzzleState& p = scene.puzzles;
+    const sf::Vector2i at(scene.hero.sprite.getPosition());
     if (at == p.darknessLitAt) return;  // lighting the same place again changes nothing
     p.darknessLitAt = at;
     const sf::IntRect lit = LightDarknessAround(p.darknessImage, at.x, at.y);
@@ -232,30 +217,30 @@ void UpdateDarkness() {
 }
 
 // In the hook zone with ENTER held: the full bucket puts the flames out, then the rope goes to the hook.
-void UseHook() {
-    PuzzleState& p = gPuzzles;
-    for (const MapItem& item : gSession.inventory) {
-        if (item.name == "Bucket_Full") {
+void UseHook(MapScene& scene, const GameSession& session) {
+    PuzzleState& p = scene.puzzles;
+    for (const std::string& item : session.Inventory()) {
+        if (item == "Bucket_Full") {
             p.houseFlames = 0;
-        } else if (item.name == "Rope" && p.houseFlames == 0 && p.wallBroken == 0 && gRopePull.active == 0) {
-            StartRopePull(p.hook, p.wallBroken);
-            if (gRopePull.strain.getStatus() != sf::Sound::Playing) gRopePull.strain.play();
+        } else if (item == "Rope" && p.houseFlames == 0 && p.wallBroken == 0 && scene.rope.active == 0) {
+            StartRopePull(scene, p.hook, -1);
+            if (scene.rope.strain.getStatus() != sf::Sound::Playing) scene.rope.strain.play();
         }
     }
 }
 
-void UpdateHouse(float dt) {
-    PuzzleState& p = gPuzzles;
+void UpdateHouse(MapScene& scene, const GameSession& session, float dt) {
+    PuzzleState& p = scene.puzzles;
     if (p.bathtub) UpdateNpc(dt, *p.bathtub);
     p.flamesAnimation.sprite = &p.flames;
     AnimateSpriteSheet(p.flamesAnimation, dt);
-    if (InZone(p.hookZoneRect) && EnterHeld()) UseHook();
+    if (InZone(scene, p.hookZoneRect) && EnterHeld()) UseHook(scene, session);
 }
 
 // The rope points from its knot to the hero; far enough away, the pull is done.
-void UpdateRopePull() {
-    RopePull& pull = gRopePull;
-    const sf::Vector2f v = gPlayer.sprite.getPosition() - pull.rope.getPosition();
+void UpdateRopePull(MapScene& scene, GameSession& session) {
+    RopePull& pull = scene.rope;
+    const sf::Vector2f v = scene.hero.sprite.getPosition() - pull.rope.getPosition();
     const float length = std::hypot(v.x, v.y);
     if (length > 0.0f) {
         // The angle from straight up, turning clockwise.
@@ -263,93 +248,85 @@ void UpdateRopePull() {
         if (v.x < 0.0f) angle = 360.0f - angle;
         pull.rope.setRotation(angle - 180.0f);
     }
-    if (length > PULL_LENGTH) {
-        pull.active = 0;
-        if (pull.target != nullptr) *pull.target = 1;
-        pull.target = nullptr;
-        gPlayer.speed = WALKING_SPEED;
-        pull.strain.stop();
+    if (length <= PULL_LENGTH) return;
+    pull.active = 0;
+    if (pull.fence >= 0) {
+        session.PullFenceDown(pull.fence);
+    } else {
+        scene.puzzles.wallBroken = 1;
     }
+    pull.fence = -1;
+    scene.hero.speed = WALKING_SPEED;
+    pull.strain.stop();
 }
 
 // Talking to a water source with an empty bucket fills it when the source's words are done.
-StoryTurn TalkToWater(Npc& source, const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems) {
-    if (keyEvent.code != gSettings.keys.enter || InNpcReach(source) != 1 || !InventoryHolds("Bucket_Empty"))
+StoryTurn TalkToWater(MapScene& scene, GameSession& session, Npc& source, const sf::Event::KeyEvent& keyEvent) {
+    if (keyEvent.code != gSettings.keys.enter || InNpcReach(scene, source) != 1 || !session.Holds("Bucket_Empty"))
         return {};
     StoryTurn turn;
     turn.conversation = Begin(std::make_unique<NpcConversation>(source), keyEvent);
-    turn.whenOver = [&mapItems] {
-        if (!InventoryHolds("Bucket_Empty")) return;
-        RemoveInventoryItem("Bucket_Empty");
-        HandOver(mapItems, "Bucket_Full");
+    turn.whenOver = [&scene, &session] {
+        if (!session.Drop("Bucket_Empty")) return;
+        HandOverBucket(scene, session, "Bucket_Full");
         PlaySoundEffect(SOUND_WATER_FILL);
     };
     return turn;
 }
 
-bool HouseRuns() {
-    return gPuzzles.houseArmed == 1 && gPuzzles.houseBuilt && OnMap("HOUSE_BURN_1");
-}
-
 }  // namespace
 
-void ArmPuzzles() {
-    gPuzzles.houseArmed = 1;
-    gPuzzles.decoyArmed = 1;
-    gPuzzles.forestArmed = 1;
+void HandOverBucket(MapScene& scene, GameSession& session, const char* name) {
+    if (session.Carry(name)) {
+        PlaySoundEffect(SOUND_ITEM_PICKUP);
+        return;
+    }
+    AddMapItem(scene.mapItemList, name, scene.hero.sprite.getPosition());
 }
 
-void LoadPuzzles() {
-    ReleasePuzzles();  // the last map's pieces
-    if (gPuzzles.houseArmed == 1 && OnMap("HOUSE_BURN_1")) BuildHouse();
-    if (gPuzzles.forestArmed == 1 && OnMap("ForestNight")) BuildForest();
-    if (Contains(gSession.currentMapName, "Forest")) BuildDarkness();
+void LoadPuzzles(MapScene& scene, const GameSession& session) {
+    if (OnMap(session, MAP_BURNING_HOUSE)) BuildHouse(scene);
+    if (!session.Puzzles().forestCleared && OnMap(session, MAP_FOREST)) BuildForest(scene);
+    if (scene.map.look.darkness) BuildDarkness(scene.puzzles);
 }
 
-void UpdatePuzzles(float dt) {
-    if (HouseRuns()) UpdateHouse(dt);
-    if (gPuzzles.decoyArmed == 1) UpdateDecoy(gMapContent.mapItemList);
-    if (ForestRuns()) UpdateForest(dt);
-    if (gRopePull.active == 1) UpdateRopePull();
-    if (gPuzzles.darknessBuilt) UpdateDarkness();
+void UpdatePuzzles(MapScene& scene, GameSession& session, float dt) {
+    if (HouseRuns(scene, session)) UpdateHouse(scene, session, dt);
+    UpdateDecoy(scene, session);
+    if (ForestRuns(scene, session)) UpdateForest(scene, session, dt);
+    if (scene.rope.active == 1) UpdateRopePull(scene, session);
+    if (scene.puzzles.darknessBuilt) UpdateDarkness(scene);
 }
 
-StoryTurn HandlePuzzleKey(const sf::Event::KeyEvent& keyEvent, MapItemList& mapItems) {
-    if (HouseRuns() && gPuzzles.bathtub) return TalkToWater(*gPuzzles.bathtub, keyEvent, mapItems);
-    if (ForestRuns() && gPuzzles.forestWater) return TalkToWater(*gPuzzles.forestWater, keyEvent, mapItems);
+StoryTurn HandlePuzzleKey(MapScene& scene, GameSession& session, const sf::Event::KeyEvent& keyEvent) {
+    PuzzleState& p = scene.puzzles;
+    if (HouseRuns(scene, session) && p.bathtub) return TalkToWater(scene, session, *p.bathtub, keyEvent);
+    if (ForestRuns(scene, session) && p.forestWater) return TalkToWater(scene, session, *p.forestWater, keyEvent);
     return {};
 }
 
-void StartRopePull(const sf::Sprite& target, int32_t& targetFlag) {
-    const sf::FloatRect bounds = target.getGlobalBounds();
-    gRopePull.rope.setPosition(target.getPosition().x, target.getPosition().y - bounds.height / 4);
-    gRopePull.target = &targetFlag;
-    gPlayer.speed = PULLING_SPEED;
-    gRopePull.active = 1;
-}
-
-void DrawPuzzleGround(sf::RenderWindow& window) {
-    const PuzzleState& p = gPuzzles;
-    if (ForestRuns()) {
+void DrawPuzzleGround(sf::RenderWindow& window, const MapScene& scene, const GameSession& session) {
+    const PuzzleState& p = scene.puzzles;
+    if (ForestRuns(scene, session)) {
         for (size_t i = 0; i < p.fences.size(); ++i)
-            if (gSession.fenceDone[i] == 0) window.draw(p.fences[i]);
+            if (!session.FenceDown(static_cast<int>(i))) window.draw(p.fences[i]);
         if (p.forestFireOut1 == 0) window.draw(p.fires[0]);
         if (p.forestFireOut2 == 0) window.draw(p.fires[1]);
         if (p.forestWater) DrawNpc(window, *p.forestWater);
     }
-    if (!HouseRuns()) return;
+    if (!HouseRuns(scene, session)) return;
     if (p.wallBroken == 1) window.draw(p.brokenWall);
     if (p.houseFlames == 1) window.draw(p.flames);
     if (p.wallBroken == 0) window.draw(p.hook);
     if (p.bathtubShown == 1 && p.bathtub) DrawNpc(window, *p.bathtub);
 }
 
-void DrawPuzzleRope(sf::RenderWindow& window) {
-    if (gRopePull.active == 1) window.draw(gRopePull.rope);
+void DrawPuzzleRope(sf::RenderWindow& window, const MapScene& scene) {
+    if (scene.rope.active == 1) window.draw(scene.rope.rope);
 }
 
-void DrawDarkness(sf::RenderWindow& window) {
-    if (gPuzzles.darknessBuilt && OnMap("ForestNight")) window.draw(gPuzzles.darkness);
+void DrawDarkness(sf::RenderWindow& window, const MapScene& scene) {
+    if (scene.puzzles.darknessBuilt) window.draw(scene.puzzles.darkness);
 }
 
 sf::IntRect LightDarknessAround(sf::Image& image, int cx, int cy) {
@@ -373,19 +350,4 @@ sf::IntRect LightDarknessAround(sf::Image& image, int cx, int cy) {
         }
     }
     return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
-}
-
-void ReleasePuzzles() {
-    if (gRopePull.active == 1) gPlayer.speed = WALKING_SPEED;  // a pull cut short by a map change
-    gRopePull.strain.stop();
-    gRopePull.strain.resetBuffer();
-    gRopePull.active = 0;
-    gRopePull.target = nullptr;
-    gPuzzles.houseBuilt = false;
-    gPuzzles.bathtub.reset();
-    gPuzzles.forestBuilt = false;
-    gPuzzles.forestWater.reset();
-    gPuzzles.darknessBuilt = false;
-    gPuzzles.darknessTexture = sf::Texture();
-    gPuzzles.darknessImage = sf::Image();
 }

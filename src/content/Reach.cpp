@@ -5,8 +5,6 @@
 #include "core/Text.h"
 #include "world/Player.h"
 
-InteractionPrompt gPrompt;
-
 namespace {
 
 constexpr float PROMPT_PARKED = -1000.0f;
@@ -19,8 +17,7 @@ sf::FloatRect Grown(const sf::FloatRect& rect, float margin) {
 }
 
 // The key bound to ENTER, written on the bubble, the bubble's foot at (x, y).
-void ShowPrompt(float x, float y) {
-    InteractionPrompt& prompt = gPrompt;
+void ShowPrompt(InteractionPrompt& prompt, float x, float y) {
     prompt.text.setString(KeyName(gSettings.keys.enter));
     prompt.sprite.setPosition(x, y);
     prompt.text.setPosition(x, prompt.sprite.getGlobalBounds().top + 2.0f);
@@ -29,22 +26,26 @@ void ShowPrompt(float x, float y) {
 
 }  // namespace
 
-int32_t InNpcReach(const Npc& npc) {
+int32_t InNpcReach(MapScene& scene, const Npc& npc) {
     const bool enemy = npc.type == NPC_BATTLE;
     const float margin = enemy ? REACH_ENEMY : REACH_FRIEND;
-    if (!Grown(npc.box, margin).intersects(gPlayer.footBox)) return 0;
-    if (!enemy) ShowPrompt(npc.box.left + npc.box.width * 0.5f, npc.box.top - npc.box.height * 3.0f);
+    if (!Grown(npc.box, margin).intersects(scene.hero.footBox)) return 0;
+    if (!enemy)
+        ShowPrompt(scene.prompt, npc.box.left + npc.box.width * 0.5f, npc.box.top - npc.box.height * 3.0f);
     return 1;
 }
 
-int32_t InItemReach(const MapItem& item) {
-    if (!Grown(item.bounds, REACH_FRIEND).intersects(gPlayer.footBox)) return 0;
-    ShowPrompt(item.bounds.left + item.bounds.width * 0.5f, item.bounds.top);
-    return 1;
+int32_t InItemReach(MapScene& scene, const MapItem& item) {
+    return InZone(scene, item.bounds) ? 1 : 0;
 }
 
-void BuildInteractionPrompt() {
-    InteractionPrompt& prompt = gPrompt;
+bool InZone(MapScene& scene, const sf::FloatRect& zone) {
+    if (!Grown(zone, REACH_FRIEND).intersects(scene.hero.footBox)) return false;
+    ShowPrompt(scene.prompt, zone.left + zone.width * 0.5f, zone.top);
+    return true;
+}
+
+void BuildInteractionPrompt(InteractionPrompt& prompt) {
     prompt.texture.loadFromFile(PROMPT_PICTURE);
     prompt.sprite = sf::Sprite(prompt.texture);
     const sf::Vector2u size = prompt.texture.getSize();
@@ -56,16 +57,12 @@ void BuildInteractionPrompt() {
     prompt.built = true;
 }
 
-void DrawInteractionPrompt(sf::RenderWindow& window) {
-    window.draw(gPrompt.sprite);
-    window.draw(gPrompt.text);
+void DrawInteractionPrompt(sf::RenderWindow& window, const InteractionPrompt& prompt) {
+    window.draw(prompt.sprite);
+    window.draw(prompt.text);
 }
 
-void ParkInteractionPrompt() {
-    gPrompt.sprite.setPosition(PROMPT_PARKED, PROMPT_PARKED);
-    gPrompt.text.setPosition(PROMPT_PARKED, PROMPT_PARKED);
-}
-
-void ReleaseInteractionPrompt() {
-    gPrompt = InteractionPrompt{};
+void ParkInteractionPrompt(InteractionPrompt& prompt) {
+    prompt.sprite.setPosition(PROMPT_PARKED, PROMPT_PARKED);
+    prompt.text.setPosition(PROMPT_PARKED, PROMPT_PARKED);
 }

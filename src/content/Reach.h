@@ -1,38 +1,22 @@
 #pragma once
 // What the hero can reach (people to talk to, items to take, enemies close enough to fight), and the
-// key-name bubble that stands over whatever friendly thing is in reach.
+// key prompt that stands over whatever friendly thing is in reach.
 
-#include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Graphics/Sprite.hpp>
-#include <SFML/Graphics/Text.hpp>
-#include <SFML/Graphics/Texture.hpp>
 
 #include <cstdint>
 
-#include "content/Items.h"
-#include "content/Npcs.h"
-
-inline constexpr const char* PROMPT_PICTURE = "Assets/Sprites/Dialogues/Interact.png";
-
-struct InteractionPrompt {
-    sf::Texture texture;
-    sf::Sprite sprite;
-    sf::Font font;
-    sf::Text text;
-    bool built = false;
-};
-
-extern InteractionPrompt gPrompt;
+#include "content/MapScene.h"
 
 // Whether the hero's feet are within reach of an NPC (80 map pixels for an enemy, 20 otherwise);
 // for anyone but an enemy the key prompt then stands over the NPC.
-int32_t InNpcReach(const Npc& npc);
-// Whether the hero's feet are within 20 * scale of an item; the prompt then stands over it.
-int32_t InItemReach(const MapItem& item);
+int32_t InNpcReach(MapScene& scene, const Npc& npc);
+// Whether the hero's feet are within 20 map pixels of an item; the prompt then stands over it.
+int32_t InItemReach(MapScene& scene, const MapItem& item);
+// Whether the hero's feet are within the zone (a puzzle's hook, fire or fence); the prompt stands there.
+bool InZone(MapScene& scene, const sf::FloatRect& zone);
 
-void BuildInteractionPrompt();
-void DrawInteractionPrompt(sf::RenderWindow& window);
+void BuildInteractionPrompt(InteractionPrompt& prompt);
+void DrawInteractionPrompt(sf::RenderWindow& window, const InteractionPrompt& prompt);
 // Off every view, where the prompt waits while nothing is in reach.
-void ParkInteractionPrompt();
-void ReleaseInteractionPrompt();
+void ParkInteractionPrompt(InteractionPrompt& prompt);

@@ -1,30 +1,30 @@
 #include "content/SavedContent.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "core/Log.h"
 #include "core/Text.h"
 #include "world/ContentList.h"
-#include "world/GameSession.h"
 #include "world/SaveCheck.h"
 #include "world/SaveFiles.h"
-#include "world/SaveProgress.h"
+#include "world/SaveFormat.h"
 #include "world/SaveText.h"
 
 namespace {
 
 // The map's own files: PNJ<i + 1>.txt for NPC i, and each listed item's file beside Map.txt.
-void LoadContentNpc(NpcList& npcs, int32_t id) {
+void LoadContentNpc(NpcList& npcs, const char* map, int32_t id) {
     char path[100];
-    FormatText(path, sizeof path, "Assets/Text/Maps/%s/PNJ%d.txt", gSession.currentMapName, id + 1);
+    FormatText(path, sizeof path, "Assets/Text/Maps/%s/PNJ%d.txt", map, id + 1);
     Npc& npc = npcs.npcs.emplace_back();
     LoadNpc(path, npc);
     npc.id = id;
 }
 
-void LoadContentItem(MapItemList& items, int32_t id, const std::string& name) {
+void LoadContentItem(MapItemList& items, const char* map, int32_t id, const std::string& name) {
     char path[160];
-    FormatText(path, sizeof path, "Assets/Text/Maps/%s/%s.txt", gSession.currentMapName, name.c_str());
+    FormatText(path, sizeof path, "Assets/Text/Maps/%s/%s.txt", map, name.c_str());
     const size_t before = items.items.size();
     LoadItemFile(path, items);
     if (items.items.size() > before) items.items.back().id = id;
@@ -52,35 +52,37 @@ std::string SectionFlags(const ContentList& list, const NpcList& npcs, const Map
 
 }  // namespace
 
-void AppendMapSection(NpcList& npcs, MapItemList& items) {
+void AppendMapSection(MapScene& scene, GameSession& session) {
     std::string text;
-    ReadSaveText(text);
-    LogDebug("Name : Map : %s\n", gSession.currentMapName);
-    text += std::string("\nMap : ") + gSession.currentMapName + "\n";
+    session.Save().Read(text);
+    const char* map = session.CurrentMap();
+    LogDebug("Name : Map : %s\n", map);
+    text += std::string("\nMap : ") + map + "\n";
     ContentList list;
-    if (ReadContentList(gSession.currentMapName, list)) {
+    if (ReadContentList(map, list)) {
         for (int i = 0; i < list.npcCount; ++i)
-            LoadContentNpc(npcs, i);
+            LoadContentNpc(scene.npcList, map, i);
         for (size_t i = 0; i < list.itemNames.size(); ++i)
-            LoadContentItem(items, static_cast<int32_t>(i), list.itemNames[i]);
-        text += SectionFlags(list, npcs, items);
+            LoadContentItem(scene.mapItemList, map, static_cast<int32_t>(i), list.itemNames[i]);
+        text += SectionFlags(list, scene.npcList, scene.mapItemList);
     }
-    if (!WriteSaveText(text)) LogDebug("Cannot write %s\n", SaveFilePath().c_str());
+    if (!session.Save().Write(text)) LogDebug("Cannot write %s\n", session.Save().Path().c_str());
 }
 
-void RestoreMapContent(NpcList& npcs, MapItemList& items) {
+void RestoreMapContent(MapScene& scene, GameSession& session) {
     std::string text;
-    if (!ReadSaveText(text)) {
+    if (!session.Save().Read(text)) {
         LogDebug("erreur d'ouverture de la save");
         return;
     }
+    const char* map = session.CurrentMap();
     const std::vector<std::string> lines = SplitSaveLines(text);
     size_t at = 1;
-    while (at < lines.size() && !IsSectionHeaderOf(lines[at], gSession.currentMapName))
+    while (at < lines.size() && !IsSectionHeaderOf(lines[at], map))
         ++at;
     ++at;
     ContentList list;
-    if (!ReadContentList(gSession.currentMapName, list)) return;
+    if (!ReadContentList(map, list)) return;
     // Flag lines are taken in order; the numbers written in them are not read.
     const auto nextFlag = [&](const char* pattern) {
         int number = 0;
@@ -93,59 +95,45 @@ void RestoreMapContent(NpcList& npcs, MapItemList& items) {
         LogDebug("active : %d\n", flag);
         if (flag != 0) continue;
         LogDebug("pnj %d actif\n", i);
-        LoadContentNpc(npcs, i);
+        LoadContentNpc(scene.npcList, map, i);
     }
     for (size_t i = 0; i < list.itemNames.size(); ++i) {
         const int flag = nextFlag("Item %d %d");
         LogDebug("active item : %d\n", flag);
         if (flag != 0) continue;
         LogDebug("item %d actif\n", static_cast<int>(i));
-        LoadContentItem(items, static_cast<int32_t>(i), list.itemNames[i]);
+        LoadContentItem(scene.mapItemList, map, static_cast<int32_t>(i), list.itemNames[i]);
     }
 }
 
-bool SaveMapState(const NpcList& npcs, const MapItemList& items) {
-    const std::string path = SaveFilePath();
+bool SaveMapState(const MapScene& scene, GameSession& session) {
+    SaveFile& save = session.Save();
     std::string text;
-    if (!ReadSaveText(text)) {
+    if (!save.Read(text)) {
         LogDebug("erreur d'ouverture de la save");
         return false;
     }
-    const std::string map = gSession.previousMapName;
+    const std::string map = session.PreviousMap();
     ContentList list;
     // Without the content list the map's flags cannot be written: the old file stays as it is.
     if (!ReadContentList(map.c_str(), list)) return false;
-    if (!WriteSaveText(RewriteSaveText(text, map, SectionFlags(list, npcs, items)))) {
-        LogDebug("Cannot write %s: the previous save is kept\n", path.c_str());
+    if (!save.Write(RewriteSaveText(session, text, map, SectionFlags(list, scene.npcList, scene.mapItemList)))) {
+        LogDebug("Cannot write %s: the previous save is kept\n", save.Path().c_str());
         return false;
     }
     return true;
 }
 
-bool LoadSavedGame() {
+bool LoadSavedGame(GameSession& session) {
     std::string text;
-    if (!ReadSoundSaveText(text)) return false;
+    if (!ReadSoundSaveText(session.Save(), session.Slot(), text)) return false;
     const std::vector<std::string> lines = SaveLinesWithoutFeeds(text);
-    const std::string map = lines[0].substr(11);
-    LogDebug("setcurrentMap : %s\n", map.c_str());
-    SetCurrentMapName(map.c_str());
-    SetPreviousMapName(map.c_str());
-    gSession.gold = ReadSaveGold(lines[1]).value_or(0);  // the soundness check has read it already
-    // The inventory is refilled from the save alone: whatever the last game carried is dropped.
-    gSession.inventory.clear();
-    MapItemList restored;
-    for (int place = 2; place < SAVE_HEADER_LINES; ++place) {
-        const std::string name = lines[static_cast<size_t>(place)].substr(4);
+    ReadSaveHead(lines, session);
+    LogDebug("setcurrentMap : %s\n", session.CurrentMap());
+    // The inventory holds only what the game still knows: an item without its file is left out.
+    for (const std::string& name : std::vector<std::string>(session.Inventory())) {
         LogDebug("item : %s", name.c_str());
-        if (name.empty()) continue;
-        char path[160];
-        FormatText(path, sizeof path, "Assets/Text/Items/%s.txt", name.c_str());
-        LogDebug("adresse item %s\n", path);
-        LoadItemFile(path, restored);
-        PickUpEveryItemNamed(restored, name);
+        if (!std::filesystem::exists("Assets/Text/Items/" + name + ".txt")) session.Drop(name);
     }
-    // The story goes on where the save left it (a save without these lines starts it over).
-    for (size_t line = SAVE_HEADER_LINES; line < lines.size() && lines[line].rfind("Map : ", 0) != 0; ++line)
-        ReadProgressLine(lines[line], gSession);
     return true;
 }

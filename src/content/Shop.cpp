@@ -53,17 +53,16 @@ void ShowEntry(Shop& shop, int index) {
     shop.priceText.setString(price);
 }
 
-void Buy(ShopEntry& entry) {
+void Buy(GameSession& session, const ShopEntry& entry) {
     // Gold is taken only for a potion that finds its place in the pouch.
-    if (entry.price <= gSession.gold && entry.locked == 0 && AddToPouch(gSession.pouch, entry.itemId))
-        gSession.gold -= entry.price;
+    if (entry.locked == 0) session.Buy(entry.itemId, entry.price);
     // Played for a refused purchase too.
     PlaySoundEffect(SOUND_BUY_CONFIRM);
 }
 
 }  // namespace
 
-void LoadShop(Shop& shop) {
+void LoadShop(Shop& shop, const GameSession& session) {
     shop.font.loadFromFile(GAME_FONT);
     BuildPicture(shop.frameTexture, shop.frame, "Assets/Sprites/Shop/Hud/Full_Shop.png", FRAME_AT,
                  FRAME_SCALE);
@@ -87,9 +86,9 @@ void LoadShop(Shop& shop) {
     shop.goldText = WhiteText(shop, 30, {1360.0f, 215.0f});
     ShowEntry(shop, 0);
     shop.canAfford = 1;
-    ShowShopGold(shop);
+    ShowShopGold(shop, session);
     shop.built = true;
-    LogDebug("%d\n", gSession.gold);
+    LogDebug("%d\n", session.Gold());
 }
 
 int SelectedShopEntry(const Shop& shop) {
@@ -100,11 +99,11 @@ int SelectedShopEntry(const Shop& shop) {
     return -1;
 }
 
-bool HandleShopKey(Shop& shop, const sf::Event::KeyEvent& keyEvent) {
+bool HandleShopKey(Shop& shop, GameSession& session, const sf::Event::KeyEvent& keyEvent) {
     const KeyBindings& keys = gSettings.keys;
     const int code = keyEvent.code;
     const int selected = SelectedShopEntry(shop);
-    if (code == keys.enter && selected >= 0) Buy(shop.entries[static_cast<size_t>(selected)]);
+    if (code == keys.enter && selected >= 0) Buy(session, shop.entries[static_cast<size_t>(selected)]);
     if (code == keys.escape) {
         LogDebug("im out\n");
         return true;
@@ -122,14 +121,14 @@ bool HandleShopKey(Shop& shop, const sf::Event::KeyEvent& keyEvent) {
     const int moved = SelectedShopEntry(shop);
     if (moved >= 0) {
         ShowEntry(shop, moved);
-        shop.canAfford = shop.entries[static_cast<size_t>(moved)].price <= gSession.gold ? 1 : 0;
+        shop.canAfford = shop.entries[static_cast<size_t>(moved)].price <= session.Gold() ? 1 : 0;
     }
     PlaySoundEffect(SOUND_CHANGE_POSITION);
     return false;
 }
 
-void ShowShopGold(Shop& shop) {
-    ShowNumber(shop.goldText, gSession.gold);
+void ShowShopGold(Shop& shop, const GameSession& session) {
+    ShowNumber(shop.goldText, session.Gold());
 }
 
 void DrawShop(sf::RenderWindow& window, const Shop& shop) {
@@ -147,5 +146,5 @@ void DrawShop(sf::RenderWindow& window, const Shop& shop) {
 }
 
 void ShopScreen::Key(const sf::Event::KeyEvent& key) {
-    if (HandleShopKey(shop, key)) context_.requests.Pop();
+    if (HandleShopKey(shop, session_, key)) context_.requests.Pop();
 }

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "core/Screens.h"
+#include "world/GameSession.h"
 
 inline constexpr int SHOP_ENTRIES = 2;
 inline constexpr const char* SOUND_BUY_CONFIRM = "Assets/Sounds/Shop/BuyConfirm.wav";
@@ -42,10 +43,10 @@ struct Shop {
     bool built = false;
 };
 
-void LoadShop(Shop& shop);
+void LoadShop(Shop& shop, const GameSession& session);
 // LEFT and RIGHT move the cursor, ENTER buys; true when the key is ESCAPE (the shop closes).
-bool HandleShopKey(Shop& shop, const sf::Event::KeyEvent& keyEvent);
-void ShowShopGold(Shop& shop);
+bool HandleShopKey(Shop& shop, GameSession& session, const sf::Event::KeyEvent& keyEvent);
+void ShowShopGold(Shop& shop, const GameSession& session);
 void DrawShop(sf::RenderWindow& window, const Shop& shop);
 // The entry under the cursor, or -1.
 int SelectedShopEntry(const Shop& shop);
@@ -53,11 +54,11 @@ int SelectedShopEntry(const Shop& shop);
 // The merchant's shop over the map, opened when his last dialogue ends.
 class ShopScreen final : public Screen {
 public:
-    explicit ShopScreen(ScreenContext context) : context_(context) {}
+    ShopScreen(ScreenContext context, GameSession& session) : context_(context), session_(session) {}
     ScreenKind Kind() const override { return SCREEN_SHOP; }
-    void Load() override { LoadShop(shop); }
+    void Load() override { LoadShop(shop, session_); }
     void Key(const sf::Event::KeyEvent& key) override;
-    void Update(float) override { ShowShopGold(shop); }
+    void Update(float) override { ShowShopGold(shop, session_); }
     void Draw(sf::RenderWindow& window) override { DrawShop(window, shop); }
     bool CoversBelow() const override { return false; }
     bool WorldGoesOnBelow() const override { return true; }
@@ -66,4 +67,5 @@ public:
 
 private:
     ScreenContext context_;
+    GameSession& session_;
 };

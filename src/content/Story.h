@@ -5,9 +5,11 @@
 
 #include <SFML/Window/Event.hpp>
 
+#include "content/MapScene.h"
 #include "content/StoryTurn.h"
+#include "world/GameSession.h"
 
 // A key pressed while the hero roams the map, nothing over it.
-StoryTurn HandleStoryKey(const sf::Event::KeyEvent& keyEvent);
+StoryTurn HandleStoryKey(MapScene& scene, GameSession& session, const sf::Event::KeyEvent& keyEvent);
 // Every roaming frame.
-StoryTurn UpdateStory();
+StoryTurn UpdateStory(MapScene& scene, GameSession& session);

@@ -5,7 +5,6 @@
 #include "content/DialogueScreen.h"
 #include "content/Fishing.h"
 #include "content/InventoryScreen.h"
-#include "content/MapContent.h"
 #include "content/Puzzles.h"
 #include "content/Reach.h"
 #include "content/Story.h"
@@ -29,8 +28,8 @@ bool IsBound(int32_t code) {
 
 // ENTER next to a person who talks opens their dialogue.
 bool RoamingScreen::TalkToNpcs(const sf::Event::KeyEvent& key, bool& near) {
-    for (Npc& npc : gMapContent.npcList.npcs) {
-        if (InNpcReach(npc) != 1) continue;
+    for (Npc& npc : scene_->npcList.npcs) {
+        if (InNpcReach(*scene_, npc) != 1) continue;
         near = true;
         if (npc.type != NPC_TALK || key.code != gSettings.keys.enter) continue;
         std::unique_ptr<Conversation> talk = Begin(std::make_unique<NpcConversation>(npc), key);
@@ -44,35 +43,36 @@ bool RoamingScreen::TalkToNpcs(const sf::Event::KeyEvent& key, bool& near) {
 
 // One ENTER takes one item: the first in reach. The others wait for the next presses.
 bool RoamingScreen::PickUpInReach(const sf::Event::KeyEvent& key, bool& near) {
-    std::vector<MapItem>& items = gMapContent.mapItemList.items;
+    std::vector<MapItem>& items = scene_->mapItemList.items;
     for (size_t i = 0; i < items.size(); ++i) {
-        if (InItemReach(items[i]) != 1) continue;
+        if (InItemReach(*scene_, items[i]) != 1) continue;
         near = true;
         if (key.code != gSettings.keys.enter) continue;
-        PickUpItem(gMapContent.mapItemList, i);
-        ParkInteractionPrompt();
+        PickUpItem(*session_, scene_->mapItemList, i);
+        ParkInteractionPrompt(scene_->prompt);
         return true;
     }
     return false;
 }
 
 void RoamingScreen::HandleRoamingKey(const sf::Event::KeyEvent& key) {
-    StoryTurn turn = HandlePuzzleKey(key, gMapContent.mapItemList);
-    if (!turn.Acts()) turn = HandleStoryKey(key);
+    if (!loaded_ || !scene_->loaded) return;
+    StoryTurn turn = HandlePuzzleKey(*scene_, *session_, key);
+    if (!turn.Acts()) turn = HandleStoryKey(*scene_, *session_, key);
     if (turn.Acts()) {
         Act(std::move(turn));
         return;
     }
     // F is the collection's unless a hand-written settings file gave it to an action.
     if (key.code == KEY_F && !IsBound(KEY_F)) {
-        context_.requests.Push(std::make_unique<FishCollectionScreen>(context_));
+        context_.requests.Push(std::make_unique<FishCollectionScreen>(context_, *session_));
         return;
     }
     bool near = false;
     if (TalkToNpcs(key, near) || PickUpInReach(key, near)) return;
-    if (!near) ParkInteractionPrompt();
+    if (!near) ParkInteractionPrompt(scene_->prompt);
     if (key.code == gSettings.keys.inventory) {
-        context_.requests.Push(std::make_unique<InventoryScreen>(context_));
+        context_.requests.Push(std::make_unique<InventoryScreen>(context_, *session_));
     } else if (key.code == gSettings.keys.escape) {
         context_.requests.Push(std::make_unique<PauseScreen>(context_));
     }

@@ -2,13 +2,11 @@
 
 #include <cstring>
 
-#include "battle/BattleData.h"
 #include "battle/BattleScreen.h"
 #include "battle/CombatantAnimation.h"
 #include "battle/Combatants.h"
 #include "content/DialogueScreen.h"
 #include "content/Fishing.h"
-#include "content/MapContent.h"
 #include "content/PopUps.h"
 #include "content/Puzzles.h"
 #include "content/Reach.h"
@@ -20,31 +18,12 @@
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "frontend/WorldMap.h"
-#include "world/Camera.h"
-#include "world/Clouds.h"
-#include "world/GameSession.h"
-#include "world/MapDecor.h"
 #include "world/MapLoading.h"
-#include "world/MapNames.h"
-#include "world/Player.h"
-#include "world/SaveFiles.h"
 #include "world/SaveThumbnail.h"
 
 namespace {
 
 const char* const FISHING_POSTS[] = {"PECHE_POST_1", "PECHE_POST_2", "PECHE_POST_3"};
-
-// The first point, in depth order, whose name contains the name of the map just left.
-void PlaceOnSpawnPoint() {
-    for (const MapPoint& point : gMap.mapPoints) {
-        if (Contains(point.name, gSession.previousMapName)) {
-            gPlayer.sprite.setPosition(static_cast<float>(static_cast<int>(point.x)),
-                                       static_cast<float>(static_cast<int>(point.y)));
-            UpdateFootBox();
-            return;
-        }
-    }
-}
 
 int FishingPostIndex(const char* name) {
     for (int post = 0; post < 3; ++post) {
@@ -58,69 +37,51 @@ bool TriggerIsLeftToTheStory(const char* name) {
            Contains(name, "HOUSE_ENTER_SPRITI");
 }
 
-void WriteThumbnail(sf::RenderWindow& window) {
-    if (!WriteSlotThumbnail(window, DrawRoamingScreen)) LogDebug("fail to save image\n");
-}
-
 }  // namespace
 
 void RoamingScreen::Load() {
     LoadBattleEffects();
     LoadEnemyTemplates();
     LoadPartyRoster();
-    FillPouchForNewGame();
-    BuildInteractionPrompt();
-    InitPlayer();
-    ArmPuzzles();
-    LoadMapScene();
+    session_->FillPouchForGame();
+    BuildScene({});
+    loaded_ = true;
     if (start_ != GameStart::NEW_GAME) return;
     // The slot's thumbnail: the bedroom as the new game first shows it, under the Start pop-up.
-    WriteThumbnail(context_.window);
+    WriteThumbnail();
     context_.requests.Push(std::make_unique<DialogueScreen>(context_, OpenPopUp(POPUP_START)));
 }
 
-void RoamingScreen::LoadMapScene() {
-    LogDebug("%s", gSession.currentMapName);
-    LoadMap(gMapContent.npcList, gMapContent.mapItemList);
-    LoadPuzzles();
-    if (MapHasClouds(gSession.currentMapName)) BuildCloudLayer();
-    PlaceOnSpawnPoint();
-    SetPlayerSheet();
+void RoamingScreen::BuildScene(sf::Vector2f standing) {
+    LogDebug("%s", session_->CurrentMap());
+    scene_.reset();  // the map left goes first, whole
+    scene_ = std::make_unique<MapScene>();
+    LoadMapScene(*scene_, *session_, pictures_, standing);
     LogDebug("creat\n");
     gMainView = MakeMapView({REFERENCE_WIDTH * 0.5f, REFERENCE_HEIGHT * 0.5f}, context_.window);
     ApplyMainView(context_.window);
-    ParkInteractionPrompt();
-    ComputeMapPixelSize();
-    loaded_ = true;
 }
 
-// Everything the map held is let go before another one is built: its people, its items, its puzzles.
-void RoamingScreen::ReleaseMapScene() {
-    ReleasePuzzles();
-    UnloadMap();
-    ReleaseMapContent();
-    ReleaseCloudLayer();
+void RoamingScreen::WriteThumbnail() {
+    const auto draw = [this](sf::RenderWindow& window) { DrawRoamingScreen(window, *scene_, *session_); };
+    if (!WriteSlotThumbnail(context_.window, session_->Save().Folder(), draw)) LogDebug("fail to save image\n");
 }
 
 void RoamingScreen::Unload(Leaving how) {
     if (!loaded_) return;
     if (how == Leaving::SAVING) {
-        SetPreviousMapName(gSession.currentMapName);
-        if (SaveMapState(gMapContent.npcList, gMapContent.mapItemList)) WriteThumbnail(context_.window);
+        session_->SetPreviousMap(session_->CurrentMap());
+        if (SaveMapState(*scene_, *session_)) WriteThumbnail();
     }
-    ReleaseMapScene();
-    ReleaseDecorPictures();  // after the map, whose sprites show them
-    ReleasePlayer();
-    ReleaseInteractionPrompt();
+    scene_.reset();
     ReleaseCombatantData();
     ReleaseBattleEffects();
-    EmptyPouch();
+    session_->EmptyPouch();
     loaded_ = false;
 }
 
 void RoamingScreen::Reveal() {
-    ComputeMapPixelSize();
-    UpdateCamera(context_.window);
+    UpdateCamera(scene_->camera, scene_->hero, context_.window);
     if (pendingTravel_.empty()) return;
     const std::string destination = std::move(pendingTravel_);
     pendingTravel_.clear();
@@ -128,30 +89,32 @@ void RoamingScreen::Reveal() {
 }
 
 void RoamingScreen::Animate(float dt) {
-    if (gPlayer.currentAnimation != nullptr) AnimateSpriteSheet(*gPlayer.currentAnimation, dt);
-    for (MapPoint& point : gMap.mapPoints)
+    MapScene& scene = *scene_;
+    if (scene.hero.currentAnimation != nullptr) AnimateSpriteSheet(*scene.hero.currentAnimation, dt);
+    for (MapPoint& point : scene.map.mapPoints)
         AnimateSpriteSheet(point.animation, dt);
-    AdvanceTileAnimations(gMap.tileCache, gMap.tileSheets, dt);
-    if (MapHasClouds(gSession.currentMapName)) UpdateCloudLayer(dt);
+    AdvanceTileAnimations(scene.map.tileCache, scene.map.tileSheets, dt);
+    if (scene.map.look.clouds) UpdateCloudLayer(scene.clouds, scene.map, dt);
 }
 
 void RoamingScreen::UpdateBeneath(float dt) {
-    if (!loaded_) return;
+    if (!loaded_ || !scene_->loaded) return;
     Animate(dt);
-    for (Npc& npc : gMapContent.npcList.npcs)
+    for (Npc& npc : scene_->npcList.npcs)
         UpdateNpc(dt, npc);
 }
 
 void RoamingScreen::UpdateRoaming(float dt) {
-    if (!loaded_) return;
-    MovePlayer(dt);
+    if (!loaded_ || !scene_->loaded) return;
+    MapScene& scene = *scene_;
+    MovePlayer(scene.hero, scene.map.look, dt);
     Animate(dt);
-    UpdateFootBox();
-    UpdateCamera(context_.window);
-    const std::string here = gSession.currentMapName;
-    Act(UpdateStory());
-    if (here != gSession.currentMapName) return;  // the story moved the hero: the new map waits a frame
-    UpdatePuzzles(dt);
+    UpdateFootBox(scene.hero);
+    UpdateCamera(scene.camera, scene.hero, context_.window);
+    const std::string here = session_->CurrentMap();
+    Act(UpdateStory(scene, *session_));
+    if (here != session_->CurrentMap()) return;  // the story moved the hero: the new map waits a frame
+    UpdatePuzzles(scene, *session_, dt);
     if (UpdateMapNpcs(dt)) return;
     HandleTriggers();
 }
@@ -159,13 +122,15 @@ void RoamingScreen::UpdateRoaming(float dt) {
 // An enemy in reach starts its battle and leaves the map (the next save marks it gone). One battle a
 // frame: any other enemy in reach waits for the hero's next step.
 bool RoamingScreen::UpdateMapNpcs(float dt) {
-    std::vector<Npc>& npcs = gMapContent.npcList.npcs;
+    MapScene& scene = *scene_;
+    std::vector<Npc>& npcs = scene.npcList.npcs;
     for (size_t i = 0; i < npcs.size(); ++i) {
         UpdateNpc(dt, npcs[i]);
-        PushOutOfRect(npcs[i].box);
-        if (npcs[i].type != NPC_BATTLE || InNpcReach(npcs[i]) != 1) continue;
+        PushOutOfRect(scene.hero, npcs[i].box);
+        if (npcs[i].type != NPC_BATTLE || InNpcReach(scene, npcs[i]) != 1) continue;
         ResetView(context_.window);
-        context_.requests.Push(std::make_unique<BattleScreen>(context_, npcs[i].battlePath, gSession.saveSlot));
+        context_.requests.Push(
+            std::make_unique<BattleScreen>(context_, *session_, scene.map.look, npcs[i].battlePath));
         npcs.erase(npcs.begin() + static_cast<long>(i));
         return true;
     }
@@ -176,23 +141,24 @@ bool RoamingScreen::UpdateMapNpcs(float dt) {
 // next frame); a post with the rod and ENTER held casts the line; "MAP" opens the world map once the
 // roads are open.
 void RoamingScreen::HandleTriggers() {
-    for (const sf::FloatRect& rect : gMap.collisionRects)
-        PushOutOfRect(rect);
-    SetPreviousMapName(gSession.currentMapName);
-    for (const MapTrigger& trigger : gMap.triggers) {
+    MapScene& scene = *scene_;
+    for (const sf::FloatRect& rect : scene.map.collisionRects)
+        PushOutOfRect(scene.hero, rect);
+    session_->SetPreviousMap(session_->CurrentMap());
+    for (const MapTrigger& trigger : scene.map.triggers) {
         const int post = FishingPostIndex(trigger.name);
         if (post >= 0) {
             // A post never blocks.
-            if (gPlayer.footBox.intersects(trigger.rect) && gSession.story.fishingUnlocked == 1 &&
+            if (scene.hero.footBox.intersects(trigger.rect) && session_->Story().fishingUnlocked == 1 &&
                 IsKeyHeld(gSettings.keys.enter)) {
-                context_.requests.Push(std::make_unique<FishingScreen>(context_, post));
+                context_.requests.Push(std::make_unique<FishingScreen>(context_, *session_, scene.hero, post));
                 return;
             }
             continue;
         }
-        if (TriggerIsLeftToTheStory(trigger.name) || PushOutOfTrigger(trigger) == 0) continue;
+        if (TriggerIsLeftToTheStory(trigger.name) || PushOutOfTrigger(scene.hero, trigger) == 0) continue;
         if (std::strcmp(trigger.name, "MAP") == 0) {
-            if (gSession.story.worldMapOpen != 1) continue;
+            if (session_->Story().worldMapOpen != 1) continue;
             OpenWorldMap();
             return;
         }
@@ -203,30 +169,29 @@ void RoamingScreen::HandleTriggers() {
 
 void RoamingScreen::OpenWorldMap() {
     context_.requests.Push(std::make_unique<WorldMapScreen>(
-        context_, [this](const std::string& destination) { pendingTravel_ = destination; }));
+        context_, *session_, [this](const std::string& destination) { pendingTravel_ = destination; }));
 }
 
 void RoamingScreen::ChangeMap(const std::string& destination, bool emptyInventory) {
     std::string reason;
     if (!MapCanBeEntered(destination.c_str(), reason)) {
         // The door pushed the hero back already: he stays where he is and the save is untouched.
-        LogDebug("Cannot go to map %s from %s: %s\n", destination.c_str(), gSession.currentMapName,
-                 reason.c_str());
+        LogDebug("Cannot go to map %s from %s: %s\n", destination.c_str(), session_->CurrentMap(), reason.c_str());
         return;
     }
     LogDebug("tp roaming \n");
-    SetPreviousMapName(gSession.currentMapName);
+    session_->SetPreviousMap(session_->CurrentMap());
     LogDebug("setcurrentMap : %s\n", destination.c_str());
-    SetCurrentMapName(destination.c_str());
+    session_->SetCurrentMap(destination.c_str());
     // What is lost on the way is lost before the save is written, so that a save continued there does
     // not bring it back.
-    if (emptyInventory) gSession.inventory.clear();
+    if (emptyInventory) session_->DropEverything();
     // The map left and the map entered are saved together, in one write, before the new map shows.
-    OpenSaveBatch();
-    if (SaveMapState(gMapContent.npcList, gMapContent.mapItemList)) WriteThumbnail(context_.window);
-    ReleaseMapScene();
-    LoadMapScene();
-    if (!CommitSaveBatch()) LogDebug("Cannot write %s: the previous save is kept\n", SaveFilePath().c_str());
+    SaveFile& save = session_->Save();
+    save.OpenBatch();
+    if (SaveMapState(*scene_, *session_)) WriteThumbnail();
+    BuildScene(scene_->hero.sprite.getPosition());
+    if (!save.CommitBatch()) LogDebug("Cannot write %s: the previous save is kept\n", save.Path().c_str());
 }
 
 void RoamingScreen::Act(StoryTurn turn) {

@@ -5,17 +5,22 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
+#include <memory>
 #include <string>
 
+#include "content/MapScene.h"
 #include "content/StoryTurn.h"
 #include "core/Screens.h"
+#include "world/GameSession.h"
 
 enum class GameStart { NEW_GAME, CONTINUED };
 
 class RoamingScreen final : public Screen {
 public:
-    // NEW_GAME opens the Start pop-up over the bedroom and writes the slot's first thumbnail.
-    RoamingScreen(ScreenContext context, GameStart start) : context_(context), start_(start) {}
+    // The game of `session`, on its current map. NEW_GAME opens the Start pop-up over the bedroom and
+    // writes the slot's first thumbnail.
+    RoamingScreen(ScreenContext context, std::unique_ptr<GameSession> session, GameStart start)
+        : context_(context), session_(std::move(session)), start_(start) {}
     ScreenKind Kind() const override { return SCREEN_ROAMING; }
     // Entering the game: the battle's fighters and effects, the pouch, the hero, the map.
     void Load() override;
@@ -37,14 +42,16 @@ public:
     // The world map over this screen, as the "MAP" trigger opens it once the roads are open.
     void OpenWorldMap();
 
+    GameSession& Session() { return *session_; }
+    MapScene& Scene() { return *scene_; }
 private:
     void HandleRoamingKey(const sf::Event::KeyEvent& key);
     void UpdateRoaming(float dt);
-    // LoadRoamingScreen: the map of the current map name, its people and items, puzzles, clouds, the
-    // hero on his point and the camera.
-    void LoadMapScene();
-    void ReleaseMapScene();
+    // LoadRoamingScreen: a fresh scene of the session's current map (its people and items, puzzles,
+    // clouds, the hero on his point, the camera), the last one let go as a whole.
+    void BuildScene(sf::Vector2f standing);
     void Animate(float dt);
+    void WriteThumbnail();
     // What the story or a puzzle asked for: a conversation, a move, a pop-up.
     void Act(StoryTurn turn);
     // True when an enemy in reach started its battle (the others wait for another frame).
@@ -54,10 +61,13 @@ private:
     bool PickUpInReach(const sf::Event::KeyEvent& key, bool& near);
 
     ScreenContext context_;
+    std::unique_ptr<GameSession> session_;
+    std::unique_ptr<MapScene> scene_;
+    DecorPictures pictures_;  // the decor's pictures, decoded once for the whole game
     GameStart start_;
     bool loaded_ = false;
     std::string pendingTravel_;  // the world map's destination, made when it closes
 };
 
 // The roaming scene as the player sees it, in the camera's view (also the slot's thumbnail).
-void DrawRoamingScreen(sf::RenderWindow& window);
+void DrawRoamingScreen(sf::RenderWindow& window, MapScene& scene, const GameSession& session);

@@ -5,10 +5,10 @@
 #include <system_error>
 
 #include "content/SavedContent.h"
+#include "content/StoryMaps.h"
 #include "core/Log.h"
 #include "core/Text.h"
 #include "frontend/RoamingScreen.h"
-#include "world/GameSession.h"
 #include "world/MapLoading.h"
 #include "world/SaveFiles.h"
 #include "world/SaveThumbnail.h"
@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int32_t NEW_GAME_GOLD = 20;
-constexpr const char* NEW_GAME_MAP = "HOUSE_ENTER_1";
 
 std::string Refusal(int32_t slot, const std::string& reason) {
     char line[300];
@@ -30,29 +29,27 @@ std::string Refusal(int32_t slot, const std::string& reason) {
 std::unique_ptr<Screen> StartNewSave(ScreenContext context, int32_t slot) {
     const std::string folder = SaveFolderPath(slot);
     if (!CreateSaveFolder(folder)) LogDebug("Impossible de creer le dossier : %s\n", folder.c_str());
-    // Nothing of an earlier game carries into the next.
-    StartGameSession();
-    gSession.gold = NEW_GAME_GOLD;
-    gSession.saveSlot = slot;
-    LogDebug("setcurrentMap : %s\n", NEW_GAME_MAP);
-    SetCurrentMapName(NEW_GAME_MAP);
-    SetPreviousMapName(NEW_GAME_MAP);
-    return std::make_unique<RoamingScreen>(context, GameStart::NEW_GAME);
+    // A session of its own: nothing of an earlier game carries into the next.
+    auto session = std::make_unique<GameSession>(slot);
+    session->EarnGold(NEW_GAME_GOLD);
+    LogDebug("setcurrentMap : %s\n", MAP_HOME);
+    session->SetCurrentMap(MAP_HOME);
+    session->SetPreviousMap(MAP_HOME);
+    return std::make_unique<RoamingScreen>(context, std::move(session), GameStart::NEW_GAME);
 }
 
 std::unique_ptr<Screen> ContinueSave(ScreenContext context, int32_t slot, std::string& why) {
-    StartGameSession();
-    gSession.saveSlot = slot;
-    if (!LoadSavedGame()) {
+    auto session = std::make_unique<GameSession>(slot);
+    if (!LoadSavedGame(*session)) {
         why = Refusal(slot, "its save is damaged and has no sound backup");
         return nullptr;
     }
     std::string reason;
-    if (!MapCanBeEntered(gSession.currentMapName, reason)) {
-        why = Refusal(slot, std::string("its map ") + gSession.currentMapName + " cannot be loaded: " + reason);
+    if (!MapCanBeEntered(session->CurrentMap(), reason)) {
+        why = Refusal(slot, std::string("its map ") + session->CurrentMap() + " cannot be loaded: " + reason);
         return nullptr;
     }
-    return std::make_unique<RoamingScreen>(context, GameStart::CONTINUED);
+    return std::make_unique<RoamingScreen>(context, std::move(session), GameStart::CONTINUED);
 }
 
 bool DeleteSaveSlot(int32_t slot) {

@@ -1,13 +1,13 @@
 #include "frontend/WorldMap.h"
 
+#include "content/StoryMaps.h"
 #include "core/Log.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/SoundEffects.h"
 #include "core/Text.h"
-#include "world/GameSession.h"
 #include "world/MapLoading.h"
-#include "world/MapNames.h"
+#include "world/MapLook.h"
 
 namespace {
 
@@ -23,11 +23,13 @@ struct LocationPlace {
     std::array<int32_t, WORLD_LOCATION_COUNT> links;
 };
 
+constexpr int32_t WORLD_BRIDGE = 2;
+
 // The three regions; locations 3 to 7 exist but can never be reached from them.
 constexpr LocationPlace WORLD_PLACES[3] = {
-    {"GoblinVillage", 626.0f, 713.0f, {1, 0, 1, 0, 0, 0, 0, 0}},
-    {"ForestNight", 1300.0f, 450.0f, {0, 1, 1, 0, 0, 0, 0, 0}},
-    {"Bridge", 962.0f, 696.0f, {1, 1, 1, 0, 0, 0, 0, 0}},
+    {MAP_VILLAGE, 626.0f, 713.0f, {1, 0, 1, 0, 0, 0, 0, 0}},
+    {MAP_FOREST, 1300.0f, 450.0f, {0, 1, 1, 0, 0, 0, 0, 0}},
+    {MAP_BRIDGE, 962.0f, 696.0f, {1, 1, 1, 0, 0, 0, 0, 0}},
 };
 
 void BuildLocation(WorldMap& map, int index) {
@@ -57,8 +59,9 @@ void StepCursor(WorldMap& map, int32_t direction) {
 
 }  // namespace
 
-void LoadWorldMap(WorldMap& map) {
-    map.here = WorldMapLocationOf(gSession.currentMapName);
+void LoadWorldMap(WorldMap& map, const GameSession& session) {
+    const int32_t marker = ReadMapLookOf(session.CurrentMap()).worldMapMarker;
+    map.here = marker >= 0 && marker < WORLD_LOCATION_COUNT ? marker : 0;
     map.cursor = map.here;
     map.backgroundTexture.loadFromFile(WORLD_BACKGROUND);
     map.background = sf::Sprite(map.backgroundTexture);
@@ -107,18 +110,18 @@ void WorldMapScreen::Travel() {
         context_.requests.Pop();  // the map left is still loaded: play goes on where it stopped
         return;
     }
-    const char* chosen = map.locations[static_cast<size_t>(map.cursor)].name;
-    // The story's later versions of a place, by where the hero comes from.
-    const char* destination = WorldMapArrival(chosen, gSession.previousMapName);
-    if (destination != chosen) LogDebug("%s", Contains(destination, "Bridge") ? "bridge" : "village");
+    const std::string chosen = map.locations[static_cast<size_t>(map.cursor)].name;
+    // The story's later versions of a place, by where the hero comes from (the place's own property).
+    const std::string destination = WorldMapArrival(chosen, session_.PreviousMap());
+    if (destination != chosen) LogDebug("%s", map.cursor == WORLD_BRIDGE ? "bridge" : "village");
     std::string reason;
-    if (!MapCanBeEntered(destination, reason)) {
+    if (!MapCanBeEntered(destination.c_str(), reason)) {
         // The journey does not start: the hero stays where he is and the save is untouched.
-        LogDebug("Cannot travel to map %s: %s\n", destination, reason.c_str());
+        LogDebug("Cannot travel to map %s: %s\n", destination.c_str(), reason.c_str());
         return;
     }
     map.here = map.cursor;
-    LogDebug("setcurrentMap : %s\n", destination);
+    LogDebug("setcurrentMap : %s\n", destination.c_str());
     travel_(destination);
     context_.requests.Pop();
 }

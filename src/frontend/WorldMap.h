@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/Screens.h"
+#include "world/GameSession.h"
 
 inline constexpr int WORLD_LOCATION_COUNT = 8;
 inline constexpr const char* WORLD_MARKER = "Assets/Sprites/ChangeMap/Cursor.png";
@@ -38,7 +39,8 @@ struct WorldMap {
     bool loaded = false;
 };
 
-void LoadWorldMap(WorldMap& map);
+// The cursor on the marker of the map the hero came from (the map's own property).
+void LoadWorldMap(WorldMap& map, const GameSession& session);
 // The camera eases towards the selected marker, faster across than down.
 void UpdateWorldMap(WorldMap& map, float dt, sf::RenderWindow& window);
 void DrawWorldMap(sf::RenderWindow& window, const WorldMap& map);
@@ -49,9 +51,10 @@ void DrawWorldMap(sf::RenderWindow& window, const WorldMap& map);
 class WorldMapScreen final : public Screen {
 public:
     using TravelTo = std::function<void(const std::string& destination)>;
-    WorldMapScreen(ScreenContext context, TravelTo travel) : context_(context), travel_(std::move(travel)) {}
+    WorldMapScreen(ScreenContext context, const GameSession& session, TravelTo travel)
+        : context_(context), session_(session), travel_(std::move(travel)) {}
     ScreenKind Kind() const override { return SCREEN_WORLD_MAP; }
-    void Load() override { LoadWorldMap(map); }
+    void Load() override { LoadWorldMap(map, session_); }
     void Key(const sf::Event::KeyEvent& key) override;  // HandleWorldMapKey
     void Update(float dt) override { UpdateWorldMap(map, dt, context_.window); }
     void Draw(sf::RenderWindow& window) override { DrawWorldMap(window, map); }
@@ -62,5 +65,6 @@ public:
 private:
     void Travel();
     ScreenContext context_;
+    const GameSession& session_;
     TravelTo travel_;
 };

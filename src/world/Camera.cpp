@@ -4,8 +4,6 @@
 #include "world/MapLoading.h"
 #include "world/Player.h"
 
-Camera gCamera;
-
 namespace {
 
 constexpr int CAMERA_TILE = 64;
@@ -19,23 +17,19 @@ float ClampAxis(float position, float viewSize, int32_t mapSize) {
 
 }  // namespace
 
-void UpdateCamera(sf::RenderWindow& window) {
-    const sf::Vector2f player = gPlayer.sprite.getPosition();
+void UpdateCamera(const Camera& camera, const PlayerCharacter& hero, sf::RenderWindow& window) {
+    const sf::Vector2f player = hero.sprite.getPosition();
     // Always the map camera's size, even after a menu reset the view to the whole game area.
     const sf::Vector2f size(MAP_VIEW_WIDTH, MAP_VIEW_HEIGHT);
     gMainView.setSize(size);
-    gMainView.setCenter(ClampAxis(player.x, size.x, gCamera.mapPixelWidth),
-                        ClampAxis(player.y, size.y, gCamera.mapPixelHeight));
+    gMainView.setCenter(ClampAxis(player.x, size.x, camera.mapPixelWidth),
+                        ClampAxis(player.y, size.y, camera.mapPixelHeight));
     ApplyMainView(window);
 }
 
-void ComputeMapPixelSize() {
-    const TiledMap* map = gMap.loadedMap.get();
+void ComputeMapPixelSize(Camera& camera, const MapState& state) {
+    const TiledMap* map = state.loadedMap.get();
     if (map == nullptr) return;
-    gCamera.mapPixelHeight = map->height * CAMERA_TILE;
-    gCamera.mapPixelWidth = map->width * CAMERA_TILE;
-}
-
-void ResetCamera() {
-    gCamera = Camera{};
+    camera.mapPixelHeight = map->height * CAMERA_TILE;
+    camera.mapPixelWidth = map->width * CAMERA_TILE;
 }

@@ -12,9 +12,10 @@ struct Camera {
     int32_t playerDrawn = 0;  // set by the depth pass once the hero has been drawn this frame
 };
 
-extern Camera gCamera;
+struct MapState;
+struct PlayerCharacter;
 
-void UpdateCamera(sf::RenderWindow& window);
+// MainView on the hero, clamped to the map, applied.
+void UpdateCamera(const Camera& camera, const PlayerCharacter& hero, sf::RenderWindow& window);
 // The camera's limits from the loaded map's size in tiles (64 pixels each, whatever the map says).
-void ComputeMapPixelSize();
-void ResetCamera();
+void ComputeMapPixelSize(Camera& camera, const MapState& map);

@@ -14,8 +14,8 @@ struct CloudLayer {
     std::array<sf::Sprite, CLOUD_COUNT> sprites;
 };
 
-extern CloudLayer gClouds;
+struct MapState;
 
-void BuildCloudLayer();
-void UpdateCloudLayer(float dt);
-void ReleaseCloudLayer();
+// Twenty clouds over the map's width, tinted as dark smoke where the map says so.
+void BuildCloudLayer(CloudLayer& clouds, const MapState& map);
+void UpdateCloudLayer(CloudLayer& clouds, const MapState& map, float dt);

@@ -1,13 +1,17 @@
 #pragma once
 // One played game: where the hero is, the save slot it is written to, the gold, the carried items, the
-// battle pouch, the story's progress, the party and the fish caught. Starting a new game and
-// continuing a slot both begin a fresh session, so nothing of an earlier game carries over.
+// battle pouch, the story's progress, the party, the fish caught and the forest's fences. Everything
+// changes through the operations below, which keep the game's rules: the gold never passes what a save
+// holds, the inventory holds twenty things, a companion joins once, potions go into the pouch by one rule.
+// A new game and a continued game each begin with a session of their own.
 
 #include <array>
 #include <cstdint>
+#include <limits>
+#include <string>
 #include <vector>
 
-#include "world/MapItem.h"
+#include "world/SaveFiles.h"
 #include "world/StoryFlags.h"
 
 inline constexpr int MAP_NAME_SIZE = 30;  // 29 characters and the terminator
@@ -16,6 +20,7 @@ inline constexpr int INVENTORY_PLACES = 20;
 inline constexpr int FISH_KINDS = 9;
 inline constexpr uint32_t MAX_PARTY_SIZE = 4;  // the roster
 inline constexpr int FOREST_FENCES = 5;
+inline constexpr int32_t MOST_GOLD = std::numeric_limits<int32_t>::max();  // what a save's Gold line holds
 
 enum ItemId : int32_t { ITEM_HP_POTION = 12, ITEM_MANA_POTION = 13, ITEM_NONE = 14 };
 
@@ -29,29 +34,85 @@ struct ItemPouch {
     PouchSlot slots[2];
 };
 
-// One potion into the slot that holds its kind, or into an empty slot when the battle has used up and
-// closed the slot of that kind; false when there is no room for it.
-bool AddToPouch(ItemPouch& pouch, int32_t itemId);
-
-struct GameSession {
-    char currentMapName[MAP_NAME_SIZE] = {};
-    char previousMapName[PREVIOUS_NAME_SIZE] = {};
-    int32_t saveSlot = 0;
-    int32_t gold = 0;
-    std::vector<MapItem> inventory;  // places 0 to size - 1, at most INVENTORY_PLACES
-    ItemPouch pouch;
-    StoryFlags story;
-    uint32_t partySize = 1;  // Pell alone until a companion joins
-    std::array<int32_t, FISH_KINDS> fishCaught{};
-    std::array<int32_t, FOREST_FENCES> fenceDone{};  // the forest's fences pulled down stay down
+// What the puzzles remember for the whole game but the save does not keep.
+struct PuzzleProgress {
+    bool decoyBuilt = false;
+    bool forestCleared = false;  // both fires out and every fence down: the forest's puzzle is over
 };
 
-extern GameSession gSession;
+class GameSession {
+public:
+    // No game: the program before the first game, or a slot's session before its save is read.
+    explicit GameSession(int32_t slot = 0);
 
-// A fresh session for a new or continued game (also the program-start state).
-void StartGameSession();
+    const char* CurrentMap() const { return currentMapName_; }
+    const char* PreviousMap() const { return previousMapName_; }
+    int32_t Slot() const { return slot_; }
+    // Makes name the current map. A name too long for a map name is refused with a message instead of
+    // being cut into the name of another map; returns whether the name was taken.
+    bool SetCurrentMap(const char* name);
+    void SetPreviousMap(const char* name);
+    SaveFile& Save() { return save_; }
 
-// Makes name the current map. A name too long for a map name is refused with a message instead of
-// being cut into the name of another map; returns whether the name was taken.
-bool SetCurrentMapName(const char* name);
-void SetPreviousMapName(const char* name);
+    int32_t Gold() const { return gold_; }
+    // Gold in, up to what a save holds; negative amounts are not earnings and change nothing.
+    void EarnGold(int64_t amount);
+    // Gold out; false (nothing taken) when there is not enough.
+    bool SpendGold(int32_t amount);
+
+    // The carried items' names, place 0 first.
+    const std::vector<std::string>& Inventory() const { return inventory_; }
+    bool Holds(const std::string& name) const;
+    bool InventoryFull() const { return inventory_.size() >= INVENTORY_PLACES; }
+    // Into the next free place; false when the twenty are taken.
+    bool Carry(const std::string& name);
+    // The first item of that exact name leaves; the later ones close up. False when none is carried.
+    bool Drop(const std::string& name);
+    void DropEverything() { inventory_.clear(); }
+
+    const ItemPouch& Pouch() const { return pouch_; }
+    // One potion into the slot that holds its kind, or into an empty slot when the battle has used up
+    // and closed the slot of that kind; false when there is no room for it.
+    bool AddToPouch(int32_t itemId);
+    // A potion bought: the gold taken only when the potion finds its place. False when either fails.
+    bool Buy(int32_t itemId, int32_t price);
+    // One potion of the slot holding itemId used; slots left empty close up, the later moving first.
+    void ConsumePotion(int32_t itemId);
+    bool PouchHasPotions() const;
+    // Entering the game: a slot for each potion, none bought yet, unless the save brought the pouch back.
+    void FillPouchForGame();
+    // Leaving the game: both slots empty.
+    void EmptyPouch();
+
+    const StoryFlags& Story() const { return story_; }
+    void SetFlag(int32_t StoryFlags::*flag, int32_t value = 1);
+    // A companion joins once (its flag says whether it has), and the party never outgrows the roster.
+    void Join(int32_t StoryFlags::*joined);
+    uint32_t PartySize() const { return partySize_; }
+
+    bool FishCaught(int kind) const;
+    // A fish landed: true when it is the first of its kind; a repeat is turned into its gold.
+    bool CatchFish(int kind, int32_t repeatGold);
+    bool FenceDown(int fence) const;
+    void PullFenceDown(int fence);
+
+    const PuzzleProgress& Puzzles() const { return puzzles_; }
+    void BuildDecoy() { puzzles_.decoyBuilt = true; }
+    void ClearForest() { puzzles_.forestCleared = true; }
+
+private:
+    friend struct SaveRecord;  // the save's lines read into a session and written out of one
+
+    char currentMapName_[MAP_NAME_SIZE] = {};
+    char previousMapName_[PREVIOUS_NAME_SIZE] = {};
+    int32_t slot_ = 0;
+    SaveFile save_;
+    int32_t gold_ = 0;
+    std::vector<std::string> inventory_;
+    ItemPouch pouch_;
+    StoryFlags story_;
+    uint32_t partySize_ = 1;  // Pell alone until a companion joins
+    std::array<int32_t, FISH_KINDS> fishCaught_{};
+    std::array<int32_t, FOREST_FENCES> fenceDone_{};  // the forest's fences pulled down stay down
+    PuzzleProgress puzzles_;
+};

@@ -4,11 +4,7 @@
 
 #include "core/Random.h"
 #include "core/Screen.h"
-#include "world/GameSession.h"
 #include "world/MapLoading.h"
-#include "world/MapNames.h"
-
-DecorPictures gDecorPictures;
 
 namespace {
 
@@ -38,28 +34,28 @@ const DecorRule& RuleFor(const char* name) {
     return DECOR_RULES[std::size(DECOR_RULES) - 1];
 }
 
-const sf::Texture* CachedPicture(const std::string& path) {
-    for (size_t i = 0; i < gDecorPictures.paths.size(); ++i) {
-        if (gDecorPictures.paths[i] == path) return gDecorPictures.textures[i].get();
+const sf::Texture* CachedPicture(DecorPictures& pictures, const std::string& path) {
+    for (size_t i = 0; i < pictures.paths.size(); ++i) {
+        if (pictures.paths[i] == path) return pictures.textures[i].get();
     }
     auto texture = std::make_unique<sf::Texture>();
     texture->loadFromFile(path);
-    gDecorPictures.paths.push_back(path);
-    gDecorPictures.textures.push_back(std::move(texture));
-    return gDecorPictures.textures.back().get();
+    pictures.paths.push_back(path);
+    pictures.textures.push_back(std::move(texture));
+    return pictures.textures.back().get();
 }
 
 // Each kind's texture is shared by its points; the map lists the kinds it uses.
-const sf::Texture* DecorTexture(const DecorRule& rule) {
+const sf::Texture* DecorTexture(MapState& map, DecorPictures& pictures, const DecorRule& rule) {
     std::string path = rule.texture;
-    if (rule.burnable && MapHasBurntTrees(gSession.currentMapName)) path += "_BURN";
+    if (rule.burnable && map.look.burntTrees) path += "_BURN";
     path += ".png";
-    for (size_t i = 0; i < gMap.animationTexturePaths.size(); ++i) {
-        if (gMap.animationTexturePaths[i] == path) return gMap.animationTextures[i];
+    for (size_t i = 0; i < map.animationTexturePaths.size(); ++i) {
+        if (map.animationTexturePaths[i] == path) return map.animationTextures[i];
     }
-    gMap.animationTexturePaths.push_back(path);
-    gMap.animationTextures.push_back(CachedPicture(path));
-    return gMap.animationTextures.back();
+    map.animationTexturePaths.push_back(path);
+    map.animationTextures.push_back(CachedPicture(pictures, path));
+    return map.animationTextures.back();
 }
 
 void SetAnimation(MapPoint& point, uint32_t frames, uint32_t fps, sf::IntRect rect, uint32_t startFrame) {
@@ -79,9 +75,9 @@ uint32_t RandomStartFrame(int frames) {
     return static_cast<uint32_t>(RandomValue() % frames - 1);
 }
 
-void BuildPointDecor(MapPoint& point) {
+void BuildPointDecor(MapState& map, DecorPictures& pictures, MapPoint& point) {
     const DecorRule& rule = RuleFor(point.name);
-    point.texture = DecorTexture(rule);
+    point.texture = DecorTexture(map, pictures, rule);
     point.sprite = std::make_unique<sf::Sprite>(*point.texture);
     sf::Sprite& sprite = *point.sprite;
     const int w = static_cast<int>(point.texture->getSize().x);
@@ -117,20 +113,16 @@ void BuildPointDecor(MapPoint& point) {
 
 }  // namespace
 
-void ReleaseDecorPictures() {
-    gDecorPictures = DecorPictures{};
-}
-
-void BuildMapDecor() {
-    for (MapPoint& point : gMap.mapPoints)
-        BuildPointDecor(point);
-    SortMapPoints();
+void BuildMapDecor(MapState& map, DecorPictures& pictures) {
+    for (MapPoint& point : map.mapPoints)
+        BuildPointDecor(map, pictures, point);
+    SortMapPoints(map);
 }
 
 // A bubble sort on y that keeps points of equal y in their reader order: this is the drawing order of
 // the depth pass.
-void SortMapPoints() {
-    std::vector<MapPoint>& points = gMap.mapPoints;
+void SortMapPoints(MapState& map) {
+    std::vector<MapPoint>& points = map.mapPoints;
     for (size_t pass = 0; pass + 1 < points.size(); ++pass) {
         bool swapped = false;
         for (size_t i = 0; i + 1 < points.size() - pass; ++i) {

@@ -9,17 +9,16 @@
 #include <vector>
 
 // The decor pictures loaded so far. The trees are large sheets shared by most outdoor maps: they are
-// decoded once per game, not at every door.
+// decoded once per game, not at every door (the roaming screen keeps them while the game lasts).
 struct DecorPictures {
     std::vector<std::string> paths;
     std::vector<std::unique_ptr<sf::Texture>> textures;
 };
 
-extern DecorPictures gDecorPictures;
+struct MapState;
 
-// Gives each point of gMap its sprite and animation, each decor kind's picture loaded once.
-void BuildMapDecor();
-// Lets the decor pictures go (leaving the game).
-void ReleaseDecorPictures();
+// Gives each point of the map its sprite and animation, each decor kind's picture loaded once (trees are
+// burnt where the map says so).
+void BuildMapDecor(MapState& map, DecorPictures& pictures);
 // Orders the points by depth, so the scene can draw them top to bottom around the hero.
-void SortMapPoints();
+void SortMapPoints(MapState& map);

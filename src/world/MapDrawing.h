@@ -3,10 +3,10 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
-#include "world/tiled/TiledMap.h"
+#include "world/MapLoading.h"
 
-void DrawTileLayer(sf::RenderWindow& window, const TiledLayer& layer);
+void DrawTileLayer(sf::RenderWindow& window, MapState& map, const TiledLayer& layer);
 // Every visible tile layer that is not a roof.
-void DrawGroundLayers(sf::RenderWindow& window);
-void DrawRoofLayers(sf::RenderWindow& window);
+void DrawGroundLayers(sf::RenderWindow& window, MapState& map);
+void DrawRoofLayers(sf::RenderWindow& window, MapState& map);
 bool IsRoofLayer(const TiledLayer& layer);

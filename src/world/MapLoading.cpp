@@ -8,8 +8,6 @@
 #include "world/GameSession.h"
 #include "world/MapDecor.h"
 
-MapState gMap;
-
 namespace {
 
 bool NameIs(const char* name, const char* expected) {
@@ -20,29 +18,29 @@ sf::FloatRect ObjectRect(const TiledObject& object) {
     return {object.x, object.y, object.width, object.height};
 }
 
-void AddObject(const TiledLayer& layer, const TiledObject& object) {
+void AddObject(MapState& map, const TiledLayer& layer, const TiledObject& object) {
     if (object.ellipse || object.vertexCount > 0) return;
     const char* name = object.name != nullptr ? object.name : "";
     if (!object.point && NameIs(layer.name, "Collision")) {
-        gMap.collisionRects.push_back(ObjectRect(object));
+        map.collisionRects.push_back(ObjectRect(object));
     } else if (!object.point && NameIs(layer.name, "Trigger")) {
         MapTrigger trigger;
         FormatText(trigger.name, sizeof trigger.name, "%.259s", name);
         trigger.rect = ObjectRect(object);
-        gMap.triggers.push_back(trigger);
+        map.triggers.push_back(trigger);
     } else if (object.point && NameIs(layer.name, "Point")) {
         MapPoint point;
         FormatText(point.name, sizeof point.name, "%.259s", name);
         point.x = object.x;
         point.y = object.y;
-        gMap.mapPoints.push_back(std::move(point));
+        map.mapPoints.push_back(std::move(point));
     }
 }
 
-void BuildObjectTables() {
-    for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
+void BuildObjectTables(MapState& map) {
+    for (const TiledLayer* layer = map.loadedMap->layers; layer != nullptr; layer = layer->next) {
         for (const TiledObject* object = layer->objects; object != nullptr; object = object->next) {
-            AddObject(*layer, *object);
+            AddObject(map, *layer, *object);
         }
     }
 }
@@ -74,44 +72,24 @@ bool MapCanBeEntered(const char* mapName, std::string& reason) {
     return reason.empty();
 }
 
-bool MapIsHeld() {
-    return gMap.loadedMap || !gMap.mapPoints.empty() || !gMap.triggers.empty();
-}
-
-bool ReadCurrentMap() {
-    gMap.loadedMap = ReadMapFile(gSession.currentMapName);
+bool ReadMap(MapState& map, const char* mapName, DecorPictures& pictures) {
+    map.loadedMap = ReadMapFile(mapName);
     std::string reason = "its Map.json is missing or refused";
-    if (!gMap.loadedMap || !LoadTileSheets(*gMap.loadedMap, MapFolder(gSession.currentMapName),
-                                           gSession.currentMapName, gMap.tileSheets, reason)) {
-        LogDebug("Cannot load map %s: %s\n", gSession.currentMapName, reason.c_str());
-        gMap.loadedMap.reset();
+    if (!map.loadedMap ||
+        !LoadTileSheets(*map.loadedMap, MapFolder(mapName), mapName, map.tileSheets, reason)) {
+        LogDebug("Cannot load map %s: %s\n", mapName, reason.c_str());
+        map.loadedMap.reset();
         return false;
     }
-    BuildObjectTables();
-    BuildMapDecor();
-    BuildTileLayerCache(gMap.tileCache, *gMap.loadedMap, gMap.tileSheets);
+    map.look = ReadMapLook(*map.loadedMap);
+    BuildObjectTables(map);
+    BuildMapDecor(map, pictures);
+    BuildTileLayerCache(map.tileCache, *map.loadedMap, map.tileSheets);
     return true;
 }
 
-void UnloadMap() {
-    LogDebug("CleanupPoint\n");
-    ResetMapState();
-}
-
-void ResetMapState() {
-    gMap.mapPoints.clear();
-    gMap.animationTextures.clear();
-    gMap.animationTexturePaths.clear();
-    gMap.tileSheets = TileSheets{};
-    gMap.tileCache = TileLayerCache{};
-    FreeTiledMap(gMap.loadedMap);
-    gMap.collisionRects.clear();
-    gMap.triggers.clear();
-}
-
-MapTrigger GetTrigger(int index) {
-    if (index >= 0 && index < static_cast<int>(gMap.triggers.size()))
-        return gMap.triggers[static_cast<size_t>(index)];
+MapTrigger GetTrigger(const MapState& map, int index) {
+    if (index >= 0 && index < static_cast<int>(map.triggers.size())) return map.triggers[static_cast<size_t>(index)];
     MapTrigger none;
     FormatText(none.name, sizeof none.name, "NoName");
     return none;

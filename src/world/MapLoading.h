@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/Animation.h"
+#include "world/MapLook.h"
 #include "world/TileLayers.h"
 #include "world/TileSheets.h"
 #include "world/tiled/TiledMap.h"
@@ -41,19 +42,16 @@ struct MapState {
     std::vector<const sf::Texture*> animationTextures;
     std::vector<std::string> animationTexturePaths;
     TileLayerCache tileCache;
+    MapLook look;  // what the map's author says of it
 };
 
-extern MapState gMap;
+struct DecorPictures;
 
-// Reads the map named by the current map name into gMap: tiles, collisions, triggers, points and their
-// decor. Returns false, with a message naming the map and the reason, when it cannot be walked on.
-bool ReadCurrentMap();
-// Whether anything of a map is still held (an earlier map that was never unloaded).
-bool MapIsHeld();
-void UnloadMap();
-// Back to the program-start state, silently (tests).
-void ResetMapState();
-MapTrigger GetTrigger(int index);
+// Reads the map of that name into `map`: tiles, collisions, triggers, points and their decor (its
+// pictures taken from, or added to, `pictures`), and its look. Returns false, with a message naming the
+// map and the reason, when it cannot be walked on.
+bool ReadMap(MapState& map, const char* mapName, DecorPictures& pictures);
+MapTrigger GetTrigger(const MapState& map, int index);
 
 // Checks that a map can be entered (its Map.json reads and names a tile sheet that exists) without
 // loading it; reason says why not.

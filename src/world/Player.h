@@ -33,6 +33,7 @@ enum PlayerRow : int32_t {
     ROW_WALK_UP,
 };
 
+// Lives at a fixed address: its animations point at its sprite.
 struct PlayerCharacter {
     sf::Sprite sprite;
     int32_t row = ROW_STAND_DOWN;
@@ -47,17 +48,27 @@ struct PlayerCharacter {
     sf::Sound grassStep;
     sf::Sound stoneStep;
     bool built = false;
+
+    PlayerCharacter() = default;
+    PlayerCharacter(const PlayerCharacter&) = delete;
+    PlayerCharacter& operator=(const PlayerCharacter&) = delete;
+    ~PlayerCharacter() { ReleaseSounds(); }
+    void ReleaseSounds() {
+        grassStep.stop();
+        stoneStep.stop();
+    }
 };
 
-extern PlayerCharacter gPlayer;
-
-void InitPlayer();
-void SetPlayerSheet();
-void MovePlayer(float dt);
-void UpdateFootBox();
-void PushOutOfRect(const sf::FloatRect& rect);
-int32_t PushOutOfTrigger(const MapTrigger& trigger);
-void ReleasePlayer();
+void InitPlayer(PlayerCharacter& hero);
+// The torch sheet on the maps where the hero carries one, his own sheet elsewhere.
+void SetPlayerSheet(PlayerCharacter& hero, const MapLook& look);
+// Eight-way walking with the held movement keys; footsteps on grass or stone as the map says.
+void MovePlayer(PlayerCharacter& hero, const MapLook& look, float dt);
+void UpdateFootBox(PlayerCharacter& hero);
+void PushOutOfRect(PlayerCharacter& hero, const sf::FloatRect& rect);
+int32_t PushOutOfTrigger(PlayerCharacter& hero, const MapTrigger& trigger);
+// Stops his footsteps (a hero let go mid-step must not go on sounding).
+void ReleasePlayer(PlayerCharacter& hero);
 
 // The collision box of any character sprite: the middle half of its width, its lowest quarter.
 sf::FloatRect FootBoxOf(const sf::FloatRect& bounds);

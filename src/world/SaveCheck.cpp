@@ -7,17 +7,13 @@
 
 #include "core/Log.h"
 #include "world/ContentList.h"
-#include "world/GameSession.h"
-#include "world/SaveFiles.h"
-#include "world/SaveProgress.h"
+#include "world/SaveFormat.h"
 
 namespace {
 
 bool StartsWith(const std::string& line, const char* prefix) {
     return line.rfind(prefix, 0) == 0;
 }
-
-constexpr int32_t MOST_GOLD = std::numeric_limits<int32_t>::max();
 
 bool IsMapName(const std::string& name) {
     return !name.empty() && name.size() < MAP_NAME_SIZE && name.find_first_of(" \t\r") == std::string::npos;
@@ -70,12 +66,7 @@ std::vector<std::string> SaveLinesWithoutFeeds(const std::string& text) {
 bool IsSaveTextSound(const std::string& text) {
     if (text.empty() || text.back() != '\n') return false;
     const std::vector<std::string> lines = SaveLinesWithoutFeeds(text);
-    if (lines.size() < SAVE_HEADER_LINES) return false;
-    if (!StartsWith(lines[0], "CurrentMap ") || !IsMapName(lines[0].substr(11))) return false;
-    if (!StartsWith(lines[1], "Gold ") || !ReadSaveGold(lines[1])) return false;
-    for (int place = 2; place < SAVE_HEADER_LINES; ++place) {
-        if (!StartsWith(lines[static_cast<size_t>(place)], "Inv ")) return false;
-    }
+    if (!IsSaveHeaderSound(lines)) return false;
     std::string map;  // the section being read; empty before the first header
     std::vector<std::pair<std::string, int32_t>> flags;
     for (size_t i = SAVE_HEADER_LINES; i < lines.size(); ++i) {
@@ -96,16 +87,12 @@ bool IsSaveTextSound(const std::string& text) {
     return map.empty() || SectionMatchesContent(map, flags);
 }
 
-std::optional<int32_t> ReadSaveGold(const std::string& line) {
-    return ParseWholeNumber(std::string_view(line).substr(std::min<size_t>(line.size(), 5)), 0, MOST_GOLD);
-}
-
-bool ReadSoundSaveText(std::string& text) {
-    const std::string path = SaveFilePath();
+bool ReadSoundSaveText(SaveFile& save, int32_t slot, std::string& text) {
+    const std::string& path = save.Path();
     if (ReadSoundSave(path, text)) return true;
     if (!ReadSoundSave(path + ".bak", text)) {
-        LogDebug("Save %d cannot be continued: %s is missing or damaged and has no sound backup\n",
-                 gSession.saveSlot + 1, path.c_str());
+        LogDebug("Save %d cannot be continued: %s is missing or damaged and has no sound backup\n", slot + 1,
+                 path.c_str());
         return false;
     }
     LogDebug("%s is damaged: continuing from its backup\n", path.c_str());

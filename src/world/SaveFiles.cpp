@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "core/Text.h"
-#include "world/GameSession.h"
 
 std::string SaveFolderPath(int32_t slot) {
     char folder[100];
@@ -12,17 +11,9 @@ std::string SaveFolderPath(int32_t slot) {
     return folder;
 }
 
-std::string SaveFolderPath() {
-    return SaveFolderPath(gSession.saveSlot);
-}
-
 bool CreateSaveFolder(const std::string& path) {
     std::error_code error;
     return std::filesystem::create_directory(path, error);
-}
-
-std::string SaveFilePath() {
-    return SaveFolderPath() + "/save.txt";
 }
 
 std::vector<std::string> SplitSaveLines(const std::string& text) {
@@ -36,49 +27,34 @@ std::vector<std::string> SplitSaveLines(const std::string& text) {
     return lines;
 }
 
-namespace {
+SaveFile::SaveFile(int32_t slot) : folder_(SaveFolderPath(slot)), path_(folder_ + "/save.txt") {}
 
-// The save text of a door or a map load while it is being built, and how many callers hold it open.
-struct SaveBatch {
-    int depth = 0;
-    std::string path;
-    std::string text;
-    bool read = false;     // text holds the file (or what replaces it)
-    bool written = false;  // text differs from the file and must be written at the commit
-};
-
-SaveBatch gBatch;
-
-bool BatchHolds(const std::string& path) {
-    return gBatch.depth > 0 && path == gBatch.path;
+bool SaveFile::Read(std::string& text) {
+    if (depth_ == 0) return ReadTextFile(path_, text);
+    if (!read_) read_ = ReadTextFile(path_, text_);
+    if (read_) text = text_;
+    return read_;
 }
 
-}  // namespace
-
-bool ReadSaveText(std::string& text) {
-    const std::string path = SaveFilePath();
-    if (!BatchHolds(path)) return ReadTextFile(path, text);
-    if (!gBatch.read) gBatch.read = ReadTextFile(path, gBatch.text);
-    if (gBatch.read) text = gBatch.text;
-    return gBatch.read;
-}
-
-bool WriteSaveText(const std::string& text) {
-    const std::string path = SaveFilePath();
-    if (!BatchHolds(path)) return WriteFileAtomically(path, text);
-    gBatch.text = text;
-    gBatch.read = true;
-    gBatch.written = true;
+bool SaveFile::Write(const std::string& text) {
+    if (depth_ == 0) return WriteFileAtomically(path_, text);
+    text_ = text;
+    read_ = true;
+    written_ = true;
     return true;
 }
 
-void OpenSaveBatch() {
-    if (gBatch.depth++ == 0) gBatch = SaveBatch{1, SaveFilePath(), {}, false, false};
+void SaveFile::OpenBatch() {
+    if (depth_++ > 0) return;
+    text_.clear();
+    read_ = false;
+    written_ = false;
 }
 
-bool CommitSaveBatch() {
-    if (gBatch.depth == 0 || --gBatch.depth > 0) return true;
-    const SaveBatch done = std::move(gBatch);
-    gBatch = SaveBatch{};
-    return !done.written || WriteFileAtomically(done.path, done.text);
+bool SaveFile::CommitBatch() {
+    if (depth_ == 0 || --depth_ > 0) return true;
+    const bool write = written_;
+    written_ = false;
+    read_ = false;
+    return !write || WriteFileAtomically(path_, text_);
 }

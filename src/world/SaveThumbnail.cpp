@@ -5,12 +5,12 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <cstdio>
+#include <filesystem>
 #include <future>
 #include <string>
 
 #include "core/Log.h"
 #include "core/Screen.h"
-#include "world/SaveFiles.h"
 
 namespace {
 
@@ -70,14 +70,15 @@ sf::Image CaptureThumbnail(sf::RenderWindow& window, const SceneDrawing& drawSce
     return writer.small.getTexture().copyToImage();
 }
 
-bool WriteSlotThumbnail(sf::RenderWindow& window, const SceneDrawing& drawScene) {
+bool WriteSlotThumbnail(sf::RenderWindow& window, const std::string& folder, const SceneDrawing& drawScene) {
     const sf::Image picture = CaptureThumbnail(window, drawScene);
     window.setActive(true);
     if (picture.getSize().x == 0) return false;
     ThumbnailWriter& writer = Writer();
     FinishThumbnailWrites();  // one write at a time, in order
-    writer.pending = std::async(std::launch::async,
-                                [picture, folder = SaveFolderPath()] { EncodeAndPlace(picture, folder); });
+    // Only into a slot folder that is there: a thumbnail never makes one.
+    if (!std::filesystem::is_directory(folder)) return false;
+    writer.pending = std::async(std::launch::async, [picture, folder] { EncodeAndPlace(picture, folder); });
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <functional>
+#include <string>
 
 inline constexpr unsigned THUMBNAIL_WIDTH = 480;
 inline constexpr unsigned THUMBNAIL_HEIGHT = 270;
@@ -19,9 +20,9 @@ using SceneDrawing = std::function<void(sf::RenderWindow& window)>;
 // The scene drawn now, over the whole game area, shrunk to THUMBNAIL_WIDTH x THUMBNAIL_HEIGHT. The
 // window's views are left as they were.
 sf::Image CaptureThumbnail(sf::RenderWindow& window, const SceneDrawing& drawScene);
-// Captures and hands the picture to the worker for the session slot's folder. False when nothing could be
+// Captures and hands the picture to the worker for the slot's folder. False when nothing could be
 // captured (the file is then left as it was).
-bool WriteSlotThumbnail(sf::RenderWindow& window, const SceneDrawing& drawScene);
+bool WriteSlotThumbnail(sf::RenderWindow& window, const std::string& folder, const SceneDrawing& drawScene);
 // Waits until every thumbnail handed over is on disk (or has failed): before a menu reads them, a slot
 // is deleted, or the program resets.
 void FinishThumbnailWrites();

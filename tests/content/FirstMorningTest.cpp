@@ -32,7 +32,7 @@ TEST_P(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesF
         const std::string lost =
             PlayFirstMorning(game, [&](const std::string& step) { steps.push_back(step); });
         ASSERT_EQ(lost, "");
-        EXPECT_EQ(gSession.story.worldMapOpen, 1);  // the merchant opened the roads
+        EXPECT_EQ(game.Session().Story().worldMapOpen, 1);  // the merchant opened the roads
         const std::string save = ReadWholeFile("Saves/Save0/save.txt");
         EXPECT_EQ(save.rfind("CurrentMap HOUSE_ENTER_1\nGold 20\nInv Rope\nInv \n", 0), 0u) << save;
         // The village's section marks the rope taken.
@@ -42,19 +42,18 @@ TEST_P(FirstMorning, ANewGameWalksToTheMerchantTakesTheRopeGoesHomeAndContinuesF
         fs::remove_all(kept);
         fs::copy("Saves", kept, fs::copy_options::recursive);
     }
-    ResetGameRecords();
     GameHarness game({width, height});
     fs::copy(kept, "Saves", fs::copy_options::recursive);
     fs::remove_all(kept);
     ASSERT_EQ(ContinueFirstMorning(game, [&](const std::string& step) { steps.push_back(step); }), "");
     EXPECT_EQ(steps.size(), 12u);
-    EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_1");
-    EXPECT_EQ(gSession.gold, 20);
-    ASSERT_EQ(gSession.inventory.size(), 1u);
-    EXPECT_EQ(gSession.inventory[0].name, "Rope");
+    const GameSession& session = game.Session();
+    EXPECT_EQ(std::string(session.CurrentMap()), "HOUSE_ENTER_1");
+    EXPECT_EQ(session.Gold(), 20);
+    EXPECT_EQ(session.Inventory(), std::vector<std::string>{"Rope"});
     // The story goes on where the save left it: the merchant was met, the roads are open.
-    EXPECT_EQ(gSession.story.merchantMet, 1);
-    EXPECT_EQ(gSession.story.worldMapOpen, 1);
+    EXPECT_EQ(session.Story().merchantMet, 1);
+    EXPECT_EQ(session.Story().worldMapOpen, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, FirstMorning, testing::ValuesIn(DESKTOPS),

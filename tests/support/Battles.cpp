@@ -1,3 +1,4 @@
+#include "content/MapScene.h"
 #include "support/Battles.h"
 
 #include <algorithm>
@@ -29,8 +30,9 @@ void MoveCommandCursorTo(GameHarness& game, unsigned entry) {
 
 void BeginBattle(GameHarness& game, const char* map, const std::string& level, uint32_t partySize) {
     EnterMap(game, map, 2);
-    gSession.partySize = partySize;
-    game.Requests().Push(std::make_unique<BattleScreen>(game.Context(), level, 0));
+    GrowParty(game.Session(), partySize);
+    game.Requests().Push(
+        std::make_unique<BattleScreen>(game.Context(), game.Session(), game.Scene().map.look, level));
     game.Apply();
     game.Step(BATTLE_DT);
 }
@@ -122,8 +124,10 @@ bool Low(const Combatant& member, int percent) {
 }
 
 int PouchSlotOf(int32_t itemId) {
-    for (int slot = 0; slot < 2; ++slot)
-        if (gSession.pouch.slots[slot].itemId == itemId && gSession.pouch.slots[slot].count > 0) return slot;
+    for (int slot = 0; slot < 2; ++slot) {
+        const PouchSlot& held = gBattle.session->Pouch().slots[slot];
+        if (held.itemId == itemId && held.count > 0) return slot;
+    }
     return -1;
 }
 

@@ -1,7 +1,7 @@
+#include "content/MapScene.h"
 #include "support/FirstMorning.h"
 
 #include "content/Items.h"
-#include "content/MapContent.h"
 #include "content/PopUps.h"
 #include "core/Settings.h"
 #include "support/Journey.h"
@@ -12,8 +12,8 @@ namespace {
 
 constexpr float FRAME = FRAME_DT;
 
-const MapItem* LyingItem(const std::string& name) {
-    for (const MapItem& item : gMapContent.mapItemList.items) {
+const MapItem* LyingItem(GameHarness& game, const std::string& name) {
+    for (const MapItem& item : game.Scene().mapItemList.items) {
         if (item.name == name) return &item;
     }
     return nullptr;
@@ -40,7 +40,7 @@ std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
     game.Step(FRAME, 30);
     reached("04-village");
 
-    const Npc* merchant = FirstNpcOfType(NPC_MERCHANT);
+    const Npc* merchant = FirstNpcOfType(game, NPC_MERCHANT);
     if (merchant == nullptr) return "no merchant in the village";
     // Beside him, on the side away from his stall, face to face.
     const sf::FloatRect box = merchant->box;
@@ -51,12 +51,12 @@ std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
     game.PressEnterUntil([&] { return game.Top() == SCREEN_ROAMING; });
     if (game.Top() != SCREEN_ROAMING) return "the merchant's dialogue did not close";
 
-    const MapItem* rope = LyingItem("Rope");
+    const MapItem* rope = LyingItem(game, "Rope");
     if (rope == nullptr) return "no rope lying in the village";
     if (!WalkTo(game, AsWalkRect(rope->bounds), 18)) return "no way to the rope";
     reached("06-beside-the-rope");
     game.Press(gSettings.keys.enter, 10);
-    if (!InventoryHolds("Rope")) return "the rope was not picked up";
+    if (!game.Session().Holds("Rope")) return "the rope was not picked up";
     reached("07-rope-taken");
     game.Press(gSettings.keys.inventory, 2);
     reached("08-inventory");

@@ -13,6 +13,7 @@
 #include "core/Input.h"
 #include "core/Random.h"
 #include "core/Screen.h"
+#include "frontend/RoamingScreen.h"
 
 namespace fs = std::filesystem;
 
@@ -52,13 +53,8 @@ void ScratchFolder::DetachAssetFolder(const std::string& relative) {
     }
 }
 
-void ResetGameRecords() {
-    ResetProgramState();
+GameHarness::GameHarness(HarnessOptions options) : options_(options), context_(std::make_unique<GameContext>()) {
     gDisplay = DisplaySeam{};
-}
-
-GameHarness::GameHarness(HarnessOptions options) : options_(options) {
-    ResetGameRecords();
     ScriptInput(true);
     SeedRandom(options_.seed);
     gDisplay.desktopOverride = DesktopMode{options_.desktopWidth, options_.desktopHeight, 32};
@@ -68,34 +64,39 @@ GameHarness::GameHarness(HarnessOptions options) : options_(options) {
 }
 
 GameHarness::~GameHarness() {
-    if (context_.stack) context_.stack->Clear(Leaving::ABANDONING);
-    if (context_.window) context_.window->close();
-    context_.stack.reset();
-    context_ = GameContext{};
-    ResetGameRecords();
+    context_.reset();  // the program gone, as when the window closes: every screen let go unsaved
+    gDisplay = DisplaySeam{};
     ScriptInput(false);
     EnableDeveloperKeys(false);
 }
 
 bool GameHarness::Shows(ScreenKind kind) const {
-    for (const Screen* screen : context_.stack->Screens()) {
+    for (const Screen* screen : context_->stack->Screens()) {
         if (screen->Kind() == kind) return true;
     }
     return false;
 }
 
+GameSession& GameHarness::Session() {
+    return Find<RoamingScreen>()->Session();
+}
+
+MapScene& GameHarness::Scene() {
+    return Find<RoamingScreen>()->Scene();
+}
+
 void GameHarness::Init() {
-    InitGame(context_);
+    InitGame(*context_);
     // Frames are stepped by the test with its own dt: no need to wait for the 144 Hz limit or vsync.
-    context_.window->setFramerateLimit(0);
-    context_.window->setVerticalSyncEnabled(false);
+    context_->window->setFramerateLimit(0);
+    context_->window->setVerticalSyncEnabled(false);
 }
 
 void GameHarness::PressKey(int32_t code) {
     sf::Event event{};
     event.type = sf::Event::KeyPressed;
     event.key.code = static_cast<sf::Keyboard::Key>(code);
-    HandleWindowEvent(context_, event);
+    HandleWindowEvent(*context_, event);
 }
 
 void GameHarness::ReleaseKey(int32_t code) {
@@ -103,7 +104,7 @@ void GameHarness::ReleaseKey(int32_t code) {
     sf::Event event{};
     event.type = sf::Event::KeyReleased;
     event.key.code = static_cast<sf::Keyboard::Key>(code);
-    HandleWindowEvent(context_, event);
+    HandleWindowEvent(*context_, event);
 }
 
 void GameHarness::Click(sf::Vector2i windowPixels, sf::Mouse::Button button) {
@@ -113,13 +114,13 @@ void GameHarness::Click(sf::Vector2i windowPixels, sf::Mouse::Button button) {
     event.mouseButton.button = button;
     event.mouseButton.x = windowPixels.x;
     event.mouseButton.y = windowPixels.y;
-    HandleWindowEvent(context_, event);
+    HandleWindowEvent(*context_, event);
 }
 
 void GameHarness::CloseWindow() {
     sf::Event event{};
     event.type = sf::Event::Closed;
-    HandleWindowEvent(context_, event);
+    HandleWindowEvent(*context_, event);
 }
 
 void GameHarness::HoldKey(int32_t code, bool held) {
@@ -132,13 +133,13 @@ void GameHarness::HoldKey(int32_t code, bool held) {
 
 void GameHarness::Step(float dt, int frames) {
     for (int i = 0; i < frames && Window().isOpen(); ++i) {
-        AdvanceFrame(context_, dt);
-        if (++framesPlayed_ % std::max(options_.drawEvery, 1) == 0) DrawFrame(context_);
+        AdvanceFrame(*context_, dt);
+        if (++framesPlayed_ % std::max(options_.drawEvery, 1) == 0) DrawFrame(*context_);
     }
 }
 
 void GameHarness::Advance(float dt) {
-    AdvanceFrame(context_, dt);
+    AdvanceFrame(*context_, dt);
 }
 
 void GameHarness::Press(int32_t code, int frames) {
@@ -154,7 +155,7 @@ void GameHarness::HoldFor(int32_t code, int frames) {
 
 sf::Image GameHarness::Capture() {
     sf::RenderWindow& window = Window();
-    RenderFrame(context_);
+    RenderFrame(*context_);
     sf::Texture texture;
     if (!texture.create(window.getSize().x, window.getSize().y))
         throw std::runtime_error("no texture for capture");

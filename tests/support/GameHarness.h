@@ -15,6 +15,9 @@
 #include "core/Log.h"
 #include "core/Screens.h"
 
+class GameSession;
+struct MapScene;
+
 // A temporary working directory whose Assets/ links to the built asset tree, except Assets/Config,
 // which is a folder of its own so that each test writes its own settings. Restores the old directory.
 class ScratchFolder {
@@ -33,8 +36,6 @@ private:
     std::filesystem::path previous_;
 };
 
-// Puts every game record back to its program-start values (no window needed).
-void ResetGameRecords();
 
 // The bindings of a new Config.txt, as a player finds them (Z S D Q, Return, Escape, Tab).
 namespace DefaultKeys {
@@ -69,18 +70,21 @@ public:
     GameHarness& operator=(const GameHarness&) = delete;
 
     void Init();
-    sf::RenderWindow& Window() { return *context_.window; }
+    sf::RenderWindow& Window() { return *context_->window; }
+    // The game being played (the roaming screen's session and the map on screen).
+    GameSession& Session();
+    MapScene& Scene();
     ScratchFolder& Folder() { return folder_; }
 
     // The screen stack: what is on it, and requests made the way a screen makes them (applied at once).
-    ScreenStack& Stack() { return *context_.stack; }
-    const ScreenStack& Stack() const { return *context_.stack; }
-    ScreenContext Context() { return context_.stack->Context(); }
-    ScreenRequests& Requests() { return context_.stack->Requests(); }
-    void Apply() { context_.stack->ApplyRequests(); }
-    GameMode Mode() const { return context_.stack->Mode(); }
+    ScreenStack& Stack() { return *context_->stack; }
+    const ScreenStack& Stack() const { return *context_->stack; }
+    ScreenContext Context() { return context_->stack->Context(); }
+    ScreenRequests& Requests() { return context_->stack->Requests(); }
+    void Apply() { context_->stack->ApplyRequests(); }
+    GameMode Mode() const { return context_->stack->Mode(); }
     // The top screen's kind, and the top-most screen of a type (nullptr when there is none).
-    ScreenKind Top() const { return context_.stack->Top()->Kind(); }
+    ScreenKind Top() const { return context_->stack->Top()->Kind(); }
     template <typename T>
     T* Find() const;
     // Whether the screen is on the stack, anywhere.
@@ -117,12 +121,12 @@ private:
     long framesPlayed_ = 0;
     ScratchFolder folder_;
     LogCapture log_;
-    GameContext context_;
+    std::unique_ptr<GameContext> context_;
 };
 
 template <typename T>
 T* GameHarness::Find() const {
-    const std::vector<Screen*> screens = context_.stack->Screens();
+    const std::vector<Screen*> screens = context_->stack->Screens();
     for (size_t i = screens.size(); i-- > 0;) {
         if (T* screen = dynamic_cast<T*>(screens[i])) return screen;
     }

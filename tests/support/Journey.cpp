@@ -1,3 +1,4 @@
+#include "content/MapScene.h"
 #include "support/Journey.h"
 
 #include <cmath>
@@ -9,7 +10,6 @@
 #include "content/DialogueScreen.h"
 #include "content/Items.h"
 #include "content/PopUps.h"
-#include "content/MapContent.h"
 #include "core/Settings.h"
 #include "world/GameSession.h"
 #include "world/Player.h"
@@ -28,12 +28,12 @@ WalkRect Grown(const WalkRect& r, float margin) {
 }
 
 // Everything the feet may not overlap: the map's walls and doors, and the people standing on it.
-bool Free(const MapFacts& map, const WalkRect& feet) {
+bool Free(GameHarness& game, const MapFacts& map, const WalkRect& feet) {
     if (!StandsFree(map, feet)) return false;
     if (feet.x < 0 || feet.y < 0 || feet.x + feet.width > float(map.width * map.tileWidth) ||
         feet.y + feet.height > float(map.height * map.tileHeight))
         return false;
-    for (const Npc& npc : gMapContent.npcList.npcs) {
+    for (const Npc& npc : game.Scene().npcList.npcs) {
         if (Overlaps(feet, {npc.box.left, npc.box.top, npc.box.width, npc.box.height})) return false;
     }
     return true;
@@ -42,7 +42,7 @@ bool Free(const MapFacts& map, const WalkRect& feet) {
 using Goal = std::function<bool(const WalkRect& feet)>;
 
 // Breadth first over grid cells from the hero's feet; the cells of the way, start excluded.
-std::vector<Cell> FindWay(const MapFacts& map, const WalkRect& start, const Goal& goal) {
+std::vector<Cell> FindWay(GameHarness& game, const MapFacts& map, const WalkRect& start, const Goal& goal) {
     const auto feetAt = [&](Cell c) {
         return WalkRect{start.x + c.col * STEP, start.y + c.row * STEP, 32, 16};
     };
@@ -60,7 +60,7 @@ std::vector<Cell> FindWay(const MapFacts& map, const WalkRect& start, const Goal
         }
         for (const Cell next : {Cell{cell.col + 1, cell.row}, Cell{cell.col - 1, cell.row},
                                 Cell{cell.col, cell.row + 1}, Cell{cell.col, cell.row - 1}}) {
-            if (cameFrom.count(next) || !Free(map, feetAt(next))) continue;
+            if (cameFrom.count(next) || !Free(game, map, feetAt(next))) continue;
             cameFrom[next] = cell;
             queue.push_back(next);
         }
@@ -78,18 +78,18 @@ int32_t KeyToward(int dx, int dy) {
 // One grid step: the key held for exactly the time the hero needs to cover it.
 void Stride(GameHarness& game, int32_t key, float pixels) {
     game.HoldKey(key);
-    game.Step(pixels / gPlayer.speed);
+    game.Step(pixels / game.Scene().hero.speed);
     game.HoldKey(key, false);
 }
 
-bool ReadCurrentMap(MapFacts& map) {
-    return ReadMapFacts("Assets/Text/Maps", gSession.currentMapName, map);
+bool ReadCurrentMap(GameHarness& game, MapFacts& map) {
+    return ReadMapFacts("Assets/Text/Maps", game.Session().CurrentMap(), map);
 }
 
 }  // namespace
 
-WalkRect HeroFeet() {
-    const sf::FloatRect& f = gPlayer.footBox;
+WalkRect HeroFeet(GameHarness& game) {
+    const sf::FloatRect& f = game.Scene().hero.footBox;
     return {f.left, f.top, f.width, f.height};
 }
 
@@ -97,18 +97,18 @@ namespace {
 
 bool WalkUntil(GameHarness& game, const Goal& goal) {
     MapFacts map;
-    if (!ReadCurrentMap(map)) return false;
+    if (!ReadCurrentMap(game, map)) return false;
     game.Step(1.0f / 144.0f);  // the people's boxes as they stand now
-    const WalkRect start = HeroFeet();
+    const WalkRect start = HeroFeet(game);
     if (goal(start)) return true;
-    const std::vector<Cell> way = FindWay(map, start, goal);
+    const std::vector<Cell> way = FindWay(game, map, start, goal);
     if (way.empty()) return false;
     Cell at{0, 0};
     for (const Cell& next : way) {
         Stride(game, KeyToward(next.col - at.col, next.row - at.row), STEP);
         at = next;
     }
-    return goal(HeroFeet());
+    return goal(HeroFeet(game));
 }
 
 }  // namespace
@@ -120,7 +120,7 @@ bool WalkTo(GameHarness& game, const WalkRect& target, float margin) {
 
 bool WalkIntoTrigger(GameHarness& game, const std::string& name, const std::function<bool()>& done) {
     MapFacts map;
-    if (!ReadCurrentMap(map)) return false;
+    if (!ReadCurrentMap(game, map)) return false;
     for (const NamedRect& trigger : map.triggers) {
         if (trigger.name != name) continue;
         // Right in front of the trigger, the feet within its width (or height), so no wall is in the way.
@@ -133,7 +133,7 @@ bool WalkIntoTrigger(GameHarness& game, const std::string& name, const std::func
         };
         if (!WalkUntil(game, inFront)) continue;  // another one of that name may be in reach
         // Lean into it from where the way ended.
-        const WalkRect feet = HeroFeet();
+        const WalkRect feet = HeroFeet(game);
         const float dx = rect.x + rect.width / 2 - (feet.x + feet.width / 2);
         const float dy = rect.y + rect.height / 2 - (feet.y + feet.height / 2);
         const bool sideways = std::fabs(dx) - rect.width / 2 > std::fabs(dy) - rect.height / 2;
@@ -146,8 +146,8 @@ bool WalkIntoTrigger(GameHarness& game, const std::string& name, const std::func
 }
 
 bool WalkThroughDoor(GameHarness& game, const std::string& door) {
-    const std::string leaving = gSession.currentMapName;
-    return WalkIntoTrigger(game, door, [&] { return leaving != gSession.currentMapName; });
+    const std::string leaving = game.Session().CurrentMap();
+    return WalkIntoTrigger(game, door, [&] { return leaving != game.Session().CurrentMap(); });
 }
 
 bool WalkBeside(GameHarness& game, const sf::FloatRect& b) {
@@ -161,34 +161,34 @@ bool WalkBeside(GameHarness& game, const sf::FloatRect& b) {
     return false;
 }
 
-std::string Fail(const std::string& what) {
-    return what + " (on " + gSession.currentMapName + ")";
+std::string Fail(GameHarness& game, const std::string& what) {
+    return what + " (on " + game.Session().CurrentMap() + ")";
 }
 
-Npc* FirstNpcOfType(int32_t type) {
-    for (Npc& npc : gMapContent.npcList.npcs)
+Npc* FirstNpcOfType(GameHarness& game, int32_t type) {
+    for (Npc& npc : game.Scene().npcList.npcs)
         if (npc.type == type) return &npc;
     return nullptr;
 }
 
 std::string TalkUntil(GameHarness& game, int32_t type, const char* who, const std::function<bool()>& done) {
-    const Npc* npc = FirstNpcOfType(type);
-    if (npc == nullptr) return Fail(std::string("no ") + who);
-    if (!WalkBeside(game, npc->box)) return Fail(std::string("no way to ") + who);
+    const Npc* npc = FirstNpcOfType(game, type);
+    if (npc == nullptr) return Fail(game, std::string("no ") + who);
+    if (!WalkBeside(game, npc->box)) return Fail(game, std::string("no way to ") + who);
     game.PressEnterUntil(done);
-    return done() ? "" : Fail(std::string("talking to ") + who + " did not go as the story says");
+    return done() ? "" : Fail(game, std::string("talking to ") + who + " did not go as the story says");
 }
 
 std::string PickUp(GameHarness& game, const char* name) {
-    for (const MapItem& item : gMapContent.mapItemList.items) {
+    for (const MapItem& item : game.Scene().mapItemList.items) {
         if (item.name != name) continue;
         const sf::FloatRect b = item.bounds;
         if (!WalkTo(game, {b.left, b.top, b.width, b.height}, 18))
-            return Fail(std::string("no way to ") + name);
+            return Fail(game, std::string("no way to ") + name);
         game.Press(gSettings.keys.enter, 10);
-        return InventoryHolds(name) ? "" : Fail(std::string(name) + " was not picked up");
+        return game.Session().Holds(name) ? "" : Fail(game, std::string(name) + " was not picked up");
     }
-    return Fail(std::string("no ") + name + " lying here");
+    return Fail(game, std::string("no ") + name + " lying here");
 }
 
 namespace {
@@ -200,12 +200,12 @@ bool Fights(const Npc& npc, const std::string& battle) {
                                                          battle) == 0);
 }
 
-const Npc* NearestEnemy(const std::string& battle) {
+const Npc* NearestEnemy(GameHarness& game, const std::string& battle) {
     const Npc* nearest = nullptr;
     float best = 1e9f;
-    for (const Npc& npc : gMapContent.npcList.npcs) {
+    for (const Npc& npc : game.Scene().npcList.npcs) {
         if (!Fights(npc, battle)) continue;
-        const float d = std::hypot(npc.box.left - gPlayer.footBox.left, npc.box.top - gPlayer.footBox.top);
+        const float d = std::hypot(npc.box.left - game.Scene().hero.footBox.left, npc.box.top - game.Scene().hero.footBox.top);
         if (d < best) {
             best = d;
             nearest = &npc;
@@ -218,11 +218,11 @@ const Npc* NearestEnemy(const std::string& battle) {
 void CloseIn(GameHarness& game, const std::string& battle) {
     const KeyBindings& keys = gSettings.keys;
     for (int frame = 0; frame < 90 && game.Top() == SCREEN_ROAMING; ++frame) {
-        const Npc* target = NearestEnemy(battle);
+        const Npc* target = NearestEnemy(game, battle);
         const float dx =
-            target->box.left + target->box.width / 2 - (gPlayer.footBox.left + gPlayer.footBox.width / 2);
+            target->box.left + target->box.width / 2 - (game.Scene().hero.footBox.left + game.Scene().hero.footBox.width / 2);
         const float dy =
-            target->box.top + target->box.height / 2 - (gPlayer.footBox.top + gPlayer.footBox.height / 2);
+            target->box.top + target->box.height / 2 - (game.Scene().hero.footBox.top + game.Scene().hero.footBox.height / 2);
         game.HoldKey(keys.left, dx < -4);
         game.HoldKey(keys.right, dx > 4);
         game.HoldKey(keys.up, dy < -4);
@@ -237,13 +237,13 @@ void CloseIn(GameHarness& game, const std::string& battle) {
 
 std::string WalkIntoEnemy(GameHarness& game, const std::string& battle) {
     for (int attempt = 0; attempt < 6 && game.Top() == SCREEN_ROAMING; ++attempt) {
-        const Npc* enemy = NearestEnemy(battle);
-        if (enemy == nullptr) return Fail("no enemy left to walk into");
+        const Npc* enemy = NearestEnemy(game, battle);
+        if (enemy == nullptr) return Fail(game, "no enemy left to walk into");
         const sf::FloatRect b = enemy->box;
         WalkTo(game, {b.left, b.top, b.width, b.height}, 10.0f);
         CloseIn(game, battle);
     }
-    return game.Top() == SCREEN_BATTLE ? "" : Fail("the hero never reached an enemy");
+    return game.Top() == SCREEN_BATTLE ? "" : Fail(game, "the hero never reached an enemy");
 }
 
 bool PopUpShown(const GameHarness& game, int32_t index) {

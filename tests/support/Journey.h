@@ -20,10 +20,10 @@ bool WalkIntoTrigger(GameHarness& game, const std::string& name, const std::func
 bool WalkBeside(GameHarness& game, const sf::FloatRect& box);
 
 // The foot box of the hero where he stands, in map pixels.
-WalkRect HeroFeet();
+WalkRect HeroFeet(GameHarness& game);
 
 // The first person of that type on the map (NPC_TALK, NPC_BATTLE, NPC_MERCHANT, NPC_COMPANION).
-Npc* FirstNpcOfType(int32_t type);
+Npc* FirstNpcOfType(GameHarness& game, int32_t type);
 // Each returns what went wrong, or an empty text.
 // Beside the first person of that type, then ENTER until done() holds.
 std::string TalkUntil(GameHarness& game, int32_t type, const char* who, const std::function<bool()>& done);
@@ -37,4 +37,4 @@ std::string WalkIntoEnemy(GameHarness& game, const std::string& battle = "");
 bool PopUpShown(const GameHarness& game, int32_t index = -1);
 
 // A failure message that says on which map it happened.
-std::string Fail(const std::string& what);
+std::string Fail(GameHarness& game, const std::string& what);

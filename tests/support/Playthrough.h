@@ -36,4 +36,4 @@ struct StoryStep {
 const std::vector<StoryStep>& StorySteps();
 
 // What differs between the step's outcome and the game and its save file now; empty when nothing.
-std::string CheckOutcome(const StepOutcome& outcome);
+std::string CheckOutcome(GameHarness& game, const StepOutcome& outcome);

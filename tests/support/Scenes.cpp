@@ -22,19 +22,25 @@ uint8_t Channel(sf::Color c, int channel) {
 
 void EnterMap(GameHarness& game, const char* map, int frames) {
     std::filesystem::create_directories("Saves/Save0");
-    gSession.saveSlot = 0;
-    gSession.gold = 20;
-    SetCurrentMapName(map);
-    SetPreviousMapName(map);
-    game.Requests().StartOver(std::make_unique<RoamingScreen>(game.Context(), GameStart::CONTINUED),
-                              Leaving::ABANDONING);
+    auto session = std::make_unique<GameSession>(0);
+    session->EarnGold(20);
+    session->SetCurrentMap(map);
+    session->SetPreviousMap(map);
+    game.Requests().StartOver(
+        std::make_unique<RoamingScreen>(game.Context(), std::move(session), GameStart::CONTINUED),
+        Leaving::ABANDONING);
     game.Apply();
     game.Step(SCENE_DT, frames);
 }
 
+void GrowParty(GameSession& session, uint32_t size) {
+    if (size >= 2) session.Join(&StoryFlags::spritiJoined);
+    if (size >= 3) session.Join(&StoryFlags::grotoJoined);
+}
+
 void OpenWorldMapFrom(GameHarness& game, const char* map, int steps) {
     EnterMap(game, map);
-    gSession.story.worldMapOpen = 1;
+    game.Session().SetFlag(&StoryFlags::worldMapOpen);
     game.Find<RoamingScreen>()->OpenWorldMap();
     game.Apply();
     for (int i = 0; i < steps; ++i)
@@ -47,17 +53,14 @@ void ExitToMenu(GameHarness& game) {
     game.Apply();
 }
 
-void Carry(std::initializer_list<const char*> names) {
-    MapItemList found;
+void Carry(GameHarness& game, std::initializer_list<const char*> names) {
     for (const char* name : names)
-        AddMapItem(found, name, {0, 0});
-    while (!found.items.empty())
-        PickUpItem(found, 0);
+        game.Session().Carry(name);
 }
 
-void Carry(const char* name, int count) {
+void Carry(GameHarness& game, const char* name, int count) {
     for (int i = 0; i < count; ++i)
-        Carry({name});
+        game.Session().Carry(name);
 }
 
 void OpenSaveSlots(GameHarness& game) {

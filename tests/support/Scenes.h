@@ -5,6 +5,7 @@
 
 #include "support/GameHarness.h"
 #include "support/Saves.h"
+#include "world/GameSession.h"
 
 // A game on the map's own spawn point (a new save in slot 0, 20 gold), after `frames` idle frames.
 void EnterMap(GameHarness& game, const char* map, int frames = 90);
@@ -14,9 +15,12 @@ void OpenWorldMapFrom(GameHarness& game, const char* map, int steps);
 // Exit to menu, as the pause menu does it: the game saved, the title shown.
 void ExitToMenu(GameHarness& game);
 
-// The hero picks these up, in this order, as if they lay at his feet (a full inventory leaves the rest).
-void Carry(std::initializer_list<const char*> names);
-void Carry(const char* name, int count);
+// Spriti, then Groto, join the session's party until it has `size` members (at most three).
+void GrowParty(GameSession& session, uint32_t size);
+
+// The hero carries these, in this order, as if he had picked them up (a full inventory leaves the rest).
+void Carry(GameHarness& game, std::initializer_list<const char*> names);
+void Carry(GameHarness& game, const char* name, int count);
 
 // The save-slot menu with slot 0 in use (a save in the bedroom, with its thumbnail) and two new slots.
 void OpenSaveSlots(GameHarness& game);

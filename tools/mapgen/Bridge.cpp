@@ -52,6 +52,13 @@ MapDraft BuildBridge() {
     AddPoint(map, "GoblinVillage", 2.5f, 9.5f);
     AddPoint(map, "ForestNight", 36.5f, 6.5f);
     AddPoint(map, "BULLES", 20.5f, 15.25f);
+    SetProperty(map, "displayName", "The bridge");
+    SetProperty(map, "clouds", true);
+    SetProperty(map, "grass", true);
+    SetProperty(map, "battleBackground", "Background_Bridge_Day.png");
+    SetProperty(map, "worldMapMarker", 2);
+    // After the burning village, the bridge lies in the night.
+    SetProperty(map, "arrivals", "GoblinVillageBurn>BridgeNight");
     return map;
 }
 
@@ -64,5 +71,14 @@ MapDraft BuildBridgeAtNight() {
     Furnish(map, 36, 7, TILE_CRATES);
     AddPoint(map, "BridgeNight", 14.5f, 9.5f);
     AddPoint(map, "GoblinVillageBurn", 2.5f, 9.5f);
+    SetProperty(map, "displayName", "The bridge at night");
+    SetProperty(map, "clouds", true);
+    SetProperty(map, "smoke", true);
+    SetProperty(map, "burntTrees", true);
+    SetProperty(map, "grass", true);
+    SetProperty(map, "torch", true);
+    SetProperty(map, "battleBackground", "Background_Bridge_Night.png");
+    SetProperty(map, "battleGroundDrop", 100);  // the boss's bridge: everybody stands lower
+    SetProperty(map, "worldMapMarker", 2);
     return map;
 }

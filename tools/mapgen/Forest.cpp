@@ -50,5 +50,13 @@ MapDraft BuildForest() {
     AddPoint(map, "ForestNight", 5.5f, 17.5f);
     AddPoint(map, "HOUSE_ENTER_SPRITI", 30.5f, 19.25f);
     AddPoint(map, "BULLES", 7.5f, 12.5f);
+    SetProperty(map, "displayName", "The night forest");
+    SetProperty(map, "smoke", true);
+    SetProperty(map, "burntTrees", true);
+    SetProperty(map, "grass", true);
+    SetProperty(map, "torch", true);
+    SetProperty(map, "darkness", true);
+    SetProperty(map, "battleBackground", "Background_Village_Night.png");
+    SetProperty(map, "worldMapMarker", 1);
     return map;
 }

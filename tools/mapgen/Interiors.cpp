@@ -43,6 +43,7 @@ MapDraft BuildHeroHouse() {
     AddPoint(map, "HOUSE_ENTER_1", 3.5f, 5);
     AddPoint(map, "GoblinVillage", HOME_DOOR_COL + 0.5f, 7.5f);
     AddPoint(map, "BridgeNight", HOME_DOOR_COL + 1.5f, 7.25f);
+    SetProperty(map, "displayName", "Pell's house");
     return map;
 }
 
@@ -61,6 +62,8 @@ MapDraft BuildBurningHouse() {
     AddPoint(map, "FIRE", 14.5f, 7.6f);
     AddPoint(map, "FIRE", 8.5f, 4.4f);
     AddPoint(map, "FIRE", 2.5f, 8.6f);
+    SetProperty(map, "displayName", "The burning house");
+    SetProperty(map, "burntTrees", true);
     return map;
 }
 
@@ -87,5 +90,6 @@ MapDraft BuildSpritiCabin() {
     AddTrigger(map, "ForestNight", doorCol, 9.5f, 1, 0.5f);
     AddPoint(map, "ForestNight", doorCol + 0.5f, 7.5f);
     AddPoint(map, "HOUSE_ENTER_SPRITI", 8.5f, 6.25f);
+    SetProperty(map, "displayName", "Spriti's cabin");
     return map;
 }

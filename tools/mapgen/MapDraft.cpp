@@ -93,3 +93,30 @@ MapDraft TwinOf(const MapDraft& map, const std::string& name, AtlasVariant varia
     twin.points.clear();
     return twin;
 }
+
+namespace {
+
+void Put(MapDraft& map, const std::string& name, const std::string& type, const std::string& json) {
+    auto at = map.properties.begin();
+    while (at != map.properties.end() && at->name < name)
+        ++at;
+    if (at != map.properties.end() && at->name == name) {
+        *at = DraftProperty{name, type, json};
+    } else {
+        map.properties.insert(at, DraftProperty{name, type, json});
+    }
+}
+
+}  // namespace
+
+void SetProperty(MapDraft& map, const std::string& name, bool value) {
+    Put(map, name, "bool", value ? "true" : "false");
+}
+
+void SetProperty(MapDraft& map, const std::string& name, int value) {
+    Put(map, name, "int", std::to_string(value));
+}
+
+void SetProperty(MapDraft& map, const std::string& name, const char* value) {
+    Put(map, name, "string", std::string("\"") + value + "\"");
+}

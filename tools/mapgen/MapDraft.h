@@ -34,6 +34,13 @@ enum DraftLayerIndex : int {
     LAYER_COUNT,
 };
 
+// One of Tiled's custom map properties: its type ("bool", "int" or "string") and its value as JSON.
+struct DraftProperty {
+    std::string name;
+    std::string type;
+    std::string json;
+};
+
 struct MapDraft {
     std::string name;
     int width = 0;
@@ -44,6 +51,7 @@ struct MapDraft {
     std::vector<DraftRect> collisions;  // finer blocking shapes added by stamps
     std::vector<DraftObject> triggers;
     std::vector<DraftObject> points;
+    std::vector<DraftProperty> properties;  // sorted by name, as Tiled writes them
 };
 
 MapDraft NewMapDraft(const std::string& name, int width, int height, AtlasVariant variant);
@@ -58,5 +66,9 @@ void AddPoint(MapDraft& map, const std::string& name, float col, float row);
 // The map's blocking rectangles: solid tiles merged into as few rectangles as rows allow, the stamps'
 // own shapes, and four walls just outside the map.
 std::vector<DraftRect> BlockingRects(const MapDraft& map);
+// Sets (or replaces) a custom map property.
+void SetProperty(MapDraft& map, const std::string& name, bool value);
+void SetProperty(MapDraft& map, const std::string& name, int value);
+void SetProperty(MapDraft& map, const std::string& name, const char* value);
 // A copy of a finished map under another name and painting (the night and burnt twins).
 MapDraft TwinOf(const MapDraft& map, const std::string& name, AtlasVariant variant);

@@ -64,6 +64,19 @@ void WriteTileset(std::ostringstream& out, const MapDraft& map) {
         << "\n        }],\n";
 }
 
+// The map's custom properties, each as Tiled writes one: name, type, value.
+void WriteProperties(std::ostream& out, const MapDraft& map) {
+    if (map.properties.empty()) return;
+    out << " \"properties\":[\n";
+    for (size_t i = 0; i < map.properties.size(); ++i) {
+        const DraftProperty& property = map.properties[i];
+        out << (i == 0 ? "" : ",\n") << "        {\n         \"name\":\"" << property.name
+            << "\",\n         \"type\":\"" << property.type << "\",\n         \"value\":" << property.json
+            << "\n        }";
+    }
+    out << "],\n";
+}
+
 }  // namespace
 
 std::string TiledJson(const MapDraft& map) {
@@ -84,7 +97,9 @@ std::string TiledJson(const MapDraft& map) {
     out << ", \n";
     WriteObjectLayer(out, "Point", map.points, true, layerId++, objectId);
     out << "],\n \"nextlayerid\":" << layerId << ",\n \"nextobjectid\":" << objectId
-        << ",\n \"orientation\":\"orthogonal\",\n \"renderorder\":\"right-down\",\n "
+        << ",\n \"orientation\":\"orthogonal\",\n";
+    WriteProperties(out, map);
+    out << " \"renderorder\":\"right-down\",\n "
            "\"tiledversion\":\"1.8.2\",\n"
         << " \"tileheight\":" << MAP_TILE << ",\n";
     WriteTileset(out, map);

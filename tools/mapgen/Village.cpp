@@ -71,6 +71,12 @@ MapDraft BuildVillage() {
     AddPoint(map, "HOUSE_ENTER_1", 6.5f, 8.75f);
     AddPoint(map, "Bridge", 36.5f, 14.5f);
     AddPoint(map, "BULLES", 18.5f, 23.25f);
+    SetProperty(map, "displayName", "The goblin village");
+    SetProperty(map, "clouds", true);
+    SetProperty(map, "grass", true);
+    SetProperty(map, "worldMapMarker", 0);
+    // The village burns once the night has fallen on the way back to it.
+    SetProperty(map, "arrivals", "BridgeNight>GoblinVillageBurn,ForestNight>GoblinVillageBurn");
     return map;
 }
 
@@ -88,5 +94,13 @@ MapDraft BuildBurningVillage() {
                                   {7.5f, 21.9f}, {30.5f, 23.9f}, {12.5f, 3.8f}, {36.5f, 18.9f}};
     for (const auto& fire : FIRES)
         AddPoint(map, "FIRE", fire[0], fire[1]);
+    SetProperty(map, "displayName", "The burning village");
+    SetProperty(map, "clouds", true);
+    SetProperty(map, "smoke", true);
+    SetProperty(map, "burntTrees", true);
+    SetProperty(map, "grass", true);
+    SetProperty(map, "torch", true);
+    SetProperty(map, "battleBackground", "Background_Village_Night.png");
+    SetProperty(map, "worldMapMarker", 0);
     return map;
 }
