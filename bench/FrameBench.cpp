@@ -21,10 +21,8 @@
 #include "BenchClock.h"
 #include "app/FrameLoop.h"
 #include "app/Startup.h"
-#include "core/GameStates.h"
 #include "core/Log.h"
 #include "core/Random.h"
-#include "core/StateMachine.h"
 
 extern char** environ;
 
@@ -39,9 +37,9 @@ int StartupChild() {
     InitGame(context);
     sf::Event event;
     while (context.window->pollEvent(event))
-        HandleWindowEvent(*context.window, event);
-    UpdateFrame(*context.clock, *context.window);
-    DrawFrame(*context.window);
+        HandleWindowEvent(context, event);
+    UpdateFrame(context);
+    DrawFrame(context);
     glFinish();
     std::printf("%.9f\n", NowSeconds(CLOCK_MONOTONIC));
     return 0;
@@ -87,14 +85,14 @@ int Title(int frames) {
     sf::Event enter{};
     enter.type = sf::Event::KeyPressed;
     enter.key.code = sf::Keyboard::Return;
-    HandleWindowEvent(window, enter);
+    HandleWindowEvent(context, enter);
     std::vector<double> cpu;
     std::vector<double> wall;
     for (int frame = 0; frame < frames + 100; ++frame) {
         const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
         const double wallStart = NowSeconds(CLOCK_MONOTONIC);
-        AdvanceFrame(1.0f / 144.0f, window);
-        RenderFrame(window);
+        AdvanceFrame(context, 1.0f / 144.0f);
+        RenderFrame(context);
         glFinish();          // the software rasteriser does its work here
         if (frame >= 100) {  // the first frames warm caches and upload textures
             cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
@@ -108,7 +106,6 @@ int Title(int frames) {
                 Percentile(cpu, 0.95) * 1e3);
     std::printf("  wall median %.3f ms, p95 %.3f ms\n", Percentile(wall, 0.5) * 1e3,
                 Percentile(wall, 0.95) * 1e3);
-    UnloadCurrentMode(window);
     return 0;
 }
 

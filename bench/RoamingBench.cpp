@@ -17,12 +17,11 @@
 #include "BenchClock.h"
 #include "app/FrameLoop.h"
 #include "app/Startup.h"
-#include "core/GameStates.h"
+#include "content/MapScene.h"
 #include "core/Input.h"
 #include "core/Log.h"
 #include "core/Random.h"
 #include "core/Screen.h"
-#include "core/StateMachine.h"
 #include "frontend/RoamingScreen.h"
 #include "world/Clouds.h"
 #include "world/GameSession.h"
@@ -51,8 +50,12 @@ void SteerHero(int frame) {
     HoldKey(keys[(frame / 36) % 4], true);
 }
 
-void MeasureFrames(sf::RenderWindow& window, int frames, bool stamp) {
-    gMap.tileCache.stampEveryTile = stamp;
+MapState& Map(GameContext& context) {
+    return static_cast<RoamingScreen*>(context.stack->Screens().front())->Scene().map;
+}
+
+void MeasureFrames(GameContext& context, int frames, bool stamp) {
+    Map(context).tileCache.stampEveryTile = stamp;
     std::vector<double> cpu;
     std::vector<double> wall;
     double tileCalls = 0.0;
@@ -60,46 +63,52 @@ void MeasureFrames(sf::RenderWindow& window, int frames, bool stamp) {
         SteerHero(frame);
         const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
         const double wallStart = NowSeconds(CLOCK_MONOTONIC);
-        AdvanceFrame(1.0f / 144.0f, window);
-        RenderFrame(window);
+        AdvanceFrame(context, 1.0f / 144.0f);
+        RenderFrame(context);
         glFinish();
         if (frame >= WARM_UP_FRAMES) {
             cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
             wall.push_back(NowSeconds(CLOCK_MONOTONIC) - wallStart);
-            tileCalls += gMap.tileCache.drawCalls;
+            tileCalls += Map(context).tileCache.drawCalls;
         }
-        window.display();
+        context.window->display();
     }
     Report(stamp ? "frame, one sprite per tile" : "frame, chunked tile layers", cpu, wall);
     if (!stamp) {
         int tileLayers = 0;
-        for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
+        for (const TiledLayer* layer = Map(context).loadedMap->layers; layer != nullptr;
+             layer = layer->next) {
             tileLayers += layer->data != nullptr;
         }
         std::printf(
             "  tile draw calls per frame: %.1f on average (%d tile layers, roofs drawn twice); "
             "decor sprites %zu, clouds %d, hero 1, prompt 2\n",
-            tileCalls / frames, tileLayers, gMap.mapPoints.size(), CLOUD_COUNT);
+            tileCalls / frames, tileLayers, Map(context).mapPoints.size(), CLOUD_COUNT);
     }
 }
 
-void MeasureLoads(sf::RenderWindow& window, int runs) {
+// A whole scene of the map built and let go, its decor pictures decoded once beforehand as the game does.
+void MeasureLoads(GameSession& session, int runs) {
+    DecorPictures pictures;
     std::vector<double> cpu;
     std::vector<double> wall;
-    for (int run = 0; run < runs; ++run) {
-        UnloadRoamingScreen(window);
+    for (int run = 0; run < runs + 1; ++run) {
         const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
         const double wallStart = NowSeconds(CLOCK_MONOTONIC);
-        LoadRoamingScreen(window);
+        {
+            MapScene scene;
+            LoadMapScene(scene, session, pictures);
+        }
+        if (run == 0) continue;  // the first one decodes the pictures
         cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
         wall.push_back(NowSeconds(CLOCK_MONOTONIC) - wallStart);
     }
-    Report("LoadRoamingScreen (GoblinVillage)", cpu, wall);
+    Report("map scene built and let go (GoblinVillage)", cpu, wall);
 }
 
 // The frame that crosses a door: the map change (save, unload, load) and the new map's first picture.
 // Between doors the hero stands a moment, as a player does, while the thumbnail is written.
-void MeasureDoors(sf::RenderWindow& window, int runs) {
+void MeasureDoors(GameContext& context, int runs) {
     ScriptInput(true);  // every key let go: the hero stands still between doors
     std::vector<double> cpu;
     std::vector<double> wall;
@@ -107,16 +116,15 @@ void MeasureDoors(sf::RenderWindow& window, int runs) {
         const char* destination = run % 2 == 0 ? "HOUSE_ENTER_1" : LARGEST_MAP;
         const double cpuStart = NowSeconds(CLOCK_PROCESS_CPUTIME_ID);
         const double wallStart = NowSeconds(CLOCK_MONOTONIC);
-        ChangeMap(destination, window);
-        RenderFrame(window);
+        static_cast<RoamingScreen*>(context.stack->Screens().front())->ChangeMap(destination);
+        RenderFrame(context);
         glFinish();
         cpu.push_back(NowSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart);
         wall.push_back(NowSeconds(CLOCK_MONOTONIC) - wallStart);
-        window.display();
+        context.window->display();
         for (int frame = 0; frame < DOOR_PAUSE_FRAMES; ++frame) {
-            AdvanceFrame(1.0f / 144.0f, window);
-            RenderFrame(window);
-            window.display();
+            AdvanceFrame(context, 1.0f / 144.0f);
+            DrawFrame(context);
         }
     }
     Report("door frame (village <-> house)", cpu, wall);
@@ -136,19 +144,21 @@ int main(int argc, char** argv) {
     sf::RenderWindow& window = *context.window;
     window.setFramerateLimit(0);
     window.setVerticalSyncEnabled(false);
-    gSession.saveSlot = 0;
-    SetCurrentMapName(LARGEST_MAP);
-    SetPreviousMapName(LARGEST_MAP);
-    gStates.roamingOverlay = OVERLAY_NONE;
-    SetGameMode(MODE_GAME, window);
+    auto session = std::make_unique<GameSession>(0);
+    session->SetCurrentMap(LARGEST_MAP);
+    session->SetPreviousMap(LARGEST_MAP);
+    context.stack->Requests().StartOver(
+        std::make_unique<RoamingScreen>(context.stack->Context(), std::move(session), GameStart::CONTINUED),
+        Leaving::ABANDONING);
+    context.stack->ApplyRequests();
+    auto* roaming = static_cast<RoamingScreen*>(context.stack->Screens().front());
     std::printf("roaming on %s at %ux%u, %d frames after %d warm-up frames\n", LARGEST_MAP,
                 window.getSize().x, window.getSize().y, frames, WARM_UP_FRAMES);
-    MeasureFrames(window, frames, false);
-    MeasureFrames(window, frames, true);
-    MeasureFrames(window, frames, false);
-    gMap.tileCache.stampEveryTile = false;
-    MeasureLoads(window, 30);
-    MeasureDoors(window, 30);
-    UnloadCurrentMode(window);
+    MeasureFrames(context, frames, false);
+    MeasureFrames(context, frames, true);
+    MeasureFrames(context, frames, false);
+    Map(context).tileCache.stampEveryTile = false;
+    MeasureLoads(roaming->Session(), 30);
+    MeasureDoors(context, 30);
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "app/Modes.h"
 #include "core/Log.h"
+#include "core/Mixer.h"
 #include "core/Music.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
@@ -55,14 +56,14 @@ void InitGame(GameContext& context) {
     context.clock = std::make_unique<sf::Clock>();
     LoadSettings();
     ResetSoundEffectPool();
+    ApplyVolumes();
     LogDebug("creat\n");
     gMainView = MakeGameView({0.0f, 0.0f, gScreen.gameWidth, gScreen.gameHeight}, *context.window);
     gMainView.setCenter(gScreen.gameWidth * 0.5f, gScreen.gameHeight * 0.5f);
     ApplyMainView(*context.window);
-    context.stack = std::make_unique<ScreenStack>(
-        *context.window, [&context](const ModeRequest& request) {
-            return MakeModeScreen(context.stack->Context(), request);
-        });
+    context.stack = std::make_unique<ScreenStack>(*context.window, [&context](const ModeRequest& request) {
+        return MakeModeScreen(context.stack->Context(), request);
+    });
     context.stack->Requests().SetGameMode(MODE_SPLASH);
     context.stack->ApplyRequests();
 }

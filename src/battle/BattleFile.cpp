@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "battle/Combatants.h"
+#include "battle/Fighters.h"
+#include "core/Format.h"
 #include "core/FormattedFile.h"
 #include "core/Log.h"
-#include "core/Text.h"
 
 namespace {
 

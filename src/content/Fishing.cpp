@@ -6,6 +6,7 @@
 #include "core/Random.h"
 #include "core/Screen.h"
 #include "core/Settings.h"
+#include "core/SoundEffects.h"
 #include "core/Text.h"
 
 namespace {
@@ -43,7 +44,7 @@ void ShowPlayerRow(PlayerCharacter& hero, int row) {
 void LoadSound(sf::SoundBuffer& buffer, sf::Sound& sound, const char* path) {
     buffer.loadFromFile(path);
     sound.setBuffer(buffer);
-    sound.setVolume(EffectsVolume());
+    sound.setVolume(EffectsLevel());
 }
 
 void Start(sf::Sound& sound) {

@@ -3,8 +3,8 @@
 #include "content/Puzzles.h"
 #include "content/Reach.h"
 #include "content/SavedContent.h"
+#include "core/Format.h"
 #include "core/Log.h"
-#include "core/Text.h"
 #include "world/GameSession.h"
 #include "world/SaveText.h"
 

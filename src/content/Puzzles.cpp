@@ -27,7 +27,8 @@ constexpr uint8_t DARKNESS_ALPHA = 230;
 constexpr int LIGHT_CLEAR = 75;
 constexpr int LIGHT_EDGE = 225;
 const sf::Vector2f FIRE_TILES[2] = {{29, 16}, {31, 16}};
-const sf::Vector2f FENCE_TILES[FOREST_FENCES] = {{21.5f, 7}, {32.5f, 4}, {24.5f, 8}, {32.5f, 11}, {23.5f, 16}};
+const sf::Vector2f FENCE_TILES[FOREST_FENCES] = {
+    {21.5f, 7}, {32.5f, 4}, {24.5f, 8}, {32.5f, 11}, {23.5f, 16}};
 const char* const DECOY_PARTS[] = {"Straw", "Paint", "Pumpkin", "Stick"};
 
 bool OnMap(const GameSession& session, const char* name) {
@@ -68,7 +69,7 @@ void BuildRope(RopePull& pull) {
     pull.rope.setOrigin(static_cast<float>(pull.texture.getSize().x) / 2, 5.0f);
     pull.strainBuffer.loadFromFile("Assets/Sounds/Fishing/RodStrain.wav");
     pull.strain.setBuffer(pull.strainBuffer);
-    pull.strain.setVolume(EffectsVolume());
+    pull.strain.setVolume(EffectsLevel());
 }
 
 void BuildHouse(MapScene& scene) {
@@ -165,7 +166,8 @@ void UpdateForest(MapScene& scene, GameSession& session, float dt) {
     for (size_t k = 0; k < 2; ++k) {
         p.fireAnimations[k].sprite = &p.fires[k];
         AnimateSpriteSheet(p.fireAnimations[k], dt);
-        if (FireOut(p, k) == 0 && InZone(scene, p.fireZoneRects[k]) && EnterHeld()) PutOutFire(scene, session, k);
+        if (FireOut(p, k) == 0 && InZone(scene, p.fireZoneRects[k]) && EnterHeld())
+            PutOutFire(scene, session, k);
     }
     PullFences(scene, session);
     bool allDown = p.forestFireOut1 == 1 && p.forestFireOut2 == 1;
@@ -261,8 +263,10 @@ void UpdateRopePull(MapScene& scene, GameSession& session) {
 }
 
 // Talking to a water source with an empty bucket fills it when the source's words are done.
-StoryTurn TalkToWater(MapScene& scene, GameSession& session, Npc& source, const sf::Event::KeyEvent& keyEvent) {
-    if (keyEvent.code != gSettings.keys.enter || InNpcReach(scene, source) != 1 || !session.Holds("Bucket_Empty"))
+StoryTurn TalkToWater(MapScene& scene, GameSession& session, Npc& source,
+                      const sf::Event::KeyEvent& keyEvent) {
+    if (keyEvent.code != gSettings.keys.enter || InNpcReach(scene, source) != 1 ||
+        !session.Holds("Bucket_Empty"))
         return {};
     StoryTurn turn;
     turn.conversation = Begin(std::make_unique<NpcConversation>(source), keyEvent);
@@ -301,7 +305,8 @@ void UpdatePuzzles(MapScene& scene, GameSession& session, float dt) {
 StoryTurn HandlePuzzleKey(MapScene& scene, GameSession& session, const sf::Event::KeyEvent& keyEvent) {
     PuzzleState& p = scene.puzzles;
     if (HouseRuns(scene, session) && p.bathtub) return TalkToWater(scene, session, *p.bathtub, keyEvent);
-    if (ForestRuns(scene, session) && p.forestWater) return TalkToWater(scene, session, *p.forestWater, keyEvent);
+    if (ForestRuns(scene, session) && p.forestWater)
+        return TalkToWater(scene, session, *p.forestWater, keyEvent);
     return {};
 }
 

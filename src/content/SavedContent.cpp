@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "core/Format.h"
 #include "core/Log.h"
-#include "core/Text.h"
 #include "world/ContentList.h"
 #include "world/SaveCheck.h"
 #include "world/SaveFiles.h"
@@ -117,7 +117,8 @@ bool SaveMapState(const MapScene& scene, GameSession& session) {
     ContentList list;
     // Without the content list the map's flags cannot be written: the old file stays as it is.
     if (!ReadContentList(map.c_str(), list)) return false;
-    if (!save.Write(RewriteSaveText(session, text, map, SectionFlags(list, scene.npcList, scene.mapItemList)))) {
+    if (!save.Write(
+            RewriteSaveText(session, text, map, SectionFlags(list, scene.npcList, scene.mapItemList)))) {
         LogDebug("Cannot write %s: the previous save is kept\n", save.Path().c_str());
         return false;
     }

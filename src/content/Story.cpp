@@ -9,10 +9,10 @@
 #include "content/Shop.h"
 #include "content/StoryMaps.h"
 #include "core/Developer.h"
+#include "core/Format.h"
 #include "core/Log.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
-#include "core/Text.h"
 
 namespace {
 
@@ -87,7 +87,8 @@ void SwitchDialogue(Npc& merchant, int32_t dialogue) {
 // The merchant: met, then the purse for the fishing rod, then his shop, which his third dialogue opens.
 class MerchantConversation final : public NpcConversation {
 public:
-    MerchantConversation(Npc& merchant, GameSession& session) : NpcConversation(merchant), session_(session) {}
+    MerchantConversation(Npc& merchant, GameSession& session)
+        : NpcConversation(merchant), session_(session) {}
 
     void Key(const sf::Event::KeyEvent& keyEvent) override {
         if (!IsEnter(keyEvent)) return;
@@ -163,7 +164,8 @@ StoryTurn DaytimeEvents(Story story, const sf::Event::KeyEvent& keyEvent) {
         if (merchant == nullptr) return {};
         return Talk(std::make_unique<MerchantConversation>(*merchant, story.session), keyEvent);
     }
-    if (story.OnMap(MAP_CABIN)) return story.Flags().purseDelivered == 0 ? TalkToSpriti(story, keyEvent) : StoryTurn{};
+    if (story.OnMap(MAP_CABIN))
+        return story.Flags().purseDelivered == 0 ? TalkToSpriti(story, keyEvent) : StoryTurn{};
     if (story.OnMap(MAP_HOME) && story.Flags().purseDelivered == 1 && story.Flags().storyEnded == 0)
         return GoToBed(story);
     return {};
@@ -183,7 +185,8 @@ StoryTurn BurningVillage(Story story, const sf::Event::KeyEvent& keyEvent) {
     GameSession& session = story.session;
     if (IsEnter(keyEvent)) {
         if (Npc* groto = FirstInReach(story.scene, NPC_COMPANION); groto != nullptr) {
-            turn = Talk(std::make_unique<NpcConversation>(*groto, [&session] { session.Join(&StoryFlags::grotoJoined); }),
+            turn = Talk(std::make_unique<NpcConversation>(
+                            *groto, [&session] { session.Join(&StoryFlags::grotoJoined); }),
                         keyEvent);
         }
     }
@@ -231,7 +234,8 @@ bool AllFencesDown(const GameSession& session) {
 // The forest: the last fence down calls for Spriti; both fires out open the way to her cabin.
 StoryTurn ForestEvents(Story story) {
     StoryTurn turn;
-    if (story.Flags().merchantMet == 1 && story.Flags().saveSpritiShown == 0 && AllFencesDown(story.session)) {
+    if (story.Flags().merchantMet == 1 && story.Flags().saveSpritiShown == 0 &&
+        AllFencesDown(story.session)) {
         turn.popUp = POPUP_SAVE_SPRITI;
         story.session.SetFlag(&StoryFlags::saveSpritiShown);
         return turn;

@@ -1,7 +1,6 @@
 #include "core/Music.h"
 
 #include "core/Log.h"
-#include "core/Settings.h"
 
 MusicPlayer gMusic;
 
@@ -10,7 +9,7 @@ void PlayMusic(const char* path) {
     gMusic.currentMusic = std::make_unique<sf::Music>();
     sf::Music& music = *gMusic.currentMusic;
     if (!music.openFromFile(path)) return;
-    music.setVolume(MusicVolume());
+    music.setVolume(gMusic.volume);
     music.play();
     music.setLoop(true);
 }
@@ -20,8 +19,9 @@ void StopMusic() {
     if (gMusic.currentMusic) gMusic.currentMusic->stop();
 }
 
-void ApplyMusicVolume() {
-    if (gMusic.currentMusic) gMusic.currentMusic->setVolume(MusicVolume());
+void SetMusicVolume(float percent) {
+    gMusic.volume = percent;
+    if (gMusic.currentMusic) gMusic.currentMusic->setVolume(percent);
 }
 
 bool MusicIsPlaying() {
@@ -30,5 +30,5 @@ bool MusicIsPlaying() {
 
 void ResetMusicPlayer() {
     if (gMusic.currentMusic) gMusic.currentMusic->stop();
-    gMusic.currentMusic.reset();
+    gMusic = MusicPlayer();
 }

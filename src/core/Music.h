@@ -7,6 +7,7 @@
 
 struct MusicPlayer {
     std::unique_ptr<sf::Music> currentMusic;  // streams on its own thread: stopped before it is replaced
+    float volume = 100.0f;                    // a percentage, as the mixer last set it
 };
 
 extern MusicPlayer gMusic;
@@ -18,8 +19,8 @@ void PlayMusic(const char* path);
 // Logs "stop music" and stops the current music, as every unload of a screen with music does.
 void StopMusic();
 
-// Sets the current music to the music volume of the settings.
-void ApplyMusicVolume();
+// The volume of the music playing and of the ones to come (core/Mixer.h sets it from the settings).
+void SetMusicVolume(float percent);
 
 // True while a music is playing (tests, tools).
 bool MusicIsPlaying();

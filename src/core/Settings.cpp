@@ -7,8 +7,6 @@
 #include <string>
 
 #include "core/Log.h"
-#include "core/Music.h"
-#include "core/SoundEffects.h"
 #include "core/Text.h"
 #include "core/WholeFiles.h"
 
@@ -132,8 +130,6 @@ void LoadSettings() {
 void SaveSettings(const KeyCodes& keys, const Volumes& volumes) {
     MakeCurrent(keys, volumes);
     if (!WriteSettingsFile(keys, volumes)) LogDebug("Fail to open file\n");
-    ApplyMusicVolume();
-    ApplyEffectsVolume();
 }
 
 KeyCodes CurrentKeyCodes() {

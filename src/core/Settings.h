@@ -43,7 +43,7 @@ extern Settings gSettings;
 
 // Reads the file, creating it with the defaults (Z S D Q, Enter, Escape, Tab, volumes 10) when missing.
 void LoadSettings();
-// Writes the file, makes the values current and applies the volumes to the music and the playing effects.
+// Writes the file and makes the values current (core/Mixer.h carries the volumes to the players).
 void SaveSettings(const KeyCodes& keys, const Volumes& volumes);
 
 KeyCodes CurrentKeyCodes();

@@ -1,14 +1,12 @@
 #include "core/SoundEffects.h"
 
-#include "core/Settings.h"
-
 SoundEffectPool gSoundEffects;
 
 void PlaySoundEffect(const char* path) {
     auto effect = std::make_unique<SoundEffect>();
     if (!effect->buffer.loadFromFile(path)) return;
     effect->sound.setBuffer(effect->buffer);
-    effect->sound.setVolume(EffectsVolume());
+    effect->sound.setVolume(gSoundEffects.volume);
     effect->sound.play();
     gSoundEffects.effects.push_back(std::move(effect));
 }
@@ -21,12 +19,17 @@ void ReapSoundEffects() {
     }
 }
 
-void ApplyEffectsVolume() {
+void SetEffectsVolume(float percent) {
+    gSoundEffects.volume = percent;
     auto& effects = gSoundEffects.effects;
     for (size_t i = effects.size(); i-- > 0;)
-        effects[i]->sound.setVolume(EffectsVolume());
+        effects[i]->sound.setVolume(percent);
+}
+
+float EffectsLevel() {
+    return gSoundEffects.volume;
 }
 
 void ResetSoundEffectPool() {
-    gSoundEffects.effects.clear();
+    gSoundEffects = SoundEffectPool();
 }

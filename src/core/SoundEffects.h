@@ -16,6 +16,7 @@ struct SoundEffect {
 struct SoundEffectPool {
     // Entries keep their start order; each lives at a fixed address because its sound points at its buffer.
     std::vector<std::unique_ptr<SoundEffect>> effects;
+    float volume = 100.0f;  // a percentage, as the mixer last set it
 };
 
 extern SoundEffectPool gSoundEffects;
@@ -26,8 +27,10 @@ void PlaySoundEffect(const char* path);
 // The first step of every frame: releases every effect that has finished, survivors keep their order.
 void ReapSoundEffects();
 
-// Sets every effect still in the pool, from the last to the first, to the current effects volume.
-void ApplyEffectsVolume();
+// The effects volume (core/Mixer.h sets it from the settings): every effect still in the pool, from the
+// last to the first, and those to come; the sounds the map and the fishing own read it too.
+void SetEffectsVolume(float percent);
+float EffectsLevel();
 
 // Stops and releases every effect (program end, tests).
 void ResetSoundEffectPool();

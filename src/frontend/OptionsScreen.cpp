@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/KeyNames.h"
+#include "core/Mixer.h"
 #include "core/Pictures.h"
 #include "core/Screen.h"
 #include "core/Text.h"
@@ -84,7 +85,8 @@ void BuildTitles(OptionsScreen& options) {
     for (int i = 0; i < OPTIONS_TITLE_COUNT; ++i) {
         const TitlePlace& place = TITLE_PLACES[i];
         sf::Text& title = options.titles[static_cast<size_t>(i)];
-        title = sf::Text(place.text, options.font, static_cast<unsigned>(static_cast<float>(place.size) * S()));
+        title =
+            sf::Text(place.text, options.font, static_cast<unsigned>(static_cast<float>(place.size) * S()));
         title.setFillColor(sf::Color::White);
         title.setPosition(static_cast<float>(gScreen.gameWidth / place.widthDivisor),
                           static_cast<float>(gScreen.gameHeight / place.heightDivisor));
@@ -94,7 +96,8 @@ void BuildTitles(OptionsScreen& options) {
 // The cursor of a bar sits along the bar in proportion to its volume: 0 at the left end, 20 at the right.
 void PlaceVolumeCursor(OptionsScreen& options, VolumeBar& bar, float volume) {
     const sf::FloatRect general = options.bars[VOLUME_GENERAL].bar.getGlobalBounds();
-    bar.cursor.setPosition(general.left + general.width / HIGHEST_VOLUME * volume, bar.cursor.getPosition().y);
+    bar.cursor.setPosition(general.left + general.width / HIGHEST_VOLUME * volume,
+                           bar.cursor.getPosition().y);
 }
 
 void BuildBar(OptionsScreen& options, int kind) {
@@ -116,6 +119,7 @@ void BuildBar(OptionsScreen& options, int kind) {
 
 void SaveCurrentSettings() {
     SaveSettings(CurrentKeyCodes(), CurrentVolumes());
+    ApplyVolumes();
 }
 
 void Refuse(OptionsScreen& options, const std::string& why) {
@@ -268,7 +272,8 @@ void RefreshKeyLabels(OptionsScreen& options) {
     }
 }
 
-void AdjustVolume(OptionsScreen& options, VolumeBar& bar, const sf::Event::KeyEvent& keyEvent, float& volume) {
+void AdjustVolume(OptionsScreen& options, VolumeBar& bar, const sf::Event::KeyEvent& keyEvent,
+                  float& volume) {
     if (bar.selected != 1) return;
     const KeyBindings& keys = gSettings.keys;
     // Steps of a half from 0 to 20, whatever value the file held before.
@@ -315,8 +320,8 @@ void HandleOptionsClick(OptionsScreen& options, sf::Vector2f pointer) {
 void UpdateOptionsScreen(OptionsScreen& options) {
     if (!options.built) return;
     options.anyRowWaiting = WaitingRow(options) >= 0 ? 1 : 0;
-    options.back.setTexture(options.keyCursor == OPTIONS_BACK_ENTRY ? options.backHighlighted : options.backNormal,
-                            true);
+    options.back.setTexture(
+        options.keyCursor == OPTIONS_BACK_ENTRY ? options.backHighlighted : options.backNormal, true);
 }
 
 void DrawOptionsScreen(sf::RenderWindow& window, const OptionsScreen& options) {

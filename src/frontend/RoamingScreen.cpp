@@ -2,9 +2,8 @@
 
 #include <cstring>
 
-#include "battle/BattleScreen.h"
-#include "battle/CombatantAnimation.h"
-#include "battle/Combatants.h"
+#include "battle/screen/BattleScreen.h"
+#include "battle/screen/CombatantAnimation.h"
 #include "content/DialogueScreen.h"
 #include "content/Fishing.h"
 #include "content/PopUps.h"
@@ -40,9 +39,8 @@ bool TriggerIsLeftToTheStory(const char* name) {
 }  // namespace
 
 void RoamingScreen::Load() {
-    LoadBattleEffects();
-    LoadEnemyTemplates();
-    LoadPartyRoster();
+    battleSheets_ = std::make_unique<BattleSheets>();
+    LoadBattleSheets(*battleSheets_);
     session_->FillPouchForGame();
     BuildScene({});
     loaded_ = true;
@@ -64,7 +62,8 @@ void RoamingScreen::BuildScene(sf::Vector2f standing) {
 
 void RoamingScreen::WriteThumbnail() {
     const auto draw = [this](sf::RenderWindow& window) { DrawRoamingScreen(window, *scene_, *session_); };
-    if (!WriteSlotThumbnail(context_.window, session_->Save().Folder(), draw)) LogDebug("fail to save image\n");
+    if (!WriteSlotThumbnail(context_.window, session_->Save().Folder(), draw))
+        LogDebug("fail to save image\n");
 }
 
 void RoamingScreen::Unload(Leaving how) {
@@ -74,8 +73,7 @@ void RoamingScreen::Unload(Leaving how) {
         if (SaveMapState(*scene_, *session_)) WriteThumbnail();
     }
     scene_.reset();
-    ReleaseCombatantData();
-    ReleaseBattleEffects();
+    battleSheets_.reset();
     session_->EmptyPouch();
     loaded_ = false;
 }
@@ -129,8 +127,8 @@ bool RoamingScreen::UpdateMapNpcs(float dt) {
         PushOutOfRect(scene.hero, npcs[i].box);
         if (npcs[i].type != NPC_BATTLE || InNpcReach(scene, npcs[i]) != 1) continue;
         ResetView(context_.window);
-        context_.requests.Push(
-            std::make_unique<BattleScreen>(context_, *session_, scene.map.look, npcs[i].battlePath));
+        context_.requests.Push(std::make_unique<BattleScreen>(context_, *session_, scene.map.look,
+                                                              npcs[i].battlePath, *battleSheets_));
         npcs.erase(npcs.begin() + static_cast<long>(i));
         return true;
     }
@@ -151,7 +149,8 @@ void RoamingScreen::HandleTriggers() {
             // A post never blocks.
             if (scene.hero.footBox.intersects(trigger.rect) && session_->Story().fishingUnlocked == 1 &&
                 IsKeyHeld(gSettings.keys.enter)) {
-                context_.requests.Push(std::make_unique<FishingScreen>(context_, *session_, scene.hero, post));
+                context_.requests.Push(
+                    std::make_unique<FishingScreen>(context_, *session_, scene.hero, post));
                 return;
             }
             continue;
@@ -176,7 +175,8 @@ void RoamingScreen::ChangeMap(const std::string& destination, bool emptyInventor
     std::string reason;
     if (!MapCanBeEntered(destination.c_str(), reason)) {
         // The door pushed the hero back already: he stays where he is and the save is untouched.
-        LogDebug("Cannot go to map %s from %s: %s\n", destination.c_str(), session_->CurrentMap(), reason.c_str());
+        LogDebug("Cannot go to map %s from %s: %s\n", destination.c_str(), session_->CurrentMap(),
+                 reason.c_str());
         return;
     }
     LogDebug("tp roaming \n");
@@ -196,9 +196,10 @@ void RoamingScreen::ChangeMap(const std::string& destination, bool emptyInventor
 
 void RoamingScreen::Act(StoryTurn turn) {
     if (turn.conversation) {
-        context_.requests.Push(
-            std::make_unique<DialogueScreen>(context_, std::move(turn.conversation), std::move(turn.whenOver)));
+        context_.requests.Push(std::make_unique<DialogueScreen>(context_, std::move(turn.conversation),
+                                                                std::move(turn.whenOver)));
     }
     if (!turn.moveTo.empty()) ChangeMap(turn.moveTo, turn.emptyInventory);
-    if (turn.popUp >= 0) context_.requests.Push(std::make_unique<DialogueScreen>(context_, OpenPopUp(turn.popUp)));
+    if (turn.popUp >= 0)
+        context_.requests.Push(std::make_unique<DialogueScreen>(context_, OpenPopUp(turn.popUp)));
 }

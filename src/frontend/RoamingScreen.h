@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "battle/screen/BattleState.h"
 #include "content/MapScene.h"
 #include "content/StoryTurn.h"
 #include "core/Screens.h"
@@ -22,7 +23,7 @@ public:
     RoamingScreen(ScreenContext context, std::unique_ptr<GameSession> session, GameStart start)
         : context_(context), session_(std::move(session)), start_(start) {}
     ScreenKind Kind() const override { return SCREEN_ROAMING; }
-    // Entering the game: the battle's fighters and effects, the pouch, the hero, the map.
+    // Entering the game: the battle's sheets, the pouch, the hero, the map.
     void Load() override;
     // Leaving the game: saves the map left when asked to (Exit to menu), then lets everything go.
     void Unload(Leaving how) override;
@@ -44,6 +45,8 @@ public:
 
     GameSession& Session() { return *session_; }
     MapScene& Scene() { return *scene_; }
+    const BattleSheets& Sheets() const { return *battleSheets_; }
+
 private:
     void HandleRoamingKey(const sf::Event::KeyEvent& key);
     void UpdateRoaming(float dt);
@@ -63,7 +66,8 @@ private:
     ScreenContext context_;
     std::unique_ptr<GameSession> session_;
     std::unique_ptr<MapScene> scene_;
-    DecorPictures pictures_;  // the decor's pictures, decoded once for the whole game
+    DecorPictures pictures_;                      // the decor's pictures, decoded once for the whole game
+    std::unique_ptr<BattleSheets> battleSheets_;  // the fighters' and effects' sheets, loaded with the game
     GameStart start_;
     bool loaded_ = false;
     std::string pendingTravel_;  // the world map's destination, made when it closes

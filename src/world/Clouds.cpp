@@ -1,7 +1,7 @@
 #include "world/Clouds.h"
 
+#include "core/Format.h"
 #include "core/Random.h"
-#include "core/Text.h"
 #include "world/MapLoading.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "core/Format.h"
 #include "core/FormattedFile.h"
 #include "core/Log.h"
-#include "core/Text.h"
 
 std::string ContentListPath(const char* mapName) {
     char path[100];

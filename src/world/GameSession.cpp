@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/Format.h"
 #include "core/Log.h"
-#include "core/Text.h"
 
 GameSession::GameSession(int32_t slot) : slot_(slot), save_(slot) {}
 
 bool GameSession::SetCurrentMap(const char* name) {
     if (std::strlen(name) >= sizeof currentMapName_) {
-        LogDebug("Map name \"%s\" is too long (at most %d characters): staying on %s\n", name, MAP_NAME_SIZE - 1,
-                 currentMapName_);
+        LogDebug("Map name \"%s\" is too long (at most %d characters): staying on %s\n", name,
+                 MAP_NAME_SIZE - 1, currentMapName_);
         return false;
     }
     FormatText(currentMapName_, sizeof currentMapName_, "%s", name);

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/Format.h"
 #include "core/Log.h"
-#include "core/Text.h"
 #include "world/GameSession.h"
 #include "world/MapDecor.h"
 
@@ -89,7 +89,8 @@ bool ReadMap(MapState& map, const char* mapName, DecorPictures& pictures) {
 }
 
 MapTrigger GetTrigger(const MapState& map, int index) {
-    if (index >= 0 && index < static_cast<int>(map.triggers.size())) return map.triggers[static_cast<size_t>(index)];
+    if (index >= 0 && index < static_cast<int>(map.triggers.size()))
+        return map.triggers[static_cast<size_t>(index)];
     MapTrigger none;
     FormatText(none.name, sizeof none.name, "NoName");
     return none;

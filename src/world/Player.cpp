@@ -4,6 +4,7 @@
 
 #include "core/Input.h"
 #include "core/Settings.h"
+#include "core/SoundEffects.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ void Walk(PlayerCharacter& hero, const MapLook& look, int32_t row) {
 void LoadStepSound(sf::SoundBuffer& buffer, sf::Sound& sound, const char* path) {
     buffer.loadFromFile(path);
     sound.setBuffer(buffer);
-    sound.setVolume(EffectsVolume());
+    sound.setVolume(EffectsLevel());
 }
 
 int32_t StandingRow(int32_t row) {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/Text.h"
+#include "core/Format.h"
 
 std::string SaveFolderPath(int32_t slot) {
     char folder[100];

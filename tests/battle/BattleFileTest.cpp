@@ -6,8 +6,8 @@
 
 #include "battle/BattleData.h"
 #include "battle/BattleFile.h"
-#include "battle/BattleHud.h"
-#include "battle/BattleState.h"
+#include "battle/screen/BattleHud.h"
+#include "battle/screen/BattleState.h"
 #include "core/GameStates.h"
 #include "core/StateMachine.h"
 #include "support/Battles.h"

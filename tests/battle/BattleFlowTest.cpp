@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "battle/BattleFlow.h"
-#include "battle/BattleState.h"
 #include "battle/Turns.h"
+#include "battle/screen/BattleState.h"
 #include "core/GameStates.h"
 #include "core/Random.h"
 #include "support/Battles.h"

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "battle/BattleHud.h"
-#include "battle/BattleLayout.h"
-#include "battle/BattleState.h"
-#include "battle/CombatantAnimation.h"
+#include "battle/screen/BattleHud.h"
+#include "battle/screen/BattleLayout.h"
+#include "battle/screen/BattleState.h"
+#include "battle/screen/CombatantAnimation.h"
 #include "support/Battles.h"
 
 namespace {

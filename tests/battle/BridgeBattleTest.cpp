@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "battle/BattleHud.h"
-#include "battle/BattleState.h"
-#include "battle/GameOver.h"
+#include "battle/screen/BattleHud.h"
+#include "battle/screen/BattleState.h"
+#include "battle/screen/GameOver.h"
 #include "content/MapContent.h"
 #include "core/GameStates.h"
 #include "core/Music.h"

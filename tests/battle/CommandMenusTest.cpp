@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "battle/BattleData.h"
-#include "battle/BattleHud.h"
-#include "battle/BattleState.h"
-#include "battle/CommandMenus.h"
+#include "battle/screen/BattleHud.h"
+#include "battle/screen/BattleState.h"
+#include "battle/screen/CommandMenus.h"
 #include "core/GameStates.h"
 #include "support/Battles.h"
 #include "support/Journey.h"
-#include "support/Scenes.h"
 #include "support/PlayedSounds.h"
+#include "support/Scenes.h"
 #include "world/GameSession.h"
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "battle/BattleState.h"
-#include "battle/GameOver.h"
-#include "battle/Victory.h"
+#include "battle/screen/BattleState.h"
+#include "battle/screen/GameOver.h"
+#include "battle/screen/Victory.h"
 #include "core/GameStates.h"
 #include "core/Music.h"
 #include "core/Screen.h"

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "battle/BattleHud.h"
-#include "battle/BattleState.h"
 #include "battle/Turns.h"
+#include "battle/screen/BattleHud.h"
+#include "battle/screen/BattleState.h"
 #include "support/Battles.h"
 
 namespace {

@@ -1,4 +1,3 @@
-#include "content/MapScene.h"
 #include "support/Battles.h"
 
 #include <algorithm>
@@ -6,11 +5,11 @@
 #include <fstream>
 #include <vector>
 
-#include "battle/BattleData.h"
-#include "battle/BattleScreen.h"
-#include "battle/BattleState.h"
+#include "battle/screen/BattleScreen.h"
+#include "battle/screen/BattleState.h"
 #include "core/Screen.h"
 #include "core/SoundEffects.h"
+#include "frontend/RoamingScreen.h"
 #include "support/Scenes.h"
 #include "world/GameSession.h"
 
@@ -22,7 +21,7 @@ constexpr int32_t KEY_RIGHT = DefaultKeys::RIGHT;
 constexpr int32_t KEY_ENTER = DefaultKeys::ENTER;
 
 void MoveCommandCursorTo(GameHarness& game, unsigned entry) {
-    while (gBattle.menuCursor != entry)
+    while (TheBattle(game).menuCursor != entry)
         game.PressKey(KEY_DOWN);
 }
 
@@ -31,8 +30,8 @@ void MoveCommandCursorTo(GameHarness& game, unsigned entry) {
 void BeginBattle(GameHarness& game, const char* map, const std::string& level, uint32_t partySize) {
     EnterMap(game, map, 2);
     GrowParty(game.Session(), partySize);
-    game.Requests().Push(
-        std::make_unique<BattleScreen>(game.Context(), game.Session(), game.Scene().map.look, level));
+    game.Requests().Push(std::make_unique<BattleScreen>(game.Context(), game.Session(), game.Scene().map.look,
+                                                        level, game.Find<RoamingScreen>()->Sheets()));
     game.Apply();
     game.Step(BATTLE_DT);
 }
@@ -59,15 +58,16 @@ void ChooseAttack(GameHarness& game, unsigned target) {
     PickTarget(game, target);
 }
 
-void ChooseSkill(GameHarness& game, unsigned entry, std::initializer_list<unsigned> targets) {
+void ChooseSkill(GameHarness& game, unsigned entry, const std::vector<uint32_t>& targets) {
     MoveCommandCursorTo(game, 1);
     game.PressKey(KEY_ENTER);
     if (entry >= 2) game.PressKey(KEY_RIGHT);
     if (entry % 2 == 1) game.PressKey(KEY_DOWN);
     game.PressKey(KEY_ENTER);
     for (unsigned target : targets) {
-        const unsigned from = gBattle.menuCursor;
-        const size_t side = gBattle.menuColumn == 1 ? gBattle.enemies.size() : gBattle.party.size();
+        const Battle& battle = TheBattle(game);
+        const unsigned from = battle.menuCursor;
+        const size_t side = battle.menuColumn == 1 ? battle.enemies.size() : battle.party.size();
         for (unsigned moved = from; moved != target; moved = static_cast<unsigned>((moved + 1) % side))
             game.PressKey(KEY_DOWN);
         game.PressKey(KEY_ENTER);
@@ -77,133 +77,53 @@ void ChooseSkill(GameHarness& game, unsigned entry, std::initializer_list<unsign
 void ChoosePotion(GameHarness& game, unsigned pouchSlot, unsigned member) {
     MoveCommandCursorTo(game, 2);
     game.PressKey(KEY_ENTER);
-    if (gBattle.menuCursor != pouchSlot) game.PressKey(KEY_UP);
+    if (TheBattle(game).menuCursor != pouchSlot) game.PressKey(KEY_UP);
     game.PressKey(KEY_ENTER);
     PickTarget(game, member);
 }
 
-bool WaitingForCommands() {
-    return gBattle.started && gBattle.running &&
-           gBattle.phase == PHASE_COMMAND && gBattle.currentTurn == 0;
+bool WaitingForCommands(GameHarness& game) {
+    const BattleScreen* screen = game.Find<BattleScreen>();
+    if (screen == nullptr) return false;
+    const Battle& battle = screen->battle;
+    return battle.started && battle.running && battle.phase == PHASE_COMMAND &&
+           Stage(battle.rules) == BattleStage::COMMANDS;
 }
 
 void PlayOutRound(GameHarness& game) {
     for (int frame = 0; frame < 4000; ++frame) {
         if (game.Top() != SCREEN_BATTLE) return;
-        if (gBattle.phase == PHASE_VICTORY) return;
-        if (gBattle.phase == PHASE_ACTIONS) game.PressKey(sf::Keyboard::Space);
+        if (TheBattle(game).phase == PHASE_VICTORY) return;
+        if (TheBattle(game).phase == PHASE_ACTIONS) game.PressKey(sf::Keyboard::Space);
         game.Step(BATTLE_DT);
-        if (WaitingForCommands()) return;
+        if (WaitingForCommands(game)) return;
     }
 }
 
-namespace {
-
-std::vector<uint32_t> Living(const std::vector<Combatant>& side) {
-    std::vector<uint32_t> living;
-    for (uint32_t i = 0; i < side.size(); ++i)
-        if (side[i].state != STATE_DEAD) living.push_back(i);
-    return living;
+Battle& TheBattle(GameHarness& game) {
+    return game.Find<BattleScreen>()->battle;
 }
 
-uint32_t Weakest(const std::vector<Combatant>& side) {
-    const std::vector<uint32_t> living = Living(side);
-    return *std::min_element(living.begin(), living.end(),
-                             [&](uint32_t a, uint32_t b) { return side[a].hp < side[b].hp; });
-}
-
-uint32_t MostHurt(const std::vector<Combatant>& side) {
-    const std::vector<uint32_t> living = Living(side);
-    return *std::min_element(living.begin(), living.end(), [&](uint32_t a, uint32_t b) {
-        return side[a].hp * side[b].maxHp < side[b].hp * side[a].maxHp;
-    });
-}
-
-bool Low(const Combatant& member, int percent) {
-    return member.hp * 100 < member.maxHp * percent;
-}
-
-int PouchSlotOf(int32_t itemId) {
-    for (int slot = 0; slot < 2; ++slot) {
-        const PouchSlot& held = gBattle.session->Pouch().slots[slot];
-        if (held.itemId == itemId && held.count > 0) return slot;
+void PressChoice(GameHarness& game, const PartyChoice& choice) {
+    const Battle& battle = TheBattle(game);
+    if (choice.skill == SKILL_ATTACK) return ChooseAttack(game, choice.targets.at(0));
+    if (choice.skill == SKILL_HP_POTION || choice.skill == SKILL_MANA_POTION) {
+        const ItemPouch& pouch = battle.rules.session->Pouch();
+        const unsigned slot = pouch.slots[0].itemId == choice.skill ? 0 : 1;
+        return ChoosePotion(game, slot, choice.targets.at(0));
     }
-    return -1;
+    const Fighter& member = battle.rules.party[battle.rules.commandingMember];
+    unsigned entry = 0;
+    while (entry < SKILL_SLOTS && member.slots[entry].id != choice.skill)
+        ++entry;
+    // The skills that take a whole side ask for no target.
+    const bool hitsAll = member.slots[entry].hitsAll != 0;
+    std::vector<uint32_t> targets = hitsAll ? std::vector<uint32_t>{} : choice.targets;
+    ChooseSkill(game, entry, targets);
 }
-
-// A healing potion for whoever is badly hurt; a mana potion for the mage who ran dry.
-bool TryPotion(GameHarness& game) {
-    const uint32_t hurt = MostHurt(gBattle.party);
-    const int hpSlot = PouchSlotOf(ITEM_HP_POTION);
-    if (Low(gBattle.party[hurt], 40) && hpSlot >= 0) {
-        ChoosePotion(game, static_cast<unsigned>(hpSlot), hurt);
-        return true;
-    }
-    const Combatant& member = gBattle.party[gBattle.commandingMember];
-    const int manaSlot = PouchSlotOf(ITEM_MANA_POTION);
-    if (member.id == 2 && member.mana < 100 && manaSlot >= 0) {
-        ChoosePotion(game, static_cast<unsigned>(manaSlot), gBattle.commandingMember);
-        return true;
-    }
-    return false;
-}
-
-void CommandPell(GameHarness& game, const Combatant& pell) {
-    const uint32_t weakest = Weakest(gBattle.enemies);
-    if (Living(gBattle.enemies).size() >= 2 && pell.mana >= 50) {
-        ChooseSkill(game, 1, {});
-    } else if (pell.mana >= 25) {
-        ChooseSkill(game, 0, {weakest, weakest});
-    } else {
-        ChooseAttack(game, weakest);
-    }
-}
-
-void CommandSpriti(GameHarness& game, const Combatant& spriti) {
-    const std::vector<uint32_t> fallen = [] {
-        std::vector<uint32_t> dead;
-        for (uint32_t i = 0; i < gBattle.party.size(); ++i)
-            if (gBattle.party[i].state == STATE_DEAD) dead.push_back(i);
-        return dead;
-    }();
-    int low = 0;
-    for (const Combatant& member : gBattle.party)
-        low += member.state != STATE_DEAD && Low(member, 60) ? 1 : 0;
-    if (!fallen.empty() && spriti.mana >= 150) {
-        ChooseSkill(game, 2, {fallen[0]});
-    } else if (low >= 2 && spriti.mana >= 100) {
-        ChooseSkill(game, 1, {});
-    } else if (Low(gBattle.party[MostHurt(gBattle.party)], 60) && spriti.mana >= 50) {
-        ChooseSkill(game, 0, {MostHurt(gBattle.party)});
-    } else {
-        ChooseAttack(game, Weakest(gBattle.enemies));
-    }
-}
-
-void CommandGroto(GameHarness& game, const Combatant& groto) {
-    std::vector<uint32_t> living = Living(gBattle.enemies);
-    std::sort(living.begin(), living.end(),
-              [](uint32_t a, uint32_t b) { return gBattle.enemies[a].hp < gBattle.enemies[b].hp; });
-    if (groto.mana >= 150 && living.size() >= 2) {
-        ChooseSkill(game, 1, {living[0], living[1]});  // the two weakest: a Knight falls to each bolt
-    } else if (groto.mana >= 100) {
-        const uint32_t strongest = *std::max_element(
-            living.begin(), living.end(),
-            [](uint32_t a, uint32_t b) { return gBattle.enemies[a].hp < gBattle.enemies[b].hp; });
-        ChooseSkill(game, 0, {strongest});
-    } else {
-        ChooseAttack(game, Weakest(gBattle.enemies));
-    }
-}
-
-}  // namespace
 
 void CommandLikeAPlayer(GameHarness& game) {
-    if (TryPotion(game)) return;
-    const Combatant& member = gBattle.party[gBattle.commandingMember];
-    if (member.id == 0) CommandPell(game, member);
-    if (member.id == 1) CommandSpriti(game, member);
-    if (member.id == 2) CommandGroto(game, member);
+    PressChoice(game, ChooseLikeAPlayer(TheBattle(game).rules));
 }
 
 BattleEnd FightItOut(GameHarness& game, float frameDt, bool draw, const std::function<void()>& onCommands) {
@@ -212,13 +132,13 @@ BattleEnd FightItOut(GameHarness& game, float frameDt, bool draw, const std::fun
         if (game.Shows(SCREEN_GAME_OVER)) return BattleEnd::LOST;
         if (game.Shows(SCREEN_VICTORY)) return BattleEnd::WON;
         if (!game.Shows(SCREEN_BATTLE)) return BattleEnd::UNENDED;
-        if (WaitingForCommands()) {
+        if (WaitingForCommands(game)) {
             if (!asked && onCommands) onCommands();
             asked = true;
             CommandLikeAPlayer(game);
             continue;
         }
-        if (gBattle.phase == PHASE_ACTIONS) game.PressKey(sf::Keyboard::Space);
+        if (TheBattle(game).phase == PHASE_ACTIONS) game.PressKey(sf::Keyboard::Space);
         if (draw) {
             game.Step(frameDt);
         } else {

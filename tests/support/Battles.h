@@ -3,9 +3,11 @@
 // player presses (the default bindings), and a battle fought out the way a player might fight it.
 
 #include <functional>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "battle/screen/BattleState.h"
+#include "support/BattlePolicy.h"
 #include "support/GameHarness.h"
 
 inline constexpr float BATTLE_DT = 1.0f / 60.0f;
@@ -22,21 +24,22 @@ std::string Level(const char* name);
 void ChooseAttack(GameHarness& game, unsigned target);
 // entry: the skill's place in the member's list (0 to 3); targets: one per target to choose (none for
 // the skills that take a whole side).
-void ChooseSkill(GameHarness& game, unsigned entry, std::initializer_list<unsigned> targets);
+void ChooseSkill(GameHarness& game, unsigned entry, const std::vector<uint32_t>& targets);
 // pouchSlot: 0 or 1; member: the party member to give it to.
 void ChoosePotion(GameHarness& game, unsigned pouchSlot, unsigned member);
 // Moves the target cursor from the first fighter of the side to `index` and confirms.
 void PickTarget(GameHarness& game, unsigned index);
 // Plays the turns of the round (hurried with Space) until the party chooses again, or the battle ends.
 void PlayOutRound(GameHarness& game);
+// The battle screen's record (the rules and what is drawn of them); the battle must be on the stack.
+Battle& TheBattle(GameHarness& game);
 // True while the battle asks the party for commands.
-bool WaitingForCommands();
+bool WaitingForCommands(GameHarness& game);
 
-// The commanding member's choice, as a player might make it: spread damage while there are several
-// enemies, finish the weakest, heal whoever is low, raise the fallen, drink a potion when hurt.
+// The choice of ChooseLikeAPlayer, pressed through the menus.
+void PressChoice(GameHarness& game, const PartyChoice& choice);
 void CommandLikeAPlayer(GameHarness& game);
 
-enum class BattleEnd { WON, LOST, UNENDED };
 // The battle played with CommandLikeAPlayer, turns hurried with Space, until it is won (the victory
 // screen is up) or lost (the game is over). `frameDt`: the frames between choices; `draw`: whether
 // those frames are drawn (a simulation needs only the updates). onCommands runs the first time the party

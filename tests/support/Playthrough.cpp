@@ -1,10 +1,10 @@
-#include "content/MapScene.h"
 #include "support/Playthrough.h"
+#include "content/MapScene.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "battle/BattleState.h"
+#include "battle/screen/BattleState.h"
 #include "content/Items.h"
 #include "content/PopUps.h"
 #include "content/Puzzles.h"
@@ -107,9 +107,11 @@ std::string PullEveryFence(GameHarness& game, const Checkpoint& reached) {
             game.Step(FRAME, 20);
             game.HoldKey(towards, false);
             game.HoldFor(gSettings.keys.enter, 1);
-            if (game.Scene().rope.active != 1) return Fail(game, "the rope would not tie to fence " + std::to_string(i));
+            if (game.Scene().rope.active != 1)
+                return Fail(game, "the rope would not tie to fence " + std::to_string(i));
             if (!pulled) reached("pulling-a-fence");
-            if (!PullAway(game, fromAbove ? keys.up : keys.down) || !game.Session().FenceDown(static_cast<int>(i)))
+            if (!PullAway(game, fromAbove ? keys.up : keys.down) ||
+                !game.Session().FenceDown(static_cast<int>(i)))
                 return Fail(game, "fence " + std::to_string(i) + " did not come down");
             pulled = true;
         }
@@ -131,7 +133,8 @@ std::string PutOutTheForestFires(GameHarness& game, const Checkpoint& reached) {
             return Fail(game, "no way to fire " + std::to_string(k));
         if (k == 0) reached("before-a-fire");
         game.HoldFor(gSettings.keys.enter, 2);
-        const int32_t out = k == 0 ? game.Scene().puzzles.forestFireOut1 : game.Scene().puzzles.forestFireOut2;
+        const int32_t out =
+            k == 0 ? game.Scene().puzzles.forestFireOut1 : game.Scene().puzzles.forestFireOut2;
         if (out != 1) return Fail(game, "fire " + std::to_string(k) + " still burns");
     }
     return "";
@@ -179,7 +182,8 @@ std::string CrossTheBridge(GameHarness& game, const Checkpoint& reached) {
 }
 
 std::string OpenTheForest(GameHarness& game, const Checkpoint& reached) {
-    if (!game.Scene().puzzles.forestBuilt || !game.Scene().puzzles.forestWater) return Fail(game, "the forest's puzzle is not there");
+    if (!game.Scene().puzzles.forestBuilt || !game.Scene().puzzles.forestWater)
+        return Fail(game, "the forest's puzzle is not there");
     std::string lost = FillBucket(game, *game.Scene().puzzles.forestWater);
     if (lost.empty()) lost = PullEveryFence(game, reached);
     if (!lost.empty()) return lost;
@@ -198,7 +202,8 @@ std::string OpenTheForest(GameHarness& game, const Checkpoint& reached) {
 
 std::string SpritiJoins(GameHarness& game, const Checkpoint& reached) {
     std::string lost = TalkUntil(game, NPC_COMPANION, "Spriti", [&] {
-        return game.Session().PartySize() == 2 && game.Session().Holds("Burse") && game.Top() == SCREEN_ROAMING;
+        return game.Session().PartySize() == 2 && game.Session().Holds("Burse") &&
+               game.Top() == SCREEN_ROAMING;
     });
     if (!lost.empty()) return lost;
     reached("spriti-joined");
@@ -237,9 +242,10 @@ std::string GoToBed(GameHarness& game, const Checkpoint& reached) {
         if (std::strcmp(point.name, "HOUSE_ENTER_1") == 0) byTheBed = &point;
     if (byTheBed == nullptr) return Fail(game, "no place by the bed");
     const sf::Vector2f feetOffset =
-        sf::Vector2f(game.Scene().hero.footBox.left, game.Scene().hero.footBox.top) - game.Scene().hero.sprite.getPosition();
-    const WalkRect feet{byTheBed->x + feetOffset.x, byTheBed->y + feetOffset.y, game.Scene().hero.footBox.width,
-                        game.Scene().hero.footBox.height};
+        sf::Vector2f(game.Scene().hero.footBox.left, game.Scene().hero.footBox.top) -
+        game.Scene().hero.sprite.getPosition();
+    const WalkRect feet{byTheBed->x + feetOffset.x, byTheBed->y + feetOffset.y,
+                        game.Scene().hero.footBox.width, game.Scene().hero.footBox.height};
     if (!WalkTo(game, feet, 4.0f)) return Fail(game, "no way to the bed");
     game.HoldKey(gSettings.keys.left);
     game.Step(FRAME, 40);
@@ -270,7 +276,8 @@ std::string OutOfTheBurningHouse(GameHarness& game, const Checkpoint& reached) {
     game.HoldFor(gSettings.keys.enter, 2);
     if (game.Scene().puzzles.houseFlames != 0 || game.Scene().rope.active != 1)
         return Fail(game, "the bucket and rope did nothing at the hook");
-    if (!PullAway(game, gSettings.keys.down) || game.Scene().puzzles.wallBroken != 1) return Fail(game, "the wall stood");
+    if (!PullAway(game, gSettings.keys.down) || game.Scene().puzzles.wallBroken != 1)
+        return Fail(game, "the wall stood");
     reached("wall-down");
     const auto inTheGap = [&] {
         for (const MapTrigger& trigger : game.Scene().map.triggers) {
@@ -281,7 +288,8 @@ std::string OutOfTheBurningHouse(GameHarness& game, const Checkpoint& reached) {
     };
     if (!WalkIntoTrigger(game, "EXIT", inTheGap)) return Fail(game, "no way into the gap");
     game.Press(gSettings.keys.enter, 30);
-    if (std::strcmp(game.Session().CurrentMap(), "GoblinVillageBurn") != 0) return Fail(game, "the exit led nowhere");
+    if (std::strcmp(game.Session().CurrentMap(), "GoblinVillageBurn") != 0)
+        return Fail(game, "the exit led nowhere");
     reached("burning-village");
     return "";
 }

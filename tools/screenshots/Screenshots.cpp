@@ -10,15 +10,13 @@
 #include <functional>
 #include <string>
 
-#include "battle/BattleState.h"
-#include "battle/GameOver.h"
+#include "battle/screen/BattleScreen.h"
+#include "battle/screen/GameOver.h"
 #include "content/Fishing.h"
-#include "core/GameStates.h"
-#include "core/StateMachine.h"
+#include "content/Shop.h"
 #include "core/WholeFiles.h"
+#include "frontend/RoamingScreen.h"
 #include "frontend/Splash.h"
-#include "frontend/TitleMenu.h"
-#include "frontend/WorldMap.h"
 #include "support/Battles.h"
 #include "support/FirstMorning.h"
 #include "support/GameHarness.h"
@@ -38,9 +36,12 @@ struct Shot {
 };
 
 void RunSplashUntil(GameHarness& game, uint32_t logo, uint32_t alpha, bool fadingIn) {
-    while (gStates.gameMode == MODE_SPLASH &&
-           !(gSplash.logoIndex == logo && gSplash.fadingIn == (fadingIn ? 1 : 0) &&
-             (fadingIn ? gSplash.alpha >= alpha : gSplash.alpha <= alpha))) {
+    for (SplashScreen* shown = game.Find<SplashScreen>(); shown != nullptr;
+         shown = game.Find<SplashScreen>()) {
+        const SplashState& splash = shown->splash;
+        if (splash.logoIndex == logo && splash.fadingIn == (fadingIn ? 1 : 0) &&
+            (fadingIn ? splash.alpha >= alpha : splash.alpha <= alpha))
+            return;
         game.Step(SHOT_DT);
     }
 }
@@ -57,7 +58,8 @@ void OpenTitleWithCursor(GameHarness& game, int moves) {
 // The merchant's shop over the village, the cursor moved onto the healing potion the hero cannot afford.
 void OpenShop(GameHarness& game, int moves) {
     EnterMap(game, "GoblinVillage");
-    gStates.roamingOverlay = OVERLAY_SHOP;
+    game.Requests().Push(std::make_unique<ShopScreen>(game.Context(), game.Session()));
+    game.Apply();
     for (int i = 0; i < moves; ++i)
         game.PressKey(sf::Keyboard::D);
     game.Step(SHOT_DT, 2);
@@ -100,10 +102,11 @@ void WatchMagicStrike(GameHarness& game) {
     ChooseAttack(game, 1);
     ChooseAttack(game, 1);
     ChooseSkill(game, 0, {0});
-    const uint32_t grotoTurn = gBattle.party[2].timelinePosition;
+    const BattleRules& rules = TheBattle(game).rules;
+    const uint32_t grotoTurn = rules.party[2].timelinePosition;
     for (int frame = 0; frame < 2000; ++frame) {
         game.Step(BATTLE_DT);
-        if (gBattle.currentTurn == grotoTurn + 1 && gBattle.actionDelay < 0.9f) break;
+        if (rules.currentTurn == grotoTurn + 1 && rules.actionDelay < 0.9f) break;
     }
 }
 
@@ -115,21 +118,27 @@ void WinBattle(GameHarness& game) {
 
 void LoseBattle(GameHarness& game) {
     OpenBattle(game, "BridgeNight", "Boss", 10);
-    for (Combatant& member : gBattle.party) {
+    BattleRules& rules = TheBattle(game).rules;
+    for (Fighter& member : rules.party) {
         member.hp = 0;
         member.state = STATE_DEAD;
     }
-    gBattle.deadPartyCount = 3;
-    for (int frame = 0; frame < 3000 && !gGameOver.done[STAGE_BUTTON]; ++frame)
+    rules.deadPartyCount = 3;
+    const auto buttonShown = [&] {
+        const GameOverScreen* over = game.Find<GameOverScreen>();
+        return over != nullptr && over->gameOver.done[STAGE_BUTTON];
+    };
+    for (int frame = 0; frame < 3000 && !buttonShown(); ++frame)
         game.Step(BATTLE_DT);
 }
 
 // Reeling a fish in at the village pond, then its result.
 void Fish(GameHarness& game, bool landed) {
     EnterMap(game, "GoblinVillage");
-    gSession.story.fishingUnlocked = 1;
-    gStates.roamingOverlay = OVERLAY_FISHING;
-    LoadFishing(0);
+    game.Session().SetFlag(&StoryFlags::fishingUnlocked);
+    game.Requests().Push(
+        std::make_unique<FishingScreen>(game.Context(), game.Session(), game.Scene().hero, 0));
+    game.Apply();
     game.HoldKey(sf::Keyboard::Return);
     game.Step(1.0f / 60.0f, landed ? 600 : 150);
     game.HoldKey(sf::Keyboard::Return, false);
@@ -139,7 +148,7 @@ void Fish(GameHarness& game, bool landed) {
 void OpenFishdex(GameHarness& game) {
     EnterMap(game, "GoblinVillage");
     for (int fish : {0, 1, 4, 5, 8})
-        gSession.fishCaught[static_cast<size_t>(fish)] = 1;
+        game.Session().CatchFish(fish, 0);
     game.PressKey(sf::Keyboard::F);
     game.PressKey(sf::Keyboard::S);
     game.PressKey(sf::Keyboard::D);
@@ -315,7 +324,6 @@ int main(int argc, char** argv) {
     for (const Desktop& desktop : DESKTOPS) {
         for (const Shot& shot : SHOTS) {
             if (std::string(shot.name).find(only) == std::string::npos) continue;
-            ResetGameRecords();
             GameHarness game({desktop.first, desktop.second});
             shot.reach(game);
             const fs::path file = out / (std::string(shot.name) + "-" + SizeName(desktop) + ".png");

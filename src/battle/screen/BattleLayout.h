@@ -26,5 +26,7 @@ struct HomeRequest {
 // The resting place of a fighter's feet.
 sf::Vector2f HomePosition(const HomeRequest& request);
 
-// Sprites, animations and home positions of everybody in the battle, each on its first idle frame.
-void CreateCombatantSprites();
+struct Battle;
+
+// The pictures of everybody in the battle, each on its first idle frame at its resting place.
+void CreateCombatantSprites(Battle& battle);

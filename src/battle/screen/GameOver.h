@@ -28,16 +28,13 @@ struct GameOverState {
     std::array<bool, GAME_OVER_STAGES> done{};
 };
 
-extern GameOverState gGameOver;
-
-void LoadGameOver();
-void UpdateGameOver(float dt);
+void LoadGameOver(GameOverState& gameOver);
+void UpdateGameOver(GameOverState& gameOver, float dt);
 // Veil, picture, back button, text, over the frozen battle.
-void DrawGameOverOverlay(sf::RenderWindow& window);
-void ReleaseGameOver();
+void DrawGameOverOverlay(sf::RenderWindow& window, const GameOverState& gameOver);
 // True once the back button has faded in and the point (window pixels from the game area's corner)
 // lies on it.
-bool GameOverBackButtonHit(sf::Vector2f point);
+bool GameOverBackButtonHit(const GameOverState& gameOver, sf::Vector2f point);
 
 // Over the frozen lost battle. R (a fixed key) continues the game from its save, as Continue on the slot
 // menu does; Escape, or the back button clicked with the left button once it is there, leaves for the
@@ -46,14 +43,15 @@ class GameOverScreen final : public Screen {
 public:
     GameOverScreen(ScreenContext context, int32_t slot) : context_(context), slot_(slot) {}
     ScreenKind Kind() const override { return SCREEN_GAME_OVER; }
-    void Load() override { LoadGameOver(); }
-    void Unload(Leaving) override { ReleaseGameOver(); }
+    void Load() override { LoadGameOver(gameOver); }
     void Key(const sf::Event::KeyEvent& key) override;
     void Click(sf::Vector2f pointer, sf::Mouse::Button button) override;
-    void Update(float dt) override { UpdateGameOver(dt); }
-    void Draw(sf::RenderWindow& window) override { DrawGameOverOverlay(window); }
+    void Update(float dt) override { UpdateGameOver(gameOver, dt); }
+    void Draw(sf::RenderWindow& window) override { DrawGameOverOverlay(window, gameOver); }
     bool CoversBelow() const override { return false; }
     MusicWish Music() const override { return MusicWish::GAME_OVER; }
+
+    GameOverState gameOver;
 
 private:
     ScreenContext context_;

@@ -1,9 +1,7 @@
-#include "battle/BattleLayout.h"
+#include "battle/screen/BattleLayout.h"
 
-#include <cstring>
-
-#include "battle/BattleState.h"
-#include "world/GameSession.h"
+#include "battle/screen/BattleState.h"
+#include "battle/screen/Combatants.h"
 
 namespace {
 
@@ -32,29 +30,28 @@ sf::Vector2f EnemyHome(const HomeRequest& r, float w, float h, float o) {
     return {25 * i + base - 150 - zigzag + w, (187 - 17 * n) * i + BATTLE_H / 7 + o + 130 - 8 * n + h};
 }
 
-void Place(Combatant& combatant, uint32_t index, uint32_t count) {
+FighterView Place(const Battle& battle, const Fighter& fighter, uint32_t index, uint32_t count) {
+    FighterView view = MakeFighterView(fighter, *battle.sheets);
     HomeRequest request;
-    request.enemy = combatant.enemy;
+    request.enemy = fighter.enemy;
     request.count = count;
     request.index = index;
-    request.frame = FrameSize(combatant);
-    request.boss = IsBoss(combatant);
-    request.groundDrop = gBattle.groundDrop;
-    combatant.home = HomePosition(request);
+    request.frame = FrameSize(fighter);
+    request.boss = IsBoss(fighter);
+    request.groundDrop = static_cast<float>(battle.groundDrop);
+    view.home = HomePosition(request);
 
     const sf::Vector2f frame(static_cast<float>(request.frame.x), static_cast<float>(request.frame.y));
-    combatant.sprite = sf::Sprite();
-    if (combatant.sheet != nullptr) combatant.sprite.setTexture(*combatant.sheet);
-    combatant.sprite.setTextureRect(combatant.animations[ANIM_IDLE].frameRect);
-    combatant.sprite.setOrigin(request.boss ? frame.x * 0.75f : frame.x * 0.5f, frame.y);
+    view.sprite.setOrigin(request.boss ? frame.x * 0.75f : frame.x * 0.5f, frame.y);
     const float scale = request.boss ? BOSS_SCALE : BATTLE_SCALE;
-    combatant.sprite.setScale(scale, scale);
-    combatant.sprite.setPosition(combatant.home);
-    combatant.currentAnimation = ANIM_IDLE;
-    for (SpriteSheetAnimation& animation : combatant.animations) {
+    view.sprite.setScale(scale, scale);
+    view.sprite.setPosition(view.home);
+    view.currentAnimation = ANIM_IDLE;
+    for (SpriteSheetAnimation& animation : view.animations) {
         animation.sprite = nullptr;  // aimed at the sprite each time it steps: records move
         RestartAnimation(animation);
     }
+    return view;
 }
 
 }  // namespace
@@ -66,11 +63,13 @@ sf::Vector2f HomePosition(const HomeRequest& request) {
     return request.enemy ? EnemyHome(request, w, h, o) : PartyHome(request, w, h, o);
 }
 
-void CreateCombatantSprites() {
-    const uint32_t enemies = static_cast<uint32_t>(gBattle.enemies.size());
-    const uint32_t members = static_cast<uint32_t>(gBattle.party.size());
+void CreateCombatantSprites(Battle& battle) {
+    const uint32_t enemies = static_cast<uint32_t>(battle.rules.enemies.size());
+    const uint32_t members = static_cast<uint32_t>(battle.rules.party.size());
+    battle.enemies.clear();
+    battle.party.clear();
     for (uint32_t i = 0; i < enemies; ++i)
-        Place(gBattle.enemies[i], i, enemies);
+        battle.enemies.push_back(Place(battle, battle.rules.enemies[i], i, enemies));
     for (uint32_t i = 0; i < members; ++i)
-        Place(gBattle.party[i], i, members);
+        battle.party.push_back(Place(battle, battle.rules.party[i], i, members));
 }

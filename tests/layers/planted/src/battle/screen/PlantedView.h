@@ -1,0 +1,4 @@
+#pragma once
+// The screen may draw.
+
+#include <SFML/Graphics/Text.hpp>

@@ -1,0 +1,3 @@
+#pragma once
+
+#include <SFML/Graphics/Sprite.hpp>
