@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <filesystem>
 
 #include "world/tiled/TiledMap.h"
 
 namespace {
 
 constexpr float WALK_STEP = 8.0f;
+const std::string BUILT_MAPS = std::string(VELMORIA_BUILT_ASSETS) + "/Text/Maps";
 
 void ReadObjectLayer(const TiledLayer& layer, MapFacts& facts) {
     const std::string name = layer.name ? layer.name : "";
@@ -41,15 +43,27 @@ bool ReadMapFacts(const std::string& mapsFolder, const std::string& map, MapFact
         facts.layerNames.push_back(layer->name ? layer->name : "");
         const std::string type = layer->type ? layer->type : "";
         if (type == "tilelayer") {
-            facts.tileLayers.push_back(
-                TileLayerFacts{facts.layerNames.back(), layer->dataCount,
-                               std::vector<int>(layer->data, layer->data + layer->dataCount)});
+            facts.tileLayers.push_back(TileLayerFacts{
+                facts.layerNames.back(), std::vector<int>(layer->data, layer->data + layer->dataCount)});
         } else if (type == "objectgroup") {
             ReadObjectLayer(*layer, facts);
         }
     }
     FreeTiledMap(tiled);
     return true;
+}
+
+const std::map<std::string, MapFacts>& BuiltMaps() {
+    static const std::map<std::string, MapFacts> maps = [] {
+        std::map<std::string, MapFacts> read;
+        for (const auto& entry : std::filesystem::directory_iterator(BUILT_MAPS)) {
+            const std::string name = entry.path().filename().string();
+            if (MapFacts facts; entry.is_directory() && ReadMapFacts(BUILT_MAPS, name, facts))
+                read[name] = facts;
+        }
+        return read;
+    }();
+    return maps;
 }
 
 bool IsDoorName(const std::string& name) {
@@ -61,16 +75,17 @@ bool IsBlockingTrigger(const std::string& name) {
     return name == "MAP" || IsDoorName(name);
 }
 
+bool IsDecorPoint(const std::string& name) {
+    return name.rfind("ARBRE_", 0) == 0 || name == "FIRE" || name == "BULLES";
+}
+
 const NamedRect* SpawnPointFor(const MapFacts& map, const std::string& leftMap) {
-    std::vector<const NamedRect*> byY;
-    for (const NamedRect& point : map.points)
-        byY.push_back(&point);
-    std::stable_sort(byY.begin(), byY.end(),
-                     [](const NamedRect* a, const NamedRect* b) { return a->rect.y < b->rect.y; });
-    for (const NamedRect* point : byY) {
-        if (point->name.find(leftMap) != std::string::npos) return point;
+    const NamedRect* found = nullptr;
+    for (const NamedRect& point : map.points) {
+        if (point.name.find(leftMap) != std::string::npos && (!found || point.rect.y < found->rect.y))
+            found = &point;
     }
-    return nullptr;
+    return found;
 }
 
 WalkRect FootBoxAt(float x, float y) {
@@ -81,6 +96,37 @@ bool Overlaps(const WalkRect& a, const WalkRect& b) {
     return std::max(a.x, b.x) < std::min(a.x + a.width, b.x + b.width) &&
            std::max(a.y, b.y) < std::min(a.y + a.height, b.y + b.height);
 }
+
+WalkRect Enlarged(const WalkRect& rect, float margin) {
+    return {rect.x - margin, rect.y - margin, rect.width + 2 * margin, rect.height + 2 * margin};
+}
+
+WalkRect TilesAt(float col, float row, float cols, float rows) {
+    return {col * 64, row * 64, cols * 64, rows * 64};
+}
+
+namespace {
+
+// A fence is taken as 64 pixels wide, blocking the upper half of its picture.
+WalkRect FenceAt(float col, float row) {
+    return {col * 64 - 32, row * 64 - 32, 64, 32};
+}
+
+}  // namespace
+
+const std::vector<PuzzleSpot> PUZZLE_SPOTS = {
+    {"HOUSE_BURN_1", "flames before the wall", TilesAt(10, 4, 1, 1), true, 0},
+    {"HOUSE_BURN_1", "bucket and rope zone", TilesAt(10, 5, 2, 2), false, 0},
+    {"ForestNight", "fence 0", FenceAt(21.5f, 7), true, 20},
+    {"ForestNight", "fence 1", FenceAt(32.5f, 4), true, 20},
+    {"ForestNight", "fence 2", FenceAt(24.5f, 8), true, 20},
+    {"ForestNight", "fence 3", FenceAt(32.5f, 11), true, 20},
+    {"ForestNight", "fence 4", FenceAt(23.5f, 16), true, 20},
+    {"ForestNight", "fire 1", TilesAt(29, 16, 1, 1), true, 0},
+    {"ForestNight", "fire 2", TilesAt(31, 16, 1, 1), true, 0},
+    {"ForestNight", "fire 1 zone", TilesAt(29, 17, 2, 2), false, 0},
+    {"ForestNight", "fire 2 zone", TilesAt(31, 17, 2, 2), false, 0},
+};
 
 bool StandsFree(const MapFacts& map, const WalkRect& box) {
     for (const WalkRect& rect : map.collisions) {
@@ -127,29 +173,48 @@ FootWalk WalkFrom(const MapFacts& map, float x, float y, const std::vector<WalkR
     return walk;
 }
 
-bool CanTouch(const FootWalk& walk, const WalkRect& target, float margin) {
-    const WalkRect grown{target.x - margin, target.y - margin, target.width + 2 * margin,
-                         target.height + 2 * margin};
+FootWalk WalkFromArrival(const MapFacts& map, const std::string& from, const std::vector<WalkRect>& blocks) {
+    const NamedRect* start = SpawnPointFor(map, from);
+    return start ? WalkFrom(map, start->rect.x, start->rect.y, blocks) : FootWalk{};
+}
+
+namespace {
+
+// Whether any reached foot box passes the test.
+template <typename Test>
+bool AnyReached(const FootWalk& walk, Test test) {
     for (int row = 0; row < walk.rows; ++row) {
         for (int col = 0; col < walk.columns; ++col) {
             const WalkRect box{walk.originX + col * WALK_STEP, walk.originY + row * WALK_STEP, 32, 16};
-            if (walk.reached[size_t(row) * walk.columns + col] && Overlaps(box, grown)) return true;
+            if (walk.reached[size_t(row) * walk.columns + col] && test(box)) return true;
         }
     }
     return false;
 }
 
+}  // namespace
+
+bool CanTouch(const FootWalk& walk, const WalkRect& target, float margin) {
+    return AnyReached(walk, [&](const WalkRect& box) { return Overlaps(box, Enlarged(target, margin)); });
+}
+
 bool CanStandAt(const FootWalk& walk, float x, float y) {
-    const WalkRect box = FootBoxAt(x, y);
-    for (int row = 0; row < walk.rows; ++row) {
-        for (int col = 0; col < walk.columns; ++col) {
-            const float dx = walk.originX + col * WALK_STEP - box.x,
-                        dy = walk.originY + row * WALK_STEP - box.y;
-            if (walk.reached[size_t(row) * walk.columns + col] && std::fabs(dx) <= WALK_STEP &&
-                std::fabs(dy) <= WALK_STEP) {
-                return true;
-            }
-        }
+    const WalkRect feet = FootBoxAt(x, y);
+    return AnyReached(walk, [&](const WalkRect& box) {
+        return std::fabs(box.x - feet.x) <= WALK_STEP && std::fabs(box.y - feet.y) <= WALK_STEP;
+    });
+}
+
+std::vector<std::string> Unreached(const MapFacts& map, const FootWalk& walk) {
+    std::vector<std::string> unreached;
+    for (const NamedRect& trigger : map.triggers) {
+        // A trigger that pushes back is reached by walking into it; the others by standing in them.
+        if (!CanTouch(walk, trigger.rect, IsBlockingTrigger(trigger.name) ? WALK_STEP : 0.0f))
+            unreached.push_back("trigger " + trigger.name);
     }
-    return false;
+    for (const NamedRect& point : map.points) {
+        if (!IsDecorPoint(point.name) && !CanStandAt(walk, point.rect.x, point.rect.y))
+            unreached.push_back("point " + point.name);
+    }
+    return unreached;
 }
