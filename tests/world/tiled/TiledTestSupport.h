@@ -3,6 +3,7 @@
 // AddressSanitizer catches any read past the length, and captures the warnings printed meanwhile; and
 // lists what the reader built in a line that a test compares at a glance.
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <sstream>

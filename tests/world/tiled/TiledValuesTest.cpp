@@ -1,7 +1,6 @@
 // How the reader turns the values of a map into numbers, flags, colours and texts.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -9,60 +8,55 @@
 
 namespace {
 
-// Loads `{"layers":[{ members }]}` and returns its one layer (the map stays alive in `keep`).
-const TiledLayer& LoadLayer(const std::string& members, TiledLoadResult& keep) {
-    keep = LoadTiledText("{\"layers\":[{" + members + "}]}");
-    EXPECT_NE(keep.map, nullptr) << members << ": " << keep.log;
-    static const TiledLayer EMPTY{};
-    return keep.map == nullptr ? EMPTY : *keep.map->layers;
+// The one layer of `{"layers":[{ members }]}` as "width height x offsetx,offsety opacity visible
+// parallaxx,parallaxy", or the warning when the map is refused.
+std::string LayerValues(const std::string& members) {
+    const TiledLoadResult result = LoadTiledText("{\"layers\":[{" + members + "}]}");
+    if (result.map == nullptr) return result.log;
+    const TiledLayer& l = *result.map->layers;
+    std::ostringstream out;
+    out << l.width << " " << l.height << " " << l.x << " " << l.offsetx << "," << l.offsety << " "
+        << l.opacity << " " << l.visible << " " << l.parallaxx << "," << l.parallaxy;
+    return out.str();
 }
 
 TEST(TiledValues, NumbersAndBooleansReadAsTheGameExpects) {
-    const struct {
-        std::string members;
-        int32_t width;
-        float opacity;
-        bool visible;
-    } cases[] = {
-        {"\"visible\":true,\"width\":30,\"opacity\":1", 30, 1.0f, true},
-        {"\"visible\":True,\"width\":30.9,\"opacity\":1.0", 30, 1.0f, true},
-        {"\"visible\":TRUE,\"width\":-2.5,\"opacity\":0.5", -2, 0.5f, true},
+    const std::pair<std::string, std::string> cases[] = {
+        {R"("visible":true,"width":30,"opacity":1)", "30 0 0 0,0 1 1 1,1"},
+        {R"("visible":True,"width":30.9,"opacity":1.0)", "30 0 0 0,0 1 1 1,1"},
+        {R"("visible":TRUE,"width":-2.5,"opacity":0.5)", "-2 0 0 0,0 0.5 1 1,1"},
         // A boolean is judged by its first letter, and the rest of the word is passed over.
-        {"\"visible\":tabc,\"width\":+7,\"opacity\":+0.25", 7, 0.25f, true},
-        {"\"visible\":false,\"width\": \n 12 ,\"opacity\":5e-1", 12, 0.5f, false},
-        {"\"visible\":False,\"width\":4,\"opacity\":0", 4, 0.0f, false},
-        {"\"visible\":fxxxx,\"width\":4,\"opacity\":0", 4, 0.0f, false},
+        {R"("visible":tabc,"width":+7,"opacity":+0.25)", "7 0 0 0,0 0.25 1 1,1"},
+        {"\"visible\":false,\"width\": \n 12 ,\"opacity\":5e-1", "12 0 0 0,0 0.5 0 1,1"},
+        {R"("visible":False,"width":4)", "4 0 0 0,0 0 0 1,1"},
+        {R"("visible":fxxxx,"width":4)", "4 0 0 0,0 0 0 1,1"},
+        // Out of range, numbers saturate instead of overflowing: x keeps the low 32 bits of the largest
+        // 64-bit value.
+        {R"("width":3000000000.5,"height":-3000000000.5,"x":99999999999999999999999,"offsetx":1e39,)"
+         R"("offsety":-1e400,"opacity":1e-400)",
+         "2147483647 -2147483648 -1 inf,-inf 0 0 1,1"},
     };
-    for (const auto& c : cases) {
-        TiledLoadResult keep;
-        const TiledLayer& layer = LoadLayer(c.members, keep);
-        EXPECT_EQ(layer.width, c.width) << c.members;
-        EXPECT_FLOAT_EQ(layer.opacity, c.opacity) << c.members;
-        EXPECT_EQ(layer.visible, c.visible) << c.members;
-    }
+    for (const auto& [members, values] : cases)
+        EXPECT_EQ(LayerValues(members), values) << members;
 }
 
-TEST(TiledValues, OutOfRangeNumbersSaturateInsteadOfOverflowing) {
-    TiledLoadResult big;
-    const TiledLayer& wide = LoadLayer(
-        "\"width\":3000000000.5,\"height\":-3000000000.5,\"x\":99999999999999999999999,"
-        "\"offsetx\":1e39,\"offsety\":-1e400,\"opacity\":1e-400",
-        big);
-    EXPECT_EQ(wide.width, INT32_MAX);
-    EXPECT_EQ(wide.height, INT32_MIN);
-    EXPECT_EQ(wide.x, -1);  // saturated to the largest 64-bit value, then its low 32 bits
-    EXPECT_EQ(wide.offsetx, INFINITY);
-    EXPECT_EQ(wide.offsety, -INFINITY);
-    EXPECT_EQ(wide.opacity, 0.0f);
+TEST(TiledValues, AbsentKeysLeaveZeroExceptParallax) {
+    EXPECT_EQ(LayerValues(""), "0 0 0 0,0 0 0 1,1");
+    const TiledLoadResult result = LoadTiledText(R"({"layers":[{}]})");
+    ASSERT_NE(result.map, nullptr) << result.log;
+    EXPECT_EQ(result.map->layers->name, nullptr);
+    EXPECT_EQ(result.map->layers->data, nullptr);
+    EXPECT_EQ(result.map->layers->dataCount, 0);
 }
 
 TEST(TiledValues, TileIdsKeepAll32BitsAndAnySeparator) {
-    TiledLoadResult keep;
-    const TiledLayer& layer =
-        LoadLayer("\"data\":[1, 2147483651, 4294967295;0 -1,123456789,1234567890,\n7.9,+5,0012]", keep);
-    const std::vector<int32_t> ids(layer.data, layer.data + layer.dataCount);
-    EXPECT_EQ(ids, (std::vector<int32_t>{1, static_cast<int32_t>(0x80000003u), -1, 0, -1, 123456789,
-                                         1234567890, 7, 5, 12}));
+    const TiledLoadResult result = LoadTiledText(
+        "{\"layers\":[{\"data\":[1, 2147483651, 4294967295;0 -1,123456789,1234567890,\n7.9,+5,0012]}]}");
+    ASSERT_NE(result.map, nullptr) << result.log;
+    const TiledLayer& layer = *result.map->layers;
+    EXPECT_EQ(std::vector<int32_t>(layer.data, layer.data + layer.dataCount),
+              (std::vector<int32_t>{1, static_cast<int32_t>(0x80000003u), -1, 0, -1, 123456789, 1234567890, 7,
+                                    5, 12}));
 }
 
 TEST(TiledValues, ColoursWithoutAlphaAreOpaque) {
@@ -97,18 +91,6 @@ TEST(TiledValues, VersionsMayBeQuotedAndCommasMayBeMissingOrTrailing) {
     EXPECT_FLOAT_EQ(relaxed.map->tilesets->version, 1.5f);
     EXPECT_EQ(relaxed.map->width, 3);
     EXPECT_EQ(relaxed.map->height, 2);
-}
-
-TEST(TiledValues, AbsentKeysLeaveZeroExceptParallax) {
-    TiledLoadResult keep;
-    const TiledLayer& layer = LoadLayer("", keep);
-    EXPECT_EQ(layer.visible, false);
-    EXPECT_EQ(layer.opacity, 0.0f);
-    EXPECT_EQ(layer.parallaxx, 1.0f);
-    EXPECT_EQ(layer.parallaxy, 1.0f);
-    EXPECT_EQ(layer.name, nullptr);
-    EXPECT_EQ(layer.data, nullptr);
-    EXPECT_EQ(layer.dataCount, 0);
 }
 
 }  // namespace
