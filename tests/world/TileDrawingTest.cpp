@@ -1,29 +1,37 @@
+// How the game draws a map's tile layers as a map author's Tiled writes them: in chunks that show what
+// one sprite per tile shows, only where the camera looks; flip bits, ids beyond the tilesets, tile
+// animations, and the maps it cannot draw at all.
+
 #include <gtest/gtest.h>
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
+#include <filesystem>
+
 #include "core/Screen.h"
+#include "frontend/RoamingScreen.h"
+#include "support/Files.h"
+#include "world/GameSession.h"
 #include "world/MapLoading.h"
 #include "world/WorldFixture.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// A layer that uses every cell of the sheet, some empty cells, and odd ids.
-TestLayer Patchwork(int width, int height) {
-    TestLayer layer = FilledLayer("Ground", width, height, 0);
-    for (int i = 0; i < width * height; ++i)
-        layer.data[static_cast<size_t>(i)] = (i * 7 + i / width) % 9;
-    return layer;
-}
-
+// Two 40 x 30 layers, the second half transparent, that use every cell of the sheet, some empty cells,
+// and odd ids.
 TestMap PatchworkMap() {
     TestMap map;
     map.width = 40;
     map.height = 30;
-    TestLayer faded = Patchwork(40, 30);
+    TestLayer ground = FilledLayer("Ground", 40, 30, 0);
+    for (int i = 0; i < 40 * 30; ++i)
+        ground.data[static_cast<size_t>(i)] = (i * 7 + i / 40) % 9;
+    TestLayer faded = ground;
     faded.name = "Faded";
     faded.opacity = 0.5f;
-    map.layers = {Patchwork(40, 30), faded, ObjectLayer("Point", {Point("Patchwork", 900, 700)})};
+    map.layers = {ground, faded, ObjectLayer("Point", {Point("Patchwork", 900, 700)})};
     return map;
 }
 
@@ -68,29 +76,6 @@ TEST(TileDrawing, ChunksDrawExactlyWhatOneSpritePerTileDraws) {
     }
 }
 
-TEST(TileDrawing, CellsOpacityAndEmptyTiles) {
-    RoamingGame game({{"Patchwork", PatchworkMap()}}, "Patchwork");
-    const sf::View whole(sf::FloatRect(0, 0, 1920, 1080));
-    const TiledLayer& ground = *gMap.loadedMap->layers;
-    const TiledLayer& faded = *ground.next;
-    const sf::Image opaque = Render(ground, whole, true);
-    const sf::Image half = Render(faded, whole, true);
-    for (int i = 0; i < 80; ++i) {
-        if (i % 40 >= 30) continue;  // beyond the right edge of the picture
-        const int id = ground.data[i];
-        const sf::Vector2u at(static_cast<unsigned>((i % 40) * 64 + 32),
-                              static_cast<unsigned>((i / 40) * 64 + 32));
-        if (id == 0) {
-            EXPECT_EQ(opaque.getPixel(at.x, at.y), sf::Color::Black) << "tile " << i;
-            continue;
-        }
-        const sf::Color cell = SheetColour(id - 1);  // id 1 is the sheet's first cell
-        EXPECT_EQ(opaque.getPixel(at.x, at.y), cell) << "tile " << i;
-        // Drawn at alpha 127 over black.
-        EXPECT_NEAR(half.getPixel(at.x, at.y).r, cell.r * 127 / 255, 1) << "tile " << i;
-    }
-}
-
 TEST(TileDrawing, OnlyVisibleChunksAreDrawnAndHiddenLayersNotAtAll) {
     TestMap map = PatchworkMap();
     map.layers[1].visible = false;
@@ -99,6 +84,99 @@ TEST(TileDrawing, OnlyVisibleChunksAreDrawnAndHiddenLayersNotAtAll) {
     // One layer of 40 x 30 tiles is 3 x 2 chunks; the half-size camera sees at most 4 of them.
     EXPECT_GE(gMap.tileCache.drawCalls, 1);
     EXPECT_LE(gMap.tileCache.drawCalls, 4);
+}
+
+TestMap Room() {
+    TestMap map;
+    map.layers = {FilledLayer("Ground", 8, 6, 1), ObjectLayer("Point", {Point("Hall", 200, 200)})};
+    return map;
+}
+
+size_t Quads() {
+    size_t vertices = 0;
+    for (const TileLayerChunks& layer : gMap.tileCache.layers) {
+        for (const TileChunk& chunk : layer.chunks) {
+            for (const TileBatch& batch : chunk.batches)
+                vertices += batch.vertices.getVertexCount();
+        }
+    }
+    return vertices / 4;
+}
+
+TEST(TileSheets, IdsBeyondTheTilesetsDrawNothingAndAreLoggedOnceWhileFlipBitsPickTheCellsCorners) {
+    TestMap map = Room();
+    std::vector<int>& ids = map.layers[0].data;
+    ids[0] = static_cast<int>(0x80000002u);  // tile 2 (sheet cell 1), flipped horizontally: drawn
+    ids[1] = 9;                              // the sheet has 8 tiles
+    ids[2] = 9;                              // logged once
+    ids[3] = 0x0FFFFFFF;                     // the largest id a layer can hold
+    ids[4] = -1;                             // the same id with every flip bit set: never sized into memory
+    RoamingGame game({{"Odd", map}}, "Odd");
+    ASSERT_TRUE(gMap.loadedMap);
+    EXPECT_EQ(Quads(), 8u * 6u - 4u);
+    const std::string log = game.Log();
+    for (const char* tile : {"9", "268435455"}) {
+        const std::string line =
+            std::string("Map Odd: tile ") + tile + " is beyond the tiles of its tilesets and is not drawn\n";
+        EXPECT_EQ(log.find(line), log.rfind(line)) << log;
+        EXPECT_NE(log.find(line), std::string::npos) << log;
+    }
+    // Cell 1 of the 4 x 2 sheet spans x 64..128: its right edge now shows at the tile's left.
+    const TileBatch& batch = gMap.tileCache.layers[0].chunks[0].batches[0];
+    EXPECT_EQ(batch.vertices[0].texCoords, sf::Vector2f(128, 0));
+    EXPECT_EQ(batch.vertices[1].texCoords, sf::Vector2f(64, 0));
+    EXPECT_EQ(batch.vertices[0].position, sf::Vector2f(0, 0));
+}
+
+TEST(TileSheets, MapsTheGameCannotDrawAreRefusedAtTheDoorWithTheReason) {
+    RoamingGame game({{"Hall", Room()}, {"Iso", Room()}, {"Outside", Room()}}, "Hall");
+    const struct {
+        std::string map, from, to, reason;
+    } cases[] = {
+        {"Iso", "\"orientation\":\"orthogonal\"", "\"orientation\":\"isometric\"",
+         "its orientation is isometric, and the game draws orthogonal maps only"},
+        {"Outside", "\"firstgid\":1,", "\"firstgid\":1,\"source\":\"Shared.tsx\",",
+         "its tileset Shared.tsx is in a file of its own (embed it in the map in Tiled)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.map);
+        std::string json = TestMapJson(Room());
+        WriteWholeFile("Assets/Text/Maps/" + c.map + "/Map.json",
+                       json.replace(json.find(c.from), c.from.size(), c.to));
+        const std::string save = ReadWholeFile("Saves/Save0/save.txt");
+        ChangeMap(c.map.c_str(), game.Window());
+        EXPECT_STREQ(gSession.currentMapName, "Hall");
+        EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), save);
+        EXPECT_NE(game.Log().find("Cannot go to map " + c.map + " from Hall: " + c.reason), std::string::npos)
+            << game.Log();
+    }
+}
+
+// The animated tile of the feature map, in a roaming game: 250 ms on tile 4, 250 ms on 5, 500 ms on 6.
+TEST(TileSheets, AnimatedTilesPlayInTheGameAsInTiled) {
+    RoamingGame game({{"Hall", Room()}}, "Hall", {1920, 1080, 1, false}, [] {
+        const fs::path from = fs::path(VELMORIA_TEST_DATA) / "tiled/features/animation";
+        fs::create_directories("Assets/Text/Maps/Anim");
+        for (const char* file : {"Map.json", "Cells.png"})
+            fs::copy_file(from / file, fs::path("Assets/Text/Maps/Anim") / file);
+    });
+    ChangeMap("Anim", game.Window());
+    ASSERT_STREQ(gSession.currentMapName, "Anim");
+    const TileSheet& sheet = *gMap.tileSheets.sheets[0];
+    const auto shownCorner = [] {
+        const TileChunk& chunk = gMap.tileCache.layers[0].chunks[0];
+        const AnimatedTileQuad& quad = chunk.animated.at(0);
+        return chunk.batches[quad.batch].vertices[quad.firstVertex].texCoords;
+    };
+    const auto cornerOf = [&](int tile) {
+        const sf::IntRect cell = SheetCell(sheet, tile);
+        return sf::Vector2f(static_cast<float>(cell.left), static_cast<float>(cell.top));
+    };
+    EXPECT_EQ(shownCorner(), cornerOf(4));
+    for (const auto& [seconds, tile] : {std::pair{0.3f, 5}, {0.3f, 6}, {0.3f, 6}, {0.3f, 4}}) {
+        game.Step(0.05f, static_cast<int>(seconds / 0.05f + 0.5f));
+        EXPECT_EQ(shownCorner(), cornerOf(tile)) << gMap.tileCache.seconds;
+    }
 }
 
 }  // namespace
