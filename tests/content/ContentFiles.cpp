@@ -1,8 +1,9 @@
 #include "content/ContentFiles.h"
 
+#include "support/Files.h"
+
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -28,12 +29,9 @@ const std::pair<const char*, const char*> WATER_SOURCES[] = {{"ForestNight", "Wa
 // The fields of a data file in its format; false with the reason when it is not one.
 bool ReadFields(const std::string& path, const std::string& format, const std::string& form,
                 std::vector<std::string>& fields, std::string& why) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream whole;
-    whole << file.rdbuf();
-    const std::string text = whole.str();
+    const std::string text = ReadWholeFile(path);
     std::smatch match;
-    if (!file) {
+    if (!std::filesystem::is_regular_file(path)) {
         why = "missing";
     } else if (text.empty() || text.back() != '\n') {
         why = "the last line has no line feed";
@@ -49,23 +47,11 @@ bool ReadFields(const std::string& path, const std::string& format, const std::s
     return false;
 }
 
-// The pieces of a text between its line feeds; a text that ends in one ends in an empty piece.
-std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> pieces(1);
-    for (const char c : text) {
-        if (c == '\n') {
-            pieces.emplace_back();
-        } else {
-            pieces.back() += c;
-        }
-    }
-    return pieces;
-}
-
-// The names of a run of name lines.
-std::vector<std::string> Lines(const std::string& block) {
-    std::vector<std::string> lines = Split(block);
-    lines.pop_back();
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream split(text);
+    for (std::string line; std::getline(split, line);)
+        lines.push_back(line);
     return lines;
 }
 
@@ -93,13 +79,14 @@ bool ReadPerson(const std::string& path, PersonFile& person, std::string& why) {
 
 }  // namespace
 
-bool ReadItem(const std::string& path, ItemFile& item, std::string& why) {
+bool ReadItem(const std::string& path, const std::string& name, ItemFile& item, std::string& why) {
     std::vector<std::string> f;
     if (!ReadFields(path, ITEM_FORMAT, "the two lines pos <x> <y> and the item name", f, why)) return false;
     item.x = std::stof(f[0]);
     item.y = std::stof(f[1]);
     item.name = f[2];
-    return true;
+    why = "names the item " + item.name;
+    return item.name == name;
 }
 
 bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::string& why) {
@@ -157,12 +144,10 @@ MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {
     for (const std::string& name : content.listedItems) {
         ItemFile item;
         item.label = map + "/" + name + ".txt";
-        if (!ReadItem(folder + name + ".txt", item, why)) {
-            problem(name + ".txt", why);
-        } else if (item.name != name) {
-            problem(name + ".txt", "names the item " + item.name);
-        } else {
+        if (ReadItem(folder + name + ".txt", name, item, why)) {
             content.items.push_back(item);
+        } else {
+            problem(name + ".txt", why);
         }
     }
     return content;
@@ -182,7 +167,7 @@ std::string PartTextProblem(const std::string& text) {
         if (end < text.size() && (end + 1 >= text.size() || text[end + 1] != '\n'))
             return name + ": ';' must end its line (the next character is dropped)";
         const std::string pageText = text.substr(pageStart, end - pageStart);
-        const std::vector<std::string> lines = Split(pageText);
+        const std::vector<std::string> lines = Lines(pageText + "\n");  // a last empty line counts
         if (pageText.empty()) return name + " is empty";
         if (lines.size() > 3) return name + " has " + std::to_string(lines.size()) + " lines";
         for (const std::string& line : lines) {

@@ -40,8 +40,9 @@ struct MapFiles {
     std::vector<std::string> problems;     // "<map>/<file>: <what is wrong>"
 };
 
-// Each reader takes a file of plain ASCII lines, each ended by a line feed, in exactly its format.
-bool ReadItem(const std::string& path, ItemFile& item, std::string& why);
+// Each reader takes a file of plain ASCII lines, each ended by a line feed, in exactly its format; an
+// item file must name the item it is expected to hold.
+bool ReadItem(const std::string& path, const std::string& name, ItemFile& item, std::string& why);
 bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::string& why);
 // Reads Map.txt, the PNJ files it announces and its item files (plus the water sources the puzzles
 // read on their maps); every file that is missing, unreadable or left over lands in `problems`.

@@ -140,35 +140,31 @@ bool StandsFree(const MapFacts& map, const WalkRect& box) {
 
 FootWalk WalkFrom(const MapFacts& map, float x, float y, const std::vector<WalkRect>& extraBlocks) {
     const WalkRect start = FootBoxAt(x, y);
-    const float mapWidth = float(map.width * map.tileWidth), mapHeight = float(map.height * map.tileHeight);
-    FootWalk walk;
-    walk.originX = start.x - WALK_STEP * std::floor(start.x / WALK_STEP);
-    walk.originY = start.y - WALK_STEP * std::floor(start.y / WALK_STEP);
-    walk.columns = int((mapWidth - start.width - walk.originX) / WALK_STEP) + 1;
-    walk.rows = int((mapHeight - start.height - walk.originY) / WALK_STEP) + 1;
-    walk.reached.assign(size_t(walk.columns) * walk.rows, false);
-    auto free = [&](int col, int row) {
-        const WalkRect box{walk.originX + col * WALK_STEP, walk.originY + row * WALK_STEP, start.width,
-                           start.height};
-        if (!StandsFree(map, box)) return false;
-        return std::none_of(extraBlocks.begin(), extraBlocks.end(),
-                            [&](const WalkRect& r) { return Overlaps(box, r); });
+    // The grid is laid through the start, from the map's top-left corner on.
+    const float originX = start.x - WALK_STEP * std::floor(start.x / WALK_STEP);
+    const float originY = start.y - WALK_STEP * std::floor(start.y / WALK_STEP);
+    const int columns = int((float(map.width * map.tileWidth) - start.width - originX) / WALK_STEP) + 1;
+    const int rows = int((float(map.height * map.tileHeight) - start.height - originY) / WALK_STEP) + 1;
+    const auto feetAt = [&](int col, int row) {
+        return WalkRect{originX + col * WALK_STEP, originY + row * WALK_STEP, start.width, start.height};
     };
-    const int startCol = int(std::lround((start.x - walk.originX) / WALK_STEP));
-    const int startRow = int(std::lround((start.y - walk.originY) / WALK_STEP));
-    std::deque<std::pair<int, int>> queue;
-    if (free(startCol, startRow)) queue.emplace_back(startCol, startRow);
+    std::vector<bool> seen(size_t(columns) * rows, false);
+    std::deque<std::pair<int, int>> queue{{int(std::lround((start.x - originX) / WALK_STEP)),
+                                           int(std::lround((start.y - originY) / WALK_STEP))}};
+    FootWalk walk;
     while (!queue.empty()) {
         const auto [col, row] = queue.front();
         queue.pop_front();
-        if (col < 0 || row < 0 || col >= walk.columns || row >= walk.rows) continue;
-        const size_t cell = size_t(row) * walk.columns + col;
-        if (walk.reached[cell] || !free(col, row)) continue;
-        walk.reached[cell] = true;
-        queue.emplace_back(col + 1, row);
-        queue.emplace_back(col - 1, row);
-        queue.emplace_back(col, row + 1);
-        queue.emplace_back(col, row - 1);
+        if (col < 0 || row < 0 || col >= columns || row >= rows || seen[size_t(row) * columns + col])
+            continue;
+        seen[size_t(row) * columns + col] = true;
+        const WalkRect feet = feetAt(col, row);
+        if (!StandsFree(map, feet) || std::any_of(extraBlocks.begin(), extraBlocks.end(),
+                                                  [&](const WalkRect& r) { return Overlaps(feet, r); }))
+            continue;
+        walk.push_back(feet);
+        for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+            queue.emplace_back(col + dc, row + dr);
     }
     return walk;
 }
@@ -178,30 +174,15 @@ FootWalk WalkFromArrival(const MapFacts& map, const std::string& from, const std
     return start ? WalkFrom(map, start->rect.x, start->rect.y, blocks) : FootWalk{};
 }
 
-namespace {
-
-// Whether any reached foot box passes the test.
-template <typename Test>
-bool AnyReached(const FootWalk& walk, Test test) {
-    for (int row = 0; row < walk.rows; ++row) {
-        for (int col = 0; col < walk.columns; ++col) {
-            const WalkRect box{walk.originX + col * WALK_STEP, walk.originY + row * WALK_STEP, 32, 16};
-            if (walk.reached[size_t(row) * walk.columns + col] && test(box)) return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 bool CanTouch(const FootWalk& walk, const WalkRect& target, float margin) {
-    return AnyReached(walk, [&](const WalkRect& box) { return Overlaps(box, Enlarged(target, margin)); });
+    return std::any_of(walk.begin(), walk.end(),
+                       [&](const WalkRect& feet) { return Overlaps(feet, Enlarged(target, margin)); });
 }
 
 bool CanStandAt(const FootWalk& walk, float x, float y) {
-    const WalkRect feet = FootBoxAt(x, y);
-    return AnyReached(walk, [&](const WalkRect& box) {
-        return std::fabs(box.x - feet.x) <= WALK_STEP && std::fabs(box.y - feet.y) <= WALK_STEP;
+    const WalkRect there = FootBoxAt(x, y);
+    return std::any_of(walk.begin(), walk.end(), [&](const WalkRect& feet) {
+        return std::fabs(feet.x - there.x) <= WALK_STEP && std::fabs(feet.y - there.y) <= WALK_STEP;
     });
 }
 

@@ -65,17 +65,14 @@ struct PuzzleSpot {
 };
 extern const std::vector<PuzzleSpot> PUZZLE_SPOTS;
 
-// Every foot-box position reachable from a start, on a grid of 8-pixel steps, never overlapping a
-// collision rectangle or a blocking trigger and never leaving the map.
-struct FootWalk {
-    float originX = 0, originY = 0;
-    int columns = 0, rows = 0;
-    std::vector<bool> reached;
-};
+// Every foot box reachable from a start, on a grid of 8-pixel steps, never overlapping a collision
+// rectangle or a blocking trigger and never leaving the map.
+using FootWalk = std::vector<WalkRect>;
 
 FootWalk WalkFrom(const MapFacts& map, float x, float y, const std::vector<WalkRect>& extraBlocks = {});
 // From the point the game puts a player arriving from `from`; nothing is reached when there is none.
-FootWalk WalkFromArrival(const MapFacts& map, const std::string& from, const std::vector<WalkRect>& blocks);
+FootWalk WalkFromArrival(const MapFacts& map, const std::string& from,
+                         const std::vector<WalkRect>& blocks = {});
 bool StandsFree(const MapFacts& map, const WalkRect& footBox);
 // True when a reached foot box overlaps the target grown by `margin` on every side (a margin of one
 // step means "walks into it", for a target that pushes the hero back).

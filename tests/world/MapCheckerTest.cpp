@@ -173,7 +173,7 @@ TEST(MapChecker, EachMapOffersItsTriggers) {
 
 TEST(MapChecker, EverythingIsReachableOnFootFromTheMapsOwnPoint) {
     for (const auto& [name, map] : BuiltMaps()) {
-        for (const std::string& what : Unreached(map, WalkFromArrival(map, name, {})))
+        for (const std::string& what : Unreached(map, WalkFromArrival(map, name)))
             ADD_FAILURE() << name << ": " << what << " cannot be walked to from point " << name;
     }
 }
@@ -187,7 +187,7 @@ TEST(MapChecker, PuzzleSpotsAreOpenAndReachableAndFencesCloseTheirPaths) {
             EXPECT_FALSE(spot.blocks && Overlaps(wall, spot.area))
                 << spot.map << ": collision over the " << spot.what;
         }
-        EXPECT_TRUE(CanTouch(WalkFromArrival(map, spot.map, {}), spot.area, spot.margin))
+        EXPECT_TRUE(CanTouch(WalkFromArrival(map, spot.map), spot.area, spot.margin))
             << spot.map << ": the " << spot.what << " cannot be reached on foot";
         if (spot.what.rfind("fence", 0) != 0) continue;
         // A fence stands across a path: no gap a foot could slip through is left beside it.
