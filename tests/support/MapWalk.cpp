@@ -12,44 +12,25 @@ namespace {
 constexpr float WALK_STEP = 8.0f;
 const std::string BUILT_MAPS = std::string(VELMORIA_BUILT_ASSETS) + "/Text/Maps";
 
-void ReadObjectLayer(const TiledLayer& layer, MapFacts& facts) {
-    const std::string name = layer.name ? layer.name : "";
-    for (const TiledObject* object = layer.objects; object; object = object->next) {
-        if (object->ellipse || object->vertexCount > 0) continue;
-        NamedRect item{object->name ? object->name : "",
-                       {object->x, object->y, object->width, object->height}};
-        if (name == "Collision" && !object->point) facts.collisions.push_back(item.rect);
-        if (name == "Trigger" && !object->point) facts.triggers.push_back(item);
-        if (name == "Point" && object->point) facts.points.push_back(item);
-    }
-}
-
 }  // namespace
 
 bool ReadMapFacts(const std::string& mapsFolder, const std::string& map, MapFacts& facts) {
-    const std::string path = mapsFolder + "/" + map + "/Map.json";
-    std::unique_ptr<TiledMap> tiled = LoadTiledMapFromFile(path.c_str());
+    const std::unique_ptr<TiledMap> tiled =
+        LoadTiledMapFromFile((mapsFolder + "/" + map + "/Map.json").c_str());
     if (!tiled) return false;
-    facts = MapFacts{};
-    facts.name = map;
-    facts.width = tiled->width;
-    facts.height = tiled->height;
-    facts.tileWidth = tiled->tilewidth;
-    facts.tileHeight = tiled->tileheight;
-    for (const TiledTileset* set = tiled->tilesets; set; set = set->next) {
-        if (facts.tilesetCount++ == 0 && set->image) facts.tilesetImage = set->image;
-    }
+    facts = MapFacts{map, tiled->width, tiled->height, tiled->tilewidth, tiled->tileheight, {}, {}, {}};
+    // As the game takes them: rectangles of the collision and trigger layers, points of the point layer.
     for (const TiledLayer* layer = tiled->layers; layer; layer = layer->next) {
-        facts.layerNames.push_back(layer->name ? layer->name : "");
-        const std::string type = layer->type ? layer->type : "";
-        if (type == "tilelayer") {
-            facts.tileLayers.push_back(TileLayerFacts{
-                facts.layerNames.back(), std::vector<int>(layer->data, layer->data + layer->dataCount)});
-        } else if (type == "objectgroup") {
-            ReadObjectLayer(*layer, facts);
+        const std::string kind = layer->name ? layer->name : "";
+        for (const TiledObject* object = layer->objects; object; object = object->next) {
+            if (object->ellipse || object->vertexCount > 0) continue;
+            const NamedRect item{object->name ? object->name : "",
+                                 {object->x, object->y, object->width, object->height}};
+            if (kind == "Collision" && !object->point) facts.collisions.push_back(item.rect);
+            if (kind == "Trigger" && !object->point) facts.triggers.push_back(item);
+            if (kind == "Point" && object->point) facts.points.push_back(item);
         }
     }
-    FreeTiledMap(tiled);
     return true;
 }
 

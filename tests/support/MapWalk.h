@@ -15,18 +15,9 @@ struct NamedRect {
     WalkRect rect;
 };
 
-struct TileLayerFacts {
-    std::string name;
-    std::vector<int> ids;
-};
-
 struct MapFacts {
     std::string name;
     int width = 0, height = 0, tileWidth = 0, tileHeight = 0;
-    std::string tilesetImage;
-    int tilesetCount = 0;
-    std::vector<std::string> layerNames;  // file order
-    std::vector<TileLayerFacts> tileLayers;
     std::vector<WalkRect> collisions;
     std::vector<NamedRect> triggers;
     std::vector<NamedRect> points;  // in the order the reader delivers them

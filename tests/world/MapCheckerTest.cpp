@@ -13,6 +13,8 @@
 #include "support/Scenes.h"
 #include "world/MapLoading.h"
 #include "world/Player.h"
+#include "world/TileLayers.h"
+#include "world/tiled/TiledMap.h"
 
 namespace {
 
@@ -79,34 +81,35 @@ const std::map<std::string, std::vector<std::string>> REQUIRED_TRIGGERS = {
 }  // namespace
 
 TEST(MapChecker, EveryMapOfTheWorldIsBuiltReadableAndDrawnFromItsAtlas) {
-    const auto folders = std::count_if(std::filesystem::directory_iterator(MAPS_FOLDER), {},
-                                       [](const auto& entry) { return entry.is_directory(); });
-    EXPECT_EQ(BuiltMaps().size(), size_t(folders)) << "a map folder holds a Map.json the reader refuses";
-    for (const auto& [name, doors] : REQUIRED_TRIGGERS)
+    for (const auto& [name, triggers] : REQUIRED_TRIGGERS)
         EXPECT_TRUE(BuiltMaps().count(name)) << name << ": missing, or refused by the Tiled reader";
-    for (const MapAtlas& entry : MAP_ATLASES) {
-        if (BuiltMaps().count(entry.map)) {
-            EXPECT_EQ(BuiltMaps().at(entry.map).tilesetImage, ATLAS_IMAGES[entry.variant])
-                << entry.map << ": not the painting this map shows";
-        }
-    }
-    for (const auto& [name, map] : BuiltMaps()) {
+    std::map<std::string, std::string> atlasOf;
+    for (const MapAtlas& entry : MAP_ATLASES)
+        atlasOf[entry.map] = ATLAS_IMAGES[entry.variant];
+    for (const auto& entry : std::filesystem::directory_iterator(MAPS_FOLDER)) {
+        const std::string name = entry.path().filename().string();
         SCOPED_TRACE(name);
-        EXPECT_EQ(map.tileWidth, 64);
-        EXPECT_EQ(map.tileHeight, 64);
-        EXPECT_EQ(map.tilesetCount, 1) << "one embedded tileset";
-        EXPECT_TRUE(std::filesystem::exists(MAPS_FOLDER + "/" + name + "/" + map.tilesetImage))
-            << "tileset image " << map.tilesetImage << " is not in the map's folder";
-        for (const TileLayerFacts& layer : map.tileLayers) {
-            EXPECT_EQ(layer.ids.size(), size_t(map.width * map.height)) << "layer " << layer.name;
-            for (int id : layer.ids)
+        const auto tree = LoadTiledMapFromFile((entry.path() / "Map.json").c_str());
+        ASSERT_TRUE(tree) << "its Map.json is missing or refused by the Tiled reader";
+        EXPECT_EQ(tree->tilewidth, 64);
+        EXPECT_EQ(tree->tileheight, 64);
+        const TiledTileset& tileset = *tree->tilesets;
+        ASSERT_TRUE(tree->tilesets && !tileset.next && tileset.image) << "one embedded tileset";
+        EXPECT_TRUE(!atlasOf.count(name) || atlasOf[name] == tileset.image)
+            << "not the painting this map shows";
+        EXPECT_TRUE(std::filesystem::exists(entry.path() / tileset.image))
+            << "tileset image " << tileset.image << " is not in the map's folder";
+        std::map<std::string, int> objectLayers;
+        for (const TiledLayer* layer = tree->layers; layer != nullptr; layer = layer->next) {
+            ++objectLayers[layer->name];
+            if (!IsTileLayer(*layer)) continue;
+            EXPECT_EQ(layer->dataCount, tree->width * tree->height) << "layer " << layer->name;
+            for (const int32_t id : std::vector<int32_t>(layer->data, layer->data + layer->dataCount))
                 ASSERT_TRUE(id >= 0 && id <= ATLAS_TILE_COUNT)
-                    << "layer " << layer.name << " holds tile id " << id;
+                    << "layer " << layer->name << " holds tile id " << id;
         }
-        for (const char* layer : {"Collision", "Trigger", "Point"}) {
-            EXPECT_EQ(std::count(map.layerNames.begin(), map.layerNames.end(), layer), 1)
-                << "object layer " << layer;
-        }
+        for (const char* layer : {"Collision", "Trigger", "Point"})
+            EXPECT_EQ(objectLayers[layer], 1) << "object layer " << layer;
     }
 }
 
