@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
 
@@ -34,13 +35,6 @@ const std::map<std::string, MapFiles>& Contents() {
         return read;
     }();
     return contents;
-}
-
-std::vector<PersonFile> EveryoneOn(const std::string& map) {
-    const MapFiles& content = Contents().at(map);
-    std::vector<PersonFile> all = content.people;
-    all.insert(all.end(), content.waterSources.begin(), content.waterSources.end());
-    return all;
 }
 
 bool PictureExists(const std::string& relative) {
@@ -95,7 +89,7 @@ TEST(ContentData, EveryMapListsItsPeopleAndItemsInFilesThatParse) {
 TEST(ContentData, PeopleShowTheirSheetsAndFightKnownBattles) {
     const std::set<std::string> battles = {"Knight1", "Dog1", "Patrol", "VillageGuard", "Boss"};
     for (const auto& [name, content] : Contents()) {
-        for (const PersonFile& person : EveryoneOn(name)) {
+        for (const PersonFile& person : Contents().at(name).people) {
             EXPECT_TRUE(PictureExists("Characters/" + person.sheet))
                 << person.label << ": no sheet Sprites/Characters/" << person.sheet << ".png";
             EXPECT_TRUE(person.type != TYPE_ENEMY || battles.count(person.battle))
@@ -106,10 +100,8 @@ TEST(ContentData, PeopleShowTheirSheetsAndFightKnownBattles) {
                         (person.sheet == "Merchant" && person.dialogues.size() >= 3))
                 << person.label
                 << ": the merchant's sheet, and a dialogue each for the purse, the rod and the shop";
-        }
-        for (const PersonFile& water : content.waterSources) {
-            EXPECT_TRUE(water.type == TYPE_TALKS && water.dialogues.size() == 1)
-                << water.label << ": a water source only talks, with one dialogue";
+            EXPECT_TRUE(!person.water || (person.type == TYPE_TALKS && person.dialogues.size() == 1))
+                << person.label << ": a water source only talks, with one dialogue";
         }
     }
 }
@@ -149,7 +141,7 @@ TEST(ContentData, TheStoryFindsEveryoneItNeeds) {
 TEST(ContentData, EveryDialogueNamedHasItsPortraitsAndParts) {
     std::map<std::string, std::string> named;  // dialogue -> first file naming it
     for (const auto& [name, content] : Contents()) {
-        for (const PersonFile& person : EveryoneOn(name)) {
+        for (const PersonFile& person : Contents().at(name).people) {
             for (const std::string& dialogue : person.dialogues)
                 named.emplace(dialogue, person.label);
         }
@@ -198,7 +190,7 @@ TEST(ContentData, EveryItemHasAPictureAndACarriedForm) {
 
 TEST(ContentData, PeopleAndItemsStandInTheOpenWithinReachAndWallNothingOff) {
     for (const auto& [name, map] : BuiltMaps()) {
-        const std::vector<PersonFile> everyone = EveryoneOn(name);
+        const std::vector<PersonFile>& everyone = Contents().at(name).people;
         const FootWalk walk = WalkFromArrival(map, name, Obstacles(everyone, false));
         for (const std::string& what : Unreached(map, walk))
             ADD_FAILURE() << name << ": " << what << " is walled off by people";
@@ -243,7 +235,7 @@ TEST(ContentData, PeopleAndItemsStandInTheOpenWithinReachAndWallNothingOff) {
 TEST(ContentData, TheBridgeFightsCanBeWalkedAround) {
     ASSERT_TRUE(BuiltMaps().count("Bridge"));
     const MapFacts& bridge = BuiltMaps().at("Bridge");
-    const std::vector<WalkRect> obstacles = Obstacles(EveryoneOn("Bridge"), true);
+    const std::vector<WalkRect> obstacles = Obstacles(Contents().at("Bridge").people, true);
     for (const NamedRect& point : bridge.points) {
         if (IsDecorPoint(point.name)) continue;
         const FootWalk walk = WalkFrom(bridge, point.rect.x, point.rect.y, obstacles);
@@ -272,31 +264,27 @@ TEST(ContentData, TheStoryCanReachWhatItAsksForInOrder) {
     };
     for (const auto& step : steps) {
         ASSERT_TRUE(BuiltMaps().count(step.map)) << step.map;
-        const std::vector<PersonFile> everyone = EveryoneOn(step.map);
+        const std::vector<PersonFile>& everyone = Contents().at(step.map).people;
         // The village's fights bar the way; elsewhere the puzzles do, none solved yet.
         std::vector<WalkRect> obstacles = Obstacles(everyone, step.map == "GoblinVillageBurn");
         for (const PuzzleSpot& spot : PUZZLE_SPOTS) {
             if (spot.map == step.map && spot.blocks) obstacles.push_back(spot.area);
         }
         const FootWalk walk = WalkFromArrival(BuiltMaps().at(step.map), step.from, obstacles);
-        bool found = false, reached = false;
+        std::optional<WalkRect> zone;
         for (const PersonFile& person : everyone) {
-            if (person.label != step.target && person.sheet != step.target) continue;
-            found = true;
-            reached = CanTouch(walk, ReachZone(person), 0);
+            if (person.label == step.target || person.sheet == step.target) zone = ReachZone(person);
         }
         for (const ItemFile& item : Contents().at(step.map).items) {
-            if (item.label != step.target) continue;
-            found = true;
-            reached = CanTouch(walk, PickUpZone(item), 0);
+            if (item.label == step.target) zone = PickUpZone(item);
         }
-        EXPECT_TRUE(found) << step.target << ": not on the map";
-        EXPECT_TRUE(reached) << step.target << " (" << step.why
-                             << ") cannot be reached from the arrival from " << step.from;
+        ASSERT_TRUE(zone) << step.target << ": not on the map";
+        EXPECT_TRUE(CanTouch(walk, *zone, 0))
+            << step.target << " (" << step.why << ") cannot be reached from the arrival from " << step.from;
     }
     // Filling the bucket and fighting the fire at (10, 5) are two places, not one.
-    for (const PersonFile& water : Contents().at("HOUSE_BURN_1").waterSources)
-        EXPECT_FALSE(Overlaps(ReachZone(water), TilesAt(10, 3, 2, 4)))
+    for (const PersonFile& water : Contents().at("HOUSE_BURN_1").people)
+        EXPECT_FALSE(water.water && Overlaps(ReachZone(water), TilesAt(10, 3, 2, 4)))
             << water.label << " stands at the fire";
 }
 

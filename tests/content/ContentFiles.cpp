@@ -120,27 +120,28 @@ MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {
     content.listedItems = Lines(f[2]);
     if (content.listedItems.size() != std::stoul(f[1]))
         problem("Map.txt", "Item " + f[1] + " lists another number");
-    const auto readPerson = [&](const std::string& file, std::vector<PersonFile>& into) {
+    const auto readPerson = [&](const std::string& file, bool water) {
         PersonFile person;
         person.label = map + "/" + file;
+        person.water = water;
         if (ReadPerson(folder + file, person, why)) {
-            into.push_back(person);
+            content.people.push_back(person);
         } else {
             problem(file, why);
         }
     };
     for (int i = 1; i <= listedPeople; ++i)
-        readPerson("PNJ" + std::to_string(i) + ".txt", content.people);
+        readPerson("PNJ" + std::to_string(i) + ".txt", false);
     for (const auto& [water, file] : WATER_SOURCES) {
-        if (water == map) readPerson(std::string(file) + ".txt", content.waterSources);
+        if (water == map) readPerson(std::string(file) + ".txt", true);
     }
-    const std::regex personFile(R"(PNJ([0-9]+)\.txt)");
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        std::smatch number;
-        if (std::regex_match(name, number, personFile) && std::stoi(number[1]) > listedPeople)
-            problem(name, "left over: Map.txt announces " + std::to_string(listedPeople) + " PNJ files");
-    }
+    // Every PNJ file is announced: the game never reads the others.
+    const std::regex personFile(R"(PNJ[0-9]+\.txt)");
+    const auto found = std::count_if(std::filesystem::directory_iterator(folder), {}, [&](const auto& entry) {
+        return std::regex_match(entry.path().filename().string(), personFile);
+    });
+    if (found != listedPeople)
+        problem("Map.txt", "announces " + f[0] + " PNJ files, the folder holds " + std::to_string(found));
     for (const std::string& name : content.listedItems) {
         ItemFile item;
         item.label = map + "/" + name + ".txt";

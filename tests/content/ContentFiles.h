@@ -11,6 +11,7 @@ enum PersonType { TYPE_TALKS, TYPE_ENEMY, TYPE_MERCHANT, TYPE_COMPANION };
 // A PNJ<i>.txt, or a puzzle's water source written in the same format.
 struct PersonFile {
     std::string label;  // "<map>/<file>", for messages
+    bool water = false;
     float x = 0, y = 0;
     std::string sheet;
     std::vector<std::string> dialogues;
@@ -34,10 +35,9 @@ struct DialogueInfos {
 // Everything one map folder holds for its content list.
 struct MapFiles {
     std::vector<std::string> listedItems;
-    std::vector<PersonFile> people;        // PNJ1..PNJ<n> that parsed
-    std::vector<PersonFile> waterSources;  // the puzzles' water, not in the content list
-    std::vector<ItemFile> items;           // the listed items that parsed
-    std::vector<std::string> problems;     // "<map>/<file>: <what is wrong>"
+    std::vector<PersonFile> people;     // PNJ1..PNJ<n> that parsed, then the water the puzzles read
+    std::vector<ItemFile> items;        // the listed items that parsed
+    std::vector<std::string> problems;  // "<map>/<file>: <what is wrong>"
 };
 
 // Each reader takes a file of plain ASCII lines, each ended by a line feed, in exactly its format; an
