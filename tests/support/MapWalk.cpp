@@ -86,23 +86,15 @@ WalkRect TilesAt(float col, float row, float cols, float rows) {
     return {col * 64, row * 64, cols * 64, rows * 64};
 }
 
-namespace {
-
 // A fence is taken as 64 pixels wide, blocking the upper half of its picture.
-WalkRect FenceAt(float col, float row) {
-    return {col * 64 - 32, row * 64 - 32, 64, 32};
-}
-
-}  // namespace
-
 const std::vector<PuzzleSpot> PUZZLE_SPOTS = {
     {"HOUSE_BURN_1", "flames before the wall", TilesAt(10, 4, 1, 1), true, 0},
     {"HOUSE_BURN_1", "bucket and rope zone", TilesAt(10, 5, 2, 2), false, 0},
-    {"ForestNight", "fence 0", FenceAt(21.5f, 7), true, 20},
-    {"ForestNight", "fence 1", FenceAt(32.5f, 4), true, 20},
-    {"ForestNight", "fence 2", FenceAt(24.5f, 8), true, 20},
-    {"ForestNight", "fence 3", FenceAt(32.5f, 11), true, 20},
-    {"ForestNight", "fence 4", FenceAt(23.5f, 16), true, 20},
+    {"ForestNight", "fence 0", TilesAt(21, 6.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fence 1", TilesAt(32, 3.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fence 2", TilesAt(24, 7.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fence 3", TilesAt(32, 10.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fence 4", TilesAt(23, 15.5f, 1, 0.5f), true, 20},
     {"ForestNight", "fire 1", TilesAt(29, 16, 1, 1), true, 0},
     {"ForestNight", "fire 2", TilesAt(31, 16, 1, 1), true, 0},
     {"ForestNight", "fire 1 zone", TilesAt(29, 17, 2, 2), false, 0},
@@ -110,13 +102,12 @@ const std::vector<PuzzleSpot> PUZZLE_SPOTS = {
 };
 
 bool StandsFree(const MapFacts& map, const WalkRect& box) {
-    for (const WalkRect& rect : map.collisions) {
-        if (Overlaps(box, rect)) return false;
-    }
-    for (const NamedRect& trigger : map.triggers) {
-        if (IsBlockingTrigger(trigger.name) && Overlaps(box, trigger.rect)) return false;
-    }
-    return true;
+    const auto blocks = [&](const NamedRect& trigger) {
+        return IsBlockingTrigger(trigger.name) && Overlaps(box, trigger.rect);
+    };
+    return std::none_of(map.collisions.begin(), map.collisions.end(),
+                        [&](const WalkRect& wall) { return Overlaps(box, wall); }) &&
+           std::none_of(map.triggers.begin(), map.triggers.end(), blocks);
 }
 
 FootWalk WalkFrom(const MapFacts& map, float x, float y, const std::vector<WalkRect>& extraBlocks) {

@@ -121,13 +121,10 @@ TEST(TiledFailure, WarningsNameTheFileBeingReadAndMissingFileWarnsTwice) {
 
 TEST(TiledFailure, DeeplyNestedGroupLayersFailCleanly) {
     const auto nested = [](int depth) {
-        std::string text = "{\"layers\":";
-        for (int i = 0; i < depth; ++i)
-            text += "[{\"type\":\"group\",\"layers\":";
-        text += "[]";
-        for (int i = 0; i < depth; ++i)
-            text += "}]";
-        return text + "}";
+        std::string open, close;
+        for (; depth > 0; --depth, close += "}]")
+            open += "[{\"type\":\"group\",\"layers\":";
+        return "{\"layers\":" + open + "[]" + close + "}";
     };
     const TiledLoadResult deep = LoadTiledText(nested(10000));
     EXPECT_EQ(deep.map, nullptr);

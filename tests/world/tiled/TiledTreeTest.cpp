@@ -48,10 +48,6 @@ std::string Frames(const TiledTileDescriptor& tile) {
     return out.str();
 }
 
-std::string TileIds(const TiledTileDescriptor* tiles) {
-    return Listed(tiles, [](const TiledTileDescriptor& tile) { return tile.id; });
-}
-
 TEST(TiledTree, ObjectsChildLayersAndTilesComeLastFirstWhileLayersAndTilesetsKeepFileOrder) {
     const TiledLoadResult result = LoadTiledText(R"({
         "layers":[
@@ -65,7 +61,7 @@ TEST(TiledTree, ObjectsChildLayersAndTilesComeLastFirstWhileLayersAndTilesetsKee
     EXPECT_EQ(Names(collision.objects), "C,B,A");
     EXPECT_EQ(Names(collision.next->layers), "Inner2,Inner1");
     EXPECT_EQ(Names(result.map->tilesets), "First,Second");
-    EXPECT_EQ(TileIds(result.map->tilesets->tiles), "9,4");
+    EXPECT_EQ(Listed(result.map->tilesets->tiles, [](const auto& tile) { return tile.id; }), "9,4");
 }
 
 TEST(TiledTree, PropertiesTakeTheirKindFromTheValueAndAreReadByPosition) {
@@ -176,7 +172,7 @@ TEST(TiledExportedMap, EveryPartOfAMapSavedByTiledIsRead) {
     EXPECT_STREQ(tileset.image, "Village.png");
     EXPECT_EQ(tileset.columns, 4);
     EXPECT_EQ(tileset.tilecount, 8);
-    EXPECT_EQ(TileIds(tileset.tiles), "5,2");
+    EXPECT_EQ(Listed(tileset.tiles, [](const auto& tile) { return tile.id; }), "5,2");
     EXPECT_EQ(Frames(*tileset.tiles), "100/5,110/6,120/7");
     EXPECT_EQ(Frames(*tileset.tiles->next), "200/2,150/3");
     EXPECT_EQ(Properties(tileset.tiles->next->properties, tileset.tiles->next->propertyCount),
