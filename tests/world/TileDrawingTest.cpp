@@ -39,11 +39,8 @@ sf::Image Render(const TiledLayer& layer, const sf::View& view, bool chunks) {
     target.create(static_cast<unsigned>(gScreen.gameWidth), static_cast<unsigned>(gScreen.gameHeight));
     target.setView(view);
     target.clear(sf::Color::Black);
-    if (chunks) {
-        DrawTileLayerChunks(target, gMap.tileCache, layer, gMap.tileSheets);
-    } else {
-        DrawTileLayerTiles(target, gMap.tileCache, *gMap.loadedMap, layer, gMap.tileSheets);
-    }
+    chunks ? DrawTileLayerChunks(target, gMap.tileCache, layer, gMap.tileSheets)
+           : DrawTileLayerTiles(target, gMap.tileCache, *gMap.loadedMap, layer, gMap.tileSheets);
     target.display();
     return target.getTexture().copyToImage();
 }
