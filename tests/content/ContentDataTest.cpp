@@ -143,19 +143,19 @@ TEST(ContentData, EveryDialogueNamedHasItsPortraitsAndParts) {
         }
     }
     for (const auto& [dialogue, by] : named) {
-        DialogueInfos infos;
-        std::string why;
-        if (!ReadDialogueInfos(DIALOGUES_FOLDER + "/" + dialogue + "/infos.txt", infos, why)) {
+        std::vector<std::string> portraits;
+        std::string folder, why;
+        if (!ReadDialogueInfos(DIALOGUES_FOLDER + "/" + dialogue + "/infos.txt", portraits, folder, why)) {
             ADD_FAILURE() << "Dialogues/" << dialogue << "/infos.txt (named by " << by << "): " << why;
             continue;
         }
-        for (const std::string& portrait : infos.portraits) {
+        for (const std::string& portrait : portraits) {
             EXPECT_TRUE(PictureExists("Characters/" + portrait))
                 << "Dialogues/" << dialogue << "/infos.txt: no portrait " << portrait;
         }
-        const std::string parts = DIALOGUES_FOLDER + "/" + infos.folder + "/Part";
-        for (size_t part = 1; part <= infos.portraits.size() + 1; ++part) {
-            const bool expected = part <= infos.portraits.size();
+        const std::string parts = DIALOGUES_FOLDER + "/" + folder + "/Part";
+        for (size_t part = 1; part <= portraits.size() + 1; ++part) {
+            const bool expected = part <= portraits.size();
             EXPECT_EQ(fs::is_regular_file(parts + std::to_string(part) + ".txt"), expected)
                 << "Dialogues/" << dialogue << ": Part" << part << ".txt "
                 << (expected ? "is missing" : "is never shown: Max is too small");

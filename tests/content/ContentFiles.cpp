@@ -89,7 +89,8 @@ bool ReadItem(const std::string& path, const std::string& name, ItemFile& item, 
     return item.name == name;
 }
 
-bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::string& why) {
+bool ReadDialogueInfos(const std::string& path, std::vector<std::string>& portraits, std::string& folder,
+                       std::string& why) {
     std::vector<std::string> f;
     if (!ReadFields(path, INFOS_FORMAT, "Max <parts>, the portraits and the folder", f, why)) return false;
     std::vector<std::string> lines = Lines(f[1]);
@@ -97,9 +98,8 @@ bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::strin
         why = "Max " + f[0] + " needs that many portraits and one folder line";
         return false;
     }
-    infos.folder = lines.back();
-    lines.pop_back();
-    infos.portraits = lines;
+    folder = lines.back();
+    portraits.assign(lines.begin(), lines.end() - 1);
     return true;
 }
 
@@ -155,26 +155,14 @@ MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {
 }
 
 std::string PartTextProblem(const std::string& text) {
-    if (text.empty()) return "is empty";
-    if (text.back() == '\n') return "ends with a line feed: the last page would show an empty line";
-    if (text.back() == ';') return "ends with ';': an empty page would follow";
-    if (std::any_of(text.begin(), text.end(),
-                    [](unsigned char c) { return c == '\r' || c == '\t' || c > 126; }))
-        return "holds a character the font may lack";
-    size_t pageStart = 0;
-    for (int page = 1; pageStart <= text.size(); ++page) {
-        const std::string name = "page " + std::to_string(page);
-        const size_t end = std::min(text.find(';', pageStart), text.size());
-        if (end < text.size() && (end + 1 >= text.size() || text[end + 1] != '\n'))
-            return name + ": ';' must end its line (the next character is dropped)";
-        const std::string pageText = text.substr(pageStart, end - pageStart);
-        const std::vector<std::string> lines = Lines(pageText + "\n");  // a last empty line counts
-        if (pageText.empty()) return name + " is empty";
-        if (lines.size() > 3) return name + " has " + std::to_string(lines.size()) + " lines";
-        for (const std::string& line : lines) {
-            if (line.size() > 44) return name + " runs past 44 characters: " + line;
-        }
-        pageStart = end + 2;
-    }
+    // A line holds what the font has, ';' aside; the character after a ';' is dropped, so it must be the
+    // line feed that ends the page.
+    const std::string line = "[ -:<-~]{0,44}", page = "(?!;|$)" + line + "(?:\n" + line + "){0,2}";
+    if (!text.empty() && text.back() == '\n')
+        return "ends with a line feed: the last page would show an empty line";
+    if (!std::regex_match(text, std::regex(page + "(?:;\n" + page + ")*")))
+        return "is not pages of one to three lines of at most 44 plain characters, each but the last ended "
+               "by ';' "
+               "and a line feed";
     return "";
 }

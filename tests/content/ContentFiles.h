@@ -26,12 +26,6 @@ struct ItemFile {
     std::string name;
 };
 
-// A dialogue's infos.txt: one portrait per part and the folder of the Part<i>.txt files.
-struct DialogueInfos {
-    std::vector<std::string> portraits;
-    std::string folder;
-};
-
 // Everything one map folder holds for its content list.
 struct MapFiles {
     std::vector<std::string> listedItems;
@@ -43,11 +37,12 @@ struct MapFiles {
 // Each reader takes a file of plain ASCII lines, each ended by a line feed, in exactly its format; an
 // item file must name the item it is expected to hold.
 bool ReadItem(const std::string& path, const std::string& name, ItemFile& item, std::string& why);
-bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::string& why);
+// A dialogue's infos.txt: one portrait per part and the folder of the Part<i>.txt files.
+bool ReadDialogueInfos(const std::string& path, std::vector<std::string>& portraits, std::string& folder,
+                       std::string& why);
 // Reads Map.txt, the PNJ files it announces and its item files (plus the water sources the puzzles
 // read on their maps); every file that is missing, unreadable or left over lands in `problems`.
 MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map);
 
-// What is wrong with one dialogue part's text as the dialogue box shows it, or an empty string: pages
-// end at ";" and a line feed, and hold at most three lines of at most 44 characters.
+// What is wrong with one dialogue part's text as the dialogue box shows it, or an empty string.
 std::string PartTextProblem(const std::string& text);
