@@ -206,7 +206,8 @@ TEST(TiledExportedMap, EveryPartOfAMapSavedByTiledIsRead) {
 }
 
 // The one layer of `{"layers":[{ members }]}` as "width height x offsetx,offsety opacity visible
-// parallaxx,parallaxy", or the warning when the map is refused.
+// parallaxx,parallaxy", then its name, tint and tile ids (their count first) when it has them; or the warning
+// when the map is refused.
 std::string LayerValues(const std::string& members) {
     const TiledLoadResult result = LoadTiledText("{\"layers\":[{" + members + "}]}");
     if (result.map == nullptr) return result.log;
@@ -214,11 +215,18 @@ std::string LayerValues(const std::string& members) {
     std::ostringstream out;
     out << l.width << " " << l.height << " " << l.x << " " << l.offsetx << "," << l.offsety << " "
         << l.opacity << " " << l.visible << " " << l.parallaxx << "," << l.parallaxy;
+    if (l.name != nullptr) out << " " << l.name;
+    if (l.tintcolor != 0) out << " tint " << std::hex << l.tintcolor << std::dec;
+    if (l.data != nullptr || l.dataCount != 0) out << " " << l.dataCount << " ids";
+    for (int i = 0; l.data != nullptr && i < l.dataCount; ++i)
+        out << (i == 0 ? " " : ",") << l.data[i];
     return out.str();
 }
 
-TEST(TiledValues, NumbersAndBooleansReadAsTheGameExpects) {
+TEST(TiledValues, NumbersFlagsColoursAndTileIdsReadAsTheGameExpects) {
     const std::pair<std::string, std::string> cases[] = {
+        // Absent keys leave zero, except the parallax.
+        {"", "0 0 0 0,0 0 0 1,1"},
         {R"("visible":true,"width":30,"opacity":1)", "30 0 0 0,0 1 1 1,1"},
         {R"("visible":True,"width":30.9,"opacity":1.0)", "30 0 0 0,0 1 1 1,1"},
         {R"("visible":TRUE,"width":-2.5,"opacity":0.5)", "-2 0 0 0,0 0.5 1 1,1"},
@@ -232,41 +240,21 @@ TEST(TiledValues, NumbersAndBooleansReadAsTheGameExpects) {
         {R"("width":3000000000.5,"height":-3000000000.5,"x":99999999999999999999999,"offsetx":1e39,)"
          R"("offsety":-1e400,"opacity":1e-400)",
          "2147483647 -2147483648 -1 inf,-inf 0 0 1,1"},
+        // Colours without alpha are opaque.
+        {R"("tintcolor":"#1a2b3c")", "0 0 0 0,0 0 0 1,1 tint ff1a2b3c"},
+        {R"("tintcolor":"#801a2b3c")", "0 0 0 0,0 0 0 1,1 tint 801a2b3c"},
+        {R"("tintcolor":"#00000000")", "0 0 0 0,0 0 0 1,1"},
+        {R"("tintcolor":"0x1A2B3C")", "0 0 0 0,0 0 0 1,1 tint ff1a2b3c"},
+        {R"("tintcolor":"0X801a2b3c")", "0 0 0 0,0 0 0 1,1 tint 801a2b3c"},
+        {R"("tintcolor":"1a2b3c")", "0 0 0 0,0 0 0 1,1 tint ff1a2b3c"},
+        {R"("tintcolor":"#fff")", "0 0 0 0,0 0 0 1,1 tint ff000fff"},
+        {R"("tintcolor":"#1122334455")", "0 0 0 0,0 0 0 1,1 tint 22334455"},
+        // Tile ids keep all 32 bits, whatever separates them.
+        {"\"data\":[1, 2147483651, 4294967295;0 -1,123456789,1234567890,\n7.9,+5,0012]",
+         "0 0 0 0,0 0 0 1,1 10 ids 1,-2147483645,-1,0,-1,123456789,1234567890,7,5,12"},
     };
     for (const auto& [members, values] : cases)
         EXPECT_EQ(LayerValues(members), values) << members;
-}
-
-TEST(TiledValues, AbsentKeysLeaveZeroExceptParallax) {
-    EXPECT_EQ(LayerValues(""), "0 0 0 0,0 0 0 1,1");
-    const TiledLoadResult result = LoadTiledText(R"({"layers":[{}]})");
-    ASSERT_NE(result.map, nullptr) << result.log;
-    EXPECT_EQ(result.map->layers->name, nullptr);
-    EXPECT_EQ(result.map->layers->data, nullptr);
-    EXPECT_EQ(result.map->layers->dataCount, 0);
-}
-
-TEST(TiledValues, TileIdsKeepAll32BitsAndAnySeparator) {
-    const TiledLoadResult result = LoadTiledText(
-        "{\"layers\":[{\"data\":[1, 2147483651, 4294967295;0 -1,123456789,1234567890,\n7.9,+5,0012]}]}");
-    ASSERT_NE(result.map, nullptr) << result.log;
-    const TiledLayer& layer = *result.map->layers;
-    EXPECT_EQ(std::vector<int32_t>(layer.data, layer.data + layer.dataCount),
-              (std::vector<int32_t>{1, static_cast<int32_t>(0x80000003u), -1, 0, -1, 123456789, 1234567890, 7,
-                                    5, 12}));
-}
-
-TEST(TiledValues, ColoursWithoutAlphaAreOpaque) {
-    const std::pair<std::string, uint32_t> cases[] = {
-        {"#1a2b3c", 0xFF1A2B3Cu},  {"#801a2b3c", 0x801A2B3Cu},   {"#00000000", 0x00000000u},
-        {"0x1A2B3C", 0xFF1A2B3Cu}, {"0X801a2b3c", 0x801A2B3Cu},  {"1a2b3c", 0xFF1A2B3Cu},
-        {"#fff", 0xFF000FFFu},     {"#1122334455", 0x22334455u},
-    };
-    for (const auto& [text, colour] : cases) {
-        const TiledLoadResult result = LoadTiledText("{\"backgroundcolor\":\"" + text + "\"}");
-        ASSERT_NE(result.map, nullptr) << text << ": " << result.log;
-        EXPECT_EQ(result.map->backgroundcolor, colour) << text;
-    }
 }
 
 TEST(TiledValues, StringEscapesFollowTheReadersOwnRules) {
