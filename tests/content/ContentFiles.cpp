@@ -58,23 +58,16 @@ std::vector<std::string> Lines(const std::string& text) {
 bool ReadPerson(const std::string& path, PersonFile& person, std::string& why) {
     std::vector<std::string> f;
     if (!ReadFields(path, PERSON_FORMAT,
-                    "Pos, a sheet, State, Dialogue <n>, n names, Type and an enemy's battle", f, why)) {
+                    "Pos, a sheet, State, Dialogue <n>, n names, Type, an enemy's battle", f, why))
         return false;
-    }
-    person.dialogues = Lines(f[4]);
-    person.type = std::stoi(f[5]);
-    if (person.dialogues.size() != std::stoul(f[3])) {
-        why = "Dialogue " + f[3] + " but " + std::to_string(person.dialogues.size()) + " dialogue names";
-    } else if ((person.type == TYPE_ENEMY) == f[6].empty()) {
-        why = "an enemy needs exactly one battle name after Type, and no one else any line";
-    } else {
-        person.x = std::stof(f[0]);
-        person.y = std::stof(f[1]);
-        person.sheet = f[2];
-        person.battle = f[6];
-        return true;
-    }
-    return false;
+    person = {person.label, person.water, std::stof(f[0]), std::stof(f[1]),
+              f[2],         Lines(f[4]),  std::stoi(f[5]), f[6]};
+    why = person.dialogues.size() != std::stoul(f[3])
+              ? "Dialogue " + f[3] + " announces another number of names"
+          : (person.type == TYPE_ENEMY) == f[6].empty()
+              ? "an enemy needs exactly one battle name after Type, and no one else any line"
+              : "";
+    return why.empty();
 }
 
 }  // namespace
@@ -82,9 +75,7 @@ bool ReadPerson(const std::string& path, PersonFile& person, std::string& why) {
 bool ReadItem(const std::string& path, const std::string& name, ItemFile& item, std::string& why) {
     std::vector<std::string> f;
     if (!ReadFields(path, ITEM_FORMAT, "the two lines pos <x> <y> and the item name", f, why)) return false;
-    item.x = std::stof(f[0]);
-    item.y = std::stof(f[1]);
-    item.name = f[2];
+    item = {item.label, std::stof(f[0]), std::stof(f[1]), f[2]};
     why = "names the item " + item.name;
     return item.name == name;
 }
@@ -160,9 +151,10 @@ std::string PartTextProblem(const std::string& text) {
     const std::string line = "[ -:<-~]{0,44}", page = "(?!;|$)" + line + "(?:\n" + line + "){0,2}";
     if (!text.empty() && text.back() == '\n')
         return "ends with a line feed: the last page would show an empty line";
-    if (!std::regex_match(text, std::regex(page + "(?:;\n" + page + ")*")))
+    if (!std::regex_match(text, std::regex(page + "(?:;\n" + page + ")*"))) {
         return "is not pages of one to three lines of at most 44 plain characters, each but the last ended "
-               "by ';' "
-               "and a line feed";
+               "by "
+               "';' and a line feed";
+    }
     return "";
 }

@@ -45,9 +45,8 @@ WalkRect Enlarged(const WalkRect& rect, float margin);
 // Cells of the 64-pixel grid, in map pixels.
 WalkRect TilesAt(float col, float row, float cols, float rows);
 
-// Where the puzzles draw (map pixels). A spot that blocks stands in the way until its puzzle is solved
-// (a fence across a path, a fire, the flames before the wall) and no collision may lie there; the others
-// are where the hero stands to solve one. The hero's feet must come within `margin`.
+// Where the puzzles draw: what blocks the way until solved (fences, fires, the flames before the wall),
+// where no collision may lie, and where the hero stands to solve one; his feet must come within `margin`.
 struct PuzzleSpot {
     std::string map, what;
     WalkRect area;
@@ -65,10 +64,9 @@ FootWalk WalkFrom(const MapFacts& map, float x, float y, const std::vector<WalkR
 FootWalk WalkFromArrival(const MapFacts& map, const std::string& from,
                          const std::vector<WalkRect>& blocks = {});
 bool StandsFree(const MapFacts& map, const WalkRect& footBox);
-// True when a reached foot box overlaps the target grown by `margin` on every side (a margin of one
-// step means "walks into it", for a target that pushes the hero back).
+// Whether a reached foot box overlaps the target grown by `margin` on every side.
 bool CanTouch(const FootWalk& walk, const WalkRect& target, float margin);
-// True when the hero can walk to where (x, y) places it.
+// Whether the hero can walk to where (x, y) places him.
 bool CanStandAt(const FootWalk& walk, float x, float y);
 // The triggers and the points players arrive on that the walk does not reach ("trigger Bed", ...).
 std::vector<std::string> Unreached(const MapFacts& map, const FootWalk& walk);
