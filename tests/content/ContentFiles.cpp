@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -111,6 +112,9 @@ MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {
     content.listedItems = Lines(f[2]);
     if (content.listedItems.size() != std::stoul(f[1]))
         problem("Map.txt", "Item " + f[1] + " lists another number");
+    if (std::set<std::string>(content.listedItems.begin(), content.listedItems.end()).size() !=
+        content.listedItems.size())
+        problem("Map.txt", "lists an item twice: one file per name");
     const auto readPerson = [&](const std::string& file, bool water) {
         PersonFile person;
         person.label = map + "/" + file;

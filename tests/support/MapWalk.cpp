@@ -4,6 +4,7 @@
 #include <cmath>
 #include <deque>
 #include <filesystem>
+#include <set>
 
 #include "world/tiled/TiledMap.h"
 
@@ -111,32 +112,26 @@ bool StandsFree(const MapFacts& map, const WalkRect& box) {
 }
 
 FootWalk WalkFrom(const MapFacts& map, float x, float y, const std::vector<WalkRect>& extraBlocks) {
+    MapFacts blocked = map;
+    blocked.collisions.insert(blocked.collisions.end(), extraBlocks.begin(), extraBlocks.end());
     const WalkRect start = FootBoxAt(x, y);
-    // The grid is laid through the start, from the map's top-left corner on.
-    const float originX = start.x - WALK_STEP * std::floor(start.x / WALK_STEP);
-    const float originY = start.y - WALK_STEP * std::floor(start.y / WALK_STEP);
-    const int columns = int((float(map.width * map.tileWidth) - start.width - originX) / WALK_STEP) + 1;
-    const int rows = int((float(map.height * map.tileHeight) - start.height - originY) / WALK_STEP) + 1;
-    const auto feetAt = [&](int col, int row) {
-        return WalkRect{originX + col * WALK_STEP, originY + row * WALK_STEP, start.width, start.height};
+    const auto inside = [&](const WalkRect& feet) {
+        return feet.x >= 0 && feet.y >= 0 && feet.x + feet.width <= float(map.width * map.tileWidth) &&
+               feet.y + feet.height <= float(map.height * map.tileHeight);
     };
-    std::vector<bool> seen(size_t(columns) * rows, false);
-    std::deque<std::pair<int, int>> queue{{int(std::lround((start.x - originX) / WALK_STEP)),
-                                           int(std::lround((start.y - originY) / WALK_STEP))}};
+    // Steps of the grid laid through the start.
+    std::set<std::pair<int, int>> seen{{0, 0}};
+    std::deque<std::pair<int, int>> queue{{0, 0}};
     FootWalk walk;
     while (!queue.empty()) {
         const auto [col, row] = queue.front();
         queue.pop_front();
-        if (col < 0 || row < 0 || col >= columns || row >= rows || seen[size_t(row) * columns + col])
-            continue;
-        seen[size_t(row) * columns + col] = true;
-        const WalkRect feet = feetAt(col, row);
-        if (!StandsFree(map, feet) || std::any_of(extraBlocks.begin(), extraBlocks.end(),
-                                                  [&](const WalkRect& r) { return Overlaps(feet, r); }))
-            continue;
+        const WalkRect feet{start.x + col * WALK_STEP, start.y + row * WALK_STEP, start.width, start.height};
+        if (!inside(feet) || !StandsFree(blocked, feet)) continue;
         walk.push_back(feet);
-        for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
-            queue.emplace_back(col + dc, row + dr);
+        for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            if (seen.insert({col + dc, row + dr}).second) queue.emplace_back(col + dc, row + dr);
+        }
     }
     return walk;
 }

@@ -7,6 +7,8 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 
 #include <filesystem>
+#include <functional>
+#include <numeric>
 
 #include "core/Screen.h"
 #include "frontend/RoamingScreen.h"
@@ -46,13 +48,11 @@ sf::Image Render(const TiledLayer& layer, const sf::View& view, bool chunks) {
     return target.getTexture().copyToImage();
 }
 
-int DifferentPixels(const sf::Image& a, const sf::Image& b) {
-    int different = 0;
-    for (unsigned y = 0; y < a.getSize().y; ++y) {
-        for (unsigned x = 0; x < a.getSize().x; ++x)
-            different += a.getPixel(x, y) != b.getPixel(x, y);
-    }
-    return different;
+// Colour channels that differ between two pictures of one size.
+long DifferentChannels(const sf::Image& a, const sf::Image& b) {
+    const sf::Uint8* first = a.getPixelsPtr();
+    return std::inner_product(first, first + 4 * a.getSize().x * a.getSize().y, b.getPixelsPtr(), 0L,
+                              std::plus<>(), std::not_equal_to<>());
 }
 
 TEST(TileDrawing, ChunksDrawWhatOneSpritePerTileDrawsAndOnlyWhereTheCameraLooks) {
@@ -71,7 +71,7 @@ TEST(TileDrawing, ChunksDrawWhatOneSpritePerTileDrawsAndOnlyWhereTheCameraLooks)
             sf::View view(centre, half * 2.0f);
             for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
                 if (layer->data == nullptr) continue;
-                EXPECT_EQ(DifferentPixels(Render(*layer, view, true), Render(*layer, view, false)), 0)
+                EXPECT_EQ(DifferentChannels(Render(*layer, view, true), Render(*layer, view, false)), 0)
                     << layer->name;
             }
         }
