@@ -20,7 +20,7 @@ const std::string POSITION = R"((-?[0-9]+(?:\.[0-9]+)?) (-?[0-9]+(?:\.[0-9]+)?)\
 const std::string PERSON_FORMAT = "Pos " + POSITION + NAMED + "State [0-3]\nDialogue ([0-9]+)\n" +
                                   NAME_LINES + "Type ([0-3])\n(?:" + NAMED + ")?";
 const std::string ITEM_FORMAT = "pos " + POSITION + NAMED;
-const std::string INFOS_FORMAT = "Max ([1-9][0-9]*)\n" + NAME_LINES;
+const std::string INFOS_FORMAT = "Max ([1-9][0-9]*)\n" + NAME_LINES + NAMED;
 const std::string LIST_FORMAT = "PNJ ([0-9]+)\nItem ([0-9]+)\n" + NAME_LINES;
 
 // The water sources the puzzles load by these names (the bathtub's file is spelled the game's way).
@@ -85,14 +85,10 @@ bool ReadDialogueInfos(const std::string& path, std::vector<std::string>& portra
                        std::string& why) {
     std::vector<std::string> f;
     if (!ReadFields(path, INFOS_FORMAT, "Max <parts>, the portraits and the folder", f, why)) return false;
-    std::vector<std::string> lines = Lines(f[1]);
-    if (lines.size() != std::stoul(f[0]) + 1) {
-        why = "Max " + f[0] + " needs that many portraits and one folder line";
-        return false;
-    }
-    folder = lines.back();
-    portraits.assign(lines.begin(), lines.end() - 1);
-    return true;
+    portraits = Lines(f[1]);
+    folder = f[2];
+    why = "Max " + f[0] + " needs that many portraits and one folder line";
+    return portraits.size() == std::stoul(f[0]);
 }
 
 MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {

@@ -40,10 +40,9 @@ const Arrival STORY_ARRIVALS[] = {
 // The world map: from a "MAP" trigger the player may pick the places linked to where they stand, and
 // the bridge and the village turn into their night and burnt selves after the fire.
 void AddWorldMapArrivals(const std::string& from, std::vector<Arrival>& arrivals) {
-    const std::vector<std::string> destinations =
-        Contains(from, "Bridge") ? std::vector<std::string>{"GoblinVillage", "ForestNight"}
-                                 : std::vector<std::string>{"Bridge"};
-    for (std::string destination : destinations) {
+    using Places = std::vector<std::string>;
+    for (std::string destination :
+         Contains(from, "Bridge") ? Places{"GoblinVillage", "ForestNight"} : Places{"Bridge"}) {
         if (destination == "GoblinVillage" && Contains(from, "Night")) destination = "GoblinVillageBurn";
         if (destination == "Bridge" && Contains(from, "Burn")) destination = "BridgeNight";
         arrivals.push_back(Arrival{destination, from, "the world map"});

@@ -94,7 +94,6 @@ TEST(TiledFailure, StringOf1023CharactersIsAcceptedAnd1024Refused) {
     const TiledLoadResult accepted = LoadTiledText("{\"orientation\":\"" + longest + "\"}");
     ASSERT_NE(accepted.map, nullptr) << accepted.log;
     EXPECT_EQ(std::string(accepted.map->orientation), longest);
-
     const TiledLoadResult refused = LoadTiledText("{\"orientation\":\"" + longest + "a\"}");
     EXPECT_EQ(refused.map, nullptr);
     EXPECT_EQ(refused.log, TiledFailure("String exceeded max length of TILED_STRING_MAX.", 1));
@@ -123,7 +122,6 @@ TEST(TiledFailure, DeeplyNestedGroupLayersFailCleanly) {
     const TiledLoadResult deep = LoadTiledText(nested(10000));
     EXPECT_EQ(deep.map, nullptr);
     EXPECT_EQ(deep.log, TiledFailure("Layers are nested too deeply (group layers in group layers).", 1));
-
     const TiledLoadResult usual = LoadTiledText(nested(32));
     ASSERT_NE(usual.map, nullptr) << usual.log;
     int depth = 0;
