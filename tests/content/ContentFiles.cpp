@@ -1,12 +1,12 @@
 #include "content/ContentFiles.h"
 
-#include "support/Files.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <set>
 #include <sstream>
+
+#include "support/Files.h"
 
 namespace {
 
@@ -112,14 +112,8 @@ MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {
         content.listedItems.size())
         problem("Map.txt", "lists an item twice: one file per name");
     const auto readPerson = [&](const std::string& file, bool water) {
-        PersonFile person;
-        person.label = map + "/" + file;
-        person.water = water;
-        if (ReadPerson(folder + file, person, why)) {
-            content.people.push_back(person);
-        } else {
-            problem(file, why);
-        }
+        PersonFile person{.label = map + "/" + file, .water = water};
+        ReadPerson(folder + file, person, why) ? content.people.push_back(person) : problem(file, why);
     };
     for (int i = 1; i <= listedPeople; ++i)
         readPerson("PNJ" + std::to_string(i) + ".txt", false);
@@ -134,13 +128,9 @@ MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {
     if (found != listedPeople)
         problem("Map.txt", "announces " + f[0] + " PNJ files, the folder holds " + std::to_string(found));
     for (const std::string& name : content.listedItems) {
-        ItemFile item;
-        item.label = map + "/" + name + ".txt";
-        if (ReadItem(folder + name + ".txt", name, item, why)) {
-            content.items.push_back(item);
-        } else {
-            problem(name + ".txt", why);
-        }
+        ItemFile item{.label = map + "/" + name + ".txt"};
+        ReadItem(folder + name + ".txt", name, item, why) ? content.items.push_back(item)
+                                                          : problem(name + ".txt", why);
     }
     return content;
 }

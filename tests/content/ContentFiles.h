@@ -13,17 +13,17 @@ struct PersonFile {
     std::string label;  // "<map>/<file>", for messages
     bool water = false;
     float x = 0, y = 0;
-    std::string sheet;
-    std::vector<std::string> dialogues;
+    std::string sheet = {};
+    std::vector<std::string> dialogues = {};
     int type = -1;
-    std::string battle;  // Type 1 only
+    std::string battle = {};  // Type 1 only
 };
 
 // A map's <Item>.txt or an Items/<Item>.txt.
 struct ItemFile {
     std::string label;
     float x = 0, y = 0;
-    std::string name;
+    std::string name = {};
 };
 
 // Everything one map folder holds for its content list.

@@ -29,10 +29,7 @@ TestMap PatchworkMap() {
     TestLayer ground = FilledLayer("Ground", 40, 30, 0);
     for (int i = 0; i < 40 * 30; ++i)
         ground.data[static_cast<size_t>(i)] = (i * 7 + i / 40) % 9;
-    TestLayer faded = ground;
-    faded.name = "Faded";
-    faded.opacity = 0.5f;
-    faded.visible = false;
+    const TestLayer faded{"Faded", ground.type, ground.data, {}, 0.5f, false};
     map.layers = {ground, faded, ObjectLayer("Point", {Point("Patchwork", 900, 700)})};
     return map;
 }
