@@ -1,7 +1,6 @@
-// The people, items and words of the world, checked in the built asset tree: every content list, NPC,
-// item and dialogue file in the form the game reads, with the pictures and parts it names; and everyone
-// and everything standing where the hero can walk to them, without walling off a door or forcing a fight;
-// and every page of text fitting the dialogue box without naming a key.
+// The people, items and words of the built world: every content, NPC, item and dialogue file in the form
+// the game reads, with the pictures and parts it names; everyone and everything where the hero can walk to
+// them, walling off no door and forcing no fight; every page of text fitting the box, naming no key.
 
 #include <gtest/gtest.h>
 
@@ -133,30 +132,28 @@ TEST(ContentData, TheStoryFindsEveryoneItNeeds) {
 }
 
 TEST(ContentData, EveryDialogueNamedHasItsPortraitsAndParts) {
-    std::map<std::string, std::string> named;  // dialogue -> first file naming it
     for (const auto& [name, content] : Contents()) {
         for (const PersonFile& person : content.people) {
-            for (const std::string& dialogue : person.dialogues)
-                named.emplace(dialogue, person.label);
-        }
-    }
-    for (const auto& [dialogue, by] : named) {
-        std::vector<std::string> portraits;
-        std::string folder, why;
-        if (!ReadDialogueInfos(DIALOGUES_FOLDER + "/" + dialogue + "/infos.txt", portraits, folder, why)) {
-            ADD_FAILURE() << "Dialogues/" << dialogue << "/infos.txt (named by " << by << "): " << why;
-            continue;
-        }
-        for (const std::string& portrait : portraits) {
-            EXPECT_TRUE(PictureExists("Characters/" + portrait))
-                << "Dialogues/" << dialogue << "/infos.txt: no portrait " << portrait;
-        }
-        const std::string parts = DIALOGUES_FOLDER + "/" + folder + "/Part";
-        for (size_t part = 1; part <= portraits.size() + 1; ++part) {
-            const bool expected = part <= portraits.size();
-            EXPECT_EQ(fs::is_regular_file(parts + std::to_string(part) + ".txt"), expected)
-                << "Dialogues/" << dialogue << ": Part" << part << ".txt "
-                << (expected ? "is missing" : "is never shown: Max is too small");
+            for (const std::string& dialogue : person.dialogues) {
+                const std::string label = "Dialogues/" + dialogue + " (named by " + person.label + ")";
+                std::vector<std::string> portraits;
+                std::string folder, why;
+                if (!ReadDialogueInfos(DIALOGUES_FOLDER + "/" + dialogue + "/infos.txt", portraits, folder,
+                                       why)) {
+                    ADD_FAILURE() << label << ": infos.txt " << why;
+                    continue;
+                }
+                for (const std::string& portrait : portraits)
+                    EXPECT_TRUE(PictureExists("Characters/" + portrait))
+                        << label << ": no portrait " << portrait;
+                const std::string parts = DIALOGUES_FOLDER + "/" + folder + "/Part";
+                for (size_t part = 1; part <= portraits.size() + 1; ++part) {
+                    const bool expected = part <= portraits.size();
+                    EXPECT_EQ(fs::is_regular_file(parts + std::to_string(part) + ".txt"), expected)
+                        << label << ": Part" << part << ".txt "
+                        << (expected ? "is missing" : "is never shown: Max is too small");
+                }
+            }
         }
     }
 }

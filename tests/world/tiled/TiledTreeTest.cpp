@@ -21,10 +21,8 @@ std::string Listed(const Record* head, Field field) {
     return out.str();
 }
 
-template <typename Record>
-std::string Names(const Record* head) {
-    return Listed(head, [](const Record& r) { return r.name == nullptr ? "" : r.name; });
-}
+// A record's name, or nothing.
+const auto NAME = [](const auto& record) { return record.name == nullptr ? "" : record.name; };
 
 // Properties as "name kind value", joined by commas: colours in hexadecimal, booleans as 0 or 1.
 std::string Properties(const TiledProperty* properties, int count) {
@@ -101,7 +99,7 @@ TEST(TiledTree, WarningsThatDoNotStopTheParseAndATextObjectThatDoesUseTheSameLin
         "WARNING (tiled_reader.h:2556): `tilepropertytypes` is deprecated. Attempting to skip. (MEMORY:4)\n");
     EXPECT_STREQ(kept.map->tilesets->source, "Village.tsx");
     EXPECT_EQ(kept.map->tilesets->firstgid, 1);
-    EXPECT_EQ(Names(kept.map->tilesets), ",old");
+    EXPECT_EQ(Listed(kept.map->tilesets, NAME), ",old");
     const TiledLoadResult refused = LoadTiledText(
         "{\"layers\":[{\"objects\":[{\"id\":1,\n\"text\":{\"text\":\"Hello\",\"wrap\":true},\"x\":1}]}]}");
     EXPECT_EQ(refused.map, nullptr);
@@ -119,8 +117,8 @@ TEST(TiledTree, TilesetsKeepFileOrderChildLayersComeLastFirstAndTilesHoldAnimati
         "animation":[{"duration":200,"tileid":2},{"tileid":7,"duration":9}]}]},{"name":"Second"}],
         "layers":[{"name":"Group","type":"group","layers":[{"name":"Inner1","type":""},{"name":"Inner2"}]}]})");
     ASSERT_NE(result.map, nullptr) << result.log;
-    EXPECT_EQ(Names(result.map->tilesets), "First,Second");
-    EXPECT_EQ(Names(result.map->layers->layers), "Inner2,Inner1");
+    EXPECT_EQ(Listed(result.map->tilesets, NAME), "First,Second");
+    EXPECT_EQ(Listed(result.map->layers->layers, NAME), "Inner2,Inner1");
     EXPECT_STREQ(result.map->layers->layers->next->type, "");  // an empty text, not none
     const TiledTileset& tileset = *result.map->tilesets;
     EXPECT_FLOAT_EQ(tileset.version, 1.5f);  // a version unquoted, as older Tiled wrote it
@@ -158,7 +156,7 @@ TEST(TiledExportedMap, EveryPartOfAMapSavedByTiledIsRead) {
     EXPECT_EQ(Frames(*tileset.tiles->next), "200/2,150/3");
     EXPECT_EQ(Properties(tileset.tiles->next->properties, tileset.tiles->next->propertyCount),
               "water bool 1");
-    EXPECT_EQ(Names(map->layers), "Ground,Roofs,Collision,Point");
+    EXPECT_EQ(Listed(map->layers, NAME), "Ground,Roofs,Collision,Point");
     const TiledLayer& ground = *map->layers;
     EXPECT_STREQ(ground.type, "tilelayer");
     EXPECT_TRUE(ground.visible);
@@ -193,9 +191,8 @@ TEST(TiledExportedMap, EveryPartOfAMapSavedByTiledIsRead) {
     EXPECT_EQ(map, nullptr);
 }
 
-// The one layer of `{"layers":[{ members }]}` as "width height x offsetx,offsety opacity visible
-// parallaxx,parallaxy", then its name, tint and tile ids (their count first) when it has them; or the warning
-// when the map is refused.
+// The one layer of `{"layers":[{ members }]}` as "width height x offsetx,offsety opacity visible parallax",
+// then its name, tint and tile ids (their count first) if any; or the warning when the map is refused.
 std::string LayerValues(const std::string& members) {
     const TiledLoadResult result = LoadTiledText("{\"layers\":[{" + members + "}]}");
     if (result.map == nullptr) return result.log;
