@@ -184,7 +184,7 @@ TEST(ContentData, PeopleAndItemsStandInTheOpenWithinReachAndWallNothingOff) {
         const std::vector<PersonFile>& everyone = Contents().at(name).people;
         const FootWalk walk = WalkFromArrival(map, name, Obstacles(everyone, false));
         for (const std::string& what : Unreached(map, walk))
-            ADD_FAILURE() << name << ": " << what << " is walled off by people";
+            ADD_FAILURE() << name << ": " << what << " cannot be walked to past the people";
         // Out of walls and doors, and off everyone else's feet.
         const auto expectOpen = [&](const WalkRect& area, const std::string& what) {
             for (const WalkRect& wall : map.collisions)

@@ -88,9 +88,9 @@ TEST(MapChecker, EveryMapOfTheWorldIsBuiltReadableAndDrawnFromItsAtlas) {
         ASSERT_TRUE(tree) << "its Map.json is missing or refused by the Tiled reader";
         EXPECT_EQ(tree->tilewidth, 64);
         EXPECT_EQ(tree->tileheight, 64);
-        const TiledTileset& tileset = *tree->tilesets;
-        ASSERT_TRUE(tree->tilesets && !tileset.next && tileset.image) << "one embedded tileset";
-        EXPECT_TRUE(!atlasOf.count(name) || atlasOf[name] == tileset.image)
+        ASSERT_TRUE(tree->tilesets && !tree->tilesets->next && tree->tilesets->image)
+            << "one embedded tileset";
+        EXPECT_TRUE(!atlasOf.count(name) || atlasOf[name] == tree->tilesets->image)
             << "not the painting this map shows";
         std::map<std::string, int> objectLayers;
         for (const TiledLayer* layer = tree->layers; layer != nullptr; layer = layer->next) {

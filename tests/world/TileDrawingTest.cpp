@@ -92,7 +92,7 @@ TEST(TileSheets, IdsBeyondTheTilesetsDrawNothingAndAreLoggedOnceWhileFlipBitsPic
     RoamingGame game({{"Odd", map}}, "Odd");
     ASSERT_TRUE(gMap.loadedMap);
     // The room is one chunk cut from one sheet: one batch, a quad per tile drawn.
-    const TileBatch& batch = gMap.tileCache.layers[0].chunks[0].batches[0];
+    const TileBatch& batch = gMap.tileCache.layers.at(0).chunks.at(0).batches.at(0);
     EXPECT_EQ(batch.vertices.getVertexCount(), 4u * (8 * 6 - 4));
     const std::string log = game.Log();
     for (const char* tile : {"9", "268435455"}) {
@@ -135,7 +135,7 @@ TEST(TileSheets, AnimatedTilesPlayInTheGameAsInTiled) {
     ASSERT_STREQ(gSession.currentMapName, "Anim");
     const TileSheet& sheet = *gMap.tileSheets.sheets[0];
     const auto shownCorner = [] {
-        const TileChunk& chunk = gMap.tileCache.layers[0].chunks[0];
+        const TileChunk& chunk = gMap.tileCache.layers.at(0).chunks.at(0);
         const AnimatedTileQuad& quad = chunk.animated.at(0);
         return chunk.batches[quad.batch].vertices[quad.firstVertex].texCoords;
     };
