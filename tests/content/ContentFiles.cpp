@@ -2,232 +2,149 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
-namespace fs = std::filesystem;
+#include "support/Files.h"
 
 namespace {
 
-const std::string NUMBER = R"((-?[0-9]+(?:\.[0-9]+)?))";
+// A name fills its line: never blank, no space at either end.
+const std::string NAME = R"([^ \n](?:[^\n]*[^ \n])?)";
+const std::string NAMED = "(" + NAME + ")\n";
+const std::string NAME_LINES = "((?:" + NAME + "\n)*)";
+const std::string POSITION = R"((-?[0-9]+(?:\.[0-9]+)?) (-?[0-9]+(?:\.[0-9]+)?)\n)";
 
-// One "<keyword> <values>" line; the captured values land in `values`.
-bool MatchLine(const std::string& line, const std::string& pattern, std::vector<std::string>& values) {
+// Each format is the whole text of its file; a counted list is a run of name lines, counted after.
+const std::string PERSON_FORMAT = "Pos " + POSITION + NAMED + "State [0-3]\nDialogue ([0-9]+)\n" +
+                                  NAME_LINES + "Type ([0-3])\n(?:" + NAMED + ")?";
+const std::string ITEM_FORMAT = "pos " + POSITION + NAMED;
+const std::string INFOS_FORMAT = "Max ([1-9][0-9]*)\n" + NAME_LINES + NAMED;
+const std::string LIST_FORMAT = "PNJ ([0-9]+)\nItem ([0-9]+)\n" + NAME_LINES;
+
+// The water sources the puzzles load by these names (the bathtub's file is spelled the game's way).
+const std::pair<const char*, const char*> WATER_SOURCES[] = {{"ForestNight", "Water"},
+                                                             {"HOUSE_BURN_1", "Bathub"}};
+
+// The fields of a data file in its format; false with the reason when it is not one.
+bool ReadFields(const std::string& path, const std::string& format, const std::string& form,
+                std::vector<std::string>& fields, std::string& why) {
+    const std::string text = ReadWholeFile(path);
     std::smatch match;
-    if (!std::regex_match(line, match, std::regex(pattern))) return false;
-    values.assign(match.begin() + 1, match.end());
-    return true;
+    if (!std::filesystem::is_regular_file(path)) {
+        why = "missing";
+    } else if (text.empty() || text.back() != '\n') {
+        why = "the last line has no line feed";
+    } else if (std::any_of(text.begin(), text.end(),
+                           [](unsigned char c) { return c > 126 || (c < 32 && c != '\n'); })) {
+        why = "holds a character that is not plain ASCII text";
+    } else if (!std::regex_match(text, match, std::regex(format))) {
+        why = "not " + form;
+    } else {
+        fields.assign(match.begin() + 1, match.end());
+        return true;
+    }
+    return false;
 }
 
-bool IsName(const std::string& line) {
-    return !line.empty() && line.front() != ' ' && line.back() != ' ';
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream split(text);
+    for (std::string line; std::getline(split, line);)
+        lines.push_back(line);
+    return lines;
 }
 
-// The stem of "PNJ<i>.txt", or -1 for any other file name.
-int PersonFileIndex(const std::string& fileName) {
-    std::smatch match;
-    static const std::regex pattern(R"(PNJ([0-9]+)\.txt)");
-    return std::regex_match(fileName, match, pattern) ? std::stoi(match[1]) : -1;
+bool ReadPerson(const std::string& path, PersonFile& person, std::string& why) {
+    std::vector<std::string> f;
+    if (!ReadFields(path, PERSON_FORMAT,
+                    "Pos, a sheet, State, Dialogue <n>, n names, Type, an enemy's battle", f, why))
+        return false;
+    person = {person.label, person.water, std::stof(f[0]), std::stof(f[1]),
+              f[2],         Lines(f[4]),  std::stoi(f[5]), f[6]};
+    why = person.dialogues.size() != std::stoul(f[3])
+              ? "Dialogue " + f[3] + " announces another number of names"
+          : (person.type == TYPE_ENEMY) == f[6].empty()
+              ? "an enemy needs exactly one battle name after Type, and no one else any line"
+              : "";
+    return why.empty();
 }
 
 }  // namespace
 
-bool ReadDataLines(const std::string& path, std::vector<std::string>& lines, std::string& why) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        why = "missing";
-        return false;
-    }
-    std::ostringstream whole;
-    whole << file.rdbuf();
-    const std::string text = whole.str();
-    if (text.empty() || text.back() != '\n') {
-        why = "the last line has no line feed";
-        return false;
-    }
-    for (const char c : text) {
-        if (c == '\r' || static_cast<unsigned char>(c) > 126 || (c < 32 && c != '\n')) {
-            why = "holds a character that is not plain ASCII text";
-            return false;
-        }
-    }
-    lines.clear();
-    std::istringstream split(text);
-    for (std::string line; std::getline(split, line);)
-        lines.push_back(line);
-    return true;
+bool ReadItem(const std::string& path, const std::string& name, ItemFile& item, std::string& why) {
+    std::vector<std::string> f;
+    if (!ReadFields(path, ITEM_FORMAT, "the two lines pos <x> <y> and the item name", f, why)) return false;
+    item = {item.label, std::stof(f[0]), std::stof(f[1]), f[2]};
+    why = "names the item " + item.name;
+    return item.name == name;
 }
 
-bool ReadPerson(const std::string& path, PersonFile& person, std::string& why) {
-    std::vector<std::string> lines, values;
-    if (!ReadDataLines(path, lines, why)) return false;
-    auto fail = [&](const std::string& reason) {
-        why = reason;
-        return false;
-    };
-    if (lines.size() < 5) return fail("too short for Pos, sheet, State, Dialogue and Type");
-    if (!MatchLine(lines[0], "Pos " + NUMBER + " " + NUMBER, values))
-        return fail("line 1 is not Pos <x> <y>");
-    person.x = std::stof(values[0]);
-    person.y = std::stof(values[1]);
-    if (!IsName(lines[1])) return fail("line 2 is not a sheet name");
-    person.sheet = lines[1];
-    if (!MatchLine(lines[2], "State ([0-3])", values)) return fail("line 3 is not State <0..3>");
-    person.state = std::stoi(values[0]);
-    if (!MatchLine(lines[3], "Dialogue ([0-9]+)", values)) return fail("line 4 is not Dialogue <count>");
-    const size_t count = std::stoul(values[0]);
-    if (lines.size() < 5 + count) return fail("fewer dialogue names than Dialogue announces");
-    person.dialogues.clear();
-    for (size_t i = 0; i < count; ++i) {
-        if (!IsName(lines[4 + i])) return fail("dialogue name " + std::to_string(i + 1) + " is blank");
-        person.dialogues.push_back(lines[4 + i]);
-    }
-    const size_t typeLine = 4 + count;
-    if (!MatchLine(lines[typeLine], "Type ([0-3])", values))
-        return fail("line " + std::to_string(typeLine + 1) + " is not Type <0..3>");
-    person.type = std::stoi(values[0]);
-    const size_t expected = typeLine + (person.type == TYPE_ENEMY ? 2 : 1);
-    if (lines.size() != expected) {
-        return fail(person.type == TYPE_ENEMY ? "an enemy needs exactly one battle name after Type"
-                                              : "lines left over after Type");
-    }
-    person.battle = person.type == TYPE_ENEMY ? lines.back() : "";
-    return true;
-}
-
-bool ReadItem(const std::string& path, ItemFile& item, std::string& why) {
-    std::vector<std::string> lines, values;
-    if (!ReadDataLines(path, lines, why)) return false;
-    if (lines.size() != 2 || !MatchLine(lines[0], "pos " + NUMBER + " " + NUMBER, values) ||
-        !IsName(lines[1])) {
-        why = "not the two lines pos <x> <y> and the item name";
-        return false;
-    }
-    item.x = std::stof(values[0]);
-    item.y = std::stof(values[1]);
-    item.name = lines[1];
-    return true;
-}
-
-bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::string& why) {
-    std::vector<std::string> lines, values;
-    if (!ReadDataLines(path, lines, why)) return false;
-    if (lines.empty() || !MatchLine(lines[0], "Max ([1-9][0-9]*)", values)) {
-        why = "line 1 is not Max <parts>";
-        return false;
-    }
-    const size_t parts = std::stoul(values[0]);
-    if (lines.size() != parts + 2) {
-        why = "Max " + values[0] + " needs that many portraits and one folder line";
-        return false;
-    }
-    infos.portraits.assign(lines.begin() + 1, lines.end() - 1);
-    infos.folder = lines.back();
-    for (const std::string& line : lines) {
-        if (!IsName(line)) {
-            why = "a blank portrait or folder line";
-            return false;
-        }
-    }
-    return true;
-}
-
-bool ReadContentList(const std::string& path, MapFiles& content, std::string& why) {
-    std::vector<std::string> lines, values;
-    if (!ReadDataLines(path, lines, why)) return false;
-    if (lines.size() < 2 || !MatchLine(lines[0], "PNJ ([0-9]+)", values)) {
-        why = "line 1 is not PNJ <count>";
-        return false;
-    }
-    content.listedPeople = std::stoi(values[0]);
-    if (!MatchLine(lines[1], "Item ([0-9]+)", values) || lines.size() != 2 + std::stoul(values[0])) {
-        why = "line 2 is not Item <count>, followed by exactly that many item names";
-        return false;
-    }
-    content.listedItems.assign(lines.begin() + 2, lines.end());
-    return true;
+bool ReadDialogueInfos(const std::string& path, std::vector<std::string>& portraits, std::string& folder,
+                       std::string& why) {
+    std::vector<std::string> f;
+    if (!ReadFields(path, INFOS_FORMAT, "Max <parts>, the portraits and the folder", f, why)) return false;
+    portraits = Lines(f[1]);
+    folder = f[2];
+    why = "Max " + f[0] + " needs that many portraits and one folder line";
+    return portraits.size() == std::stoul(f[0]);
 }
 
 MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map) {
     MapFiles content;
-    content.map = map;
     const std::string folder = mapsFolder + "/" + map + "/";
-    auto problem = [&](const std::string& file, const std::string& why) {
-        content.problems.push_back(map + "/" + file + ": " + why);
-    };
     std::string why;
-    if (!ReadContentList(folder + "Map.txt", content, why)) {
+    const auto problem = [&](const std::string& file, const std::string& what) {
+        content.problems.push_back(map + "/" + file + ": " + what);
+    };
+    std::vector<std::string> f;
+    if (!ReadFields(folder + "Map.txt", LIST_FORMAT, "PNJ <count>, Item <count> and the item names", f,
+                    why)) {
         problem("Map.txt", why);
         return content;
     }
-    for (int i = 1; i <= content.listedPeople; ++i) {
-        const std::string file = "PNJ" + std::to_string(i) + ".txt";
-        PersonFile person;
-        person.label = map + "/" + file;
-        if (ReadPerson(folder + file, person, why)) {
-            content.people.push_back(person);
-        } else {
-            problem(file, why);
-        }
+    const int listedPeople = std::stoi(f[0]);
+    content.listedItems = Lines(f[2]);
+    if (content.listedItems.size() != std::stoul(f[1]))
+        problem("Map.txt", "Item " + f[1] + " lists another number");
+    if (std::set<std::string>(content.listedItems.begin(), content.listedItems.end()).size() !=
+        content.listedItems.size())
+        problem("Map.txt", "lists an item twice: one file per name");
+    const auto readPerson = [&](const std::string& file, bool water) {
+        PersonFile person{.label = map + "/" + file, .water = water};
+        ReadPerson(folder + file, person, why) ? content.people.push_back(person) : problem(file, why);
+    };
+    for (int i = 1; i <= listedPeople; ++i)
+        readPerson("PNJ" + std::to_string(i) + ".txt", false);
+    for (const auto& [water, file] : WATER_SOURCES) {
+        if (water == map) readPerson(std::string(file) + ".txt", true);
     }
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (PersonFileIndex(name) > content.listedPeople) {
-            problem(name,
-                    "left over: Map.txt announces " + std::to_string(content.listedPeople) + " PNJ files");
-        }
-    }
+    // Every PNJ file is announced: the game never reads the others.
+    const std::regex personFile(R"(PNJ[0-9]+\.txt)");
+    const auto found = std::count_if(std::filesystem::directory_iterator(folder), {}, [&](const auto& entry) {
+        return std::regex_match(entry.path().filename().string(), personFile);
+    });
+    if (found != listedPeople)
+        problem("Map.txt", "announces " + f[0] + " PNJ files, the folder holds " + std::to_string(found));
     for (const std::string& name : content.listedItems) {
-        ItemFile item;
-        item.label = map + "/" + name + ".txt";
-        if (!ReadItem(folder + name + ".txt", item, why)) {
-            problem(name + ".txt", why);
-        } else if (item.name != name) {
-            problem(name + ".txt", "names the item " + item.name);
-        } else {
-            content.items.push_back(item);
-        }
-    }
-    for (const WaterSource& water : WATER_SOURCES) {
-        if (water.map != map) continue;
-        PersonFile person;
-        person.label = map + "/" + water.file + ".txt";
-        if (ReadPerson(folder + water.file + ".txt", person, why)) {
-            content.waterSources.push_back(person);
-        } else {
-            problem(std::string(water.file) + ".txt", why);
-        }
+        ItemFile item{.label = map + "/" + name + ".txt"};
+        ReadItem(folder + name + ".txt", name, item, why) ? content.items.push_back(item)
+                                                          : problem(name + ".txt", why);
     }
     return content;
 }
 
 std::string PartTextProblem(const std::string& text) {
-    if (text.empty()) return "is empty";
-    if (text.back() == '\n') return "ends with a line feed: the last page would show an empty line";
-    if (text.back() == ';') return "ends with ';': an empty page would follow";
-    for (const char c : text) {
-        if (c == '\r' || c == '\t' || static_cast<unsigned char>(c) > 126)
-            return "holds a character the font may lack";
-    }
-    size_t pageStart = 0;
-    for (int page = 1; pageStart <= text.size(); ++page) {
-        const size_t end = std::min(text.find(';', pageStart), text.size());
-        if (end < text.size() && (end + 1 >= text.size() || text[end + 1] != '\n'))
-            return "page " + std::to_string(page) + ": ';' must end its line (the next character is dropped)";
-        const std::string pageText = text.substr(pageStart, end - pageStart);
-        if (pageText.empty()) return "page " + std::to_string(page) + " is empty";
-        std::vector<std::string> lines;
-        size_t lineStart = 0;
-        for (size_t feed; (feed = pageText.find('\n', lineStart)) != std::string::npos; lineStart = feed + 1)
-            lines.push_back(pageText.substr(lineStart, feed - lineStart));
-        lines.push_back(pageText.substr(lineStart));
-        if (lines.size() > 3)
-            return "page " + std::to_string(page) + " has " + std::to_string(lines.size()) + " lines";
-        for (const std::string& line : lines) {
-            if (line.size() > 44) return "page " + std::to_string(page) + " runs past 44 characters: " + line;
-        }
-        pageStart = end + 2;
+    // A line holds what the font has, ';' aside; the character after a ';' is dropped, so it must be the
+    // line feed that ends the page.
+    const std::string line = "[ -:<-~]{0,44}", page = "(?!;|$)" + line + "(?:\n" + line + "){0,2}";
+    if (!text.empty() && text.back() == '\n')
+        return "ends with a line feed: the last page would show an empty line";
+    if (!std::regex_match(text, std::regex(page + "(?:;\n" + page + ")*"))) {
+        return "is not pages of one to three lines of at most 44 plain characters, each but the last ended "
+               "by "
+               "';' and a line feed";
     }
     return "";
 }

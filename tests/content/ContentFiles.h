@@ -6,60 +6,43 @@
 #include <string>
 #include <vector>
 
+enum PersonType { TYPE_TALKS, TYPE_ENEMY, TYPE_MERCHANT, TYPE_COMPANION };
+
 // A PNJ<i>.txt, or a puzzle's water source written in the same format.
 struct PersonFile {
     std::string label;  // "<map>/<file>", for messages
+    bool water = false;
     float x = 0, y = 0;
-    std::string sheet;
-    int state = -1;
-    std::vector<std::string> dialogues;
+    std::string sheet = {};
+    std::vector<std::string> dialogues = {};
     int type = -1;
-    std::string battle;  // Type 1 only
+    std::string battle = {};  // Type 1 only
 };
 
 // A map's <Item>.txt or an Items/<Item>.txt.
 struct ItemFile {
     std::string label;
     float x = 0, y = 0;
-    std::string name;
-};
-
-// A dialogue's infos.txt: one portrait per part and the folder of the Part<i>.txt files.
-struct DialogueInfos {
-    std::vector<std::string> portraits;
-    std::string folder;
+    std::string name = {};
 };
 
 // Everything one map folder holds for its content list.
 struct MapFiles {
-    std::string map;
-    int listedPeople = 0;
     std::vector<std::string> listedItems;
-    std::vector<PersonFile> people;        // PNJ1..PNJ<n> that parsed
-    std::vector<PersonFile> waterSources;  // the puzzles' water, not in the content list
-    std::vector<ItemFile> items;           // the listed items that parsed
-    std::vector<std::string> problems;     // "<file>: <what is wrong>"
+    std::vector<PersonFile> people;     // PNJ1..PNJ<n> that parsed, then the water the puzzles read
+    std::vector<ItemFile> items;        // the listed items that parsed
+    std::vector<std::string> problems;  // "<map>/<file>: <what is wrong>"
 };
 
-enum PersonType { TYPE_TALKS, TYPE_ENEMY, TYPE_MERCHANT, TYPE_COMPANION };
-
-// The lines of a data file: plain ASCII, no carriage return, every line ended by a line feed.
-bool ReadDataLines(const std::string& path, std::vector<std::string>& lines, std::string& why);
-bool ReadPerson(const std::string& path, PersonFile& person, std::string& why);
-bool ReadItem(const std::string& path, ItemFile& item, std::string& why);
-bool ReadDialogueInfos(const std::string& path, DialogueInfos& infos, std::string& why);
-// What is wrong with one dialogue part's text as the dialogue box shows it, or an empty string: pages
-// end at ";" and a line feed, and hold at most three lines of at most 44 characters.
-std::string PartTextProblem(const std::string& text);
-// Reads a Map.txt: the number of PNJ files and the names of the items lying on the map.
-bool ReadContentList(const std::string& path, MapFiles& content, std::string& why);
+// Each reader takes a file of plain ASCII lines, each ended by a line feed, in exactly its format; an
+// item file must name the item it is expected to hold.
+bool ReadItem(const std::string& path, const std::string& name, ItemFile& item, std::string& why);
+// A dialogue's infos.txt: one portrait per part and the folder of the Part<i>.txt files.
+bool ReadDialogueInfos(const std::string& path, std::vector<std::string>& portraits, std::string& folder,
+                       std::string& why);
 // Reads Map.txt, the PNJ files it announces and its item files (plus the water sources the puzzles
 // read on their maps); every file that is missing, unreadable or left over lands in `problems`.
 MapFiles ReadMapContent(const std::string& mapsFolder, const std::string& map);
 
-// The water sources the puzzles load by these names (the bathtub's file is spelled the game's way).
-struct WaterSource {
-    const char* map;
-    const char* file;
-};
-inline constexpr WaterSource WATER_SOURCES[] = {{"ForestNight", "Water"}, {"HOUSE_BURN_1", "Bathub"}};
+// What is wrong with one dialogue part's text as the dialogue box shows it, or an empty string.
+std::string PartTextProblem(const std::string& text);

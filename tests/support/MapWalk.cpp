@@ -3,53 +3,49 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <filesystem>
+#include <set>
 
 #include "world/tiled/TiledMap.h"
 
 namespace {
 
 constexpr float WALK_STEP = 8.0f;
-
-void ReadObjectLayer(const TiledLayer& layer, MapFacts& facts) {
-    const std::string name = layer.name ? layer.name : "";
-    for (const TiledObject* object = layer.objects; object; object = object->next) {
-        if (object->ellipse || object->vertexCount > 0) continue;
-        NamedRect item{object->name ? object->name : "",
-                       {object->x, object->y, object->width, object->height}};
-        if (name == "Collision" && !object->point) facts.collisions.push_back(item.rect);
-        if (name == "Trigger" && !object->point) facts.triggers.push_back(item);
-        if (name == "Point" && object->point) facts.points.push_back(item);
-    }
-}
+const std::string BUILT_MAPS = std::string(VELMORIA_BUILT_ASSETS) + "/Text/Maps";
 
 }  // namespace
 
 bool ReadMapFacts(const std::string& mapsFolder, const std::string& map, MapFacts& facts) {
-    const std::string path = mapsFolder + "/" + map + "/Map.json";
-    std::unique_ptr<TiledMap> tiled = LoadTiledMapFromFile(path.c_str());
+    const std::unique_ptr<TiledMap> tiled =
+        LoadTiledMapFromFile((mapsFolder + "/" + map + "/Map.json").c_str());
     if (!tiled) return false;
-    facts = MapFacts{};
-    facts.name = map;
-    facts.width = tiled->width;
-    facts.height = tiled->height;
-    facts.tileWidth = tiled->tilewidth;
-    facts.tileHeight = tiled->tileheight;
-    for (const TiledTileset* set = tiled->tilesets; set; set = set->next) {
-        if (facts.tilesetCount++ == 0 && set->image) facts.tilesetImage = set->image;
-    }
+    facts = MapFacts{map, tiled->width, tiled->height, tiled->tilewidth, tiled->tileheight, {}, {}, {}};
+    // As the game takes them: rectangles of the collision and trigger layers, points of the point layer.
     for (const TiledLayer* layer = tiled->layers; layer; layer = layer->next) {
-        facts.layerNames.push_back(layer->name ? layer->name : "");
-        const std::string type = layer->type ? layer->type : "";
-        if (type == "tilelayer") {
-            facts.tileLayers.push_back(
-                TileLayerFacts{facts.layerNames.back(), layer->dataCount,
-                               std::vector<int>(layer->data, layer->data + layer->dataCount)});
-        } else if (type == "objectgroup") {
-            ReadObjectLayer(*layer, facts);
+        const std::string kind = layer->name ? layer->name : "";
+        for (const TiledObject* object = layer->objects; object; object = object->next) {
+            if (object->ellipse || object->vertexCount > 0) continue;
+            const NamedRect item{object->name ? object->name : "",
+                                 {object->x, object->y, object->width, object->height}};
+            if (kind == "Collision" && !object->point) facts.collisions.push_back(item.rect);
+            if (kind == "Trigger" && !object->point) facts.triggers.push_back(item);
+            if (kind == "Point" && object->point) facts.points.push_back(item);
         }
     }
-    FreeTiledMap(tiled);
     return true;
+}
+
+const std::map<std::string, MapFacts>& BuiltMaps() {
+    static const std::map<std::string, MapFacts> maps = [] {
+        std::map<std::string, MapFacts> read;
+        for (const auto& entry : std::filesystem::directory_iterator(BUILT_MAPS)) {
+            const std::string name = entry.path().filename().string();
+            if (MapFacts facts; entry.is_directory() && ReadMapFacts(BUILT_MAPS, name, facts))
+                read[name] = facts;
+        }
+        return read;
+    }();
+    return maps;
 }
 
 bool IsDoorName(const std::string& name) {
@@ -61,16 +57,17 @@ bool IsBlockingTrigger(const std::string& name) {
     return name == "MAP" || IsDoorName(name);
 }
 
+bool IsDecorPoint(const std::string& name) {
+    return name.rfind("ARBRE_", 0) == 0 || name == "FIRE" || name == "BULLES";
+}
+
 const NamedRect* SpawnPointFor(const MapFacts& map, const std::string& leftMap) {
-    std::vector<const NamedRect*> byY;
-    for (const NamedRect& point : map.points)
-        byY.push_back(&point);
-    std::stable_sort(byY.begin(), byY.end(),
-                     [](const NamedRect* a, const NamedRect* b) { return a->rect.y < b->rect.y; });
-    for (const NamedRect* point : byY) {
-        if (point->name.find(leftMap) != std::string::npos) return point;
+    const NamedRect* found = nullptr;
+    for (const NamedRect& point : map.points) {
+        if (point.name.find(leftMap) != std::string::npos && (!found || point.rect.y < found->rect.y))
+            found = &point;
     }
-    return nullptr;
+    return found;
 }
 
 WalkRect FootBoxAt(float x, float y) {
@@ -82,74 +79,90 @@ bool Overlaps(const WalkRect& a, const WalkRect& b) {
            std::max(a.y, b.y) < std::min(a.y + a.height, b.y + b.height);
 }
 
+WalkRect Enlarged(const WalkRect& rect, float margin) {
+    return {rect.x - margin, rect.y - margin, rect.width + 2 * margin, rect.height + 2 * margin};
+}
+
+WalkRect TilesAt(float col, float row, float cols, float rows) {
+    return {col * 64, row * 64, cols * 64, rows * 64};
+}
+
+// A fence is taken as 64 pixels wide, blocking the upper half of its picture.
+const std::vector<PuzzleSpot> PUZZLE_SPOTS = {
+    {"HOUSE_BURN_1", "flames before the wall", TilesAt(10, 4, 1, 1), true, 0},
+    {"HOUSE_BURN_1", "bucket and rope zone", TilesAt(10, 5, 2, 2), false, 0},
+    {"ForestNight", "fence 0", TilesAt(21, 6.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fence 1", TilesAt(32, 3.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fence 2", TilesAt(24, 7.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fence 3", TilesAt(32, 10.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fence 4", TilesAt(23, 15.5f, 1, 0.5f), true, 20},
+    {"ForestNight", "fire 1", TilesAt(29, 16, 1, 1), true, 0},
+    {"ForestNight", "fire 2", TilesAt(31, 16, 1, 1), true, 0},
+    {"ForestNight", "fire 1 zone", TilesAt(29, 17, 2, 2), false, 0},
+    {"ForestNight", "fire 2 zone", TilesAt(31, 17, 2, 2), false, 0},
+};
+
 bool StandsFree(const MapFacts& map, const WalkRect& box) {
-    for (const WalkRect& rect : map.collisions) {
-        if (Overlaps(box, rect)) return false;
-    }
-    for (const NamedRect& trigger : map.triggers) {
-        if (IsBlockingTrigger(trigger.name) && Overlaps(box, trigger.rect)) return false;
-    }
-    return true;
+    const auto blocks = [&](const NamedRect& trigger) {
+        return IsBlockingTrigger(trigger.name) && Overlaps(box, trigger.rect);
+    };
+    return std::none_of(map.collisions.begin(), map.collisions.end(),
+                        [&](const WalkRect& wall) { return Overlaps(box, wall); }) &&
+           std::none_of(map.triggers.begin(), map.triggers.end(), blocks);
 }
 
 FootWalk WalkFrom(const MapFacts& map, float x, float y, const std::vector<WalkRect>& extraBlocks) {
+    MapFacts blocked = map;
+    blocked.collisions.insert(blocked.collisions.end(), extraBlocks.begin(), extraBlocks.end());
     const WalkRect start = FootBoxAt(x, y);
-    const float mapWidth = float(map.width * map.tileWidth), mapHeight = float(map.height * map.tileHeight);
-    FootWalk walk;
-    walk.originX = start.x - WALK_STEP * std::floor(start.x / WALK_STEP);
-    walk.originY = start.y - WALK_STEP * std::floor(start.y / WALK_STEP);
-    walk.columns = int((mapWidth - start.width - walk.originX) / WALK_STEP) + 1;
-    walk.rows = int((mapHeight - start.height - walk.originY) / WALK_STEP) + 1;
-    walk.reached.assign(size_t(walk.columns) * walk.rows, false);
-    auto free = [&](int col, int row) {
-        const WalkRect box{walk.originX + col * WALK_STEP, walk.originY + row * WALK_STEP, start.width,
-                           start.height};
-        if (!StandsFree(map, box)) return false;
-        return std::none_of(extraBlocks.begin(), extraBlocks.end(),
-                            [&](const WalkRect& r) { return Overlaps(box, r); });
+    const auto inside = [&](const WalkRect& feet) {
+        return feet.x >= 0 && feet.y >= 0 && feet.x + feet.width <= float(map.width * map.tileWidth) &&
+               feet.y + feet.height <= float(map.height * map.tileHeight);
     };
-    const int startCol = int(std::lround((start.x - walk.originX) / WALK_STEP));
-    const int startRow = int(std::lround((start.y - walk.originY) / WALK_STEP));
-    std::deque<std::pair<int, int>> queue;
-    if (free(startCol, startRow)) queue.emplace_back(startCol, startRow);
+    // Steps of the grid laid through the start.
+    std::set<std::pair<int, int>> seen{{0, 0}};
+    std::deque<std::pair<int, int>> queue{{0, 0}};
+    FootWalk walk;
     while (!queue.empty()) {
         const auto [col, row] = queue.front();
         queue.pop_front();
-        if (col < 0 || row < 0 || col >= walk.columns || row >= walk.rows) continue;
-        const size_t cell = size_t(row) * walk.columns + col;
-        if (walk.reached[cell] || !free(col, row)) continue;
-        walk.reached[cell] = true;
-        queue.emplace_back(col + 1, row);
-        queue.emplace_back(col - 1, row);
-        queue.emplace_back(col, row + 1);
-        queue.emplace_back(col, row - 1);
+        const WalkRect feet{start.x + col * WALK_STEP, start.y + row * WALK_STEP, start.width, start.height};
+        if (!inside(feet) || !StandsFree(blocked, feet)) continue;
+        walk.push_back(feet);
+        for (const auto& [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            if (seen.insert({col + dc, row + dr}).second) queue.emplace_back(col + dc, row + dr);
+        }
     }
     return walk;
 }
 
+FootWalk WalkFromArrival(const MapFacts& map, const std::string& from, const std::vector<WalkRect>& blocks) {
+    const NamedRect* start = SpawnPointFor(map, from);
+    return start ? WalkFrom(map, start->rect.x, start->rect.y, blocks) : FootWalk{};
+}
+
 bool CanTouch(const FootWalk& walk, const WalkRect& target, float margin) {
-    const WalkRect grown{target.x - margin, target.y - margin, target.width + 2 * margin,
-                         target.height + 2 * margin};
-    for (int row = 0; row < walk.rows; ++row) {
-        for (int col = 0; col < walk.columns; ++col) {
-            const WalkRect box{walk.originX + col * WALK_STEP, walk.originY + row * WALK_STEP, 32, 16};
-            if (walk.reached[size_t(row) * walk.columns + col] && Overlaps(box, grown)) return true;
-        }
-    }
-    return false;
+    return std::any_of(walk.begin(), walk.end(),
+                       [&](const WalkRect& feet) { return Overlaps(feet, Enlarged(target, margin)); });
 }
 
 bool CanStandAt(const FootWalk& walk, float x, float y) {
-    const WalkRect box = FootBoxAt(x, y);
-    for (int row = 0; row < walk.rows; ++row) {
-        for (int col = 0; col < walk.columns; ++col) {
-            const float dx = walk.originX + col * WALK_STEP - box.x,
-                        dy = walk.originY + row * WALK_STEP - box.y;
-            if (walk.reached[size_t(row) * walk.columns + col] && std::fabs(dx) <= WALK_STEP &&
-                std::fabs(dy) <= WALK_STEP) {
-                return true;
-            }
-        }
+    const WalkRect there = FootBoxAt(x, y);
+    return std::any_of(walk.begin(), walk.end(), [&](const WalkRect& feet) {
+        return std::fabs(feet.x - there.x) <= WALK_STEP && std::fabs(feet.y - there.y) <= WALK_STEP;
+    });
+}
+
+std::vector<std::string> Unreached(const MapFacts& map, const FootWalk& walk) {
+    std::vector<std::string> unreached;
+    for (const NamedRect& trigger : map.triggers) {
+        // A trigger that pushes back is reached by walking into it; the others by standing in them.
+        if (!CanTouch(walk, trigger.rect, IsBlockingTrigger(trigger.name) ? WALK_STEP : 0.0f))
+            unreached.push_back("trigger " + trigger.name);
     }
-    return false;
+    for (const NamedRect& point : map.points) {
+        if (!IsDecorPoint(point.name) && !CanStandAt(walk, point.rect.x, point.rect.y))
+            unreached.push_back("point " + point.name);
+    }
+    return unreached;
 }

@@ -2,6 +2,7 @@
 // Loads a map from a text held in a buffer of exactly its length (no terminator after it), so that
 // AddressSanitizer catches any read past the length, and captures the warnings printed meanwhile.
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -15,13 +16,14 @@ struct TiledLoadResult {
     std::string log;
 };
 
-inline TiledLoadResult LoadTiledText(std::string_view text) {
+// Parses the first `length` bytes of the text (all of it by default).
+inline TiledLoadResult LoadTiledText(std::string_view text, size_t length = std::string_view::npos) {
     ResetTiledReader();
     std::unique_ptr<char[]> exact = std::make_unique<char[]>(text.size());
     std::memcpy(exact.get(), text.data(), text.size());
     LogCapture capture;
     TiledLoadResult result;
-    result.map = LoadTiledMapFromMemory(exact.get(), text.size());
+    result.map = LoadTiledMapFromMemory(exact.get(), std::min(length, text.size()));
     result.log = capture.text;
     return result;
 }
