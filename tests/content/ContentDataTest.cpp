@@ -106,18 +106,17 @@ TEST(ContentData, PeopleShowTheirSheetsAndFightKnownBattles) {
 // Who the story cannot go on without, on which map ("*": any sheet or battle).
 TEST(ContentData, TheStoryFindsEveryoneItNeeds) {
     const struct {
-        std::string map, sheet;
+        std::string map, sheet, battle;
         int type;
-        std::string battle;
         long least, most;
     } needed[] = {
-        {"GoblinVillage", "Merchant", TYPE_MERCHANT, "", 1, 1},
-        {"Bridge", "Knight", TYPE_ENEMY, "Knight1", 2, 2},
-        {"Bridge", "Dog", TYPE_ENEMY, "Dog1", 1, 1},
-        {"HOUSE_ENTER_SPRITI", "Spriti", TYPE_COMPANION, "", 1, 1},
-        {"GoblinVillageBurn", "Groto", TYPE_COMPANION, "", 1, 1},
-        {"GoblinVillageBurn", "*", TYPE_ENEMY, "*", 3, 4},  // the knights and dogs of the burning village
-        {"BridgeNight", "Boss", TYPE_ENEMY, "Boss", 1, 1},
+        {"GoblinVillage", "Merchant", "", TYPE_MERCHANT, 1, 1},
+        {"Bridge", "Knight", "Knight1", TYPE_ENEMY, 2, 2},
+        {"Bridge", "Dog", "Dog1", TYPE_ENEMY, 1, 1},
+        {"HOUSE_ENTER_SPRITI", "Spriti", "", TYPE_COMPANION, 1, 1},
+        {"GoblinVillageBurn", "Groto", "", TYPE_COMPANION, 1, 1},
+        {"GoblinVillageBurn", "*", "*", TYPE_ENEMY, 3, 4},  // the knights and dogs of the burning village
+        {"BridgeNight", "Boss", "Boss", TYPE_ENEMY, 1, 1},
     };
     for (const auto& need : needed) {
         long found = 0;
@@ -143,9 +142,10 @@ TEST(ContentData, EveryDialogueNamedHasItsPortraitsAndParts) {
                     ADD_FAILURE() << label << ": infos.txt " << why;
                     continue;
                 }
-                for (const std::string& portrait : portraits)
+                for (const std::string& portrait : portraits) {
                     EXPECT_TRUE(PictureExists("Characters/" + portrait))
                         << label << ": no portrait " << portrait;
+                }
                 const std::string parts = DIALOGUES_FOLDER + "/" + folder + "/Part";
                 for (size_t part = 1; part <= portraits.size() + 1; ++part) {
                     const bool expected = part <= portraits.size();
@@ -186,7 +186,7 @@ TEST(ContentData, PeopleAndItemsStandInTheOpenWithinReachAndWallNothingOff) {
         for (const std::string& what : Unreached(map, walk))
             ADD_FAILURE() << name << ": " << what << " cannot be walked to past the people";
         // Out of walls and doors, and off everyone else's feet.
-        const auto expectOpen = [&](const WalkRect& area, const std::string& what) {
+        const auto expectOpen = [&everyone, &map = map](const WalkRect& area, const std::string& what) {
             for (const WalkRect& wall : map.collisions)
                 EXPECT_FALSE(Overlaps(area, wall)) << what << " stands in a wall";
             for (const NamedRect& trigger : map.triggers)
@@ -223,8 +223,7 @@ TEST(ContentData, TheBridgeFightsCanBeWalkedAround) {
         if (IsDecorPoint(point.name)) continue;
         const FootWalk walk = WalkFrom(bridge, point.rect.x, point.rect.y, obstacles);
         for (const std::string& what : Unreached(bridge, walk))
-            ADD_FAILURE() << "Bridge: " << what << " is walled off by a battle zone (from " << point.name
-                          << ")";
+            ADD_FAILURE() << "Bridge: " << what << " is walled off by a battle zone from " << point.name;
         for (const ItemFile& item : Contents().at("Bridge").items) {
             EXPECT_TRUE(CanTouch(walk, PickUpZone(item), 0))
                 << item.label << ": only reached through a battle zone from " << point.name;
@@ -265,9 +264,10 @@ TEST(ContentData, TheStoryCanReachWhatItAsksForInOrder) {
             << step.target << " (" << step.why << ") cannot be reached from the arrival from " << step.from;
     }
     // Filling the bucket and fighting the fire at (10, 5) are two places, not one.
-    for (const PersonFile& water : Contents().at("HOUSE_BURN_1").people)
+    for (const PersonFile& water : Contents().at("HOUSE_BURN_1").people) {
         EXPECT_FALSE(water.water && Overlaps(ReachZone(water), TilesAt(10, 3, 2, 4)))
             << water.label << " stands at the fire";
+    }
 }
 
 TEST(ContentData, EveryDialogueTextFitsTheBoxAndNamesNoKey) {

@@ -18,8 +18,6 @@
 
 namespace {
 
-const std::string MAPS_FOLDER = std::string(VELMORIA_BUILT_ASSETS) + "/Text/Maps";
-
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
@@ -81,7 +79,8 @@ TEST(MapChecker, EveryMapOfTheWorldIsBuiltReadableAndDrawnFromItsAtlas) {
     std::map<std::string, std::string> atlasOf;
     for (const MapAtlas& entry : MAP_ATLASES)
         atlasOf[entry.map] = ATLAS_IMAGES[entry.variant];
-    for (const auto& entry : std::filesystem::directory_iterator(MAPS_FOLDER)) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(VELMORIA_BUILT_ASSETS) + "/Text/Maps")) {
         const std::string name = entry.path().filename().string();
         SCOPED_TRACE(name);
         const auto tree = LoadTiledMapFromFile((entry.path() / "Map.json").c_str());
@@ -97,9 +96,10 @@ TEST(MapChecker, EveryMapOfTheWorldIsBuiltReadableAndDrawnFromItsAtlas) {
             ++objectLayers[layer->name];
             if (!IsTileLayer(*layer)) continue;
             EXPECT_EQ(layer->dataCount, tree->width * tree->height) << "layer " << layer->name;
-            for (int i = 0; i < layer->dataCount; ++i)
+            for (int i = 0; i < layer->dataCount; ++i) {
                 ASSERT_TRUE(layer->data[i] >= 0 && layer->data[i] <= ATLAS_TILE_COUNT)
                     << "layer " << layer->name << " holds tile id " << layer->data[i];
+            }
         }
         for (const char* layer : {"Collision", "Trigger", "Point"})
             EXPECT_EQ(objectLayers[layer], 1) << "object layer " << layer;

@@ -20,8 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Two 40 x 30 layers, the second half transparent and hidden, that use every cell of the sheet, some
-// empty cells, and odd ids.
+// Two 40 x 30 layers using every cell of the sheet, empty cells and odd ids; the second faded and hidden.
 TestMap PatchworkMap() {
     TestMap map;
     map.width = 40;
@@ -48,7 +47,7 @@ sf::Image Render(const TiledLayer& layer, const sf::View& view, bool chunks) {
 // Colour channels that differ between two pictures of one size.
 long DifferentChannels(const sf::Image& a, const sf::Image& b) {
     const sf::Uint8* first = a.getPixelsPtr();
-    return std::inner_product(first, first + 4 * a.getSize().x * a.getSize().y, b.getPixelsPtr(), 0L,
+    return std::inner_product(first, first + size_t{4} * a.getSize().x * a.getSize().y, b.getPixelsPtr(), 0L,
                               std::plus<>(), std::not_equal_to<>());
 }
 
@@ -95,9 +94,8 @@ TEST(TileSheets, IdsBeyondTheTilesetsDrawNothingAndAreLoggedOnceWhileFlipBitsPic
     const TileBatch& batch = gMap.tileCache.layers.at(0).chunks.at(0).batches.at(0);
     EXPECT_EQ(batch.vertices.getVertexCount(), 4u * (8 * 6 - 4));
     const std::string log = game.Log();
-    for (const char* tile : {"9", "268435455"}) {
-        const std::string line =
-            std::string("Map Odd: tile ") + tile + " is beyond the tiles of its tilesets and is not drawn\n";
+    for (const std::string tile : {"9", "268435455"}) {
+        const auto line = "Map Odd: tile " + tile + " is beyond the tiles of its tilesets and is not drawn\n";
         EXPECT_EQ(log.find(line), log.rfind(line)) << log;
         EXPECT_NE(log.find(line), std::string::npos) << log;
     }

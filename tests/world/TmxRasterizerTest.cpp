@@ -90,7 +90,7 @@ TEST(TmxRasterizer, TheGameDrawsEveryMapAsTiledDoes) {
     for (const fs::path& map : maps) {
         SCOPED_TRACE(map.string());
         const Comparison result = CompareWithTiled(map, folder.Path() / "tiled.png");
-        const long pixels = long(result.size.x * result.size.y);
+        const long pixels = long(result.size.x) * result.size.y;
         if (map.parent_path() == built) {
             EXPECT_EQ(result.size, result.mapSize);
             EXPECT_GT(result.compared, pixels * 9 / 10);

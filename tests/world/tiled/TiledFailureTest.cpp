@@ -139,8 +139,8 @@ TEST(TiledFailure, KeyWithTheHashOfAKnownKeyButOtherLettersIsRefused) {
     EXPECT_NE(HashTiledText("width", 5), HashTiledText("width\0", 6));
 }
 
-// Each cut is read from a buffer of exactly its length, where AddressSanitizer sees any read past it,
-// and from the whole map's text, where a read past it would find the rest of a valid map.
+// Each cut is read alone, where AddressSanitizer sees a read past it, and inside the whole text, where
+// such a read would find the rest of a valid map.
 TEST(TiledFailure, EveryCutOfARealMapFailsWithoutReadingPastItsLength) {
     const std::string text = ReadWholeFile(TiledDataPath("Village.json"));
     const size_t close = text.rfind('}');
