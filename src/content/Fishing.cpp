@@ -17,6 +17,9 @@ constexpr float BAR_THICKNESS = 10.0f;
 constexpr float SWIM_AWAY_SPEED = 5.0f;
 constexpr float SIDE_CHANGE_TIME = 2.0f;
 constexpr unsigned RESULT_TEXT_SIZE = 45;
+// The fish grid sits right of the Fishdex page's centre, over the page's own frames.
+constexpr float GRID_FROM_PAGE_CENTRE = REFERENCE_WIDTH / 2 - 3 * REFERENCE_WIDTH / 7;
+const sf::Color COLLECTION_VEIL(0, 0, 0, 160);
 
 struct Fish {
     const char* name;  // as the message says it
@@ -240,19 +243,24 @@ void CleanupFishing(FishingState& f, PlayerCharacter& hero) {
 
 void LoadFishCollection(FishCollection& c, const GameSession& session) {
     const std::string folder = "Assets/Sprites/Fishing/Fishdex/";
+    // The page is drawn centred in the game area, the fish grid on its right-hand half, over a veil that
+    // dims the map around it.
+    const float pageX = REFERENCE_WIDTH / 2.0f, gridX = pageX + GRID_FROM_PAGE_CENTRE;
+    c.veil.setSize({REFERENCE_WIDTH, REFERENCE_HEIGHT});
+    c.veil.setFillColor(COLLECTION_VEIL);
     for (size_t i = 0; i < c.fish.size(); ++i) {
         LoadPicture(c.fishTextures[i], folder + FISH[i].picture);
         c.fish[i] = sf::Sprite(c.fishTextures[i]);
         CentreOrigin(c.fish[i]);
         const float column = static_cast<float>(i % 3), row = static_cast<float>(i / 3);
-        c.fish[i].setPosition(REFERENCE_WIDTH / 2 - 250 + 250 * column,
+        c.fish[i].setPosition(gridX - 250 + 250 * column,
                               REFERENCE_HEIGHT / 2 - 250 + 250 * row);
         c.fish[i].setColor(session.FishCaught(static_cast<int>(i)) ? sf::Color::White : sf::Color::Black);
     }
     LoadPicture(c.backgroundTexture, folder + "Fishdex_Background.png");
     c.background = sf::Sprite(c.backgroundTexture);
     CentreOrigin(c.background);
-    c.background.setPosition(3 * REFERENCE_WIDTH / 7, c.background.getLocalBounds().height / 2);
+    c.background.setPosition(pageX, c.background.getLocalBounds().height / 2);
     LoadPicture(c.cursorTexture, folder + "Fishdex_Cursor.png");
     c.cursor = sf::Sprite(c.cursorTexture);
     CentreOrigin(c.cursor);
@@ -284,6 +292,7 @@ void UpdateFishCollection(FishCollection& c) {
 void DrawFishCollection(sf::RenderWindow& window, const FishCollection& c) {
     if (!c.loaded) return;
     ApplyReferenceView(window);
+    window.draw(c.veil);
     window.draw(c.background);
     window.draw(c.post);
     for (const sf::Sprite& fish : c.fish)

@@ -57,6 +57,7 @@ struct FishCollection {
     std::array<sf::Texture, 3> postTextures;
     sf::Texture backgroundTexture, cursorTexture;
     sf::Sprite background, post, cursor;
+    sf::RectangleShape veil;
 };
 
 // post: 0, 1 or 2. The roaming trigger pass opens fishing when the hero stands at a post holding ENTER.

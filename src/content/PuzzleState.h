@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "content/Npcs.h"
+#include "content/Torchlight.h"
 #include "core/Animation.h"
 
 struct PuzzleState {
@@ -47,6 +48,7 @@ struct PuzzleState {
     sf::Texture darknessTexture;
     sf::Sprite darkness;
     sf::Vector2i darknessLitAt{-1, -1};  // where it was last lit around
+    Torchlight torch;                    // the hero's own light over it
 };
 
 // The rope tied to the hook (or a fence): it follows the hero, who pulls it by walking away slowly.

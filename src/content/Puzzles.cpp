@@ -123,6 +123,7 @@ void BuildDarkness(PuzzleState& p) {
     p.darkness = sf::Sprite(p.darknessTexture);
     p.darkness.setColor(sf::Color(255, 255, 255, DARKNESS_ALPHA));
     p.darknessLitAt = {-1, -1};
+    BuildTorchlight(p.torch);
     p.darknessBuilt = true;
 }
 
@@ -204,8 +205,9 @@ bool HouseRuns(const MapScene& scene, const GameSession& session) {
     return scene.puzzles.houseBuilt && OnMap(session, MAP_BURNING_HOUSE);
 }
 
-void UpdateDarkness(MapScene& scene) {
+void UpdateDarkness(MapScene& scene, float dt) {
     PuzzleState& p = scene.puzzles;
+    UpdateTorchlight(p.torch, scene.hero.sprite.getPosition(), dt);
     const sf::Vector2i at(scene.hero.sprite.getPosition());
     if (at == p.darknessLitAt) return;  // lighting the same place again changes nothing
     p.darknessLitAt = at;
@@ -299,7 +301,7 @@ void UpdatePuzzles(MapScene& scene, GameSession& session, float dt) {
     UpdateDecoy(scene, session);
     if (ForestRuns(scene, session)) UpdateForest(scene, session, dt);
     if (scene.rope.active == 1) UpdateRopePull(scene, session);
-    if (scene.puzzles.darknessBuilt) UpdateDarkness(scene);
+    if (scene.puzzles.darknessBuilt) UpdateDarkness(scene, dt);
 }
 
 StoryTurn HandlePuzzleKey(MapScene& scene, GameSession& session, const sf::Event::KeyEvent& keyEvent) {
@@ -331,7 +333,9 @@ void DrawPuzzleRope(sf::RenderWindow& window, const MapScene& scene) {
 }
 
 void DrawDarkness(sf::RenderWindow& window, const MapScene& scene) {
-    if (scene.puzzles.darknessBuilt) window.draw(scene.puzzles.darkness);
+    if (!scene.puzzles.darknessBuilt) return;
+    window.draw(scene.puzzles.darkness);
+    DrawTorchlight(window, scene.puzzles.torch);
 }
 
 sf::IntRect LightDarknessAround(sf::Image& image, int cx, int cy) {

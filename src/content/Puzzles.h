@@ -22,7 +22,7 @@ StoryTurn HandlePuzzleKey(MapScene& scene, GameSession& session, const sf::Event
 void DrawPuzzleGround(sf::RenderWindow& window, const MapScene& scene, const GameSession& session);
 // The rope, over the people.
 void DrawPuzzleRope(sf::RenderWindow& window, const MapScene& scene);
-// The forest's darkness, over everything on the map.
+// The forest's darkness, over everything on the map, and the hero's torchlight over it.
 void DrawDarkness(sf::RenderWindow& window, const MapScene& scene);
 // Lights the darkness image around (cx, cy): clear within 75 pixels, fading back to full night at 225;
 // the rest of the image keeps what it had, so where the hero has walked stays lit. Returns the square it

@@ -1,5 +1,5 @@
-// Row 6 of the atlas: the dark forest and the companion's log cabin. Forest props stand on the forest
-// floor.
+// Row 6 of the atlas: the dark forest and the companion's log cabin. Forest props are drawn on nothing,
+// so they stand on whatever ground the map lays under them: the forest floor, grass by the bridge, water.
 
 #include "WorldTiles.h"
 
@@ -7,10 +7,6 @@ namespace {
 
 PixelCanvas Layer() {
     return MakeCanvas(TILE_ART, TILE_ART);
-}
-
-void Floor(PixelCanvas& tile) {
-    PaintGround(tile, [](int x, int y) { return ForestFloorAt(x, y); });
 }
 
 // Crowded pine tops seen from above and the south: rows of dark cones, each shaded from the top-left.
@@ -33,8 +29,6 @@ sf::Color ForestWallAt(int x, int y) {
 }
 
 void PaintPineTrunk(PixelCanvas& tile) {
-    Floor(tile);
-    GroundShadow(tile, 18, 27, 12, 3);
     PixelCanvas layer = Layer();
     FillRect(layer, 13, 8, 6, 20, Pal(PAL_WOOD_MID));
     FillRect(layer, 10, 26, 3, 2, Pal(PAL_WOOD_MID));
@@ -58,7 +52,6 @@ void PaintPineTrunk(PixelCanvas& tile) {
 }
 
 void PaintRootsOrLog(AtlasTile id, PixelCanvas& tile) {
-    Floor(tile);
     PixelCanvas layer = Layer();
     if (id == TILE_ROOTS) {
         const int roots[][4] = {
@@ -69,7 +62,6 @@ void PaintRootsOrLog(AtlasTile id, PixelCanvas& tile) {
         }
         StandObject(tile, layer, {RAMP_WOOD});
     } else {
-        GroundShadow(tile, 16, 24, 14, 2);
         FillRect(layer, 3, 13, 24, 9, Pal(PAL_WOOD_MID));
         FillEllipse(layer, 27, 17, 3, 4, Pal(PAL_PARCH_DARK));
         FillEllipse(layer, 27, 17, 1, 2, Pal(PAL_WOOD_LIGHT));
@@ -81,8 +73,6 @@ void PaintRootsOrLog(AtlasTile id, PixelCanvas& tile) {
 }
 
 void PaintFern(PixelCanvas& tile) {
-    Floor(tile);
-    GroundShadow(tile, 16, 24, 11, 3);
     PixelCanvas layer = Layer();
     const int fronds[][2] = {{3, 14}, {8, 6}, {16, 3}, {24, 6}, {29, 14}, {6, 22}, {26, 22}};
     for (const auto& frond : fronds) {
@@ -127,17 +117,14 @@ void PaintCabin(AtlasTile id, PixelCanvas& tile) {
 }
 
 void PaintStoneProp(AtlasTile id, PixelCanvas& tile) {
-    Floor(tile);
     PixelCanvas layer = Layer();
     if (id == TILE_LAKE_STONE) {
-        GroundShadow(tile, 17, 27, 11, 2);
         FillPolygon(layer, {{7, 27}, {8, 9}, {13, 3}, {20, 4}, {25, 11}, {25, 27}}, Pal(PAL_STONE_MID));
         FillRect(layer, 9, 5, 8, 3, Pal(PAL_GRASS_MID));      // moss on top
         DrawLine(layer, 16, 11, 13, 20, Pal(PAL_SKY_LIGHT));  // an old rune, faintly blue
         DrawLine(layer, 13, 14, 19, 15, Pal(PAL_SKY_LIGHT));
         StandObject(tile, layer, {RAMP_STONE, RAMP_GRASS});
     } else if (id == TILE_GRAVE) {
-        GroundShadow(tile, 17, 27, 9, 2);
         FillRect(layer, 10, 9, 12, 18, Pal(PAL_STONE_MID));
         FillEllipse(layer, 15, 9, 5, 4, Pal(PAL_STONE_MID));
         FillRect(layer, 15, 9, 2, 9, Pal(PAL_STONE_DARK));
@@ -145,7 +132,6 @@ void PaintStoneProp(AtlasTile id, PixelCanvas& tile) {
         FillRect(layer, 8, 26, 16, 2, Pal(PAL_WOOD_DARK));
         StandObject(tile, layer, {RAMP_STONE});
     } else if (id == TILE_SKULL_POST) {
-        GroundShadow(tile, 17, 29, 5, 1);
         FillRect(layer, 15, 10, 3, 20, Pal(PAL_WOOD_MID));
         FillEllipse(layer, 16, 7, 4, 4, Pal(PAL_PARCH_LIGHT));
         FillRect(layer, 14, 10, 5, 3, Pal(PAL_PARCH_LIGHT));

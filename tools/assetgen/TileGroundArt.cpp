@@ -84,8 +84,10 @@ void PaintMushrooms(PixelCanvas& tile) {
     StandObject(tile, layer, {RAMP_CLOTH});
 }
 
+// Grounds are painted whole; the rock, bush, stump and mushrooms on nothing, so they stand on whatever
+// ground the map lays under them (grass by day, the forest floor at night).
 bool PaintRowZero(AtlasTile id, PixelCanvas& tile) {
-    PaintGround(tile, [](int x, int y) { return GrassAt(x, y); });
+    if (id < TILE_ROCK) PaintGround(tile, [](int x, int y) { return GrassAt(x, y); });
     switch (id) {
         case TILE_GRASS_1:
             return true;

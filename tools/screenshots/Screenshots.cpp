@@ -20,6 +20,7 @@
 #include "support/Battles.h"
 #include "support/FirstMorning.h"
 #include "support/GameHarness.h"
+#include "support/Journey.h"
 #include "support/Playthrough.h"
 #include "support/Scenes.h"
 #include "world/GameSession.h"
@@ -155,6 +156,15 @@ void OpenFishdex(GameHarness& game) {
     game.Step(SHOT_DT, 2);
 }
 
+// Beside the bathtub of the burning house with an empty bucket, after one ENTER.
+void PressAtBathtub(GameHarness& game) {
+    EnterMap(game, "HOUSE_BURN_1");
+    Carry(game, {"Bucket_Empty"});
+    if (game.Scene().puzzles.bathtub) WalkBeside(game, game.Scene().puzzles.bathtub->box);
+    game.PressKey(sf::Keyboard::Return);
+    game.Step(SHOT_DT, 120);
+}
+
 // A map made in Tiled to show one drawing feature (tests/data/tiled/features), walked into like any map.
 void EnterFeatureMap(GameHarness& game, const char* feature) {
     game.Folder().DetachAssetFolder("Text");
@@ -244,6 +254,7 @@ const Shot SHOTS[] = {
     {"fishing-reeling", [](GameHarness& g) { Fish(g, false); }},
     {"fishing-result", [](GameHarness& g) { Fish(g, true); }},
     {"fishdex", OpenFishdex},
+    {"water-bathtub-first-enter", PressAtBathtub},
     {"worldmap-from-village", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 0); }},
     {"worldmap-bridge-selected", [](GameHarness& g) { OpenWorldMapFrom(g, MAPS[1], 1); }},
 };
