@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/WindowMode.h"
 #include "core/Developer.h"
 #include "core/Input.h"
+#include "core/Mixer.h"
 #include "core/Random.h"
+#include "core/Screen.h"
 #include "core/SoundEffects.h"
 
 int RunGame(int argc, char** argv) {
@@ -35,13 +38,27 @@ void HandleWindowEvent(GameContext& context, const sf::Event& event) {
             context.window->close();
             break;
         case sf::Event::KeyPressed:
-            HandleKeyPressed(context, event.key);
+            if (IsWindowModeKey(event.key)) {
+                context.stack->Requests().SwitchWindowMode();
+            } else {
+                HandleKeyPressed(context, event.key);
+            }
             break;
         case sf::Event::KeyReleased:
             context.stack->KeyReleased(event.key.code);
             break;
         case sf::Event::MouseButtonPressed:
             HandleMouseButtonPressed(context, event.mouseButton);
+            break;
+        case sf::Event::LostFocus:
+            LookAway(context);
+            break;
+        case sf::Event::GainedFocus:
+            context.focused = true;
+            MuteMix(false);
+            break;
+        case sf::Event::Resized:
+            ApplyMainView(*context.window);
             break;
         default:
             break;
@@ -62,9 +79,32 @@ void UpdateFrame(GameContext& context) {
     AdvanceFrame(context, dt);
 }
 
+void LookAway(GameContext& context) {
+    context.focused = false;
+    MuteMix(true);
+    context.stack->FocusLost();
+    context.stack->ApplyRequests();
+}
+
+void FeedPad(GameContext& context, float dt) {
+    const PadFrame frame = context.pad.Poll(dt);
+    for (const int32_t code : frame.releases)
+        context.stack->KeyReleased(code);
+    for (const sf::Event::KeyEvent& key : frame.presses) {
+        context.stack->Key(key);
+        context.stack->ApplyRequests();
+    }
+    if (frame.pulled) {
+        context.stack->FocusLost();
+        context.stack->ApplyRequests();
+    }
+}
+
 void AdvanceFrame(GameContext& context, float frameTime) {
     const float dt = std::min(frameTime, MAX_FRAME_TIME);
     ReapSoundEffects();
+    if (!context.focused) return;  // the world waits for the player to come back
+    FeedPad(context, dt);
     context.stack->Update(dt);
     context.stack->ApplyRequests();
 }

@@ -1,8 +1,10 @@
 #include "app/ScreenStack.h"
 
+#include "app/WindowMode.h"
 #include "core/Input.h"
 #include "core/Log.h"
 #include "core/Music.h"
+#include "core/Screen.h"
 
 namespace {
 
@@ -81,6 +83,10 @@ void ScreenStack::KeyReleased(int32_t code) {
         entry.heldWhenOpened[static_cast<size_t>(code)] = false;
 }
 
+void ScreenStack::FocusLost() {
+    if (!screens_.empty()) screens_.back().screen->FocusLost();
+}
+
 void ScreenStack::Click(sf::Vector2f pointer, sf::Mouse::Button button) {
     if (!screens_.empty()) screens_.back().screen->Click(pointer, button);
 }
@@ -92,6 +98,8 @@ void ScreenStack::Update(float dt) {
         bool& held = screens_.back().heldWhenOpened[code];
         held = held && IsKeyHeld(static_cast<int32_t>(code));
     }
+    for (Entry& entry : screens_)
+        entry.screen->TimePasses(dt);
     screens_.back().screen->Update(dt);
     for (size_t i = screens_.size() - 1; i > 0 && screens_[i].screen->WorldGoesOnBelow(); --i)
         screens_[i - 1].screen->UpdateBeneath(dt);
@@ -103,8 +111,11 @@ void ScreenStack::Draw(sf::RenderWindow& window) {
         --first;
         if (screens_[first].screen->CoversBelow()) break;
     }
-    for (size_t i = first; i < screens_.size(); ++i)
+    // Each screen starts in the game area's own view, whatever the one below left set.
+    for (size_t i = first; i < screens_.size(); ++i) {
+        ApplyDefaultView(window);
         screens_[i].screen->Draw(window);
+    }
 }
 
 void ScreenStack::ApplyRequests() {
@@ -148,6 +159,9 @@ void ScreenStack::Apply(ScreenChange& change) {
             break;
         case ScreenChange::Type::CLOSE_WINDOW:
             window_.close();
+            break;
+        case ScreenChange::Type::WINDOW_MODE:
+            SwitchWindowMode(window_);
             break;
     }
 }

@@ -28,6 +28,8 @@ public:
     void Key(const sf::Event::KeyEvent& key);
     void KeyReleased(int32_t code);
     void Click(sf::Vector2f pointer, sf::Mouse::Button button);
+    // The top screen hears that the player looked away (focus lost, pad pulled out).
+    void FocusLost();
     void Update(float dt);
     void Draw(sf::RenderWindow& window);
     // Applies every request made so far, then the music of the new stack.

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/Modes.h"
+#include "app/WindowMode.h"
 #include "core/Log.h"
 #include "core/Mixer.h"
 #include "core/Music.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr unsigned FRAME_RATE_LIMIT = 144;
 constexpr const char* ASPECT_LOG[] = {"16/9\n", "<16/9\n", ">16/9\n", ""};
 
 void MeasureDesktop() {
@@ -26,19 +26,6 @@ void MeasureDesktop() {
     LogDebug("ratio : %f\n", static_cast<double>(gScreen.aspectRatio));
     LogDebug("%s", ASPECT_LOG[ClassifyAspect(gScreen.aspectRatio)]);
     LogDebug("scale: %f\n", static_cast<double>(gScreen.scale));
-}
-
-// The window covers the desktop; the game area sits in it at the letterbox offsets, between black bands
-// that every frame clears (core/Screen.cpp gives each view that viewport).
-std::unique_ptr<sf::RenderWindow> CreateGameWindow() {
-    const DesktopMode& desktop = gScreen.desktopMode;
-    const sf::VideoMode mode(desktop.width, desktop.height, desktop.bitsPerPixel);
-    const sf::Uint32 style = gDisplay.windowed ? sf::Style::None : sf::Style::Fullscreen;
-    auto window = std::make_unique<sf::RenderWindow>(mode, "Velmoria", style, sf::ContextSettings());
-    if (gDisplay.windowed) window->setPosition({0, 0});
-    window->setFramerateLimit(FRAME_RATE_LIMIT);
-    window->setVerticalSyncEnabled(true);
-    return window;
 }
 
 std::filesystem::path ExecutableFolder(const char* argv0) {
@@ -52,9 +39,11 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
 
 void InitGame(GameContext& context) {
     MeasureDesktop();
-    context.window = CreateGameWindow();
+    MuteMix(false);
+    LoadSettings();  // before the window: it says whether the game plays full screen or in a window
+    context.window = std::make_unique<sf::RenderWindow>();
+    OpenGameWindow(*context.window, gSettings.windowed);
     context.clock = std::make_unique<sf::Clock>();
-    LoadSettings();
     ResetSoundEffectPool();
     ApplyVolumes();
     LogDebug("creat\n");
@@ -71,6 +60,7 @@ void InitGame(GameContext& context) {
 GameContext::~GameContext() {
     if (stack) stack->Clear(Leaving::ABANDONING);
     stack.reset();
+    pad.ReleaseAll();
     FinishThumbnailWrites();  // the last picture handed over still reaches the disk
     ResetSoundEffectPool();
     ResetMusicPlayer();

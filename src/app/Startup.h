@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/PadKeys.h"
 #include "app/ScreenStack.h"
 
 // The program's state: the window, the clock and the screen stack, which owns every screen and, through
@@ -16,6 +17,8 @@ struct GameContext {
     std::unique_ptr<sf::RenderWindow> window;
     std::unique_ptr<sf::Clock> clock;
     std::unique_ptr<ScreenStack> stack;
+    PadKeys pad;
+    bool focused = true;  // false while the player is in another window: the game waits, silent
 
     GameContext() = default;
     GameContext(const GameContext&) = delete;

@@ -7,16 +7,22 @@
 
 InputSeam gInput;
 
+namespace {
+
+std::array<bool, 102> padHeld{};
+
+}  // namespace
+
 bool IsKeyHeld(int32_t keyCode) {
     if (keyCode < 0 || keyCode >= static_cast<int32_t>(gInput.heldKeys.size())) return false;
+    if (padHeld[static_cast<size_t>(keyCode)]) return true;
     if (gInput.scripted) return gInput.heldKeys[static_cast<size_t>(keyCode)];
     return sf::Keyboard::isKeyPressed(static_cast<sf::Keyboard::Key>(keyCode));
 }
 
 sf::Vector2f PointerPosition(const sf::RenderWindow& window) {
     const sf::Vector2i pixels = gInput.scripted ? gInput.pointer : sf::Mouse::getPosition(window);
-    const sf::Vector2f origin = GameAreaOrigin(window);
-    return {static_cast<float>(pixels.x) - origin.x, static_cast<float>(pixels.y) - origin.y};
+    return WindowToGameArea(window, pixels);
 }
 
 void ScriptInput(bool scripted) {
@@ -31,4 +37,11 @@ void HoldKey(int32_t keyCode, bool held) {
 
 void PlacePointer(sf::Vector2i windowPixels) {
     gInput.pointer = windowPixels;
+}
+
+void HoldKeysByPad(const std::vector<int32_t>& keyCodes) {
+    padHeld.fill(false);
+    for (const int32_t code : keyCodes)
+        if (code >= 0 && code < static_cast<int32_t>(padHeld.size()))
+            padHeld[static_cast<size_t>(code)] = true;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 struct InputSeam {
     bool scripted = false;             // true: the values below replace the real devices
@@ -17,9 +18,13 @@ struct InputSeam {
 
 extern InputSeam gInput;
 
+// Held on the keyboard, or held for it by the gamepad (app/PadKeys.h).
 bool IsKeyHeld(int32_t keyCode);
+// The keys the pad holds now, replacing the last set (codes below 0 are skipped).
+void HoldKeysByPad(const std::vector<int32_t>& keyCodes);
 
-// The pointer in window pixels, as floats, measured from the game area's top-left corner.
+// The pointer in game-area pixels, measured from the game area's top-left corner (window pixels when
+// the window shows the area at its own size).
 sf::Vector2f PointerPosition(const sf::RenderWindow& window);
 
 // Tests: take over the devices (all keys released, pointer at 0, 0) or give them back.

@@ -1,5 +1,7 @@
 #include "core/Mixer.h"
 
+#include <SFML/Audio/Listener.hpp>
+
 #include "core/Music.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
@@ -7,4 +9,21 @@
 void ApplyVolumes() {
     SetMusicVolume(MusicVolume());
     SetEffectsVolume(EffectsVolume());
+}
+
+namespace {
+
+constexpr float FULL_MIX = 100.0f;
+bool muted = false;
+
+}  // namespace
+
+// At the listener, so the loops already playing (footsteps, the rope, the reel) fall silent too.
+void MuteMix(bool mute) {
+    muted = mute;
+    sf::Listener::setGlobalVolume(mute ? 0.0f : FULL_MIX);
+}
+
+bool IsMixMuted() {
+    return muted;
 }

@@ -16,10 +16,8 @@ sf::FloatRect GameAreaViewport(const sf::RenderWindow& window) {
     if (size.x == 0 || size.y == 0 || gScreen.gameWidth <= 0.0f || gScreen.gameHeight <= 0.0f) {
         return {0.0f, 0.0f, 1.0f, 1.0f};
     }
-    const sf::Vector2f origin = GameAreaOrigin(window);
-    const float width = std::min(gScreen.gameWidth, static_cast<float>(size.x));
-    const float height = std::min(gScreen.gameHeight, static_cast<float>(size.y));
-    return {origin.x / size.x, origin.y / size.y, width / size.x, height / size.y};
+    const sf::FloatRect area = GameAreaRect(window);
+    return {area.left / size.x, area.top / size.y, area.width / size.x, area.height / size.y};
 }
 
 }  // namespace
@@ -67,13 +65,27 @@ DesktopMode QueryDesktopMode() {
     return {mode.width, mode.height, mode.bitsPerPixel};
 }
 
+sf::FloatRect GameAreaRect(const sf::RenderWindow& window) {
+    // Full screen, the window is the desktop and the area sits in it between black bands at its own
+    // size. A window of any other size shows the whole area as large as it fits, between bands too.
+    const sf::Vector2f size(window.getSize());
+    if (gScreen.gameWidth <= 0.0f || gScreen.gameHeight <= 0.0f) return {0.0f, 0.0f, size.x, size.y};
+    const float fit = std::min(size.x / gScreen.gameWidth, size.y / gScreen.gameHeight);
+    const float width = std::floor(gScreen.gameWidth * fit), height = std::floor(gScreen.gameHeight * fit);
+    return {std::floor(std::max((size.x - width) * 0.5f, 0.0f)),
+            std::floor(std::max((size.y - height) * 0.5f, 0.0f)), width, height};
+}
+
 sf::Vector2f GameAreaOrigin(const sf::RenderWindow& window) {
-    // The window is normally the game area itself; a window manager that keeps a full-screen window at
-    // the desktop's size leaves the area centred in it, between black bands.
-    const sf::Vector2u size = window.getSize();
-    const float x = (static_cast<float>(size.x) - gScreen.gameWidth) * 0.5f;
-    const float y = (static_cast<float>(size.y) - gScreen.gameHeight) * 0.5f;
-    return {std::floor(std::max(x, 0.0f)), std::floor(std::max(y, 0.0f))};
+    const sf::FloatRect area = GameAreaRect(window);
+    return {area.left, area.top};
+}
+
+sf::Vector2f WindowToGameArea(const sf::RenderWindow& window, sf::Vector2i pixel) {
+    const sf::FloatRect area = GameAreaRect(window);
+    if (area.width <= 0.0f || area.height <= 0.0f) return {0.0f, 0.0f};
+    return {(static_cast<float>(pixel.x) - area.left) * gScreen.gameWidth / area.width,
+            (static_cast<float>(pixel.y) - area.top) * gScreen.gameHeight / area.height};
 }
 
 sf::View MakeGameView(const sf::FloatRect& rect, const sf::RenderWindow& window) {

@@ -38,11 +38,11 @@ AspectCase ClassifyAspect(float aspectRatio);
 extern ScreenMetrics gScreen;
 extern sf::View gMainView;
 
-// Where the real desktop comes from, and how the window is made; tests ask for any desktop size in a
-// plain window under Xvfb.
+// Where the real desktop comes from, and how the full screen is made; tests ask for any desktop size
+// and play "full screen" in a borderless window of that size under Xvfb.
 struct DisplaySeam {
     std::optional<DesktopMode> desktopOverride;
-    bool windowed = false;
+    bool borderless = false;
 };
 extern DisplaySeam gDisplay;
 
@@ -55,8 +55,14 @@ sf::View MakeGameView(const sf::FloatRect& rect, const sf::RenderWindow& window)
 // The screen-space view of the whole game area (what the screens call the window's default view).
 void ApplyDefaultView(sf::RenderWindow& window);
 void ApplyMainView(sf::RenderWindow& window);
+// The game area as the window shows it, in window pixels: at its own size centred in a full-screen
+// window, scaled to fit (keeping its shape, between black bands) in a window of any other size.
+sf::FloatRect GameAreaRect(const sf::RenderWindow& window);
 // Top-left corner of the game area inside the window, in window pixels (0, 0 when the window is the area).
 sf::Vector2f GameAreaOrigin(const sf::RenderWindow& window);
+// A window pixel in game-area pixels (the units the screens lay themselves out in, gScreen.gameWidth
+// across), whatever the window's size.
+sf::Vector2f WindowToGameArea(const sf::RenderWindow& window, sf::Vector2i pixel);
 
 // Everything that lives on a map (tiles, walls, doors, decor, people, items, the hero, the clouds) is
 // placed and moved in map pixels, the same on every desktop. The camera is the one transform from

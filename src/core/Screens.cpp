@@ -24,6 +24,10 @@ void ScreenRequests::CloseWindow() {
     changes_.push_back({ScreenChange::Type::CLOSE_WINDOW, nullptr, {}});
 }
 
+void ScreenRequests::SwitchWindowMode() {
+    changes_.push_back({ScreenChange::Type::WINDOW_MODE, nullptr, {}});
+}
+
 std::vector<ScreenChange> ScreenRequests::Take() {
     std::vector<ScreenChange> taken = std::move(changes_);
     changes_.clear();

@@ -58,7 +58,13 @@ public:
     // The pointer in game-area pixels at the moment of the press.
     virtual void Click(sf::Vector2f /*pointer*/, sf::Mouse::Button /*button*/) {}
     virtual void Update(float /*dt*/) {}
+    // The player looked away: the window lost the focus, or the pad was pulled out. A screen where
+    // time runs under the player's hands pauses.
+    virtual void FocusLost() {}
     virtual void UpdateBeneath(float /*dt*/) {}
+    // Every screen on the stack, each frame the game runs (not while the window is out of focus): the
+    // game below the battle, the pause menu and the rest counts its time played.
+    virtual void TimePasses(float /*dt*/) {}
     virtual void Draw(sf::RenderWindow& /*window*/) {}
     virtual bool CoversBelow() const { return true; }
     virtual bool WorldGoesOnBelow() const { return false; }
@@ -75,9 +81,9 @@ struct ModeRequest {
 };
 
 struct ScreenChange {
-    enum class Type { PUSH, POP, REPLACE, MODE, START_OVER, CLOSE_WINDOW } type = Type::POP;
+    enum class Type { PUSH, POP, REPLACE, MODE, START_OVER, CLOSE_WINDOW, WINDOW_MODE } type = Type::POP;
     std::unique_ptr<Screen> screen;  // PUSH, REPLACE and START_OVER
-    ModeRequest mode;  // MODE; START_OVER keeps its `how`
+    ModeRequest mode;                // MODE; START_OVER keeps its `how`
 };
 
 // The requests of one frame, in the order they were made.
@@ -92,6 +98,8 @@ public:
     // A new game or any other stack the screen builds itself: everything below goes, `screen` is left.
     void StartOver(std::unique_ptr<Screen> screen, Leaving how);
     void CloseWindow();
+    // Full screen to a window or back (the choice is kept in the settings).
+    void SwitchWindowMode();
 
     bool Pending() const { return !changes_.empty(); }
     std::vector<ScreenChange> Take();

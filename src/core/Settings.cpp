@@ -22,6 +22,11 @@ constexpr const char* KEY_PATTERNS[KEY_ACTION_COUNT] = {
     "UP %d\n", "DOWN %d\n", "RIGHT %d\n", "LEFT %d\n", "ENTER %d\n", "ESCAPE %d\n", "INVENTORY %d\n",
 };
 constexpr const char* VOLUME_PATTERNS[VOLUME_KIND_COUNT] = {"VOLUME %f\n", "MUSIC %f\n", "SOUNDS %f\n"};
+// The extra lines, after the ten: a file without them reads as it always did.
+constexpr const char* WINDOWED_PATTERN = "WINDOWED %d\n";
+constexpr const char* PAD_PATTERNS[PAD_ACTION_COUNT] = {"PAD_CONFIRM %d\n", "PAD_BACK %d\n",
+                                                        "PAD_INVENTORY %d\n", "PAD_PAUSE %d\n"};
+constexpr int32_t HIGHEST_PAD_BUTTON = 31;
 
 int32_t* KeyField(int action) {
     int32_t* fields[KEY_ACTION_COUNT] = {
@@ -52,6 +57,13 @@ std::string SettingsText(const KeyCodes& keys, const Volumes& volumes) {
         FormatText(line, sizeof line, VOLUME_PATTERNS[kind], static_cast<double>(volumes[kind]));
         text += line;
     }
+    FormatText(line, sizeof line, WINDOWED_PATTERN, gSettings.windowed ? 1 : 0);
+    text += line;
+    for (int action = 0; action < PAD_ACTION_COUNT; ++action) {
+        if (gSettings.padButtons[action] == PAD_BUTTON_OF_THE_MAKE) continue;
+        FormatText(line, sizeof line, PAD_PATTERNS[action], gSettings.padButtons[action]);
+        text += line;
+    }
     return text;
 }
 
@@ -74,6 +86,19 @@ std::optional<std::string> ValueOf(const std::string& text, const char* pattern)
         return value;
     }
     return std::nullopt;
+}
+
+// The extra lines, each on its own: one missing or unreadable keeps its default and nothing else.
+void ReadExtraLines(const std::string& text) {
+    const std::optional<std::string> windowed = ValueOf(text, WINDOWED_PATTERN);
+    const std::optional<int32_t> choice = windowed ? ParseWholeNumber(*windowed, 0, 1) : std::nullopt;
+    gSettings.windowed = choice.value_or(0) == 1;
+    for (int action = 0; action < PAD_ACTION_COUNT; ++action) {
+        const std::optional<std::string> value = ValueOf(text, PAD_PATTERNS[action]);
+        const std::optional<int32_t> button =
+            value ? ParseWholeNumber(*value, 0, HIGHEST_PAD_BUTTON) : std::nullopt;
+        gSettings.padButtons[action] = button.value_or(PAD_BUTTON_OF_THE_MAKE);
+    }
 }
 
 // A volume the file holds between 0 and 20 is taken to the nearest half, the steps the options move in,
@@ -120,6 +145,7 @@ void LoadSettings() {
     if (!found) LogDebug("Fail to open file\n");
     // A file written in part (or by hand) is completed with the defaults and written back whole.
     const bool whole = found && ReadSettingsText(text, keys, volumes);
+    ReadExtraLines(found ? text : "");
     MakeCurrent(keys, volumes);
     if (!whole && !WriteSettingsFile(keys, volumes)) {
         // Neither readable nor creatable (a read-only folder): play on with the values in memory.
@@ -130,6 +156,11 @@ void LoadSettings() {
 void SaveSettings(const KeyCodes& keys, const Volumes& volumes) {
     MakeCurrent(keys, volumes);
     if (!WriteSettingsFile(keys, volumes)) LogDebug("Fail to open file\n");
+}
+
+void SaveWindowed(bool windowed) {
+    gSettings.windowed = windowed;
+    if (!WriteSettingsFile(CurrentKeyCodes(), CurrentVolumes())) LogDebug("Fail to open file\n");
 }
 
 KeyCodes CurrentKeyCodes() {

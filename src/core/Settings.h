@@ -1,8 +1,12 @@
 #pragma once
-// The player's settings: seven key bindings and three volumes, kept in Assets/Config/Config.txt.
+// The player's settings: seven key bindings and three volumes, kept in Assets/Config/Config.txt in ten
+// lines, then the extra lines found by their key word: whether the game plays in a window, and the
+// gamepad buttons a player chose instead of the ones of the pad's make.
 
 #include <array>
 #include <cstdint>
+
+#include "core/Gamepad.h"
 
 inline constexpr const char* SETTINGS_PATH = "Assets/Config/Config.txt";
 
@@ -37,6 +41,10 @@ struct Settings {
     float volumeGeneral = 0.0f;
     float volumeMusic = 0.0f;
     float volumeSounds = 0.0f;
+    bool windowed = false;  // a window on the desktop instead of the full screen
+    // SFML button numbers, or PAD_BUTTON_OF_THE_MAKE for the layout of the pad's make.
+    std::array<int32_t, PAD_ACTION_COUNT> padButtons{PAD_BUTTON_OF_THE_MAKE, PAD_BUTTON_OF_THE_MAKE,
+                                                     PAD_BUTTON_OF_THE_MAKE, PAD_BUTTON_OF_THE_MAKE};
 };
 
 extern Settings gSettings;
@@ -45,6 +53,8 @@ extern Settings gSettings;
 void LoadSettings();
 // Writes the file and makes the values current (core/Mixer.h carries the volumes to the players).
 void SaveSettings(const KeyCodes& keys, const Volumes& volumes);
+// Writes the choice of a window or the full screen with the other settings as they are.
+void SaveWindowed(bool windowed);
 
 KeyCodes CurrentKeyCodes();
 Volumes CurrentVolumes();

@@ -42,6 +42,7 @@ constexpr float REFUSAL_SIZE = 24.0f;
 const sf::Color REFUSAL_COLOUR(250, 200, 120);
 constexpr int32_t KEY_CODE_F = 5;
 constexpr int32_t KEY_CODE_RETURN = 58;
+constexpr int32_t KEY_CODE_F11 = 95;
 
 struct TitlePlace {
     const char* text;
@@ -185,13 +186,19 @@ void NavigateKeys(OptionsScreen& options, const KeyBindings& keys, int32_t code)
 }
 
 void NavigateVolumes(OptionsScreen& options, const KeyBindings& keys, int32_t code) {
-    if (options.volumeCursor > 0 && code == keys.up) {
+    if (options.volumeCursor > 0 && options.volumeCursor < OPTIONS_DISPLAY_ENTRY && code == keys.up) {
         options.volumeCursor -= 1;
         MoveArrow(options, 0.0f, -VOLUME_ARROW_STEP);
     }
     if (options.volumeCursor < VOLUME_KIND_COUNT - 1 && code == keys.down) {
         options.volumeCursor += 1;
         MoveArrow(options, 0.0f, VOLUME_ARROW_STEP);
+    } else if (options.volumeCursor == VOLUME_KIND_COUNT - 1 && code == keys.down) {
+        options.volumeCursor = OPTIONS_DISPLAY_ENTRY;
+        options.arrow.setPosition(DisplayArrowAt());
+    } else if (options.volumeCursor == OPTIONS_DISPLAY_ENTRY && code == keys.up) {
+        options.volumeCursor = VOLUME_KIND_COUNT - 1;
+        options.arrow.setPosition((VOLUME_ARROW_AT + sf::Vector2f(0.0f, VOLUME_ARROW_STEP * 2.0f)) * S());
     }
     if (code == keys.left) {
         options.column = 0;
@@ -203,7 +210,9 @@ void NavigateVolumes(OptionsScreen& options, const KeyBindings& keys, int32_t co
 // ENTER on an entry; true on the front-end's back entry (over the game the back entry does nothing:
 // ESCAPE leaves there).
 bool Confirm(OptionsScreen& options) {
-    if (options.column == 1) {
+    if (options.column == 1 && options.volumeCursor == OPTIONS_DISPLAY_ENTRY) {
+        options.switchWindow = true;
+    } else if (options.column == 1) {
         DeselectBars(options);
         options.editing = 1;
         options.bars[static_cast<size_t>(options.volumeCursor)].selected = 1;
@@ -226,6 +235,7 @@ std::string KeyRefusal(int action, int32_t code) {
     if (action == KEY_ENTER) return "";
     if (code == KEY_CODE_RETURN) return "Enter is kept for choosing in the menus.";
     if (code == KEY_CODE_F) return "F is kept for the fish collection.";
+    if (code == KEY_CODE_F11) return "F11 is kept for switching to a window.";
     return "";
 }
 
@@ -260,6 +270,7 @@ void LoadOptionsScreen(OptionsScreen& options) {
     options.refusal = sf::Text("", options.font, static_cast<unsigned>(REFUSAL_SIZE * s));
     options.refusal.setFillColor(REFUSAL_COLOUR);
     options.refusal.setPosition(REFUSAL_AT * s);
+    BuildDisplayRow(options.display, options.font);
     options.built = true;
 }
 
@@ -309,6 +320,7 @@ bool HandleOptionsKey(OptionsScreen& options, const sf::Event::KeyEvent& keyEven
 
 void HandleOptionsClick(OptionsScreen& options, sf::Vector2f pointer) {
     if (!options.built || options.anyRowWaiting == 1) return;
+    if (DisplayRowHit(options.display, pointer)) options.switchWindow = true;
     for (int row = 0; row < KEY_ACTION_COUNT; ++row) {
         if (options.rows[static_cast<size_t>(row)].sprite.getGlobalBounds().contains(pointer)) {
             options.editing = 0;  // a bar being moved lets go: the row takes the keys now
@@ -320,6 +332,7 @@ void HandleOptionsClick(OptionsScreen& options, sf::Vector2f pointer) {
 void UpdateOptionsScreen(OptionsScreen& options) {
     if (!options.built) return;
     options.anyRowWaiting = WaitingRow(options) >= 0 ? 1 : 0;
+    RefreshDisplayRow(options.display);
     options.back.setTexture(
         options.keyCursor == OPTIONS_BACK_ENTRY ? options.backHighlighted : options.backNormal, true);
 }
@@ -341,17 +354,25 @@ void DrawOptionsScreen(sf::RenderWindow& window, const OptionsScreen& options) {
         window.draw(bar.cursor);
     }
     window.draw(options.refusal);
+    DrawDisplayRow(window, options.display);
 }
 
 void OptionsMenuScreen::Key(const sf::Event::KeyEvent& key) {
     const bool back = HandleOptionsKey(options, key);
     if (back) context_.requests.SetGameMode(MODE_MENU);
+    AskForWindowMode();
     // Over the game ESCAPE goes straight back to the map (it also ends the adjustment of a bar).
     if (options.overGame && key.code == gSettings.keys.escape) context_.requests.Pop();
 }
 
 void OptionsMenuScreen::Click(sf::Vector2f pointer, sf::Mouse::Button) {
     if (!options.overGame) HandleOptionsClick(options, pointer);
+    AskForWindowMode();
+}
+
+void OptionsMenuScreen::AskForWindowMode() {
+    if (options.switchWindow) context_.requests.SwitchWindowMode();
+    options.switchWindow = false;
 }
 
 void OptionsMenuScreen::Draw(sf::RenderWindow& window) {

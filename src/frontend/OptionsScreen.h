@@ -15,9 +15,11 @@
 
 #include "core/Screens.h"
 #include "core/Settings.h"
+#include "frontend/OptionsDisplay.h"
 
 inline constexpr int32_t OPTIONS_BACK_ENTRY = KEY_ACTION_COUNT;  // the key cursor's last place
 inline constexpr int OPTIONS_TITLE_COUNT = 5;
+inline constexpr int32_t OPTIONS_DISPLAY_ENTRY = VOLUME_KIND_COUNT;  // the volume cursor's last place
 
 struct KeyRow {
     sf::Texture texture;
@@ -48,11 +50,13 @@ struct OptionsScreen {
     std::array<VolumeBar, VOLUME_KIND_COUNT> bars;
     int32_t column = 0;        // 0 the key rows, 1 the volume bars
     int32_t keyCursor = 0;     // 0 to 6 the rows, OPTIONS_BACK_ENTRY the back button
-    int32_t volumeCursor = 0;  // 0 general, 1 music, 2 sounds
+    int32_t volumeCursor = 0;  // 0 general, 1 music, 2 sounds, OPTIONS_DISPLAY_ENTRY the display row
     int32_t editing = 0;       // a row waits for a key, or a bar is being moved
     int32_t anyRowWaiting = 0;
     bool overGame = false;  // opened from the pause menu: ESCAPE goes back to the map
     sf::Text refusal;       // why the key just pressed for a row was not taken
+    DisplayRow display;
+    bool switchWindow = false;  // the display row was chosen: the screen asks for the other window mode
     bool built = false;
 };
 
@@ -78,7 +82,9 @@ std::string KeyRefusal(int action, int32_t code);
 // and the mouse does nothing).
 class OptionsMenuScreen final : public Screen {
 public:
-    OptionsMenuScreen(ScreenContext context, bool overGame) : context_(context) { options.overGame = overGame; }
+    OptionsMenuScreen(ScreenContext context, bool overGame) : context_(context) {
+        options.overGame = overGame;
+    }
     ScreenKind Kind() const override { return SCREEN_OPTIONS; }
     void Load() override { LoadOptionsScreen(options); }
     void Key(const sf::Event::KeyEvent& key) override;
@@ -91,5 +97,7 @@ public:
     OptionsScreen options;
 
 private:
+    void AskForWindowMode();
+
     ScreenContext context_;
 };

@@ -77,3 +77,7 @@ void RoamingScreen::HandleRoamingKey(const sf::Event::KeyEvent& key) {
         context_.requests.Push(std::make_unique<PauseScreen>(context_));
     }
 }
+
+void RoamingScreen::FocusLost() {
+    context_.requests.Push(std::make_unique<PauseScreen>(context_));
+}

@@ -203,3 +203,7 @@ void RoamingScreen::Act(StoryTurn turn) {
     if (turn.popUp >= 0)
         context_.requests.Push(std::make_unique<DialogueScreen>(context_, OpenPopUp(turn.popUp)));
 }
+
+void RoamingScreen::TimePasses(float dt) {
+    if (session_) session_->AddPlayTime(dt);
+}

@@ -31,6 +31,9 @@ public:
     void Reveal() override;
     void Key(const sf::Event::KeyEvent& key) override { HandleRoamingKey(key); }
     void Update(float dt) override { UpdateRoaming(dt); }
+    // The player looked away: the pause menu waits for them, as ESCAPE opens it.
+    void FocusLost() override;
+    void TimePasses(float dt) override;
     // Under an overlay the map lives on (people, decor, clouds, the hero's animation) but nobody moves.
     void UpdateBeneath(float dt) override;
     void Draw(sf::RenderWindow& window) override;

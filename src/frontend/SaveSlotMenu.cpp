@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/Input.h"
@@ -16,7 +17,9 @@
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "frontend/SaveSlots.h"
+#include "world/MapLook.h"
 #include "world/SaveFiles.h"
+#include "world/SaveFormat.h"
 #include "world/SaveThumbnail.h"
 
 namespace {
@@ -31,6 +34,8 @@ constexpr float MESSAGE_RIGHT_EDGE = 0.97f;
 constexpr float MESSAGE_PADDING = 10.0f;
 const sf::Color MESSAGE_COLOUR(250, 236, 200);
 const sf::Color MESSAGE_BACKING(20, 16, 32, 200);
+constexpr float CAPTION_TEXT_SIZE = 24.0f;
+constexpr float CAPTION_GAP = 14.0f;
 constexpr const char* NEW_SAVE_PICTURES[2] = {"Assets/Sprites/Menu/Button/New Save.png",
                                               "Assets/Sprites/Menu/Button/New Save appuy\xE9_.png"};
 constexpr const char* DELETE_PICTURES[2] = {"Assets/Sprites/Menu/Button/Supprim\xE9 save.png",
@@ -77,6 +82,33 @@ void BuildThumbnail(SaveSlotEntry& entry, int slot) {
     entry.thumbnail.setPosition(button.left - entry.thumbnail.getGlobalBounds().width, button.top);
 }
 
+// The save's place and time played, right-aligned just left of the thumbnail (or of the button when
+// there is no picture), one above the other.
+void BuildCaption(SaveSlotMenu& menu, SaveSlotEntry& entry, int slot) {
+    std::string text;
+    if (!SaveFile(slot).Read(text)) return;
+    const std::optional<SaveSummary> summary = ReadSaveSummary(text);
+    if (!summary) return;
+    const std::string name = ReadMapLookOf(summary->mapName).displayName;
+    const unsigned size = static_cast<unsigned>(CAPTION_TEXT_SIZE * gScreen.scale);
+    entry.place = sf::Text(name.empty() ? summary->mapName : name, menu.messageFont, size);
+    entry.time =
+        sf::Text(summary->secondsPlayed ? PlayTimeText(*summary->secondsPlayed) : "", menu.messageFont, size);
+    const sf::FloatRect button = entry.button.getGlobalBounds();
+    const float right =
+        (entry.thumbnailTexture.getSize().y > 0 ? entry.thumbnail.getGlobalBounds().left : button.left) -
+        CAPTION_GAP * gScreen.scale;
+    for (sf::Text* line : {&entry.place, &entry.time}) {
+        line->setFillColor(MESSAGE_COLOUR);
+        line->setOutlineColor(MESSAGE_BACKING);
+        line->setOutlineThickness(2.0f * gScreen.scale);
+        line->setOrigin(line->getLocalBounds().left + line->getLocalBounds().width, 0.0f);
+    }
+    const float lineHeight = static_cast<float>(size) * 1.15f;
+    entry.place.setPosition(right, button.top + button.height * 0.5f - lineHeight);
+    entry.time.setPosition(right, button.top + button.height * 0.5f);
+}
+
 // A dark band behind the refusal line, so it reads over any part of the background.
 sf::RectangleShape MessageBacking(const SaveSlotMenu& menu) {
     const sf::FloatRect text = menu.message.getGlobalBounds();
@@ -112,6 +144,7 @@ void BuildSaveSlotScreen(SaveSlotMenu& menu) {
     menu.column = 0;
     menu.deleteCursor = 0;
     menu.backgroundTexture.loadFromFile(SLOT_BACKGROUND);
+    if (menu.messageFont.getInfo().family.empty()) menu.messageFont.loadFromFile(GAME_FONT);
     menu.background = sf::Sprite(menu.backgroundTexture);
     menu.background.setScale(gScreen.scale, gScreen.scale);
     for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
@@ -120,6 +153,7 @@ void BuildSaveSlotScreen(SaveSlotMenu& menu) {
         BuildSlotButton(menu, entry, slot, rowY);
         BuildDeleteButton(entry, rowY);
         if (menu.hasSave[slot] == 1) BuildThumbnail(entry, slot);
+        if (menu.hasSave[slot] == 1) BuildCaption(menu, entry, slot);
         entry.built = true;
     }
     menu.built = true;
@@ -143,7 +177,11 @@ void DrawSaveSlotMenu(sf::RenderWindow& window, const SaveSlotMenu& menu) {
         window.draw(entry.button);
         window.draw(entry.deleteButton);
         // A deleted slot keeps its picture until the menu is built again, but not its thumbnail.
-        if (menu.hasSave[slot] == 1) window.draw(entry.thumbnail);
+        if (menu.hasSave[slot] == 1) {
+            window.draw(entry.thumbnail);
+            window.draw(entry.place);
+            window.draw(entry.time);
+        }
     }
     if (!menu.message.getString().isEmpty()) {
         window.draw(MessageBacking(menu));
@@ -153,7 +191,7 @@ void DrawSaveSlotMenu(sf::RenderWindow& window, const SaveSlotMenu& menu) {
 
 void ShowSlotMessage(SaveSlotMenu& menu, const std::string& text) {
     if (menu.message.getFont() == nullptr) {
-        menu.messageFont.loadFromFile(GAME_FONT);
+        if (menu.messageFont.getInfo().family.empty()) menu.messageFont.loadFromFile(GAME_FONT);
         menu.message.setFont(menu.messageFont);
         menu.message.setCharacterSize(static_cast<unsigned>(MESSAGE_TEXT_SIZE * gScreen.scale));
         menu.message.setFillColor(MESSAGE_COLOUR);
@@ -163,7 +201,8 @@ void ShowSlotMessage(SaveSlotMenu& menu, const std::string& text) {
     const sf::FloatRect bounds = menu.message.getLocalBounds();
     menu.message.setOrigin(bounds.left + bounds.width, 0.0f);
     const float lastRow = gScreen.gameHeight * 0.5f + SLOT_ROW_OFFSETS[SAVE_SLOT_COUNT - 1] * gScreen.scale;
-    menu.message.setPosition(gScreen.gameWidth * MESSAGE_RIGHT_EDGE, lastRow + MESSAGE_BELOW_ROW * gScreen.scale);
+    menu.message.setPosition(gScreen.gameWidth * MESSAGE_RIGHT_EDGE,
+                             lastRow + MESSAGE_BELOW_ROW * gScreen.scale);
 }
 
 void SaveSlotScreen::Load() {

@@ -26,6 +26,8 @@ struct SaveSlotEntry {
     sf::Texture deletePressed;
     sf::Texture thumbnailTexture;
     sf::Sprite thumbnail;
+    sf::Text place;  // where the save continues and how long it has been played, left of the thumbnail
+    sf::Text time;
     bool built = false;
 };
 
@@ -60,7 +62,7 @@ public:
     ScreenKind Kind() const override { return SCREEN_SAVES; }
     // LoadSaveSlotMenu: with no slot in use, a new game in the first slot at once.
     void Load() override;
-    void Key(const sf::Event::KeyEvent& key) override;                     // HandleSaveSlotKey
+    void Key(const sf::Event::KeyEvent& key) override;                    // HandleSaveSlotKey
     void Click(sf::Vector2f pointer, sf::Mouse::Button button) override;  // HandleSaveSlotClick
     void Update(float) override { UpdateSaveSlotMenu(menu); }
     void Draw(sf::RenderWindow& window) override { DrawSaveSlotMenu(window, menu); }

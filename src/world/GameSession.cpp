@@ -27,6 +27,15 @@ void GameSession::EarnGold(int64_t amount) {
     gold_ = static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(gold_) + amount, MOST_GOLD));
 }
 
+void GameSession::AddPlayTime(float seconds) {
+    if (!(seconds > 0.0f)) return;
+    secondFraction_ += seconds;
+    const auto whole = static_cast<int32_t>(secondFraction_);
+    secondFraction_ -= static_cast<float>(whole);
+    secondsPlayed_ =
+        secondsPlayed_ > MOST_SECONDS_PLAYED - whole ? MOST_SECONDS_PLAYED : secondsPlayed_ + whole;
+}
+
 bool GameSession::SpendGold(int32_t amount) {
     if (amount < 0 || amount > gold_) return false;
     gold_ -= amount;

@@ -21,6 +21,7 @@ inline constexpr int FISH_KINDS = 9;
 inline constexpr uint32_t MAX_PARTY_SIZE = 4;  // the roster
 inline constexpr int FOREST_FENCES = 5;
 inline constexpr int32_t MOST_GOLD = std::numeric_limits<int32_t>::max();  // what a save's Gold line holds
+inline constexpr int32_t MOST_SECONDS_PLAYED = std::numeric_limits<int32_t>::max();
 
 enum ItemId : int32_t { ITEM_HP_POTION = 12, ITEM_MANA_POTION = 13, ITEM_NONE = 14 };
 
@@ -100,6 +101,10 @@ public:
     void BuildDecoy() { puzzles_.decoyBuilt = true; }
     void ClearForest() { puzzles_.forestCleared = true; }
 
+    // The time played, in whole seconds, kept in the save; the screens add each frame's time.
+    int32_t SecondsPlayed() const { return secondsPlayed_; }
+    void AddPlayTime(float seconds);
+
 private:
     friend struct SaveRecord;  // the save's lines read into a session and written out of one
 
@@ -115,4 +120,6 @@ private:
     std::array<int32_t, FISH_KINDS> fishCaught_{};
     std::array<int32_t, FOREST_FENCES> fenceDone_{};  // the forest's fences pulled down stay down
     PuzzleProgress puzzles_;
+    int32_t secondsPlayed_ = 0;
+    float secondFraction_ = 0.0f;  // the part of a second not yet counted
 };

@@ -11,8 +11,8 @@
 struct SaveRecord {
     // The story flags in the order the Story line holds them.
     static constexpr int32_t StoryFlags::*FLAGS[] = {
-        &StoryFlags::merchantMet,     &StoryFlags::worldMapOpen, &StoryFlags::purseDelivered,
-        &StoryFlags::fishingUnlocked, &StoryFlags::shopUnlocked, &StoryFlags::nightStarted,
+        &StoryFlags::merchantMet,     &StoryFlags::worldMapOpen,    &StoryFlags::purseDelivered,
+        &StoryFlags::fishingUnlocked, &StoryFlags::shopUnlocked,    &StoryFlags::nightStarted,
         &StoryFlags::grotoJoined,     &StoryFlags::saveSpritiShown, &StoryFlags::bossAnnounced,
         &StoryFlags::storyEnded,      &StoryFlags::spritiJoined};
     static constexpr size_t STORY_FLAG_COUNT = std::size(FLAGS);
@@ -28,12 +28,18 @@ struct SaveRecord {
             s.story_.*FLAGS[i] = v[i];
     }
     static std::vector<int32_t> Party(const GameSession& s) { return {static_cast<int32_t>(s.partySize_)}; }
-    static void SetParty(GameSession& s, const std::vector<int32_t>& v) { s.partySize_ = static_cast<uint32_t>(v[0]); }
-    static std::vector<int32_t> Fish(const GameSession& s) { return {s.fishCaught_.begin(), s.fishCaught_.end()}; }
+    static void SetParty(GameSession& s, const std::vector<int32_t>& v) {
+        s.partySize_ = static_cast<uint32_t>(v[0]);
+    }
+    static std::vector<int32_t> Fish(const GameSession& s) {
+        return {s.fishCaught_.begin(), s.fishCaught_.end()};
+    }
     static void SetFish(GameSession& s, const std::vector<int32_t>& v) {
         std::copy(v.begin(), v.end(), s.fishCaught_.begin());
     }
-    static std::vector<int32_t> Fences(const GameSession& s) { return {s.fenceDone_.begin(), s.fenceDone_.end()}; }
+    static std::vector<int32_t> Fences(const GameSession& s) {
+        return {s.fenceDone_.begin(), s.fenceDone_.end()};
+    }
     static void SetFences(GameSession& s, const std::vector<int32_t>& v) {
         std::copy(v.begin(), v.end(), s.fenceDone_.begin());
     }
@@ -45,7 +51,10 @@ struct SaveRecord {
         for (size_t slot = 0; slot < 2; ++slot)
             s.pouch_.slots[slot] = {v[2 * slot], static_cast<uint16_t>(v[2 * slot + 1])};
     }
-    static void SetHead(GameSession& s, const std::string& map, int32_t gold, std::vector<std::string> items) {
+    static std::vector<int32_t> Played(const GameSession& s) { return {s.secondsPlayed_}; }
+    static void SetPlayed(GameSession& s, const std::vector<int32_t>& v) { s.secondsPlayed_ = v[0]; }
+    static void SetHead(GameSession& s, const std::string& map, int32_t gold,
+                        std::vector<std::string> items) {
         s.SetCurrentMap(map.c_str());
         s.SetPreviousMap(map.c_str());
         s.gold_ = gold;
@@ -87,6 +96,7 @@ const ProgressLine PROGRESS_LINES[] = {
     {"Fish", FISH_KINDS, 0, 1, SaveRecord::Fish, SaveRecord::SetFish, AnyValues},
     {"Fences", FOREST_FENCES, 0, 1, SaveRecord::Fences, SaveRecord::SetFences, AnyValues},
     {"Pouch", 4, 0, MOST_POTIONS, SaveRecord::Pouch, SaveRecord::SetPouch, PouchIsWhole},
+    {"Played", 1, 0, MOST_SECONDS_PLAYED, SaveRecord::Played, SaveRecord::SetPlayed, AnyValues},
 };
 
 // The words after the line's name as numbers from low to high; nothing unless there are exactly count
@@ -128,7 +138,8 @@ std::optional<int32_t> GoldOf(const std::string& line) {
 }  // namespace
 
 std::string SaveHeaderText(const GameSession& session, const char* mapName) {
-    std::string text = std::string("CurrentMap ") + mapName + "\nGold " + std::to_string(session.Gold()) + "\n";
+    std::string text =
+        std::string("CurrentMap ") + mapName + "\nGold " + std::to_string(session.Gold()) + "\n";
     const std::vector<std::string>& items = session.Inventory();
     for (size_t place = 0; place < INVENTORY_PLACES; ++place)
         text += "Inv " + (place < items.size() ? items[place] : std::string()) + "\n";
@@ -166,6 +177,26 @@ void ReadSaveHead(const std::vector<std::string>& lines, GameSession& session) {
             if (const auto values = Numbers(lines[at], kind)) kind.set(session, *values);
         }
     }
+}
+
+std::optional<SaveSummary> ReadSaveSummary(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line.empty() || line.back() != '\r' ? line : line.substr(0, line.size() - 1));
+    if (!IsSaveHeaderSound(lines)) return std::nullopt;
+    SaveSummary summary{lines[0].substr(11), std::nullopt};
+    const ProgressLine& played = PROGRESS_LINES[std::size(PROGRESS_LINES) - 1];
+    for (size_t at = SAVE_HEADER_LINES; at < lines.size() && !StartsWith(lines[at], "Map : "); ++at) {
+        if (const auto values = Numbers(lines[at], played)) summary.secondsPlayed = (*values)[0];
+    }
+    return summary;
+}
+
+std::string PlayTimeText(int32_t seconds) {
+    const int32_t minutes = std::max(seconds, 0) / 60;
+    const std::string mm = std::to_string(minutes % 60);
+    return std::to_string(minutes / 60) + ":" + (mm.size() < 2 ? "0" + mm : mm);
 }
 
 void StartStoryOver(GameSession& session) {

@@ -10,9 +10,11 @@
 //   Fish 1 0 0 0 0 1 0 0 0          the fish caught, by fish index              they existed has none,
 //   Fences 1 1 0 0 0                the forest's fences pulled down             and its story starts
 //   Pouch 12 1 14 0                 each pouch slot's potion kind and count     over)
+//   Played 5423                     the seconds played
 //
 // then one section per visited map ("Map : <name>" and its flag lines), which world/SaveText keeps.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,5 +31,15 @@ bool IsSaveHeaderSound(const std::vector<std::string>& lines);
 // The session of a save whose head is sound: map, gold, inventory names and every progress line found
 // before the first section.
 void ReadSaveHead(const std::vector<std::string>& lines, GameSession& session);
+// What the slot menu tells of a save: the map it continues on, and the time played when the save
+// says (saves written before it was kept do not). Nothing when the head is not sound.
+struct SaveSummary {
+    std::string mapName;
+    std::optional<int32_t> secondsPlayed;
+};
+std::optional<SaveSummary> ReadSaveSummary(const std::string& saveText);
+// "h:mm", the minutes begun not counted (0:00 for the first minute).
+std::string PlayTimeText(int32_t seconds);
+
 // A new save file: the story starts over.
 void StartStoryOver(GameSession& session);

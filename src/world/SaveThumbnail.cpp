@@ -59,11 +59,9 @@ sf::Image CaptureThumbnail(sf::RenderWindow& window, const SceneDrawing& drawSce
     // Mipmaps make the shrink an average of the pixels each thumbnail pixel covers, not a sample of one.
     writer.frame.setSmooth(true);
     writer.frame.generateMipmap();
-    const sf::Vector2f origin = GameAreaOrigin(window);
-    sf::Sprite area(writer.frame,
-                    sf::IntRect(static_cast<int>(origin.x), static_cast<int>(origin.y),
-                                static_cast<int>(gScreen.gameWidth), static_cast<int>(gScreen.gameHeight)));
-    area.setScale(THUMBNAIL_WIDTH / gScreen.gameWidth, THUMBNAIL_HEIGHT / gScreen.gameHeight);
+    const sf::FloatRect shown = GameAreaRect(window);
+    sf::Sprite area(writer.frame, sf::IntRect(shown));
+    area.setScale(THUMBNAIL_WIDTH / shown.width, THUMBNAIL_HEIGHT / shown.height);
     writer.small.clear(sf::Color::Black);
     writer.small.draw(area);
     writer.small.display();

@@ -53,12 +53,13 @@ void ScratchFolder::DetachAssetFolder(const std::string& relative) {
     }
 }
 
-GameHarness::GameHarness(HarnessOptions options) : options_(options), context_(std::make_unique<GameContext>()) {
+GameHarness::GameHarness(HarnessOptions options)
+    : options_(options), context_(std::make_unique<GameContext>()) {
     gDisplay = DisplaySeam{};
     ScriptInput(true);
     SeedRandom(options_.seed);
     gDisplay.desktopOverride = DesktopMode{options_.desktopWidth, options_.desktopHeight, 32};
-    gDisplay.windowed = true;
+    gDisplay.borderless = true;
     EnableDeveloperKeys(options_.developerKeys);
     if (options_.initialise) Init();
 }

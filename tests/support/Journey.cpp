@@ -1,5 +1,5 @@
-#include "content/MapScene.h"
 #include "support/Journey.h"
+#include "content/MapScene.h"
 
 #include <cmath>
 #include <deque>
@@ -195,9 +195,9 @@ namespace {
 
 bool Fights(const Npc& npc, const std::string& battle) {
     return npc.type == NPC_BATTLE &&
-           (battle.empty() || npc.battlePath.size() >= battle.size() &&
-                                  npc.battlePath.compare(npc.battlePath.size() - battle.size(), battle.size(),
-                                                         battle) == 0);
+           (battle.empty() ||
+            (npc.battlePath.size() >= battle.size() &&
+             npc.battlePath.compare(npc.battlePath.size() - battle.size(), battle.size(), battle) == 0));
 }
 
 const Npc* NearestEnemy(GameHarness& game, const std::string& battle) {
@@ -205,7 +205,8 @@ const Npc* NearestEnemy(GameHarness& game, const std::string& battle) {
     float best = 1e9f;
     for (const Npc& npc : game.Scene().npcList.npcs) {
         if (!Fights(npc, battle)) continue;
-        const float d = std::hypot(npc.box.left - game.Scene().hero.footBox.left, npc.box.top - game.Scene().hero.footBox.top);
+        const float d = std::hypot(npc.box.left - game.Scene().hero.footBox.left,
+                                   npc.box.top - game.Scene().hero.footBox.top);
         if (d < best) {
             best = d;
             nearest = &npc;
@@ -219,10 +220,10 @@ void CloseIn(GameHarness& game, const std::string& battle) {
     const KeyBindings& keys = gSettings.keys;
     for (int frame = 0; frame < 90 && game.Top() == SCREEN_ROAMING; ++frame) {
         const Npc* target = NearestEnemy(game, battle);
-        const float dx =
-            target->box.left + target->box.width / 2 - (game.Scene().hero.footBox.left + game.Scene().hero.footBox.width / 2);
-        const float dy =
-            target->box.top + target->box.height / 2 - (game.Scene().hero.footBox.top + game.Scene().hero.footBox.height / 2);
+        const float dx = target->box.left + target->box.width / 2 -
+                         (game.Scene().hero.footBox.left + game.Scene().hero.footBox.width / 2);
+        const float dy = target->box.top + target->box.height / 2 -
+                         (game.Scene().hero.footBox.top + game.Scene().hero.footBox.height / 2);
         game.HoldKey(keys.left, dx < -4);
         game.HoldKey(keys.right, dx > 4);
         game.HoldKey(keys.up, dy < -4);
