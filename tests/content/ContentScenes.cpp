@@ -30,7 +30,14 @@ int Carrying(GameHarness& game, const std::string& name) {
     return static_cast<int>(std::count(carried.begin(), carried.end(), name));
 }
 
+int LyingOnMap(GameHarness& game, const std::string& name) {
+    const std::vector<MapItem>& items = game.Scene().mapItemList.items;
+    return static_cast<int>(
+        std::count_if(items.begin(), items.end(), [&](const MapItem& item) { return item.name == name; }));
+}
+
 int PeopleOfType(GameHarness& game, int32_t type) {
     const std::vector<Npc>& npcs = game.Scene().npcList.npcs;
-    return static_cast<int>(std::count_if(npcs.begin(), npcs.end(), [&](const Npc& npc) { return npc.type == type; }));
+    return static_cast<int>(
+        std::count_if(npcs.begin(), npcs.end(), [&](const Npc& npc) { return npc.type == type; }));
 }

@@ -21,5 +21,7 @@ void PlaceFeet(GameHarness& game, sf::Vector2f feet);
 void LayAtFeet(GameHarness& game, std::initializer_list<const char*> names);
 // How many of the carried items are named exactly name.
 int Carrying(GameHarness& game, const std::string& name);
+// How many of the items lying on the map are named exactly name.
+int LyingOnMap(GameHarness& game, const std::string& name);
 // How many of the people on the map are of that type.
 int PeopleOfType(GameHarness& game, int32_t type);

@@ -20,10 +20,12 @@ TEST(Story, SpritiGivesOnePurseAndJoinsOnceHoweverOftenEnterIsPressedAndWhenTher
     EnterMap(game, "HOUSE_ENTER_SPRITI", 2);
     Carry(game, "Stick", INVENTORY_PLACES);
     ASSERT_TRUE(WalkBeside(game, FirstNpcOfType(game, NPC_COMPANION)->box));
+    const int lying = LyingOnMap(game, "Burse");
     for (int press = 0; press < 10; ++press)
         game.Press(ENTER);
     EXPECT_EQ(game.Session().PartySize(), 2u);
     EXPECT_EQ(Carrying(game, "Burse"), 0);  // no room: she keeps it for another talk
+    EXPECT_EQ(LyingOnMap(game, "Burse"), lying);
 
     game.Session().Drop("Stick");
     game.Session().Drop("Stick");
@@ -68,11 +70,12 @@ TEST(Story, RAfterAGameOverGoesOnFromTheSaveNotFromTheGameJustLost) {
     game.Session().EarnGold(100);
     ASSERT_TRUE(game.Session().Buy(ITEM_HP_POTION, 50));
     ASSERT_TRUE(game.Session().Buy(ITEM_MANA_POTION, 30));
-    ExitToMenu(game);  // saved: 40 gold, two potions, everyone and everything on the bridge
-    game.Press(ENTER);  // Play
+    ExitToMenu(game);       // saved: 40 gold, two potions, everyone and everything on the bridge
+    game.Press(ENTER);      // Play
     game.Press(ENTER, 30);  // slot 0 continued
     ASSERT_EQ(game.Top(), SCREEN_ROAMING);
     const int enemies = PeopleOfType(game, NPC_BATTLE);
+    const int pumpkins = LyingOnMap(game, "Pumpkin");
 
     ASSERT_EQ(PickUp(game, "Pumpkin"), "");
     ASSERT_EQ(WalkIntoEnemy(game), "");
@@ -97,10 +100,7 @@ TEST(Story, RAfterAGameOverGoesOnFromTheSaveNotFromTheGameJustLost) {
     EXPECT_EQ(again.Pouch().slots[1].count, 1);
     EXPECT_EQ(PeopleOfType(game, NPC_BATTLE), enemies);
     EXPECT_FALSE(again.Holds("Pumpkin"));
-    bool pumpkinLies = false;
-    for (const MapItem& item : game.Scene().mapItemList.items)
-        pumpkinLies = pumpkinLies || item.name == "Pumpkin";
-    EXPECT_TRUE(pumpkinLies);
+    EXPECT_EQ(LyingOnMap(game, "Pumpkin"), pumpkins);
 }
 
 }  // namespace
