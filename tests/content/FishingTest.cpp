@@ -102,7 +102,8 @@ TEST_F(Fishing, ARepeatFishIsPaidInGoldAndAtTheMostGoldTheGoldStaysThere) {
     Hook(1, 2);
     Land();
     EXPECT_EQ(game.Session().Gold(), gold + 50);
-    EXPECT_EQ(Message(), "Yay ! You got a fish !\nBut you already got this one.\nIt is converted into money.\n");
+    EXPECT_EQ(Message(),
+              "Yay ! You got a fish !\nBut you already got this one.\nIt is converted into money.\n");
 
     game.Session().EarnGold(MOST_GOLD);
     Hook(1, 2);

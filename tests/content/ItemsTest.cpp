@@ -34,7 +34,8 @@ TEST(Items, OneEnterBesideThreeItemsTakesOneAndAFullInventoryLeavesTheRestOnTheM
     EXPECT_EQ(game.Session().Inventory(), std::vector<std::string>{"Rope"});
     EXPECT_EQ(LyingNames(game).size(), lying + 2);
     EXPECT_EQ(EffectsPlaying(SOUND_ITEM_PICKUP), 1u);
-    EXPECT_EQ(game.Scene().prompt.sprite.getPosition(), sf::Vector2f(-1000, -1000));  // parked until the next step
+    EXPECT_EQ(game.Scene().prompt.sprite.getPosition(),
+              sf::Vector2f(-1000, -1000));  // parked until the next step
 
     Carry(game, "Apple", INVENTORY_PLACES - 2);
     game.PressKey(ENTER);  // the twentieth place

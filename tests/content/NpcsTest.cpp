@@ -20,8 +20,9 @@ using DefaultKeys::ENTER;
 TEST(Npcs, AFileGivesTheSheetRowPlacedAndAnimatedTheSolidFeetTheDialoguesAndTheBattle) {
     ScratchFolder folder;
     LogCapture log;
-    WriteWholeFile("PNJ9.txt",
-                   "Pos 500 260\nKnight\nState 3\nDialogue 2\nVillagers/Forest\nMerchant/ShopOpen\nType 1\nPatrol\n");
+    WriteWholeFile(
+        "PNJ9.txt",
+        "Pos 500 260\nKnight\nState 3\nDialogue 2\nVillagers/Forest\nMerchant/ShopOpen\nType 1\nPatrol\n");
     Npc npc;
     LoadNpc("PNJ9.txt", npc);
     EXPECT_EQ(npc.sprite.getPosition(), sf::Vector2f(500, 260));
@@ -66,11 +67,14 @@ TEST(Npcs, AVillagerStopsTheHeroAndTalksPageByPageWhileTheMapWaits) {
     ASSERT_NE(villager, nullptr);
     PlaceFeet(game, {villager->box.left, villager->box.top + villager->box.height + 20});
     game.HoldFor(gSettings.keys.up, 40);
-    EXPECT_NEAR(game.Scene().hero.footBox.top, villager->box.top + villager->box.height, 1.0f);  // up to him, no further
+    EXPECT_NEAR(game.Scene().hero.footBox.top, villager->box.top + villager->box.height,
+                1.0f);  // up to him, no further
 
     game.PressKey(ENTER);
     ASSERT_EQ(game.Top(), SCREEN_DIALOGUE);
-    const std::string firstPage = "Have you seen Spriti? She loves the forest\nbeyond the river, but it is dark in there\neven at noon.";
+    const std::string firstPage =
+        "Have you seen Spriti? She loves the forest\nbeyond the river, but it is dark in there\neven at "
+        "noon.";
     EXPECT_EQ(Page(game), firstPage);  // the first page at once
     game.PressKey(ENTER);
     game.Step(0.05f, 3);
