@@ -7,11 +7,6 @@
 #include "world/GameSession.h"
 #include "world/Player.h"
 
-void EnterUntil(GameHarness& game, const std::function<bool()>& done) {
-    for (int press = 0; press < 40 && !done(); ++press)
-        game.Press(DefaultKeys::ENTER);
-}
-
 void PlaceFeet(GameHarness& game, sf::Vector2f feet) {
     PlayerCharacter& hero = game.Scene().hero;
     const sf::Vector2f offset = sf::Vector2f(hero.footBox.left, hero.footBox.top) - hero.sprite.getPosition();

@@ -1,10 +1,9 @@
 #pragma once
 // Scenes the content tests set on the real maps the short way: the hero put down at a spot, things laid
-// at his feet, a count of what he carries.
+// at his feet; and what they count: what he carries, what lies on the map, who stands on it.
 
 #include <SFML/System/Vector2.hpp>
 
-#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -13,8 +12,6 @@
 // These tests look at the game, not at its pixels: one frame in eight is drawn.
 inline constexpr HarnessOptions UNSEEN = {.drawEvery = 8};
 
-// ENTER, two frames apart, until done() holds (at most 40 presses): pages are hurried, not read.
-void EnterUntil(GameHarness& game, const std::function<bool()>& done);
 // Moves the hero so that the top-left corner of his foot box is at feet (map pixels).
 void PlaceFeet(GameHarness& game, sf::Vector2f feet);
 // Items of these names laid on the map, all within reach of the hero's feet.

@@ -87,7 +87,7 @@ TEST(Npcs, AVillagerStopsTheHeroAndTalksPageByPageWhileTheMapWaits) {
     EXPECT_EQ(game.Scene().hero.sprite.getPosition(), standing);  // nobody walks while someone talks
     EXPECT_EQ(Page(game).substr(0, 3), "The");
 
-    EnterUntil(game, [&] { return game.Top() == SCREEN_ROAMING; });
+    game.PressEnterUntil([&] { return game.Top() == SCREEN_ROAMING; });
     EXPECT_EQ(game.Top(), SCREEN_ROAMING);
     EXPECT_EQ(villager->open, 0);
     game.PressKey(ENTER);  // and again from the start

@@ -103,7 +103,7 @@ TEST(Puzzles, ASecondGameOfTheSameRunBuildsItsOwnDecoy) {
     game.Press(DefaultKeys::DOWN);
     game.Press(ENTER);  // a new game in the next slot
     ASSERT_EQ(game.Mode(), MODE_GAME);
-    EnterUntil(game, [&] { return !PopUpShown(game); });
+    game.PressEnterUntil([&] { return !PopUpShown(game); });
     const GameSession& second = game.Session();
     Carry(game, {"Stick", "Pumpkin", "Paint", "Straw"});
     game.Step(DT);

@@ -102,10 +102,10 @@ TEST_F(Shopping, TheMerchantTakesThePurseOnlyOnceMetThanksFromTheStartAndOpensHi
     EXPECT_EQ(story.fishingUnlocked, 1);
     EXPECT_EQ(game.Session().Inventory(), std::vector<std::string>{"FishingRod"});
     EXPECT_EQ(Page(game).rfind("Here's your purse!", 0), 0u) << Page(game);
-    EnterUntil(game, [&] { return game.Top() == SCREEN_ROAMING; });
+    game.PressEnterUntil([&] { return game.Top() == SCREEN_ROAMING; });
     EXPECT_EQ(story.shopUnlocked, 0);       // his thanks end on the map
     for (int talk = 0; talk < 2; ++talk) {  // and every talk after them in the shop
-        EnterUntil(game, [&] { return game.Top() != SCREEN_ROAMING && game.Top() != SCREEN_DIALOGUE; });
+        game.PressEnterUntil([&] { return game.Top() != SCREEN_ROAMING && game.Top() != SCREEN_DIALOGUE; });
         EXPECT_EQ(game.Top(), SCREEN_SHOP) << talk;
         game.Press(gSettings.keys.escape);
     }
