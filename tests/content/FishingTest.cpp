@@ -1,161 +1,160 @@
-// Fishing as the numbers say: reeling a calm fish, pulling against a struggling one, letting it swim
-// off, the catch before the loss, a repeat golden carp turned into gold, the collection's silhouettes
-// and its wrapping cursor, and the way out with ESCAPE.
+// Fishing as a player plays it at the village pond: the post that casts the line, the fish reeled in
+// against the line, pulled against or let go, the catch and what it is worth, the way out, and the
+// collection of the fish caught.
 
 #include <gtest/gtest.h>
 
+#include "content/ContentScenes.h"
 #include "content/Fishing.h"
-#include "core/GameStates.h"
+#include "content/MapScene.h"
 #include "core/Random.h"
+#include "core/Settings.h"
 #include "support/Journey.h"
 #include "support/Scenes.h"
-#include "world/GameSession.h"
-#include "world/MapLoading.h"
-#include "world/Player.h"
 
 namespace {
 
 constexpr float DT = 0.05f;
+using DefaultKeys::ENTER;
 
-class FishingGame : public ::testing::Test {
+class Fishing : public testing::Test {
 protected:
-    FishingGame() {
+    Fishing() {
         EnterMap(game, "GoblinVillage", 2);
-        gSession.story.fishingUnlocked = 1;
+        game.Session().SetFlag(&StoryFlags::fishingUnlocked);
     }
-    // A fish of this size at this post, calm, on a fresh line.
-    // The game draws the fish; the seed is tried until it draws the one wanted.
+    // A calm fish of this size bites at the post, on a fresh line: the seed is tried until it draws it.
     void Hook(int32_t post, int32_t size) {
-        gStates.roamingOverlay = OVERLAY_FISHING;
-        for (unsigned seed = 0; seed < 100; ++seed) {
-            SeedRandom(seed);
-            LoadFishing(post);
-            if (gFishing.size == size) break;
+        if (game.Find<FishingScreen>() == nullptr) {
+            game.Requests().Push(
+                std::make_unique<FishingScreen>(game.Context(), game.Session(), game.Scene().hero, post));
+            game.Apply();
         }
-        ASSERT_EQ(gFishing.size, size);
-        ASSERT_EQ(gFishing.fishIndex, size + 3 * post);
-        ASSERT_EQ(gFishing.fishDistanceMax, 50.0f + 25.0f * static_cast<float>(size));
+        for (unsigned seed = 0; seed < 100 && (seed == 0 || State().size != size); ++seed) {
+            SeedRandom(seed);
+            LoadFishing(State(), game.Scene().hero, post);
+        }
+        ASSERT_EQ(State().size, size);
     }
-    // Frames that keep the fish on one side (the side is drawn again every two seconds).
+    FishingState& State() { return game.Find<FishingScreen>()->fishing; }
+    // Frames with the fish held on one side (it would choose another every two seconds).
     void Hold(int32_t side, int frames) {
-        for (int frame = 0; frame < frames && gFishing.resultShown == 0; ++frame) {
-            gFishing.fishSide = side;
-            gFishing.sideTimer = 0.0f;
+        for (int frame = 0; frame < frames && State().resultShown == 0; ++frame) {
+            State().fishSide = side;
+            State().sideTimer = 0.0f;
             game.Step(DT);
         }
     }
-    std::string Message() { return gFishing.message.getString().toAnsiString(); }
-    GameHarness game;
+    // The fish one reel from the rod, ENTER held for the frame that lands it.
+    void Land() {
+        State().fishDistance = 0.2f;
+        game.HoldKey(ENTER);
+        Hold(FISH_SIDE_CALM, 1);
+        game.HoldKey(ENTER, false);
+    }
+    std::string Message() { return State().message.getString().toAnsiString(); }
+
+    GameHarness game{UNSEEN};
 };
 
-TEST_F(FishingGame, ASmallCalmFishIsLandedAfterFiveSecondsWithTheLineAtFifty) {
+TEST_F(Fishing, TheLineTiresWhileReelingTwiceAsFastAgainstTheFishAndRestsWhenLetGo) {
     Hook(0, 0);
-    game.HoldKey(sf::Keyboard::Return);
-    Hold(FISH_SIDE_CALM, 99);  // 4.95 s
-    EXPECT_EQ(gFishing.resultShown, 0);
-    EXPECT_NEAR(gFishing.fishDistance, 0.5f, 0.01f);
+    EXPECT_EQ(State().fishDistance, 50.0f);
+    game.HoldKey(ENTER);
+    Hold(FISH_SIDE_CALM, 99);  // 4.95 s at ten a second
+    EXPECT_EQ(State().resultShown, 0);
+    EXPECT_NEAR(State().fishDistance, 0.5f, 0.01f);
     Hold(FISH_SIDE_CALM, 2);
-    game.HoldKey(sf::Keyboard::Return, false);
-    EXPECT_EQ(gFishing.resultShown, 1);
-    EXPECT_NEAR(gFishing.lineStrength, 50.0f, 0.6f);
+    game.HoldKey(ENTER, false);
+    ASSERT_EQ(State().resultShown, 1);
+    EXPECT_NEAR(State().lineStrength, 50.0f, 0.6f);
     EXPECT_EQ(Message(), "Yay ! You got a new fish !\nIt is a crucian carp.");
-    EXPECT_EQ(gSession.fishCaught[0], 1);
+    EXPECT_TRUE(game.Session().FishCaught(0));
+
+    Hook(1, 2);
+    game.HoldKey(ENTER);
+    game.HoldKey(gSettings.keys.left);  // the rod to the left, the fish to the right
+    Hold(FISH_SIDE_RIGHT, 20);
+    EXPECT_NEAR(State().lineStrength, 80.0f, 0.05f);
+    game.HoldKey(gSettings.keys.left, false);
+    game.HoldKey(gSettings.keys.right);  // with the fish: the reeling alone
+    Hold(FISH_SIDE_RIGHT, 20);
+    EXPECT_NEAR(State().lineStrength, 70.0f, 0.05f);
+    game.HoldKey(gSettings.keys.right, false);
+    game.HoldKey(ENTER, false);
+    const float distance = State().fishDistance;
+    Hold(FISH_SIDE_CALM, 20);  // let go: the fish swims off at five a second, the line rests at ten
+    EXPECT_NEAR(State().fishDistance, distance + 5.0f, 0.05f);
+    EXPECT_NEAR(State().lineStrength, 80.0f, 0.05f);
 }
 
-TEST_F(FishingGame, PullingAgainstTheFishCostsTheLineTwentyASecond) {
-    Hook(1, 2);
-    game.HoldKey(sf::Keyboard::Return);
-    game.HoldKey(sf::Keyboard::Q);  // the rod to the left, the fish to the right
-    Hold(FISH_SIDE_RIGHT, 20);
-    EXPECT_NEAR(gFishing.lineStrength, 80.0f, 0.05f);
-    game.HoldKey(sf::Keyboard::Q, false);
-    game.HoldKey(sf::Keyboard::D);  // with the fish: only the reeling's ten
-    Hold(FISH_SIDE_RIGHT, 20);
-    EXPECT_NEAR(gFishing.lineStrength, 70.0f, 0.05f);
-    game.HoldKey(sf::Keyboard::D, false);
-    game.HoldKey(sf::Keyboard::Return, false);
-    // Let go: the fish swims off at five a second, the line rests at ten.
-    const float distance = gFishing.fishDistance;
-    Hold(FISH_SIDE_CALM, 20);
-    EXPECT_NEAR(gFishing.fishDistance, distance + 5.0f, 0.05f);
-    EXPECT_NEAR(gFishing.lineStrength, 80.0f, 0.05f);
+TEST_F(Fishing, AFishLandedInTheFrameTheLineGivesOutIsCaughtAndSaidToBe) {
+    Hook(2, 1);
+    State().lineStrength = 0.2f;
+    Land();
+    EXPECT_TRUE(game.Session().FishCaught(7));
+    EXPECT_EQ(Message(), "Yay ! You got a new fish !\nIt is a catfish.");
 }
 
-TEST_F(FishingGame, ARepeatGoldenCarpIsWorthFiftyGold) {
-    gSession.fishCaught[5] = 1;
-    const int32_t gold = gSession.gold;
+TEST_F(Fishing, ARepeatFishIsPaidInGoldAndAtTheMostGoldTheGoldStaysThere) {
+    game.Session().CatchFish(5, 0);  // a golden carp caught before
+    const int32_t gold = game.Session().Gold();
     Hook(1, 2);
-    gFishing.fishDistance = 0.2f;
-    game.HoldKey(sf::Keyboard::Return);
-    Hold(FISH_SIDE_CALM, 1);
-    game.HoldKey(sf::Keyboard::Return, false);
-    EXPECT_EQ(gSession.gold, gold + 50);
+    Land();
+    EXPECT_EQ(game.Session().Gold(), gold + 50);
     EXPECT_EQ(Message(),
               "Yay ! You got a fish !\nBut you already got this one.\nIt is converted into money.\n");
+
+    game.Session().EarnGold(MOST_GOLD);
+    Hook(1, 2);
+    Land();
+    EXPECT_EQ(State().resultShown, 1);
+    EXPECT_EQ(game.Session().Gold(), MOST_GOLD);
 }
 
-TEST_F(FishingGame, AFishAndALineRunningOutTogetherRecordTheCatchAndSayTheFishIsGone) {
-    Hook(2, 1);
-    gFishing.fishDistance = 0.2f;
-    gFishing.lineStrength = 0.2f;
-    game.HoldKey(sf::Keyboard::Return);
-    Hold(FISH_SIDE_CALM, 1);
-    game.HoldKey(sf::Keyboard::Return, false);
-    EXPECT_EQ(gSession.fishCaught[7], 1);
-    EXPECT_EQ(Message(), "Oh no... The fish is gone.");
-}
-
-TEST_F(FishingGame, EscapeLeavesAtAnyMomentAndTheHeroStandsAgain) {
-    Hook(0, 0);
-    game.HoldKey(sf::Keyboard::Return);
-    Hold(FISH_SIDE_CALM, 10);
-    game.HoldKey(sf::Keyboard::Return, false);
-    EXPECT_EQ(gPlayer.row, 11);  // reeling
-    game.PressKey(sf::Keyboard::Escape);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
-    EXPECT_EQ(gPlayer.row, 0);
-    EXPECT_FALSE(gFishing.loaded);
-    EXPECT_EQ(gSession.fishCaught[0], 0);
-}
-
-TEST_F(FishingGame, APostCastsTheLineOnlyWithTheRodAndEnterHeld) {
-    sf::FloatRect post;
-    for (int i = 0; i < static_cast<int>(gMap.triggers.size()); ++i)
-        if (std::string(GetTrigger(i).name) == "PECHE_POST_1") post = GetTrigger(i).rect;
-    ASSERT_GT(post.width, 0.0f);
-    ASSERT_TRUE(WalkTo(game, {post.left + 8, post.top + 8, 32, 16}, 4.0f));
+TEST_F(Fishing, OnlyTheRodAndEnterHeldAtAPostCastTheLineAndEscapeLeavesItWithNothingCaught) {
+    const MapTrigger* post = nullptr;
+    for (const MapTrigger& trigger : game.Scene().map.triggers)
+        if (std::string(trigger.name) == "PECHE_POST_1") post = &trigger;
+    ASSERT_NE(post, nullptr);
+    ASSERT_TRUE(WalkTo(game, {post->rect.left + 8, post->rect.top + 8, 32, 16}, 4.0f));
     game.Step(DT, 3);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);  // standing there casts nothing
-    gSession.story.fishingUnlocked = 0;
-    game.HoldKey(sf::Keyboard::Return);
+    EXPECT_EQ(game.Top(), SCREEN_ROAMING);  // standing there casts nothing
+    game.Session().SetFlag(&StoryFlags::fishingUnlocked, 0);
+    game.HoldFor(ENTER, 3);
+    EXPECT_EQ(game.Top(), SCREEN_ROAMING);  // no rod yet
+    game.Session().SetFlag(&StoryFlags::fishingUnlocked);
+    game.HoldKey(ENTER);
     game.Step(DT);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);  // no rod yet
-    gSession.story.fishingUnlocked = 1;
-    game.Step(DT);
-    game.HoldKey(sf::Keyboard::Return, false);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_FISHING);
-    EXPECT_EQ(gFishing.post, 0);
-    EXPECT_LE(gFishing.fishIndex, 2);
+    ASSERT_EQ(game.Top(), SCREEN_FISHING);
+    EXPECT_EQ(State().post, 0);
+    Hold(FISH_SIDE_CALM, 10);
+    game.HoldKey(ENTER, false);
+    EXPECT_EQ(game.Scene().hero.row, 11);  // reeling in
+    game.PressKey(gSettings.keys.escape);
+    EXPECT_EQ(game.Top(), SCREEN_ROAMING);
+    EXPECT_EQ(game.Scene().hero.row, ROW_STAND_DOWN);
+    for (int kind = 0; kind < FISH_KINDS; ++kind)
+        EXPECT_FALSE(game.Session().FishCaught(kind)) << kind;
 }
 
-TEST_F(FishingGame, TheCollectionShowsUncaughtFishBlackAndItsCursorWraps) {
-    gSession.fishCaught[4] = 1;
+TEST_F(Fishing, TheCollectionShowsFishNotYetCaughtBlackAndItsCursorWrapsAround) {
+    game.Session().CatchFish(4, 0);
     game.PressKey(sf::Keyboard::F);
-    ASSERT_EQ(gStates.roamingOverlay, OVERLAY_FISH_COLLECTION);
-    EXPECT_EQ(gFishCollection.fish[4].getColor(), sf::Color::White);
-    EXPECT_EQ(gFishCollection.fish[0].getColor(), sf::Color::Black);
-    game.PressKey(sf::Keyboard::Z);  // up from the first row: the last
-    game.PressKey(sf::Keyboard::Q);  // left from the first column: the last
+    ASSERT_EQ(game.Top(), SCREEN_FISH_COLLECTION);
+    const FishCollection& shown = game.Find<FishCollectionScreen>()->collection;
+    EXPECT_EQ(shown.fish[4].getColor(), sf::Color::White);
+    EXPECT_EQ(shown.fish[0].getColor(), sf::Color::Black);
+    game.PressKey(gSettings.keys.up);    // up from the first row: the last
+    game.PressKey(gSettings.keys.left);  // left from the first column: the last
     game.Step(DT);
-    EXPECT_EQ(gFishCollection.row, 2);
-    EXPECT_EQ(gFishCollection.column, 2);
-    EXPECT_EQ(gFishCollection.cursor.getPosition(), gFishCollection.fish[8].getPosition());
-    game.PressKey(sf::Keyboard::S);
-    game.PressKey(sf::Keyboard::D);
-    EXPECT_EQ(gFishCollection.row, 0);
-    EXPECT_EQ(gFishCollection.column, 0);
-    game.PressKey(sf::Keyboard::Escape);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
+    EXPECT_EQ(shown.cursor.getPosition(), shown.fish[8].getPosition());
+    game.PressKey(gSettings.keys.down);
+    game.PressKey(gSettings.keys.right);
+    game.Step(DT);
+    EXPECT_EQ(shown.cursor.getPosition(), shown.fish[0].getPosition());
+    game.PressKey(gSettings.keys.escape);
+    EXPECT_EQ(game.Top(), SCREEN_ROAMING);
 }
 
 }  // namespace

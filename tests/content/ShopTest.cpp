@@ -1,153 +1,115 @@
-// The shop: two potions for gold into the battle pouch, a cursor by position, the warning, the sounds;
-// and the merchant whose third dialogue opens it.
+// The merchant's shop: two potions for gold into the battle pouch, a cursor that stops at both ends, a
+// refusal that sounds like a sale; and the merchant whose words lead from the purse to the shop.
 
 #include <gtest/gtest.h>
 
-#include "content/ContentFixture.h"
-#include "content/Items.h"
-#include "content/MapContent.h"
+#include "content/ContentScenes.h"
+#include "content/DialogueScreen.h"
+#include "content/MapScene.h"
 #include "content/Shop.h"
-#include "core/GameStates.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
-#include "frontend/RoamingScreen.h"
-#include "support/Files.h"
+#include "support/Journey.h"
 #include "support/PlayedSounds.h"
-#include "world/GameSession.h"
+#include "support/Scenes.h"
 
 namespace {
 
 using DefaultKeys::ENTER;
 
-uint16_t PotionsOf(int32_t id) {
-    for (const PouchSlot& slot : gSession.pouch.slots) {
-        if (slot.itemId == id) return slot.count;
+class Shopping : public testing::Test {
+protected:
+    Shopping() { EnterMap(game, "GoblinVillage", 2); }
+    void OpenShop() {
+        game.Requests().Push(std::make_unique<ShopScreen>(game.Context(), game.Session()));
+        game.Apply();
+        ResetSoundEffectPool();
     }
-    return 0;
-}
-
-struct ShopGame : YardGame {
-    ShopGame() { gStates.roamingOverlay = OVERLAY_SHOP; }
+    const Shop& Stall() { return game.Find<ShopScreen>()->shop; }
+    uint16_t Potions(int32_t id) {
+        for (const PouchSlot& slot : game.Session().Pouch().slots)
+            if (slot.itemId == id) return slot.count;
+        return 0;
+    }
+    GameHarness game{UNSEEN};
 };
 
-TEST(Shop, WithFortyGoldTheManaPotionSellsAndTheHealingPotionIsRefusedWithTheSameSound) {
-    ShopGame game;
-    gSession.gold = 40;
+TEST_F(Shopping, FortyGoldBuyAManaPotionButNoHealingPotionAndTheCursorStopsAtBothEnds) {
+    game.Session().EarnGold(20);
+    OpenShop();
+    EXPECT_EQ(Stall().priceText.getString(), "Price : 30 gold");
+    game.PressKey(gSettings.keys.left);  // already the first
+    EXPECT_EQ(SelectedShopEntry(Stall()), 0);
+    EXPECT_EQ(EffectsPlaying(SOUND_CHANGE_POSITION), 0u);
     game.PressKey(ENTER);
-    EXPECT_EQ(gSession.gold, 10);
-    EXPECT_EQ(PotionsOf(ITEM_MANA_POTION), 1);
+    EXPECT_EQ(game.Session().Gold(), 10);
+    EXPECT_EQ(Potions(ITEM_MANA_POTION), 1);
     EXPECT_EQ(EffectsPlaying(SOUND_BUY_CONFIRM), 1u);
+
     game.PressKey(gSettings.keys.right);
-    EXPECT_EQ(SelectedShopEntry(), 1);
-    EXPECT_EQ(gShop.priceText.getString(), "Price : 50 gold");
-    EXPECT_EQ(gShop.canAfford, 0);
+    game.PressKey(gSettings.keys.right);  // already the last
+    EXPECT_EQ(SelectedShopEntry(Stall()), 1);
     EXPECT_EQ(EffectsPlaying(SOUND_CHANGE_POSITION), 1u);
+    EXPECT_EQ(Stall().priceText.getString(), "Price : 50 gold");
+    EXPECT_EQ(Stall().canAfford, 0);  // the warning shows
     game.PressKey(ENTER);
-    EXPECT_EQ(gSession.gold, 10);
-    EXPECT_EQ(PotionsOf(ITEM_HP_POTION), 0);
-    EXPECT_EQ(EffectsPlaying(SOUND_BUY_CONFIRM), 2u);
-    game.Step(0.01f);
-    EXPECT_EQ(gShop.goldText.getString(), "10");
-}
-
-TEST(Shop, TheCursorStopsAtBothEndsSilently) {
-    ShopGame game;
-    game.PressKey(gSettings.keys.left);
-    EXPECT_EQ(SelectedShopEntry(), 0);
-    game.PressKey(gSettings.keys.right);
-    game.PressKey(gSettings.keys.right);
-    EXPECT_EQ(SelectedShopEntry(), 1);
-    EXPECT_EQ(EffectsPlaying(SOUND_CHANGE_POSITION), 1u);
-    game.PressKey(gSettings.keys.left);
-    EXPECT_EQ(gShop.shownDescription, &gShop.entries[0].description);
-    EXPECT_EQ(gShop.entries[0].description.getString(),
-              "A mana potion.\nUseful for those wanting\nto cast more spells.\nTastes like blueberries.");
-}
-
-TEST(Shop, AFreshShopShowsTheManaPotionAndNoWarningWhateverTheGold) {
-    ShopGame game;
-    gSession.gold = 0;
-    EXPECT_EQ(SelectedShopEntry(), 0);
-    EXPECT_EQ(gShop.priceText.getString(), "Price : 30 gold");
-    EXPECT_EQ(gShop.canAfford, 1);
-    game.Step(0.01f);
-    const sf::Image shown = game.Capture();
-    // The frame covers the map at the middle of the screen.
-    EXPECT_NE(shown.getPixel(960, 300), SheetColour(0));
+    EXPECT_EQ(game.Session().Gold(), 10);
+    EXPECT_EQ(Potions(ITEM_HP_POTION), 0);
+    EXPECT_EQ(EffectsPlaying(SOUND_BUY_CONFIRM), 2u);  // refused with the same sound
+    game.Step(FRAME_DT);
+    EXPECT_EQ(Stall().goldText.getString(), "10");
     game.PressKey(gSettings.keys.escape);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
+    EXPECT_EQ(game.Top(), SCREEN_ROAMING);
 }
 
-// A battle closes up the slot of a potion kind it used up; a potion of that kind bought afterwards takes
-// the empty slot: the gold is never taken for nothing.
-TEST(Shop, ABoughtPotionWhoseKindHasNoSlotTakesAnEmptyOne) {
-    ShopGame game;
-    gSession.pouch.slots[0] = {ITEM_HP_POTION, 2};
-    gSession.pouch.slots[1] = {ITEM_NONE, 0};
-    gSession.gold = 100;
-    game.PressKey(ENTER);  // the Mana potion
-    EXPECT_EQ(gSession.gold, 70);
-    EXPECT_EQ(gSession.pouch.slots[0].count, 2);
-    EXPECT_EQ(gSession.pouch.slots[1].itemId, ITEM_MANA_POTION);
-    EXPECT_EQ(gSession.pouch.slots[1].count, 1);
+TEST_F(Shopping, NoGoldIsTakenForAPotionThePouchHasNoRoomFor) {
+    GameSession& session = game.Session();
+    session.EarnGold(80);
+    for (int potion = 0; potion < UINT16_MAX; ++potion)
+        session.AddToPouch(ITEM_MANA_POTION);
+    // A battle used up the healing potions and closed their slot up.
+    session.AddToPouch(ITEM_HP_POTION);
+    session.ConsumePotion(ITEM_HP_POTION);
+    OpenShop();
+    game.PressKey(ENTER);  // a mana potion: the slot holds all it can
+    EXPECT_EQ(session.Gold(), 100);
+    EXPECT_EQ(Potions(ITEM_MANA_POTION), UINT16_MAX);
+    game.PressKey(gSettings.keys.right);
+    game.PressKey(ENTER);  // a healing potion takes the empty slot
+    EXPECT_EQ(session.Gold(), 50);
+    EXPECT_EQ(Potions(ITEM_HP_POTION), 1);
 }
 
-TEST(Shop, WithNoRoomInThePouchNothingIsSoldAndNoGoldTaken) {
-    ShopGame game;
-    gSession.pouch.slots[0] = {ITEM_HP_POTION, 3};
-    gSession.pouch.slots[1] = {ITEM_MANA_POTION, UINT16_MAX};
-    gSession.gold = 100;
-    game.PressKey(ENTER);
-    EXPECT_EQ(gSession.gold, 100);
-    EXPECT_EQ(gSession.pouch.slots[1].count, UINT16_MAX);
+std::string Page(GameHarness& game) {
+    const Dialogue* shown = game.Find<DialogueScreen>()->Talk().Shown();
+    return shown != nullptr ? shown->reveal.page : "";
 }
 
-// The merchant stands beside the hero in the village; his three dialogues are Hello, Again, Hello.
-struct MerchantGame : YardGame {
-    MerchantGame()
-        : YardGame({Talker(300, 330, {"Hello", "Again", "Hello"}, NPC_MERCHANT)}, {}, "GoblinVillage") {
-        WriteWholeFile("Assets/Text/Maps/GoblinVillage/FishingRod.txt", "pos 2000 600\nFishingRod\n");
-        Step(0.01f);
-    }
-    Npc& Merchant() { return gMapContent.npcList.npcs.at(0); }
-    // ENTER until his dialogue closes.
-    void TalkThrough() {
-        for (int press = 0; press < 10 && (press == 0 || Merchant().open == 1); ++press)
-            PressKey(ENTER);
-    }
-};
-
-TEST(Merchant, FirstTalkOpensTheRoadsThenThePurseBuysTheRodAndTheThirdDialogueEndsInTheShop) {
-    MerchantGame game;
-    MapItemList purse;
-    AddMapItem(purse, "Burse", {0, 0});
-    PickUpItem(purse, 0);
+TEST_F(Shopping, TheMerchantTakesThePurseOnlyOnceMetThanksFromTheStartAndOpensHisShopAtTheThirdTalk) {
+    Carry(game, {"Burse"});
+    const sf::FloatRect merchant = FirstNpcOfType(game, NPC_MERCHANT)->box;
+    ASSERT_TRUE(WalkTo(game, {merchant.left + merchant.width + 8, merchant.top, 8, merchant.height}, 0));
+    const StoryFlags& story = game.Session().Story();
     game.PressKey(ENTER);  // the first talk only meets him, purse or not
-    EXPECT_EQ(gSession.story.merchantMet, 1);
-    EXPECT_EQ(gSession.story.worldMapOpen, 1);
-    EXPECT_EQ(gSession.story.purseDelivered, 0);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_DIALOGUE);
-    EXPECT_EQ(game.Merchant().dialogues[0].reveal.text.getString(), "Good morning!");
-    // The next press, his first dialogue still open, makes the exchange; his thanks start at their
-    // first page instead of paging through a dialogue never opened.
+    ASSERT_EQ(game.Top(), SCREEN_DIALOGUE);
+    EXPECT_EQ(story.merchantMet, 1);
+    EXPECT_EQ(story.worldMapOpen, 1);
+    EXPECT_EQ(story.purseDelivered, 0);
+    // The next press, his first words still open, makes the exchange; his thanks start at their first
+    // page instead of paging through words never opened.
     game.PressKey(ENTER);
-    EXPECT_EQ(gSession.story.purseDelivered, 1);
-    EXPECT_EQ(gSession.story.fishingUnlocked, 1);
-    ASSERT_EQ(gSession.inventory.size(), 1u);
-    EXPECT_EQ(gSession.inventory[0].name, "FishingRod");
-    EXPECT_EQ(game.Merchant().currentDialogue, 1);
-    EXPECT_EQ(game.Merchant().dialogues[1].reveal.text.getString(), "Back so soon?");
-    game.TalkThrough();
-    EXPECT_EQ(gSession.story.shopUnlocked, 0);  // closing his thanks does not open the shop yet
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
-    game.TalkThrough();
-    EXPECT_EQ(gSession.story.shopUnlocked, 1);
-    EXPECT_EQ(game.Merchant().currentDialogue, 2);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_SHOP);
-    game.PressKey(gSettings.keys.escape);
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_NONE);
-    game.TalkThrough();  // every later talk ends in the shop again
-    EXPECT_EQ(gStates.roamingOverlay, OVERLAY_SHOP);
+    EXPECT_EQ(story.purseDelivered, 1);
+    EXPECT_EQ(story.fishingUnlocked, 1);
+    EXPECT_EQ(game.Session().Inventory(), std::vector<std::string>{"FishingRod"});
+    EXPECT_EQ(Page(game).rfind("Here's your purse!", 0), 0u) << Page(game);
+    game.PressEnterUntil([&] { return game.Top() == SCREEN_ROAMING; });
+    EXPECT_EQ(story.shopUnlocked, 0);       // his thanks end on the map
+    for (int talk = 0; talk < 2; ++talk) {  // and every talk after them in the shop
+        game.PressEnterUntil([&] { return game.Top() != SCREEN_ROAMING && game.Top() != SCREEN_DIALOGUE; });
+        EXPECT_EQ(game.Top(), SCREEN_SHOP) << talk;
+        game.Press(gSettings.keys.escape);
+    }
+    EXPECT_EQ(story.shopUnlocked, 1);
 }
 
 }  // namespace

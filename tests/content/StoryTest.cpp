@@ -1,195 +1,106 @@
-// The story's events on the real maps: the companions joining (once), the bed and the burning house, the
-// burning village's last enemy, the boss's bridge and the way home, the forest's gates, the fixed keys,
-// and a save that resumes the story where it was.
+// The story's turns that the playthrough does not press on: Spriti pressed again and again, the bed that
+// takes everything before the night's save, and R after a game over, which goes on from the save.
 
 #include <gtest/gtest.h>
 
-#include "content/Items.h"
-#include "content/MapContent.h"
+#include "battle/BattleRules.h"
+#include "content/ContentScenes.h"
+#include "content/MapScene.h"
 #include "content/PopUps.h"
-#include "content/Puzzles.h"
-#include "core/GameStates.h"
-#include "core/StateMachine.h"
-#include "frontend/PauseMenu.h"
-#include "frontend/SaveSlots.h"
+#include "support/Battles.h"
 #include "support/Journey.h"
 #include "support/Scenes.h"
-#include "world/GameSession.h"
-#include "world/Player.h"
 
 namespace {
 
-constexpr float DT = 1.0f / 60.0f;
+using DefaultKeys::ENTER;
 
-void WalkBeside(GameHarness& game, const Npc& npc) {
-    ASSERT_TRUE(WalkTo(game, {npc.box.left, npc.box.top + npc.box.height + 4, npc.box.width, 8}, 12.0f));
+TEST(Story, SpritiGivesOnePurseAndJoinsOnceHoweverOftenEnterIsPressedAndWhenThereIsNoRoom) {
+    GameHarness game{UNSEEN};
+    EnterMap(game, "HOUSE_ENTER_SPRITI", 2);
+    Carry(game, "Stick", INVENTORY_PLACES);
+    ASSERT_TRUE(WalkBeside(game, FirstNpcOfType(game, NPC_COMPANION)->box));
+    const int lying = LyingOnMap(game, "Burse");
+    for (int press = 0; press < 10; ++press)
+        game.Press(ENTER);
+    EXPECT_EQ(game.Session().PartySize(), 2u);
+    EXPECT_EQ(Carrying(game, "Burse"), 0);  // no room: she keeps it for another talk
+    EXPECT_EQ(LyingOnMap(game, "Burse"), lying);
+
+    game.Session().Drop("Stick");
+    game.Session().Drop("Stick");
+    for (int press = 0; press < 10; ++press)
+        game.Press(ENTER);
+    EXPECT_EQ(Carrying(game, "Burse"), 1);
+    EXPECT_EQ(game.Session().PartySize(), 2u);
 }
 
-void RemoveEnemies() {
-    auto& npcs = gMapContent.npcList.npcs;
-    std::erase_if(npcs, [](const Npc& npc) { return npc.type == NPC_BATTLE; });
-}
-
-// From the spawn point beside the bed, left until the bedside stops the hero.
+// From where a new game starts, left into the bed's side.
 void WalkIntoTheBed(GameHarness& game) {
-    game.HoldKey(sf::Keyboard::Q);
-    game.Step(DT, 40);
-    game.HoldKey(sf::Keyboard::Q, false);
-    ASSERT_LT(gPlayer.footBox.left, 152.0f);
+    game.HoldFor(DefaultKeys::LEFT, 40);
 }
 
-TEST(StoryCompanions, SpritiJoinsOnceEvenWhileAFullInventoryLeavesHerPurseUntaken) {
-    GameHarness game;
-    EnterMap(game, "HOUSE_ENTER_SPRITI");
-    Carry("Stick", INVENTORY_PLACES);
-    const Npc* spriti = FirstNpcOfType(NPC_COMPANION);
-    ASSERT_NE(spriti, nullptr);
-    WalkBeside(game, *spriti);
-    for (int press = 0; press < 8; ++press)
-        game.Press(sf::Keyboard::Return);
-    EXPECT_EQ(gSession.partySize, 2u);
-    EXPECT_FALSE(InventoryHolds("Burse"));
-    RemoveInventoryItem("Stick");
-    for (int press = 0; press < 4 && !InventoryHolds("Burse"); ++press)
-        game.Press(sf::Keyboard::Return);
-    EXPECT_TRUE(InventoryHolds("Burse"));
-    EXPECT_EQ(gSession.partySize, 2u);
-}
-
-TEST(StoryNight, TheBedWaitsForThePurseThenTheHouseBurnsAndEverythingCarriedIsLost) {
-    GameHarness game;
-    EnterMap(game, "HOUSE_ENTER_1");
-    Carry({"Rope"});
+TEST(Story, TheBedWaitsForThePurseThenTheNightTakesEverythingCarriedBeforeItsSave) {
+    GameHarness game{UNSEEN};
+    EnterMap(game, "HOUSE_ENTER_1", 2);
+    Carry(game, {"Rope"});
     WalkIntoTheBed(game);
-    game.Press(sf::Keyboard::Return);
-    EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_1");  // before the purse: nothing
+    game.Press(ENTER, 30);
+    EXPECT_STREQ(game.Session().CurrentMap(), "HOUSE_ENTER_1");  // before the purse, only a bed
 
-    gSession.story.purseDelivered = 1;
-    gSession.story.worldMapOpen = 1;
+    game.Session().SetFlag(&StoryFlags::purseDelivered);
+    game.Session().SetFlag(&StoryFlags::worldMapOpen);
     WalkIntoTheBed(game);
-    game.Press(sf::Keyboard::Return);
-    EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_BURN_1");
-    EXPECT_TRUE(gSession.inventory.empty());
-    EXPECT_EQ(gSession.story.nightStarted, 1);
-    EXPECT_EQ(gSession.story.worldMapOpen, 0);
-    EXPECT_EQ(gPopUps.table[POPUP_HOUSE_ON_FIRE].active, 1);
-    const std::string save = SaveText();
-    // The rope is lost in the save too: continued there, the night starts empty-handed.
-    EXPECT_EQ(save.rfind("CurrentMap HOUSE_BURN_1\nGold 20\nInv \n", 0), 0u) << save;
-    EXPECT_NE(save.find("Inv \nStory 0 0 1 0 0 1 0 0 0 0 0\n"), std::string::npos) << save;
+    game.Press(ENTER, 30);
+    ASSERT_STREQ(game.Session().CurrentMap(), "HOUSE_BURN_1");
+    EXPECT_TRUE(game.Session().Inventory().empty());
+    EXPECT_EQ(game.Session().Story().worldMapOpen, 0);
+    EXPECT_TRUE(PopUpShown(game, POPUP_HOUSE_ON_FIRE));
+    // Continued from this save, the night starts empty-handed too.
+    std::string head = "CurrentMap HOUSE_BURN_1\nGold 20\n";
+    for (int place = 0; place < INVENTORY_PLACES; ++place)
+        head += "Inv \n";
+    head += "Story 0 0 1 0 0 1 0 0 0 0 0\n";
+    EXPECT_EQ(SaveText().rfind(head, 0), 0u) << SaveText();
 }
 
-TEST(StoryNight, GrotoJoinsOnceAndTheLastEnemyGoneOpensTheWorldMap) {
-    GameHarness game;
-    EnterMap(game, "GoblinVillageBurn");
-    gSession.partySize = 2;
-    gSession.story.nightStarted = 1;
-    const Npc* groto = FirstNpcOfType(NPC_COMPANION);
-    ASSERT_NE(groto, nullptr);
-    WalkBeside(game, *groto);
-    for (int press = 0; press < 6; ++press)
-        game.Press(sf::Keyboard::Return);
-    EXPECT_EQ(gSession.partySize, 3u);
-    EXPECT_EQ(gSession.story.grotoJoined, 1);
-    EXPECT_EQ(gSession.story.worldMapOpen, 0);  // knights and dogs still about
-    RemoveEnemies();
-    gStates.roamingOverlay = OVERLAY_NONE;
-    game.Press(sf::Keyboard::A);  // any key
-    EXPECT_EQ(gSession.story.worldMapOpen, 1);
-    EXPECT_EQ(gPopUps.table[POPUP_ENEMY_ON_BRIDGE].active, 1);
-}
+TEST(Story, RAfterAGameOverGoesOnFromTheSaveNotFromTheGameJustLost) {
+    GameHarness game{UNSEEN};
+    EnterMap(game, "Bridge", 2);
+    game.Session().EarnGold(100);
+    ASSERT_TRUE(game.Session().Buy(ITEM_HP_POTION, 50));
+    ASSERT_TRUE(game.Session().Buy(ITEM_MANA_POTION, 30));
+    ExitToMenu(game);       // saved: 40 gold, two potions, everyone and everything on the bridge
+    game.Press(ENTER);      // Play
+    game.Press(ENTER, 30);  // slot 0 continued
+    ASSERT_EQ(game.Top(), SCREEN_ROAMING);
+    const int enemies = PeopleOfType(game, NPC_BATTLE);
+    const int pumpkins = LyingOnMap(game, "Pumpkin");
 
-TEST(StoryEnd, TheBossIsAnnouncedAtTheFirstKeyAndItsDefeatEndsTheStoryAtHome) {
-    GameHarness game;
-    EnterMap(game, "BridgeNight");
-    gSession.story.nightStarted = 1;
-    EXPECT_EQ(gSession.story.bossAnnounced, 0);
-    game.Press(sf::Keyboard::B);
-    EXPECT_EQ(gSession.story.bossAnnounced, 1);
-    EXPECT_EQ(gPopUps.table[POPUP_BOSS_HERE].active, 1);
-    for (int press = 0; press < 20 && gPopUps.table[POPUP_BOSS_HERE].active == 1; ++press)
-        game.Press(sf::Keyboard::Return);
-    RemoveEnemies();  // as a won battle leaves the map
-    game.Step(DT, 2);
-    EXPECT_EQ(gSession.story.storyEnded, 1);
-    EXPECT_EQ(gPopUps.table[POPUP_END].active, 1);
-    EXPECT_EQ(std::string(gSession.currentMapName), "BridgeNight");
-    for (int press = 0; press < 20 && gPopUps.table[POPUP_END].active == 1; ++press)
-        game.Press(sf::Keyboard::Return);
-    game.Step(DT, 2);
-    EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_1");
-    EXPECT_EQ(gSession.story.worldMapOpen, 1);
-}
+    ASSERT_EQ(PickUp(game, "Pumpkin"), "");
+    ASSERT_EQ(WalkIntoEnemy(game), "");
+    game.PressKey(sf::Keyboard::W);  // the developer's win
+    game.Step(FRAME_DT, 30);
+    game.Press(ENTER);
+    ASSERT_EQ(game.Top(), SCREEN_ROAMING);
+    ASSERT_GT(game.Session().Gold(), 40);
+    ASSERT_EQ(WalkIntoEnemy(game), "");
+    BattleRules& rules = TheBattle(game).rules;
+    rules.deadPartyCount = PartySize(rules);  // the party falls
+    game.Step(FRAME_DT, 2);
+    ASSERT_EQ(game.Top(), SCREEN_GAME_OVER);
 
-TEST(StoryKeys, KOpensTheRoadsAndTFillsEveryEmptyBucket) {
-    GameHarness game;
-    EnterMap(game, "GoblinVillage");
-    game.Press(sf::Keyboard::K);
-    EXPECT_EQ(gSession.story.worldMapOpen, 1);
-    Carry("Bucket_Empty", 2);
-    Carry({"Rope"});
-    game.Press(sf::Keyboard::T);
-    EXPECT_FALSE(InventoryHolds("Bucket_Empty"));
-    int full = 0;
-    for (const MapItem& item : gSession.inventory)
-        full += item.name == "Bucket_Full" ? 1 : 0;
-    EXPECT_EQ(full, 2);
-    EXPECT_TRUE(InventoryHolds("Rope"));
-}
-
-TEST(StoryForest, TheLastFenceCallsForSpritiOnceAndBothFiresOutOpenHerCabin) {
-    GameHarness game;
-    EnterMap(game, "ForestNight");
-    gSession.story.merchantMet = 1;
-    game.Step(DT, 5);
-    EXPECT_EQ(gSession.story.saveSpritiShown, 0);
-    gSession.fenceDone = {1, 1, 1, 1, 1};
-    game.Step(DT, 2);
-    EXPECT_EQ(gSession.story.saveSpritiShown, 1);
-    EXPECT_EQ(gPopUps.table[POPUP_SAVE_SPRITI].active, 1);
-    gPuzzles.forestFireOut1 = gPuzzles.forestFireOut2 = 1;
-    for (int press = 0; press < 20 && gPopUps.table[POPUP_SAVE_SPRITI].active == 1; ++press)
-        game.Press(sf::Keyboard::Return);
-    ASSERT_TRUE(WalkThroughDoor(game, "HOUSE_ENTER_SPRITI"));
-    EXPECT_EQ(std::string(gSession.currentMapName), "HOUSE_ENTER_SPRITI");
-}
-
-TEST(StorySaves, AContinuedSaveGoesOnWhereTheStoryWasAndANewGameStartsPellAlone) {
-    GameHarness game;
-    EnterMap(game, "GoblinVillage");
-    gSession.story.merchantMet = 1;
-    gSession.story.worldMapOpen = 1;
-    gSession.story.purseDelivered = 1;
-    gSession.story.fishingUnlocked = 1;
-    gSession.story.spritiJoined = 1;
-    gSession.partySize = 2;
-    gSession.fishCaught[5] = 1;
-    gSession.pouch.slots[1].count = 2;  // two mana potions bought
-    ExitToTitleFromPause(game.Window());
-    gSession = GameSession{};
-    ContinueSave(game.Window(), 0);
-    ASSERT_EQ(gStates.gameMode, MODE_GAME);
-    EXPECT_EQ(gSession.story.purseDelivered, 1);
-    EXPECT_EQ(gSession.story.fishingUnlocked, 1);
-    EXPECT_EQ(gSession.story.shopUnlocked, 0);
-    EXPECT_EQ(gSession.partySize, 2u);
-    EXPECT_EQ(gSession.fishCaught[5], 1);
-    EXPECT_EQ(gSession.pouch.slots[1].itemId, ITEM_MANA_POTION);
-    EXPECT_EQ(gSession.pouch.slots[1].count, 2);
-    EXPECT_EQ(gSession.pouch.slots[0].itemId, ITEM_HP_POTION);
-
-    // A second new game in the same run, from the menu's next slot: the story, the party, the fish and
-    // the pouch start over.
-    ExitToTitleFromPause(game.Window());
-    game.Press(DefaultKeys::ENTER);  // Play
-    game.Press(DefaultKeys::DOWN);
-    game.Press(DefaultKeys::ENTER);
-    ASSERT_EQ(gStates.gameMode, MODE_GAME);
-    EXPECT_EQ(gSession.saveSlot, 1);
-    EXPECT_EQ(gSession.partySize, 1u);
-    EXPECT_EQ(gSession.story.merchantMet, 0);
-    EXPECT_EQ(gSession.fishCaught[5], 0);
-    EXPECT_EQ(gSession.pouch.slots[1].count, 0);
+    game.Press(sf::Keyboard::R, 10);
+    ASSERT_EQ(game.Top(), SCREEN_ROAMING);
+    const GameSession& again = game.Session();
+    EXPECT_EQ(again.Gold(), 40);
+    EXPECT_EQ(again.Pouch().slots[0].itemId, ITEM_HP_POTION);
+    EXPECT_EQ(again.Pouch().slots[0].count, 1);
+    EXPECT_EQ(again.Pouch().slots[1].itemId, ITEM_MANA_POTION);
+    EXPECT_EQ(again.Pouch().slots[1].count, 1);
+    EXPECT_EQ(PeopleOfType(game, NPC_BATTLE), enemies);
+    EXPECT_FALSE(again.Holds("Pumpkin"));
+    EXPECT_EQ(LyingOnMap(game, "Pumpkin"), pumpkins);
 }
 
 }  // namespace
