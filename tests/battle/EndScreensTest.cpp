@@ -17,7 +17,8 @@ std::string Transfer(GameHarness& game) {
 }
 
 // The gold is the session's at once, never past what a save holds; the screen counts it across by
-// threes, one step a frame at most, after a first second.
+// threes, one step a frame at most, after a first second. Confirm, even before the count ends, leads back
+// to the map and its music with the whole reward.
 TEST(Victory, TheRewardIsInTheGoldAtOnceAndCountedAcrossThenConfirmLeadsBackToTheMap) {
     const struct {
         int money, gold;
@@ -31,8 +32,9 @@ TEST(Victory, TheRewardIsInTheGoldAtOnceAndCountedAcrossThenConfirmLeadsBackToTh
     for (const auto& c : cases) {
         SCOPED_TRACE(c.money);
         GameHarness game(FEW_DRAWS);
-        BeginBattle(game, "Bridge",
-                    WriteLevel("Worth", "ENEMY COUNT 1\nENEMY TYPE [0]\nMONEY EARNED " + std::to_string(c.money)));
+        BeginBattle(
+            game, "Bridge",
+            WriteLevel("Worth", "ENEMY COUNT 1\nENEMY TYPE [0]\nMONEY EARNED " + std::to_string(c.money)));
         game.Session().SpendGold(game.Session().Gold());
         game.Session().EarnGold(c.gold);
         game.PressKey(sf::Keyboard::W);
@@ -48,26 +50,17 @@ TEST(Victory, TheRewardIsInTheGoldAtOnceAndCountedAcrossThenConfirmLeadsBackToTh
         for (int frame = 0; frame < 10 && Transfer(game) == start; ++frame)
             game.Step(BATTLE_DT);
         EXPECT_EQ(Transfer(game), c.afterASecond);
-        game.Step(BATTLE_DT, 40);
-        EXPECT_EQ(Transfer(game), "0 -> " + std::to_string(c.total));
+        if (c.total != MOST_GOLD) {
+            game.Step(BATTLE_DT, 40);
+            EXPECT_EQ(Transfer(game), "0 -> " + std::to_string(c.total));
+        }
         game.PressKey(DefaultKeys::ENTER);
         EXPECT_EQ(game.Top(), SCREEN_ROAMING);
+        EXPECT_FALSE(game.Shows(SCREEN_BATTLE));
         EXPECT_EQ(game.Session().Gold(), c.total);
+        game.Step(BATTLE_DT, 5);
+        EXPECT_TRUE(MusicIsPlaying());
     }
-}
-
-TEST(Victory, ConfirmBeforeTheCountEndsKeepsTheWholeRewardAndTheMapsMusicPlays) {
-    GameHarness game(FEW_DRAWS);
-    BeginBattle(game, "Bridge", Level("Knight1"));
-    const int32_t gold = game.Session().Gold();
-    game.PressKey(sf::Keyboard::W);
-    game.Step(BATTLE_DT);
-    game.PressKey(DefaultKeys::ENTER);
-    EXPECT_EQ(game.Top(), SCREEN_ROAMING);
-    EXPECT_FALSE(game.Shows(SCREEN_BATTLE));
-    EXPECT_EQ(game.Session().Gold(), gold + 15);
-    game.Step(BATTLE_DT, 5);
-    EXPECT_TRUE(MusicIsPlaying());
 }
 
 GameOverState& LoseBattle(GameHarness& game) {
@@ -87,41 +80,30 @@ sf::Vector2i ButtonCentre(const GameOverState& gameOver) {
             static_cast<int>((button.top + button.height / 2) * gScreen.scale + gScreen.offsetY)};
 }
 
+// Stage by stage, even with very long frames (no fade wraps past full), on a large desktop; the button
+// works only once it is there.
 TEST(GameOver, FadesInStageByStageAndTheButtonWorksOnlyOnceItIsThere) {
-    GameHarness game(FEW_DRAWS);
+    GameHarness game({.desktopWidth = 2560, .desktopHeight = 1440, .drawEvery = FEW_DRAWS.drawEvery});
     const GameOverState& gameOver = LoseBattle(game);
-    EXPECT_EQ(gameOver.veil.getFillColor().a, 0);
-    int frames = 0;
-    for (; !gameOver.done[STAGE_VEIL] && frames < 2000; ++frames)
-        game.Step(BATTLE_DT);
+    uint8_t last = 0;
+    for (int frame = 0; frame < 1000 && !gameOver.done[STAGE_VEIL]; ++frame)
+        game.Step(0.05f);
     EXPECT_GT(gameOver.veil.getFillColor().a, 129);
     EXPECT_EQ(gameOver.picture.getColor().a, 0);
     game.Click(ButtonCentre(gameOver));
     EXPECT_EQ(game.Top(), SCREEN_GAME_OVER);  // the button is not there yet
-    for (; !gameOver.done[STAGE_BUTTON] && frames < 4000; ++frames) {
-        game.Step(BATTLE_DT);
+    for (int frame = 0; frame < 1000 && !gameOver.done[STAGE_BUTTON]; ++frame) {
+        game.Step(0.05f);
+        if (!gameOver.done[STAGE_PICTURE]) {
+            EXPECT_GE(gameOver.picture.getColor().a, last);
+            last = gameOver.picture.getColor().a;
+        }
         // One at a time: the text waits for the picture, the button for the text.
         EXPECT_TRUE(gameOver.done[STAGE_PICTURE] || gameOver.failText.getFillColor().a == 0);
         EXPECT_TRUE(gameOver.done[STAGE_TEXT] || gameOver.backButton.getColor().a == 0);
     }
     ASSERT_TRUE(gameOver.done[STAGE_BUTTON]);
     game.Click(ButtonCentre(gameOver));
-    EXPECT_EQ(game.Mode(), MODE_MENU);
-}
-
-TEST(GameOver, VeryLongFramesNeverWrapAFadeAndEscapeLeavesForTheTitleOnALargeDesktop) {
-    GameHarness game({.desktopWidth = 2560, .desktopHeight = 1440, .drawEvery = FEW_DRAWS.drawEvery});
-    const GameOverState& gameOver = LoseBattle(game);
-    uint8_t last = 0;
-    for (int frame = 0; frame < 1000 && !gameOver.done[STAGE_PICTURE]; ++frame) {
-        game.Step(0.05f);
-        if (!gameOver.done[STAGE_PICTURE] && gameOver.done[STAGE_VEIL]) {
-            EXPECT_GE(gameOver.picture.getColor().a, last);
-            last = gameOver.picture.getColor().a;
-        }
-    }
-    EXPECT_TRUE(gameOver.done[STAGE_PICTURE]);
-    game.PressKey(sf::Keyboard::Escape);
     EXPECT_EQ(game.Mode(), MODE_MENU);
 }
 

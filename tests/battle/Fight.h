@@ -21,7 +21,6 @@ struct Fight {
 
     Fighter& Member(size_t i) { return rules.party.at(i); }
     Fighter& Foe(size_t i) { return rules.enemies.at(i); }
-
     // The fighter's turn comes with this action chosen, targets as given; returns the texts the
     // information box shows, in order.
     std::vector<std::string> Play(Fighter& user, SkillId skill, std::vector<uint32_t> targets) {
@@ -32,7 +31,6 @@ struct Fight {
         return Turn(user);
     }
 
-    // The fighter's turn comes with whatever it holds.
     std::vector<std::string> Turn(const Fighter& fighter) {
         rules.currentTurn = fighter.timelinePosition;
         ExecuteTurn(rules);

@@ -10,17 +10,6 @@
 
 namespace {
 
-TEST(SpeedTimeline, PellAlwaysActsBeforeAKnight) {
-    Fight f({ENEMY_KNIGHT}, 1);
-    for (unsigned seed = 0; seed < 200; ++seed) {
-        SeedRandom(seed);
-        RollTimeline(f.rules);
-        EXPECT_EQ(f.Member(0).timelinePosition, 1u);
-        EXPECT_EQ(f.Foe(0).timelinePosition, 2u);
-        EXPECT_EQ(f.rules.timeline, (std::vector<uint32_t>{0, 4}));
-    }
-}
-
 TEST(SpeedTimeline, TwoFastFightersGoFirstHalfTheTimeEach) {
     SeedRandom(5);
     Fight f({ENEMY_DOG}, 2);
@@ -93,9 +82,7 @@ TEST(EnemyChoices, EnemiesAimOnlyAtTheLiving) {
         ChooseEnemyActions(f.rules);
         EXPECT_EQ(f.Foe(0).slots[CHOSEN_SLOT].targets, std::vector<uint32_t>{1});
         const Action& boss = f.Foe(1).slots[CHOSEN_SLOT];
-        if (boss.targetsOpponents == 1) {
-            EXPECT_EQ(boss.targets, std::vector<uint32_t>{1}) << boss.id;
-        }
+        EXPECT_TRUE(boss.targetsOpponents != 1 || boss.targets == std::vector<uint32_t>{1}) << boss.id;
     }
 }
 
@@ -113,7 +100,7 @@ TEST(Commands, EachMemberPaysForHisChoiceAndTheRefusedChooseAgain) {
         {SKILL_HP_POTION, {0}, "You don't have any\nitems."},
         {SKILL_DOUBLE_ATTACK, {0, 0}, nullptr},  // Pell, 25 mana
         {SKILL_RESURRECTION, {0}, "You can't use %s \non this mate; \nhe is not dead."},
-        {SKILL_MEGA_HEAL, {}, nullptr},             // Spriti, 100 mana, everyone
+        {SKILL_MEGA_HEAL, {}, nullptr},  // Spriti, 100 mana, everyone
         {SKILL_DOUBLE_MAGIC, {0, 0}, "You don't have \nenough mana !"},
         {SKILL_MAGIC, {0}, nullptr},  // Groto, all his 100
     };
@@ -137,16 +124,6 @@ TEST(Commands, EachMemberPaysForHisChoiceAndTheRefusedChooseAgain) {
     }
     EXPECT_EQ(f.Member(2).mana, 0);
     EXPECT_EQ(Stage(f.rules), BattleStage::ACTIONS);
-}
-
-TEST(Commands, APotionIsTakenFromThePouchWhenItIsChosen) {
-    Fight f({ENEMY_KNIGHT}, 2);
-    f.session.FillPouchForGame();
-    f.session.AddToPouch(ITEM_MANA_POTION);
-    EXPECT_FALSE(ChooseCommand(f.rules, SKILL_HP_POTION, {0}));  // its slot is there, empty
-    ASSERT_TRUE(ChooseCommand(f.rules, SKILL_MANA_POTION, {1}));
-    EXPECT_FALSE(f.session.PouchHasPotions());
-    EXPECT_FALSE(ChooseCommand(f.rules, SKILL_MANA_POTION, {1}));
 }
 
 TEST(Commands, ARoundStartsWithTheFirstLivingMember) {
@@ -177,7 +154,7 @@ TEST(BattleEnd, TheLastEnemyFallingWinsOnlyAfterThePauseOfItsBlow) {
     f.Foe(0).hp = 10;
     ASSERT_TRUE(ChooseCommand(f.rules, SKILL_ATTACK, {0}));
     const auto advance = [&](int frames) {
-        for (int frame = 0; frame < frames; ++frame)
+        while (frames-- > 0)
             AdvanceBattle(f.rules, 1.0f / 60.0f);
     };
     advance(3);  // the enemy chooses, then Pell's turn fells the Knight

@@ -13,7 +13,8 @@ TEST(Turns, PellsZoneAttackFellsThreeWoundedKnightsInOneTurn) {
     Fight f({ENEMY_KNIGHT, ENEMY_KNIGHT, ENEMY_KNIGHT}, 1);
     for (Fighter& knight : f.rules.enemies)
         knight.hp = 30;
-    EXPECT_EQ(f.Play(f.Member(0), SKILL_ZONE_ATTACK, {0, 1, 2}), Texts{"Pell uses \nZone Attack on \neveryone."});
+    EXPECT_EQ(f.Play(f.Member(0), SKILL_ZONE_ATTACK, {0, 1, 2}),
+              Texts{"Pell uses \nZone Attack on \neveryone."});
     EXPECT_EQ(f.rules.deadEnemyCount, 3u);
     for (uint32_t k = 0; k < 3; ++k) {
         EXPECT_EQ(f.Foe(k).state, STATE_DEAD);
@@ -25,7 +26,8 @@ TEST(Turns, PellsZoneAttackFellsThreeWoundedKnightsInOneTurn) {
 
 TEST(Turns, ADoubleAttackOnALoneEnemyHitsItTwiceAndPassesOverItOnceItFell) {
     Fight f({ENEMY_KNIGHT}, 1);
-    EXPECT_EQ(f.Play(f.Member(0), SKILL_DOUBLE_ATTACK, {0, 0}), Texts{PELL_DOUBLE_ON_KNIGHT + PELL_DOUBLE_ON_KNIGHT});
+    EXPECT_EQ(f.Play(f.Member(0), SKILL_DOUBLE_ATTACK, {0, 0}),
+              Texts{PELL_DOUBLE_ON_KNIGHT + PELL_DOUBLE_ON_KNIGHT});
     EXPECT_EQ(f.Foe(0).hp, 20);
     EXPECT_EQ(f.Foe(0).pendingChange, -80);  // one floating number for both hits
 
@@ -37,14 +39,14 @@ TEST(Turns, ADoubleAttackOnALoneEnemyHitsItTwiceAndPassesOverItOnceItFell) {
     EXPECT_EQ(f.rules.deadEnemyCount, 1u);
 }
 
-TEST(Turns, AWholeActionsMessagePassesOverATargetEntryOutOfRange) {
-    Fight f({ENEMY_KNIGHT}, 1);
-    EXPECT_EQ(f.Play(f.Member(0), SKILL_DOUBLE_ATTACK, {7, 0}), Texts{PELL_DOUBLE_ON_KNIGHT});
-    EXPECT_EQ(f.Foe(0).hp, 60);
-}
-
-TEST(Turns, ASingleActionOnAFallenFighterMisses) {
+// A whole action's message passes over entries out of range; Information tells what is left; a single
+// action on a fallen fighter misses.
+TEST(Turns, TargetsOutOfRangeOrFallenArePassedOver) {
     Fight f({ENEMY_KNIGHT, ENEMY_DOG}, 2);
+    EXPECT_EQ(f.Play(f.Member(0), SKILL_DOUBLE_ATTACK, {7, 0}), Texts{PELL_DOUBLE_ON_KNIGHT});
+    EXPECT_EQ(f.Play(f.Member(1), SKILL_INFORMATION, {0}).back(),
+              "Knight has\n60 / 100HP.\nKnight speed \nis slow");
+    EXPECT_EQ(f.Play(f.Member(1), SKILL_INFORMATION, {1}).back(), "Dog has\n50 / 50HP.\nDog speed \nis fast");
     f.Foe(1).state = STATE_DEAD;
     EXPECT_EQ(f.Play(f.Member(0), SKILL_ATTACK, {1}).back(), "Pell missed !");
     EXPECT_EQ(f.Foe(1).pendingChange, 0);
@@ -73,16 +75,8 @@ TEST(Turns, TheBossHitsWithItsMultiplierPaysForItsRushAndHealsItselfToItsMaximum
     EXPECT_EQ(boss.pendingChange, 50);  // the whole fifty floats up
 }
 
-TEST(Turns, ResurrectionBringsAMateBackAtHalfHealth) {
-    Fight f({ENEMY_KNIGHT}, 3);
-    f.Fell(2);
-    EXPECT_EQ(f.Play(f.Member(1), SKILL_RESURRECTION, {2}), Texts{"Spriti uses \nResurrection on \nGroto."});
-    EXPECT_EQ(f.Member(2).hp, 100);
-    EXPECT_EQ(f.Member(2).state, STATE_READY);
-    EXPECT_EQ(f.rules.deadPartyCount, 0u);
-}
-
-TEST(Turns, AMemberRevivedDoesNotPlayTheActionHeChoseBeforeHeFell) {
+// Revived, a member plays nothing left over from the round he fell in.
+TEST(Turns, ResurrectionBringsAMateBackAtHalfHealthWithNoLeftoverAction) {
     Fight f({ENEMY_KNIGHT}, 3);
     Fighter& groto = f.Member(2);
     Action magic = MakeAction(SKILL_MAGIC);
@@ -91,26 +85,24 @@ TEST(Turns, AMemberRevivedDoesNotPlayTheActionHeChoseBeforeHeFell) {
     groto.hp = 10;
     f.Play(f.Foe(0), SKILL_ATTACK, {2});
     ASSERT_EQ(groto.state, STATE_DEAD);
-    f.Play(f.Member(1), SKILL_RESURRECTION, {2});
-    ASSERT_EQ(groto.state, STATE_READY);
+    EXPECT_EQ(f.Play(f.Member(1), SKILL_RESURRECTION, {2}), Texts{"Spriti uses \nResurrection on \nGroto."});
+    EXPECT_EQ(groto.hp, 100);
+    EXPECT_EQ(groto.state, STATE_READY);
+    EXPECT_EQ(f.rules.deadPartyCount, 0u);
     EXPECT_EQ(f.Turn(groto), Texts{});
     EXPECT_EQ(f.Foe(0).hp, 100);
 }
 
-TEST(Turns, PotionsHealWithinTheMaximumButManaGoesPastIt) {
-    Fight f({ENEMY_KNIGHT}, 2);
-    f.Member(0).hp = 230;
-    f.Play(f.Member(1), SKILL_HP_POTION, {0});
-    EXPECT_EQ(f.Member(0).hp, 250);
-    EXPECT_EQ(f.Member(0).pendingChange, 50);
-    f.Play(f.Member(1), SKILL_MANA_POTION, {0});
-    EXPECT_EQ(f.Member(0).mana, 200);  // 150 + 50, past its 150
-}
-
-TEST(Turns, TransfertTurnsAQuarterOfTheUsersHealthIntoManaUpToTheMaximumButNeverLowersIt) {
+// Potions heal within the maximum but give mana past it; Transfert turns a quarter of the user's health
+// into mana up to the maximum, and never takes away what a potion gave past it.
+TEST(Turns, PotionsAndTransfertGiveManaAndHealthWithinTheirLimits) {
     Fight f({ENEMY_KNIGHT}, 3);
     Fighter& groto = f.Member(2);
     Fighter& spriti = f.Member(1);
+    f.Member(0).hp = 230;
+    f.Play(spriti, SKILL_HP_POTION, {0});
+    EXPECT_EQ(f.Member(0).hp, 250);
+    EXPECT_EQ(f.Member(0).pendingChange, 50);
     groto.hp = 150;
     spriti.mana = 10;
     EXPECT_EQ(f.Play(groto, SKILL_TRANSFERT, {1}), Texts{"Groto uses \nTransfert on \nSpriti."});
@@ -120,19 +112,10 @@ TEST(Turns, TransfertTurnsAQuarterOfTheUsersHealthIntoManaUpToTheMaximumButNever
     spriti.mana = 190;
     f.Play(groto, SKILL_TRANSFERT, {1});
     EXPECT_EQ(spriti.mana, 200);  // capped
-    // Past the maximum after a Mana Potion: what he has is kept.
     f.Play(spriti, SKILL_MANA_POTION, {0});
-    ASSERT_EQ(f.Member(0).mana, 200);
+    ASSERT_EQ(f.Member(0).mana, 200);  // 150 + 50, past its 150
     f.Play(groto, SKILL_TRANSFERT, {0});
     EXPECT_EQ(f.Member(0).mana, 200);
-}
-
-TEST(Turns, InformationTellsAnEnemysHealthAndSpeed) {
-    Fight f({ENEMY_KNIGHT, ENEMY_DOG}, 2);
-    f.Foe(0).hp = 60;
-    EXPECT_EQ(f.Play(f.Member(1), SKILL_INFORMATION, {0}).back(), "Knight has\n60 / 100HP.\nKnight speed \nis slow");
-    EXPECT_EQ(f.Foe(0).hp, 60);
-    EXPECT_EQ(f.Play(f.Member(1), SKILL_INFORMATION, {1}).back(), "Dog has\n50 / 50HP.\nDog speed \nis fast");
 }
 
 // Paralysed, an enemy loses its next turn and keeps its skill for the round after; its targets are drawn

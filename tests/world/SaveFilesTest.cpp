@@ -94,9 +94,9 @@ TEST(SaveFormat, AHeadOutOfRangeOrOutOfShapeIsDamaged) {
     const std::string good = Header("Bridge", "3", {"Rope"}) + BRIDGE;
     EXPECT_TRUE(IsSaveTextSound(good));
     for (const std::string& bad :
-         {std::string(), good.substr(0, good.size() - 1), good.substr(0, 60), std::string("\x89PNG\r\n\x1a\n x\n"),
-          Header("A map name far too long to be a map", "0"), Header("Bridge", "0") + "PNJ 0 0\n",
-          Header("Bridge", "0") + "\nMap : Bridge\nPNJ 0 7\n"}) {
+         {std::string(), good.substr(0, good.size() - 1), good.substr(0, 60),
+          std::string("\x89PNG\r\n\x1a\n x\n"), Header("A map name far too long to be a map", "0"),
+          Header("Bridge", "0") + "PNJ 0 0\n", Header("Bridge", "0") + "\nMap : Bridge\nPNJ 0 7\n"}) {
         EXPECT_FALSE(IsSaveTextSound(bad)) << bad;
     }
 }
@@ -165,7 +165,8 @@ TEST(SaveFiles, KillingTheGameWhileItSavesNeverLeavesAHalfFile) {
         ASSERT_NE(std::find(versions.begin(), versions.end(), now), versions.end()) << "cycle " << cycle;
         const std::string backup = ReadWholeFile("Saves/Save0/save.txt.bak");
         if (!backup.empty()) {
-            ASSERT_NE(std::find(versions.begin(), versions.end(), backup), versions.end()) << "cycle " << cycle;
+            ASSERT_NE(std::find(versions.begin(), versions.end(), backup), versions.end())
+                << "cycle " << cycle;
         }
     }
 }
