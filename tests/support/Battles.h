@@ -11,6 +11,8 @@
 #include "support/GameHarness.h"
 
 inline constexpr float BATTLE_DT = 1.0f / 60.0f;
+// A battle watched through its state, not its pixels: one frame in thirty drawn.
+inline constexpr HarnessOptions FEW_DRAWS{.drawEvery = 30};
 
 // On the map (a new save in slot 0), with partySize members, the battle of the file at `level` (a path
 // without ".txt") starts as an enemy's touch starts it.

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "assetgen/TileAtlas.h"
+#include "content/MapScene.h"
 #include "support/MapWalk.h"
 #include "support/Scenes.h"
 #include "world/MapLoading.h"
@@ -189,26 +190,24 @@ TEST(MapChecker, PuzzleSpotsAreOpenAndFencesCloseTheirPaths) {
     }
 }
 
-// The game, on every desktop, stands the hero and raises the walls and doors exactly where the checker's
-// walk finds them: its walk in map pixels holds at every scale.
+// The game, on the smallest and the largest desktop, stands the hero and raises the walls and doors
+// exactly where the checker's walk finds them: its walk in map pixels holds at every scale.
 TEST(MapChecker, TheGameSeesTheCheckersMapOnEveryDesktop) {
     const auto asFloatRect = [](const WalkRect& r) { return sf::FloatRect(r.x, r.y, r.width, r.height); };
-    const std::pair<unsigned, unsigned> desktops[] = {{1366, 768},  {1920, 1080}, {1920, 1200},
-                                                      {2560, 1080}, {2560, 1440}, {3840, 2160}};
-    for (const auto& [width, height] : desktops) {
+    for (const auto& [width, height] : {std::pair{1366u, 768u}, std::pair{3840u, 2160u}}) {
+        GameHarness game({.desktopWidth = width, .desktopHeight = height});
         for (const auto& [name, map] : BuiltMaps()) {
             SCOPED_TRACE(testing::Message() << name << " at " << width << "x" << height);
-            ResetGameRecords();
-            GameHarness game({width, height});
             EnterMap(game, name.c_str(), 1);
-            ASSERT_EQ(gMap.collisionRects.size(), map.collisions.size());
+            const MapState& seen = game.Scene().map;
+            ASSERT_EQ(seen.collisionRects.size(), map.collisions.size());
             for (size_t i = 0; i < map.collisions.size(); ++i)
-                EXPECT_EQ(gMap.collisionRects[i], asFloatRect(map.collisions[i]));
-            ASSERT_EQ(gMap.triggers.size(), map.triggers.size());
+                EXPECT_EQ(seen.collisionRects[i], asFloatRect(map.collisions[i]));
+            ASSERT_EQ(seen.triggers.size(), map.triggers.size());
             for (size_t i = 0; i < map.triggers.size(); ++i)
-                EXPECT_EQ(gMap.triggers[i].rect, asFloatRect(map.triggers[i].rect));
+                EXPECT_EQ(seen.triggers[i].rect, asFloatRect(map.triggers[i].rect));
             const WalkRect own = SpawnPointFor(map, name)->rect;
-            EXPECT_EQ(gPlayer.footBox, asFloatRect(FootBoxAt(own.x, own.y)));
+            EXPECT_EQ(game.Scene().hero.footBox, asFloatRect(FootBoxAt(own.x, own.y)));
         }
     }
 }

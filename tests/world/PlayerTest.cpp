@@ -1,43 +1,48 @@
+// The hero's feet on the map, windowless: the foot box under his frame, walls and doors pushing the feet
+// back the way they came, eight-way walking at one speed, and the stance he is left in.
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "core/Input.h"
-#include "core/Screen.h"
 #include "core/Settings.h"
 #include "support/GameHarness.h"
 #include "world/Player.h"
 
 namespace {
 
+using namespace DefaultKeys;
+
 // A hero with a 64 x 64 frame centred on (x, y): his foot box is x-16..x+16, y+16..y+32.
 class HeroTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetGameRecords();
-        gScreen.scale = 1.0f;
-        gPlayer.sprite.setTextureRect({0, 0, 64, 64});
-        gPlayer.sprite.setOrigin(32.0f, 32.0f);
-        gPlayer.speed = 250.0f;
-        for (int r = 0; r < PLAYER_ROWS; ++r)
-            gPlayer.animations[static_cast<size_t>(r)].sprite = &gPlayer.sprite;
+        hero.sprite.setTextureRect({0, 0, 64, 64});
+        hero.sprite.setOrigin(32.0f, 32.0f);
+        hero.speed = 250.0f;
+        for (SpriteSheetAnimation& animation : hero.animations)
+            animation.sprite = &hero.sprite;
         ScriptInput(true);
-        gSettings.keys = {25, 18, 3, 16, 58, 36, 60};
+        saved = gSettings.keys;
+        gSettings.keys = {UP, DOWN, RIGHT, LEFT, ENTER, ESCAPE, INVENTORY};
     }
     void TearDown() override {
         ScriptInput(false);
-        ResetGameRecords();
-        gPlayer = PlayerCharacter{};
+        gSettings.keys = saved;
     }
-    static void PlaceHero(float x, float y) {
-        gPlayer.sprite.setPosition(x, y);
-        UpdateFootBox();
+    void PlaceHero(float x, float y) {
+        hero.sprite.setPosition(x, y);
+        UpdateFootBox(hero);
     }
+    PlayerCharacter hero;
+    MapLook look;
+    KeyBindings saved;
 };
 
 TEST_F(HeroTest, TheFootBoxIsTheLowestQuarterAndMiddleHalfOfTheFrame) {
     PlaceHero(100.0f, 200.0f);
-    EXPECT_EQ(gPlayer.footBox, sf::FloatRect(84.0f, 216.0f, 32.0f, 16.0f));
+    EXPECT_EQ(hero.footBox, sf::FloatRect(84.0f, 216.0f, 32.0f, 16.0f));
 }
 
 TEST_F(HeroTest, WallsPushTheFeetBackToTheEdgeTheyCameThrough) {
@@ -55,10 +60,10 @@ TEST_F(HeroTest, WallsPushTheFeetBackToTheEdgeTheyCameThrough) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.side);
         PlaceHero(c.start.x, c.start.y);
-        PushOutOfRect(wall);
-        EXPECT_EQ(gPlayer.sprite.getPosition(), c.end);
+        PushOutOfRect(hero, wall);
+        EXPECT_EQ(hero.sprite.getPosition(), c.end);
         sf::FloatRect overlap;
-        EXPECT_FALSE(gPlayer.footBox.intersects(wall, overlap) && overlap.width > 0 && overlap.height > 0);
+        EXPECT_FALSE(hero.footBox.intersects(wall, overlap) && overlap.width > 0 && overlap.height > 0);
     }
 }
 
@@ -66,12 +71,12 @@ TEST_F(HeroTest, ASquareOverlapIsNotPushedAndATriggerSaysWhetherItPushed) {
     // Feet 184..216 x 216..232 against a corner at (208, 224): overlap 8 x 8.
     PlaceHero(200.0f, 200.0f);
     const MapTrigger corner{"Door", {208.0f, 224.0f, 50.0f, 50.0f}};
-    EXPECT_EQ(PushOutOfTrigger(corner), 0);
-    EXPECT_EQ(gPlayer.sprite.getPosition(), sf::Vector2f(200.0f, 200.0f));
+    EXPECT_EQ(PushOutOfTrigger(hero, corner), 0);
+    EXPECT_EQ(hero.sprite.getPosition(), sf::Vector2f(200.0f, 200.0f));
     const MapTrigger below{"Door", {150.0f, 228.0f, 100.0f, 50.0f}};
-    EXPECT_EQ(PushOutOfTrigger(below), 1);
+    EXPECT_EQ(PushOutOfTrigger(hero, below), 1);
     const MapTrigger far{"Door", {900.0f, 900.0f, 10.0f, 10.0f}};
-    EXPECT_EQ(PushOutOfTrigger(far), 0);
+    EXPECT_EQ(PushOutOfTrigger(hero, far), 0);
 }
 
 TEST_F(HeroTest, EightWayWalkingAtOneSpeedWithTheRowOfTheLastKey) {
@@ -80,29 +85,29 @@ TEST_F(HeroTest, EightWayWalkingAtOneSpeedWithTheRowOfTheLastKey) {
         sf::Vector2f direction;
         int32_t row;
     } cases[] = {
-        {{25}, {0, -1}, ROW_WALK_UP},
-        {{18}, {0, 1}, ROW_WALK_DOWN},
-        {{16}, {-1, 0}, ROW_WALK_LEFT},
-        {{3}, {1, 0}, ROW_WALK_RIGHT},
-        {{25, 3}, {std::sqrt(0.5f), -std::sqrt(0.5f)}, ROW_WALK_RIGHT},
-        {{18, 16}, {-std::sqrt(0.5f), std::sqrt(0.5f)}, ROW_WALK_LEFT},
-        {{25, 18, 16, 3}, {0, 0}, ROW_STAND_RIGHT},  // all four cancel out
-        {{25, 18}, {0, 0}, ROW_STAND_DOWN},
+        {{UP}, {0, -1}, ROW_WALK_UP},
+        {{DOWN}, {0, 1}, ROW_WALK_DOWN},
+        {{LEFT}, {-1, 0}, ROW_WALK_LEFT},
+        {{RIGHT}, {1, 0}, ROW_WALK_RIGHT},
+        {{UP, RIGHT}, {std::sqrt(0.5f), -std::sqrt(0.5f)}, ROW_WALK_RIGHT},
+        {{DOWN, LEFT}, {-std::sqrt(0.5f), std::sqrt(0.5f)}, ROW_WALK_LEFT},
+        {{UP, DOWN, LEFT, RIGHT}, {0, 0}, ROW_STAND_RIGHT},  // all four cancel out
+        {{UP, DOWN}, {0, 0}, ROW_STAND_DOWN},
         {{}, {0, 0}, ROW_STAND_DOWN},
     };
     for (const auto& c : cases) {
         PlaceHero(500.0f, 500.0f);
-        gPlayer.row = ROW_STAND_DOWN;
+        hero.row = ROW_STAND_DOWN;
         for (int32_t key : c.keys)
             HoldKey(key, true);
-        MovePlayer(0.1f);
+        MovePlayer(hero, look, 0.1f);
         for (int32_t key : c.keys)
             HoldKey(key, false);
-        const sf::Vector2f moved = gPlayer.sprite.getPosition() - sf::Vector2f(500.0f, 500.0f);
+        const sf::Vector2f moved = hero.sprite.getPosition() - sf::Vector2f(500.0f, 500.0f);
         EXPECT_NEAR(moved.x, c.direction.x * 25.0f, 1e-3f);
         EXPECT_NEAR(moved.y, c.direction.y * 25.0f, 1e-3f);
-        EXPECT_EQ(gPlayer.row, c.row);
-        EXPECT_EQ(gPlayer.currentAnimation, &gPlayer.animations[static_cast<size_t>(c.row)]);
+        EXPECT_EQ(hero.row, c.row);
+        EXPECT_EQ(hero.currentAnimation, &hero.animations[static_cast<size_t>(c.row)]);
     }
 }
 
@@ -113,9 +118,9 @@ TEST_F(HeroTest, LettingGoOfAKeyTurnsTheWalkIntoTheMatchingStance) {
                                                  {ROW_WALK_RIGHT, ROW_STAND_RIGHT},
                                                  {9, 9}};
     for (const auto& [walking, standing] : turns) {
-        gPlayer.row = walking;
-        MovePlayer(0.1f);
-        EXPECT_EQ(gPlayer.row, standing);
+        hero.row = walking;
+        MovePlayer(hero, look, 0.1f);
+        EXPECT_EQ(hero.row, standing);
     }
 }
 

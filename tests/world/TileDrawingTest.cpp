@@ -12,8 +12,6 @@
 
 #include "core/Screen.h"
 #include "frontend/RoamingScreen.h"
-#include "world/GameSession.h"
-#include "world/MapLoading.h"
 #include "world/WorldFixture.h"
 
 namespace fs = std::filesystem;
@@ -33,13 +31,13 @@ TestMap PatchworkMap() {
     return map;
 }
 
-sf::Image Render(const TiledLayer& layer, const sf::View& view, bool chunks) {
+sf::Image Render(MapState& map, const TiledLayer& layer, const sf::View& view, bool chunks) {
     sf::RenderTexture target;
     target.create(static_cast<unsigned>(gScreen.gameWidth), static_cast<unsigned>(gScreen.gameHeight));
     target.setView(view);
     target.clear(sf::Color::Black);
-    chunks ? DrawTileLayerChunks(target, gMap.tileCache, layer, gMap.tileSheets)
-           : DrawTileLayerTiles(target, gMap.tileCache, *gMap.loadedMap, layer, gMap.tileSheets);
+    chunks ? DrawTileLayerChunks(target, map.tileCache, layer, map.tileSheets)
+           : DrawTileLayerTiles(target, map.tileCache, *map.loadedMap, layer, map.tileSheets);
     target.display();
     return target.getTexture().copyToImage();
 }
@@ -54,20 +52,23 @@ long DifferentChannels(const sf::Image& a, const sf::Image& b) {
 TEST(TileDrawing, ChunksDrawWhatOneSpritePerTileDrawsAndOnlyWhereTheCameraLooks) {
     for (auto [width, height] : {std::pair{1920u, 1080u}, {1920u, 1200u}, {2560u, 1440u}}) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);
-        RoamingGame game({{"Patchwork", PatchworkMap()}}, "Patchwork", {width, height, 1, false});
+        RoamingGame game({{"Patchwork", PatchworkMap()}}, "Patchwork",
+                         {.desktopWidth = width, .desktopHeight = height});
         game.Step(0.001f);
+        MapState& map = game.Scene().map;
         // One layer of 40 x 30 tiles is 3 x 2 chunks; the camera sees at most 4 of them, the hidden layer
         // none.
-        EXPECT_GE(gMap.tileCache.drawCalls, 1);
-        EXPECT_LE(gMap.tileCache.drawCalls, 4);
+        EXPECT_GE(map.tileCache.drawCalls, 1);
+        EXPECT_LE(map.tileCache.drawCalls, 4);
         const sf::Vector2f half(gScreen.gameWidth * 0.25f, gScreen.gameHeight * 0.25f);
         const sf::Vector2f centres[] = {
             half, {1200.0f * gScreen.scale, 900.0f * gScreen.scale}, {1733.3f, 611.7f}};
         for (const sf::Vector2f& centre : centres) {
             sf::View view(centre, half * 2.0f);
-            for (const TiledLayer* layer = gMap.loadedMap->layers; layer != nullptr; layer = layer->next) {
+            for (const TiledLayer* layer = map.loadedMap->layers; layer != nullptr; layer = layer->next) {
                 if (layer->data == nullptr) continue;
-                EXPECT_EQ(DifferentChannels(Render(*layer, view, true), Render(*layer, view, false)), 0)
+                EXPECT_EQ(
+                    DifferentChannels(Render(map, *layer, view, true), Render(map, *layer, view, false)), 0)
                     << layer->name;
             }
         }
@@ -89,9 +90,9 @@ TEST(TileSheets, IdsBeyondTheTilesetsDrawNothingAndAreLoggedOnceWhileFlipBitsPic
     ids[3] = 0x0FFFFFFF;                     // the largest id a layer can hold
     ids[4] = -1;                             // the same id with every flip bit set: never sized into memory
     RoamingGame game({{"Odd", map}}, "Odd");
-    ASSERT_TRUE(gMap.loadedMap);
+    ASSERT_TRUE(game.Scene().map.loadedMap);
     // The room is one chunk cut from one sheet: one batch, a quad per tile drawn.
-    const TileBatch& batch = gMap.tileCache.layers.at(0).chunks.at(0).batches.at(0);
+    const TileBatch& batch = game.Scene().map.tileCache.layers.at(0).chunks.at(0).batches.at(0);
     EXPECT_EQ(batch.vertices.getVertexCount(), 4u * (8 * 6 - 4));
     const std::string log = game.Log();
     for (const std::string tile : {"9", "268435455"}) {
@@ -126,14 +127,15 @@ TEST(TileSheets, MapsTheGameCannotDrawAreRefusedWithTheReason) {
 
 // The animated tile of the feature map, in a roaming game: 250 ms on tile 4, 250 ms on 5, 500 ms on 6.
 TEST(TileSheets, AnimatedTilesPlayInTheGameAsInTiled) {
-    RoamingGame game({{"Hall", Room()}}, "Hall", {1920, 1080, 1, false}, [] {
+    RoamingGame game({{"Hall", Room()}}, "Hall", {}, [] {
         fs::copy(fs::path(VELMORIA_TEST_DATA) / "tiled/features/animation", "Assets/Text/Maps/Anim");
     });
-    ChangeMap("Anim", game.Window());
-    ASSERT_STREQ(gSession.currentMapName, "Anim");
-    const TileSheet& sheet = *gMap.tileSheets.sheets[0];
-    const auto shownCorner = [] {
-        const TileChunk& chunk = gMap.tileCache.layers.at(0).chunks.at(0);
+    game.Find<RoamingScreen>()->ChangeMap("Anim");
+    ASSERT_STREQ(game.Session().CurrentMap(), "Anim");
+    const MapState& map = game.Scene().map;
+    const TileSheet& sheet = *map.tileSheets.sheets[0];
+    const auto shownCorner = [&] {
+        const TileChunk& chunk = map.tileCache.layers.at(0).chunks.at(0);
         const AnimatedTileQuad& quad = chunk.animated.at(0);
         return chunk.batches[quad.batch].vertices[quad.firstVertex].texCoords;
     };
@@ -143,7 +145,7 @@ TEST(TileSheets, AnimatedTilesPlayInTheGameAsInTiled) {
     EXPECT_EQ(shownCorner(), cornerOf(4));
     for (const int tile : {5, 6, 6, 4}) {  // 0.3 s apart
         game.Step(0.05f, 6);
-        EXPECT_EQ(shownCorner(), cornerOf(tile)) << gMap.tileCache.seconds;
+        EXPECT_EQ(shownCorner(), cornerOf(tile)) << map.tileCache.seconds;
     }
 }
 

@@ -5,10 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "core/GameStates.h"
-#include "core/StateMachine.h"
 #include "support/Files.h"
-#include "world/GameSession.h"
+#include "support/Scenes.h"
 
 namespace {
 
@@ -56,7 +54,9 @@ std::string TestMapJson(const TestMap& map) {
         }
         out << "}";
     }
-    out << "],\"nextlayerid\":" << map.layers.size() + 1
+    out << "],";
+    if (!map.properties.empty()) out << "\"properties\":[" << map.properties << "],";
+    out << "\"nextlayerid\":" << map.layers.size() + 1
         << ",\"nextobjectid\":100,\"orientation\":\"orthogonal\","
         << "\"renderorder\":\"right-down\",\"tiledversion\":\"1.8.2\",\"tileheight\":64,\"tilesets\":[{"
            "\"columns\":4,"
@@ -140,20 +140,23 @@ void WriteTestDialogue(const std::string& name,
     WriteWholeFile(folder + "infos.txt", infos + name + "\n");
 }
 
+namespace {
+
+HarnessOptions Uninitialised(HarnessOptions options) {
+    options.initialise = false;
+    return options;
+}
+
+}  // namespace
+
 RoamingGame::RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps,
                          const std::string& startMap, HarnessOptions options,
                          const std::function<void()>& prepare)
-    : GameHarness(options) {
+    : GameHarness(Uninitialised(options)) {
     Folder().DetachAssetFolder("Text");
     for (const auto& [name, map] : maps)
         WriteTestMap(name, map);
     if (prepare) prepare();
     Init();
-    std::filesystem::create_directories("Saves/Save0");
-    gSession.saveSlot = 0;
-    gSession.gold = 20;
-    SetCurrentMapName(startMap.c_str());
-    SetPreviousMapName(startMap.c_str());
-    gStates.roamingOverlay = OVERLAY_NONE;
-    SetGameMode(MODE_GAME, Window());
+    EnterMap(*this, startMap.c_str(), 1);
 }

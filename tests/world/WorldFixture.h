@@ -51,6 +51,7 @@ struct TestMap {
     std::string image = "Tiles.png";
     std::vector<TestNpc> npcs;
     std::vector<TestItem> items;
+    std::string properties;  // the map's own custom properties, as Tiled writes them ("" for none)
 };
 
 std::string TestMapJson(const TestMap& map);
@@ -73,10 +74,10 @@ void WriteMapContent(const std::string& map, const std::vector<TestNpc>& npcs,
 void WriteTestDialogue(const std::string& name,
                        const std::vector<std::pair<std::string, std::string>>& parts);
 
-// A game on the roaming screen of startMap (new game in slot 0), with the test maps already written;
+// A game on the roaming screen of startMap (a new save in slot 0), with the test maps already written;
 // prepare writes whatever else the maps need before the game starts.
 struct RoamingGame : GameHarness {
     explicit RoamingGame(const std::vector<std::pair<std::string, TestMap>>& maps,
-                         const std::string& startMap, HarnessOptions options = {1920, 1080, 1, false},
+                         const std::string& startMap, HarnessOptions options = {},
                          const std::function<void()>& prepare = {});
 };
