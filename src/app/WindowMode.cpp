@@ -33,8 +33,8 @@ void OpenGameWindow(sf::RenderWindow& window, bool windowed) {
         window.create(mode, TITLE, gDisplay.borderless ? sf::Style::None : sf::Style::Fullscreen);
         if (gDisplay.borderless) window.setPosition({0, 0});
     }
-    window.setFramerateLimit(FRAME_RATE_LIMIT);
-    window.setVerticalSyncEnabled(true);
+    window.setFramerateLimit(gDisplay.unpaced ? 0 : FRAME_RATE_LIMIT);
+    window.setVerticalSyncEnabled(!gDisplay.unpaced);
     ApplyMainView(window);
 }
 

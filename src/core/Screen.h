@@ -43,6 +43,7 @@ extern sf::View gMainView;
 struct DisplaySeam {
     std::optional<DesktopMode> desktopOverride;
     bool borderless = false;
+    bool unpaced = false;  // no frame limit and no vsync: the test steps frames at its own pace
 };
 extern DisplaySeam gDisplay;
 

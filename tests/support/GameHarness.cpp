@@ -10,9 +10,11 @@
 #include "app/FrameLoop.h"
 #include "app/Startup.h"
 #include "core/Developer.h"
+#include "core/Gamepad.h"
 #include "core/Input.h"
 #include "core/Random.h"
 #include "core/Screen.h"
+#include "core/Settings.h"
 #include "frontend/RoamingScreen.h"
 
 namespace fs = std::filesystem;
@@ -60,7 +62,10 @@ GameHarness::GameHarness(HarnessOptions options)
     SeedRandom(options_.seed);
     gDisplay.desktopOverride = DesktopMode{options_.desktopWidth, options_.desktopHeight, 32};
     gDisplay.borderless = true;
+    gDisplay.unpaced = true;  // frames are stepped by the test with its own dt
     EnableDeveloperKeys(options_.developerKeys);
+    ScriptPad(true);
+    if (options_.padOnly) PlugPad(PadState{});
     if (options_.initialise) Init();
 }
 
@@ -68,6 +73,7 @@ GameHarness::~GameHarness() {
     context_.reset();  // the program gone, as when the window closes: every screen let go unsaved
     gDisplay = DisplaySeam{};
     ScriptInput(false);
+    ScriptPad(false);
     EnableDeveloperKeys(false);
 }
 
@@ -88,12 +94,53 @@ MapScene& GameHarness::Scene() {
 
 void GameHarness::Init() {
     InitGame(*context_);
-    // Frames are stepped by the test with its own dt: no need to wait for the 144 Hz limit or vsync.
-    context_->window->setFramerateLimit(0);
-    context_->window->setVerticalSyncEnabled(false);
+}
+
+namespace {
+
+constexpr float STICK_PUSHED = 100.0f;
+
+// The pad's button for a bound action key, or -1.
+int PadButtonOfKey(int32_t code) {
+    const KeyBindings& keys = gSettings.keys;
+    if (code == keys.enter) return 0;
+    if (code == keys.escape) return 1;
+    if (code == keys.inventory) return 3;
+    return -1;
+}
+
+}  // namespace
+
+// Held on the scripted pad: the press is seen by the next frame's look at the pad.
+bool GameHarness::PadHold(int32_t code, bool held) {
+    if (!options_.padOnly || !gPad.pad) return false;
+    PadState& pad = *gPad.pad;
+    const KeyBindings& keys = gSettings.keys;
+    const float push = held ? STICK_PUSHED : 0.0f;
+    if (code == keys.up || code == keys.down) {
+        pad.dpadY = code == keys.up ? -push : push;
+    } else if (code == keys.left || code == keys.right) {
+        pad.dpadX = code == keys.left ? -push : push;
+    } else if (const int button = PadButtonOfKey(code); button >= 0) {
+        pad.buttons = held ? pad.buttons | 1u << button : pad.buttons & ~(1u << button);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// A press on the pad: held for one frame, let go for the next.
+bool GameHarness::PadPress(int32_t code) {
+    if (!PadHold(code, true)) return false;
+    Advance(FRAME_DT);
+    PadHold(code, false);
+    Advance(FRAME_DT);
+    return true;
 }
 
 void GameHarness::PressKey(int32_t code) {
+    if (PadPress(code)) return;
+    if (options_.padOnly) ++keysOffThePad_;
     sf::Event event{};
     event.type = sf::Event::KeyPressed;
     event.key.code = static_cast<sf::Keyboard::Key>(code);
@@ -105,6 +152,10 @@ void GameHarness::ReleaseKey(int32_t code) {
     sf::Event event{};
     event.type = sf::Event::KeyReleased;
     event.key.code = static_cast<sf::Keyboard::Key>(code);
+    HandleWindowEvent(*context_, event);
+}
+
+void GameHarness::SendEvent(const sf::Event& event) {
     HandleWindowEvent(*context_, event);
 }
 
@@ -125,6 +176,8 @@ void GameHarness::CloseWindow() {
 }
 
 void GameHarness::HoldKey(int32_t code, bool held) {
+    if (PadHold(code, held)) return;
+    if (options_.padOnly) keysOffThePad_ += held ? 1 : 0;
     if (held) {
         ::HoldKey(code, true);
     } else {

@@ -60,6 +60,10 @@ struct HarnessOptions {
     // its pixels, draws one frame in a few: software rendering of a large window is most of its time.
     int drawEvery = 1;
     bool developerKeys = true;  // the developer's keys, as --developer gives them
+    // Every bound key the test presses or holds is played on a scripted gamepad instead (ENTER the
+    // south button, ESCAPE the east, the inventory the north, directions the d-pad); the keyboard is
+    // left alone. Other keys still go to the keyboard and are counted (KeysOffThePad).
+    bool padOnly = false;
 };
 
 class GameHarness {
@@ -95,6 +99,8 @@ public:
     void ReleaseKey(int32_t code);
     void Click(sf::Vector2i windowPixels, sf::Mouse::Button button = sf::Mouse::Left);
     void CloseWindow();
+    // Any other event the window may send (the focus lost or gained, a resize).
+    void SendEvent(const sf::Event& event);
     // Live state seen by the handlers' keyboard and pointer queries.
     void HoldKey(int32_t code, bool held = true);
 
@@ -113,11 +119,18 @@ public:
     // Draws the current frame and reads the window back.
     sf::Image Capture();
 
+    // The keys pressed on the keyboard in a pad-only game because the pad has no button for them.
+    int KeysOffThePad() const { return keysOffThePad_; }
+
     std::string Log() const { return log_.text; }
     void ClearLog() { log_.text.clear(); }
 
 private:
+    bool PadPress(int32_t code);
+    bool PadHold(int32_t code, bool held);
+
     HarnessOptions options_;
+    int keysOffThePad_ = 0;
     long framesPlayed_ = 0;
     ScratchFolder folder_;
     LogCapture log_;

@@ -57,7 +57,8 @@ TEST(SaveText, TheMapsSectionIsRewrittenInPlaceAndEveryOtherStaysWhole) {
 
 TEST(SaveFormat, ProgressLinesAreReadBackAndWrittenAgainByteForByte) {
     const char* progress =
-        "Story 1 1 1 1 1 1 0 1 0 0 1\nParty 2\nFish 0 0 0 0 0 1 0 0 0\nFences 1 1 0 0 1\nPouch 13 3 14 0\n";
+        "Story 1 1 1 1 1 1 0 1 0 0 1\nParty 2\nFish 0 0 0 0 0 1 0 0 0\nFences 1 1 0 0 1\nPouch 13 3 14 0\n"
+        "Played 5423\n";
     const std::string text = Header("Bridge", "2147483647", {"Rope", "Stick"}, progress);
     ScratchFolder folder;
     ASSERT_TRUE(IsSaveTextSound(text + BRIDGE));
@@ -74,8 +75,18 @@ TEST(SaveFormat, ProgressLinesAreReadBackAndWrittenAgainByteForByte) {
     EXPECT_EQ(session.Pouch().slots[0].itemId, ITEM_MANA_POTION);  // the potions bought are not lost
     EXPECT_EQ(session.Pouch().slots[0].count, 3);
     EXPECT_EQ(SaveHeaderText(session, "Bridge"), text);
-    // A save written before the progress lines existed is still sound: its story starts over.
-    EXPECT_TRUE(IsSaveTextSound(Header("HOUSE_ENTER_1", "0", {}, "")));
+    // The slot menu's place and time: 5423 s is 1:30 played.
+    const std::optional<SaveSummary> summary = ReadSaveSummary(text + BRIDGE);
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(summary->mapName, "Bridge");
+    EXPECT_EQ(PlayTimeText(summary->secondsPlayed.value_or(0)), "1:30");
+    EXPECT_EQ(PlayTimeText(59), "0:00");
+    EXPECT_EQ(PlayTimeText(36000 + 9 * 60), "10:09");
+    // A save written before the progress lines existed is still sound: its story starts over, and the
+    // slot menu shows its place without a time.
+    const std::string old = Header("HOUSE_ENTER_1", "0", {}, "");
+    EXPECT_TRUE(IsSaveTextSound(old));
+    EXPECT_FALSE(ReadSaveSummary(old).value().secondsPlayed);
 }
 
 // Every head the game cannot hold is damage, told before anything is read: never an exception.
@@ -88,7 +99,7 @@ TEST(SaveFormat, AHeadOutOfRangeOrOutOfShapeIsDamaged) {
                              "Fish 1 0 0\n", "Fish 0 0 0 0 0 7 0 0 0\n", "Fences 1 1\n", "Stories 1\n",
                              "Pouch 12 3\n", "Pouch 7 1 14 0\n", "Pouch 12 70000 14 0\n",
                              // Nothing in a slot that claims potions, or one potion in both slots.
-                             "Pouch 14 3 14 0\n", "Pouch 12 1 12 2\n", "Pouch 13 1 13 0\n"}) {
+                             "Pouch 14 3 14 0\n", "Pouch 12 1 12 2\n", "Pouch 13 1 13 0\n", "Played -1\n", "Played 3 4\n"}) {
         EXPECT_FALSE(IsSaveTextSound(Header("HOUSE_ENTER_1", "0", {}, line))) << line;
     }
     const std::string good = Header("Bridge", "3", {"Rope"}) + BRIDGE;
