@@ -5,6 +5,7 @@
 
 #include "core/KeyNames.h"
 #include "core/Log.h"
+#include "core/Mixer.h"
 #include "core/Music.h"
 #include "core/Settings.h"
 #include "core/SoundEffects.h"
@@ -19,10 +20,16 @@ constexpr const char* DEFAULT_SETTINGS_FILE =
     "UP 25\nDOWN 18\nRIGHT 3\nLEFT 16\nENTER 58\nESCAPE 36\nINVENTORY 60\n"
     "VOLUME 10.000000\nMUSIC 10.000000\nSOUNDS 10.000000\n";
 
+void ResetAudioAndSettings() {
+    ResetSettings();
+    ResetSoundEffectPool();
+    ResetMusicPlayer();
+}
+
 class SettingsFile : public testing::Test {
 protected:
-    void SetUp() override { ResetGameRecords(); }
-    void TearDown() override { ResetGameRecords(); }
+    void SetUp() override { ResetAudioAndSettings(); }
+    void TearDown() override { ResetAudioAndSettings(); }
     ScratchFolder folder;
     LogCapture log;
 };
@@ -54,7 +61,7 @@ TEST_F(SettingsFile, AMissingOrMalformedLineKeepsItsDefaultTheOthersAreReadAndTh
 TEST_F(SettingsFile, AnEmptyOrCutFilePlaysWithTheDefaultsNotWithAAndSilence) {
     for (const char* text : {"", "UP 73\nDOWN 7", "UP 73\nDOWN 74\nRIGHT 3\nLEFT 16\nENTER 58\nESC"}) {
         SCOPED_TRACE(testing::Message() << '"' << text << '"');
-        ResetGameRecords();
+        ResetSettings();
         WriteWholeFile(SETTINGS_PATH, text);
         LoadSettings();
         const KeyCodes keys = CurrentKeyCodes();
@@ -79,20 +86,14 @@ TEST_F(SettingsFile, ValuesOutOfRangeAreUnreadable) {
     EXPECT_EQ(CurrentVolumes(), (Volumes{10.0f, 10.0f, 10.0f}));
 }
 
-TEST_F(SettingsFile, SavingReplacesTheFileInOneStepAndLeavesNoTemporaryFile) {
-    LoadSettings();
-    SaveSettings({1, 2, 3, 4, 5, 6, 7}, {1.0f, 2.0f, 3.0f});
-    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH).rfind("UP 1\nDOWN 2\n", 0), 0u);
-    for (const auto& entry : fs::directory_iterator("Assets/Config"))
-        EXPECT_EQ(entry.path().filename(), "Config.txt");
-}
-
-TEST_F(SettingsFile, SaveSettingsRewritesTheWholeFileAndMakesTheValuesCurrent) {
+TEST_F(SettingsFile, SaveSettingsReplacesTheWholeFileInOneStepAndMakesTheValuesCurrent) {
     LoadSettings();
     SaveSettings({22, 18, 3, 16, 57, 36, 60}, {0.5f, 20.0f, 0.0f});
     EXPECT_EQ(ReadWholeFile(SETTINGS_PATH),
               "UP 22\nDOWN 18\nRIGHT 3\nLEFT 16\nENTER 57\nESCAPE 36\nINVENTORY 60\n"
               "VOLUME 0.500000\nMUSIC 20.000000\nSOUNDS 0.000000\n");
+    for (const auto& entry : fs::directory_iterator("Assets/Config"))
+        EXPECT_EQ(entry.path().filename(), "Config.txt");  // no temporary file left behind
     EXPECT_EQ(gSettings.keys.up, 22);
     EXPECT_EQ(gSettings.keys.enter, 57);
     EXPECT_FLOAT_EQ(MusicVolume(), 10.0f);
@@ -120,7 +121,7 @@ TEST_F(SettingsFile, AFolderThatRefusesTheFileLeavesTheGameRunningWithTheValuesI
     EXPECT_EQ(ReadWholeFile("Assets/Config"), "not a folder");
 }
 
-TEST_F(SettingsFile, NewVolumesReachThePlayingMusicAndEffectsAtOnce) {
+TEST_F(SettingsFile, TheMixerCarriesNewVolumesToThePlayingMusicAndEffectsAtOnce) {
     LoadSettings();
     WriteToneFile("tone.wav", 5.0f);
     PlayMusic("tone.wav");
@@ -129,6 +130,7 @@ TEST_F(SettingsFile, NewVolumesReachThePlayingMusicAndEffectsAtOnce) {
     ASSERT_TRUE(gMusic.currentMusic);
     EXPECT_FLOAT_EQ(gMusic.currentMusic->getVolume(), 100.0f);
     SaveSettings(CurrentKeyCodes(), {5.0f, 4.0f, 2.0f});
+    ApplyVolumes();
     EXPECT_FLOAT_EQ(gMusic.currentMusic->getVolume(), 20.0f);
     ASSERT_EQ(gSoundEffects.effects.size(), 2u);
     for (const auto& effect : gSoundEffects.effects)
