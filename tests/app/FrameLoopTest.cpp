@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/FrameLoop.h"
+#include "content/MapScene.h"
 #include "core/Settings.h"
 #include "support/Battles.h"
 #include "support/Saves.h"
@@ -72,6 +73,31 @@ TEST(DeveloperKeys, WWinsABattleOnlyInTheDevelopersGame) {
         const BattleRules& rules = TheBattle(game).rules;
         EXPECT_EQ(rules.deadEnemyCount == rules.enemyCount, developer);
         EXPECT_EQ(TheBattle(game).menuCursor, developer ? 0 : 2);  // up from Attack wraps to Items
+    }
+}
+
+// K (the roads) and T (the buckets) are the developer's; F, a hand-written file's binding for LEFT,
+// walks instead of opening the fish collection.
+TEST(DeveloperKeys, KAndTChangeNothingAndABoundFMovesInThePlayersGame) {
+    for (const bool developer : {false, true}) {
+        SCOPED_TRACE(developer ? "developer" : "player");
+        GameHarness game({.developerKeys = developer});
+        KeyCodes keys = CurrentKeyCodes();
+        keys[KEY_LEFT] = sf::Keyboard::F;
+        SaveSettings(keys, CurrentVolumes());
+        EnterMap(game, "GoblinVillage", 2);
+        Carry(game, {"Bucket_Empty"});
+        game.PressKey(sf::Keyboard::K);
+        game.PressKey(sf::Keyboard::T);
+        EXPECT_EQ(game.Session().Story().worldMapOpen, developer ? 1 : 0);
+        EXPECT_EQ(game.Session().Holds("Bucket_Full"), developer);
+        const float x = game.Scene().hero.sprite.getPosition().x;
+        game.HoldKey(sf::Keyboard::F);
+        game.PressKey(sf::Keyboard::F);
+        game.Step(FRAME_DT, 10);
+        game.ReleaseKey(sf::Keyboard::F);
+        EXPECT_EQ(game.Top(), SCREEN_ROAMING);
+        EXPECT_LT(game.Scene().hero.sprite.getPosition().x, x);
     }
 }
 

@@ -77,6 +77,19 @@ TEST_F(SettingsFile, AnEmptyOrCutFilePlaysWithTheDefaultsNotWithAAndSilence) {
     }
 }
 
+// The options move volumes by halves: a hand-written value between two steps is taken to the nearest
+// one at every start, never reset to the default.
+TEST_F(SettingsFile, AVolumeBetweenTwoStepsIsTakenToTheNearestStep) {
+    WriteWholeFile(SETTINGS_PATH,
+                   "UP 25\nDOWN 18\nRIGHT 3\nLEFT 16\nENTER 58\nESCAPE 36\nINVENTORY 60\n"
+                   "VOLUME 10.3\nMUSIC 7.26\nSOUNDS 19.9\n");
+    for (int start = 0; start < 2; ++start) {
+        ResetSettings();
+        LoadSettings();
+        EXPECT_EQ(CurrentVolumes(), (Volumes{10.5f, 7.5f, 20.0f})) << "start " << start;
+    }
+}
+
 TEST_F(SettingsFile, ValuesOutOfRangeAreUnreadable) {
     WriteWholeFile(SETTINGS_PATH,
                    "UP 4000000000\nDOWN -2\nRIGHT 102\nLEFT 16x\nENTER +58\nESCAPE 36\nINVENTORY -1\n"

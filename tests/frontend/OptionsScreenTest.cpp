@@ -43,8 +43,9 @@ TEST(OptionsScreen, RebindingDownWaitsForAFreeKeyAndWritesItAtOnce) {
     EXPECT_EQ(game.Label(KEY_DOWN), "Move Down S");
     game.PressKey(Keyboard::S);  // down to the DOWN row
     game.PressKey(Keyboard::Return);
-    for (const int32_t refused : {Keyboard::Z, Keyboard::S, Keyboard::F, Keyboard::Return}) {
-        game.PressKey(refused);  // bound already, or kept by the game
+    for (const int32_t refused :
+         {Keyboard::Z, Keyboard::S, Keyboard::F, Keyboard::Return, Keyboard::Unknown}) {
+        game.PressKey(refused);  // bound already, kept by the game, or not a key the game can tell apart
         EXPECT_EQ(game.Options().rows[KEY_DOWN].waiting, 1) << refused;
         EXPECT_FALSE(game.Options().refusal.getString().isEmpty()) << refused;
     }
@@ -71,6 +72,7 @@ TEST(OptionsScreen, RebindingEnterMakesTheNewKeyConfirm) {
     EXPECT_EQ(game.Options().rows[KEY_ENTER].waiting, 1);
 }
 
+// A click on a row while a volume bar is selected lets the bar go: LEFT then goes to the row, not the bar.
 TEST(OptionsScreen, ClicksStartARowWaitingButNotWhileOneWaits) {
     OptionsGame game;
     game.Step(0.01f);
@@ -78,8 +80,14 @@ TEST(OptionsScreen, ClicksStartARowWaitingButNotWhileOneWaits) {
         const sf::FloatRect b = game.Options().rows[static_cast<size_t>(row)].sprite.getGlobalBounds();
         return sf::Vector2i(static_cast<int>(b.left + b.width / 2), static_cast<int>(b.top + b.height / 2));
     };
+    game.PressKey(Keyboard::D);  // the general volume bar
+    game.PressKey(Keyboard::Return);
+    ASSERT_EQ(game.Options().bars[VOLUME_GENERAL].selected, 1);
     game.Click(centre(3));
     EXPECT_EQ(game.Options().rows[3].waiting, 1);
+    EXPECT_EQ(game.Options().bars[VOLUME_GENERAL].selected, 0);
+    game.PressKey(Keyboard::Q);
+    EXPECT_FLOAT_EQ(gSettings.volumeGeneral, 10.0f);
     game.Step(0.01f);
     game.Click(centre(5));
     EXPECT_EQ(game.Options().rows[5].waiting, 0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/Music.h"
 #include "core/Screen.h"
 #include "frontend/RoamingScreen.h"
 #include "support/Files.h"
@@ -83,7 +84,8 @@ TEST(Roaming, TheCameraFollowsTheHeroAndStaysInsideTheMap) {
     }
 }
 
-// One battle a frame: the other enemies in reach stay on the map for the hero's next step.
+// One battle a frame: the other enemies in reach stay on the map for the hero's next step, and the
+// battle's music starts once and plays on.
 TEST(Roaming, ThreeEnemiesTouchingTheHeroInOneFrameStartOneBattle) {
     GameHarness game;
     EnterMap(game, "GoblinVillageBurn", 2);
@@ -97,8 +99,16 @@ TEST(Roaming, ThreeEnemiesTouchingTheHeroInOneFrameStartOneBattle) {
     }
     ASSERT_EQ(touching.size(), 3u);
     const size_t people = npcs.size();
+    game.ClearLog();
     game.Step(FRAME_DT);
     EXPECT_EQ(game.Top(), SCREEN_BATTLE);
+    const sf::Music* music = gMusic.currentMusic.get();
+    EXPECT_TRUE(MusicIsPlaying());
+    for (int frame = 0; frame < 60; ++frame) {
+        game.Step(FRAME_DT);
+        ASSERT_EQ(gMusic.currentMusic.get(), music) << "frame " << frame;
+    }
+    EXPECT_EQ(game.Log().find("stop music\n"), game.Log().rfind("stop music\n"));  // the map's, once
     int battles = 0;
     for (const Screen* screen : game.Stack().Screens())
         battles += screen->Kind() == SCREEN_BATTLE ? 1 : 0;
