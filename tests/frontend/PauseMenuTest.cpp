@@ -58,8 +58,8 @@ TEST(PauseMenu, AHeldEscapeOpensTheMenuOnce) {
     for (int repeat = 0; repeat < 3; ++repeat) {
         game.PressKey(ESCAPE);
         game.Step(FRAME_DT, 10);
+        EXPECT_EQ(game.Top(), SCREEN_PAUSE) << "repeat " << repeat;
     }
-    EXPECT_EQ(game.Top(), SCREEN_PAUSE);
     game.ReleaseKey(ESCAPE);
     game.PressKey(ESCAPE);
     EXPECT_EQ(game.Top(), SCREEN_ROAMING);
