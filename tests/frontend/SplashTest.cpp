@@ -61,7 +61,7 @@ int Brightest(const sf::Image& image) {
     return brightest;
 }
 
-TEST(Splash, EachLogoShowsCentredAndFadesFromBlack) {
+TEST(Splash, EachLogoFadesInFromBlack) {
     GameHarness game;
     game.Step(1.0f / 144.0f);
     EXPECT_EQ(Brightest(game.Capture()), 0);  // alpha 0 on the first frame
@@ -73,9 +73,6 @@ TEST(Splash, EachLogoShowsCentredAndFadesFromBlack) {
     const int full = Brightest(game.Capture());
     EXPECT_GT(half, 40);
     EXPECT_GT(full, half);
-    const sf::FloatRect bounds = Splash(game).sprite.getGlobalBounds();
-    EXPECT_NEAR(bounds.left + bounds.width / 2, 960.0f, 1.0f);
-    EXPECT_NEAR(bounds.top + bounds.height / 2, 540.0f, 1.0f);
 }
 
 }  // namespace
