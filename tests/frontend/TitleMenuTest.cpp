@@ -2,10 +2,12 @@
 
 #include <filesystem>
 
+#include "battle/screen/GameOver.h"
 #include "core/Screen.h"
 #include "core/SoundEffects.h"
 #include "frontend/TitleMenu.h"
 #include "support/Saves.h"
+#include "support/Scenes.h"
 
 namespace {
 
@@ -105,6 +107,21 @@ TEST(TitleMenu, ComingBackFromTheCreditsPutsTheCursorOnPlay) {
     EXPECT_EQ(game.Top(), SCREEN_TITLE);
     EXPECT_EQ(game.Menu().cursor, TITLE_PLAY);
     EXPECT_TRUE(game.Window().isOpen());
+}
+
+// On a desktop larger than the reference, the title a lost game returns to is the whole menu, as at
+// the start, and not a corner of it enlarged.
+TEST(TitleMenu, AfterAGameOverTheTitleLooksAsItDidAtTheStart) {
+    TitleGame game({2560, 1440});
+    game.Step(FRAME_DT);
+    const sf::Image start = ShrinkGameArea(game.Capture(), 960, 540);
+    game.Requests().StartOver(std::make_unique<GameOverScreen>(game.Context(), 0), Leaving::ABANDONING);
+    game.Apply();
+    game.Step(FRAME_DT, 30);
+    game.PressKey(Keyboard::Escape);
+    ASSERT_EQ(game.Top(), SCREEN_TITLE);
+    game.Step(FRAME_DT);
+    EXPECT_LT(ShareOfDifferentPixels(start, ShrinkGameArea(game.Capture(), 960, 540)), 0.02);
 }
 
 TEST(TitleMenu, OnA16By10DesktopTheBandsStayBlackAndTheBackgroundFillsTheGameArea) {
