@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/FrameLoop.h"
-#include "battle/BattleData.h"
-#include "core/GameStates.h"
-#include "core/Music.h"
+#include "content/MapScene.h"
 #include "core/Settings.h"
-#include "core/StateMachine.h"
-#include "frontend/TitleMenu.h"
-#include "support/GameHarness.h"
+#include "support/Battles.h"
+#include "support/Saves.h"
+#include "support/Scenes.h"
 #include "world/GameSession.h"
 
 namespace {
@@ -33,95 +29,76 @@ TEST(FrameLoop, StartupTraceNamesTheDesktopAndItsAspect) {
     for (const auto& c : cases) {
         GameHarness game({c.width, c.height});
         EXPECT_EQ(game.Log().rfind(std::string(c.trace) + "Fail to open file\ncreat\n", 0), 0u) << game.Log();
-        EXPECT_EQ(gStates.gameMode, MODE_SPLASH);
+        EXPECT_EQ(game.Mode(), MODE_SPLASH);
     }
 }
 
-TEST(FrameLoop, GameOverAnswersRAndEscapeWhateverTheBindings) {
+TEST(FrameLoop, AKeyLetGoIsNotAPress) {
     GameHarness game;
-    gSettings.keys.escape = sf::Keyboard::P;
-    gSettings.keys.enter = sf::Keyboard::R;
-    SetGameMode(MODE_GAME_OVER, game.Window());
-    game.PressKey(sf::Keyboard::P);  // the ESCAPE binding means nothing here
+    game.ReleaseKey(sf::Keyboard::Return);
+    game.Step(FRAME_DT);
+    EXPECT_EQ(game.Top(), SCREEN_SPLASH);
     game.PressKey(sf::Keyboard::Return);
-    game.PressKey(sf::Keyboard::Space);
-    EXPECT_EQ(gStates.gameMode, MODE_GAME_OVER);
-
-    game.PressKey(sf::Keyboard::Escape);
-    EXPECT_EQ(gStates.gameMode, MODE_MENU);
-    EXPECT_EQ(gStates.menuScreen, MENU_MAIN);
-    EXPECT_TRUE(gTitleMenu.loaded);
-
-    SetGameMode(MODE_GAME, game.Window());
-    gSession.pouch.slots[0].count = 3;
-    SetGameMode(MODE_GAME_OVER, game.Window());
-    game.PressKey(sf::Keyboard::R);  // try again: the game is loaded afresh
-    EXPECT_EQ(gStates.gameMode, MODE_GAME);
-    EXPECT_EQ(gStates.gameScreen, SCREEN_ROAMING);
-    EXPECT_EQ(gSession.pouch.slots[0].itemId, ITEM_HP_POTION);
-    EXPECT_EQ(gSession.pouch.slots[0].count, 0);
-    EXPECT_EQ(gSession.pouch.slots[1].itemId, ITEM_MANA_POTION);
+    EXPECT_EQ(game.Top(), SCREEN_TITLE);
 }
 
-TEST(FrameLoop, LeavingTheGameEmptiesThePouchAndLandsOnTheTitleWithItsMusic) {
+TEST(FrameLoop, ClosingTheWindowInTheGameWritesNothingAndStopsTheMusicOnce) {
     GameHarness game;
-    SetGameMode(MODE_GAME, game.Window());
-    gSession.pouch.slots[1].count = 2;
-    SetGameMode(MODE_MENU, game.Window());
-    EXPECT_EQ(gSession.pouch.slots[0].itemId, ITEM_NONE);
-    EXPECT_EQ(gSession.pouch.slots[1].itemId, ITEM_NONE);
-    EXPECT_EQ(gSession.pouch.slots[1].count, 0);
-    EXPECT_EQ(gStates.menuScreen, MENU_MAIN);
-    EXPECT_EQ(gTitleMenu.cursor, TITLE_PLAY);
-    EXPECT_TRUE(MusicIsPlaying());
-}
-
-TEST(FrameLoop, ClosingTheWindowInTheGameWritesNoSaveAndUnloadsOnce) {
-    auto game = std::make_unique<GameHarness>();
-    SetGameMode(MODE_GAME, game->Window());
-    game->ClearLog();
-    game->CloseWindow();
-    EXPECT_FALSE(game->Window().isOpen());
-    const std::filesystem::path folder = game->Folder().Path();
-    std::string log;
-    {
-        LogCapture capture;
-        game.reset();  // the loop's exit: unload the current mode
-        log = capture.text;
-    }
-    EXPECT_EQ(CountOf(log, "stop music\n"), 1);
-    EXPECT_EQ(gStates.gameMode, MODE_NONE);  // records reset after the harness
-    (void)folder;
-}
-
-TEST(FrameLoop, ClosingTheWindowWritesNoSaveFolder) {
-    GameHarness game;
-    SetGameMode(MODE_GAME, game.Window());
+    EnterMap(game, "GoblinVillage", 2);
+    const std::string saved = SaveText();
+    game.Session().EarnGold(500);
+    game.Session().Carry("Rope");
     game.CloseWindow();
-    UnloadCurrentMode(game.Window());
-    EXPECT_FALSE(std::filesystem::exists("Saves"));
+    EXPECT_FALSE(game.Window().isOpen());
+    LogCapture capture;
+    game.Stack().Clear(Leaving::ABANDONING);  // what the program's end does once the window is closed
+    EXPECT_EQ(CountOf(capture.text, "stop music\n"), 1) << capture.text;
+    EXPECT_EQ(SaveText(), saved);
 }
 
-TEST(FrameLoop, AnUnknownModeIgnoresEveryEventAndFrame) {
-    GameHarness game;
-    SetGameMode(MODE_MENU, game.Window());
-    gStates.gameMode = static_cast<GameMode>(9);
-    game.PressKey(sf::Keyboard::Escape);
-    game.Click({1670, 900});
-    game.Step(0.016f, 3);
-    EXPECT_TRUE(game.Window().isOpen());
-    gStates.gameMode = MODE_MENU;
+// A player's game knows no developer key: W bound to UP moves the battle's cursor instead of winning.
+TEST(DeveloperKeys, WWinsABattleOnlyInTheDevelopersGame) {
+    for (const bool developer : {false, true}) {
+        SCOPED_TRACE(developer ? "developer" : "player");
+        GameHarness game({.developerKeys = developer});
+        KeyCodes keys = CurrentKeyCodes();
+        keys[KEY_UP] = sf::Keyboard::W;
+        SaveSettings(keys, CurrentVolumes());
+        BeginBattle(game, "GoblinVillageBurn", Level("Patrol"));
+        for (int frame = 0; frame < 600 && !WaitingForCommands(game); ++frame)
+            game.Step(BATTLE_DT);
+        ASSERT_TRUE(WaitingForCommands(game));
+        ASSERT_EQ(TheBattle(game).menuCursor, 0);
+        game.PressKey(sf::Keyboard::W);
+        const BattleRules& rules = TheBattle(game).rules;
+        EXPECT_EQ(rules.deadEnemyCount == rules.enemyCount, developer);
+        EXPECT_EQ(TheBattle(game).menuCursor, developer ? 0 : 2);  // up from Attack wraps to Items
+    }
 }
 
-TEST(FrameLoop, EventsOtherThanKeysClicksAndCloseAreIgnored) {
-    GameHarness game;
-    sf::Event event{};
-    event.type = sf::Event::KeyReleased;
-    event.key.code = sf::Keyboard::Return;
-    HandleWindowEvent(game.Window(), event);
-    event.type = sf::Event::MouseMoved;
-    HandleWindowEvent(game.Window(), event);
-    EXPECT_EQ(gStates.gameMode, MODE_SPLASH);
+// K (the roads) and T (the buckets) are the developer's; F, a hand-written file's binding for LEFT,
+// walks instead of opening the fish collection.
+TEST(DeveloperKeys, KAndTChangeNothingAndABoundFMovesInThePlayersGame) {
+    for (const bool developer : {false, true}) {
+        SCOPED_TRACE(developer ? "developer" : "player");
+        GameHarness game({.developerKeys = developer});
+        KeyCodes keys = CurrentKeyCodes();
+        keys[KEY_LEFT] = sf::Keyboard::F;
+        SaveSettings(keys, CurrentVolumes());
+        EnterMap(game, "GoblinVillage", 2);
+        Carry(game, {"Bucket_Empty"});
+        game.PressKey(sf::Keyboard::K);
+        game.PressKey(sf::Keyboard::T);
+        EXPECT_EQ(game.Session().Story().worldMapOpen, developer ? 1 : 0);
+        EXPECT_EQ(game.Session().Holds("Bucket_Full"), developer);
+        const float x = game.Scene().hero.sprite.getPosition().x;
+        game.HoldKey(sf::Keyboard::F);
+        game.PressKey(sf::Keyboard::F);
+        game.Step(FRAME_DT, 10);
+        game.ReleaseKey(sf::Keyboard::F);
+        EXPECT_EQ(game.Top(), SCREEN_ROAMING);
+        EXPECT_LT(game.Scene().hero.sprite.getPosition().x, x);
+    }
 }
 
 }  // namespace

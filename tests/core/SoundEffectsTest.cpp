@@ -3,7 +3,6 @@
 #include <chrono>
 #include <thread>
 
-#include "core/Settings.h"
 #include "core/SoundEffects.h"
 #include "support/Files.h"
 #include "support/GameHarness.h"
@@ -13,14 +12,13 @@ namespace {
 class SoundEffectPoolTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetGameRecords();
-        gSettings.volumeGeneral = 10.0f;
-        gSettings.volumeSounds = 10.0f;
+        ResetSoundEffectPool();
+        SetEffectsVolume(100.0f);
         WriteToneFile("short.wav", 0.05f);
         WriteToneFile("long.wav", 0.6f);
         WriteToneFile("longer.wav", 0.9f);
     }
-    void TearDown() override { ResetGameRecords(); }
+    void TearDown() override { ResetSoundEffectPool(); }
 
     // Reaps once per simulated frame until the pool shrinks to count (or a generous deadline passes).
     static void ReapUntil(size_t count) {
@@ -70,7 +68,7 @@ TEST_F(SoundEffectPoolTest, SurvivorsKeepTheirStartOrder) {
 }
 
 TEST_F(SoundEffectPoolTest, SilentVolumesStillStartAndReapEffects) {
-    gSettings.volumeSounds = 0.0f;
+    SetEffectsVolume(0.0f);
     PlaySoundEffect("short.wav");
     ASSERT_EQ(gSoundEffects.effects.size(), 1u);
     EXPECT_EQ(gSoundEffects.effects[0]->sound.getVolume(), 0.0f);

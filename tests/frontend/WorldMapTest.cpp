@@ -1,56 +1,45 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
-#include "core/GameStates.h"
-#include "core/Screen.h"
 #include "core/SoundEffects.h"
+#include "frontend/RoamingScreen.h"
 #include "frontend/WorldMap.h"
 #include "support/Files.h"
-#include "world/GameSession.h"
-#include "world/MapLoading.h"
-#include "world/Player.h"
-#include "world/WorldFixture.h"
+#include "support/Scenes.h"
 
 namespace {
 
-TestMap Region(std::vector<TestObject> points) {
-    TestMap map;
-    map.layers = {FilledLayer("Ground", 8, 6, 3), ObjectLayer("Trigger", {Rect("MAP", 0, 200, 32, 64)}),
-                  ObjectLayer("Point", std::move(points))};
-    return map;
-}
-
-// The three regions and their story versions, each with a point for every place it can be reached from.
-std::vector<std::pair<std::string, TestMap>> Regions() {
-    const std::vector<TestObject> points = {Point("GoblinVillage", 300, 100), Point("ForestNight", 300, 150),
-                                            Point("Bridge", 300, 200), Point("BridgeNight", 300, 250)};
-    std::vector<std::pair<std::string, TestMap>> maps;
-    for (const char* name : {"GoblinVillage", "ForestNight", "Bridge", "GoblinVillageBurn", "BridgeNight"}) {
-        maps.emplace_back(name, Region(points));
-    }
-    return maps;
-}
-
-// Walks the hero into the MAP trigger on the left of the region.
-void OpenWorldMap(RoamingGame& game) {
-    gSession.story.worldMapOpen = 1;
-    gPlayer.sprite.setPosition(40, 230);
-    UpdateFootBox();
-    game.Step(0.001f);
-    ASSERT_EQ(gStates.gameScreen, SCREEN_WORLD_MAP);
+// The world map over the map, its roads open, as its MAP trigger opens it.
+WorldMap& OpenFrom(GameHarness& game, const char* map) {
+    EnterMap(game, map, 2);
+    game.Session().SetFlag(&StoryFlags::worldMapOpen);
+    game.Find<RoamingScreen>()->OpenWorldMap();
+    game.Apply();
+    return game.Find<WorldMapScreen>()->map;
 }
 
 TEST(WorldMap, TheMapTriggerBlocksAndDoesNothingUntilTheRoadsAreOpen) {
-    RoamingGame game(Regions(), "GoblinVillage");
-    gPlayer.sprite.setPosition(40, 230);
-    UpdateFootBox();
-    game.Step(0.001f);
-    EXPECT_EQ(gStates.gameScreen, SCREEN_ROAMING);
-    EXPECT_GT(gPlayer.sprite.getPosition().x, 40.0f);  // pushed out of it
-    game.PressKey(sf::Keyboard::K);                    // the fixed story key opens the roads
-    EXPECT_EQ(gSession.story.worldMapOpen, 1);
+    GameHarness game;
+    EnterMap(game, "GoblinVillage", 2);
+    PlayerCharacter& hero = game.Scene().hero;
+    sf::FloatRect trigger;
+    for (const MapTrigger& candidate : game.Scene().map.triggers)
+        if (std::string(candidate.name) == "MAP") trigger = candidate.rect;
+    ASSERT_GT(trigger.width, 0.0f);
+    const auto walkIn = [&] {  // the feet set down in the middle of the trigger
+        UpdateFootBox(hero);
+        hero.sprite.move(trigger.left + trigger.width / 2 - (hero.footBox.left + hero.footBox.width / 2),
+                         trigger.top + trigger.height / 2 - (hero.footBox.top + hero.footBox.height / 2));
+        UpdateFootBox(hero);
+        game.Step(FRAME_DT);
+    };
+    walkIn();
+    EXPECT_EQ(game.Top(), SCREEN_ROAMING);
+    EXPECT_FALSE(hero.footBox.intersects(trigger));  // pushed out of it
+    game.PressKey(sf::Keyboard::K);                  // the developer's key opens the roads
+    walkIn();
+    EXPECT_EQ(game.Top(), SCREEN_WORLD_MAP);
 }
 
 TEST(WorldMap, TheCursorStepsOverUnreachablePlacesWithASoundPerStep) {
@@ -67,94 +56,69 @@ TEST(WorldMap, TheCursorStepsOverUnreachablePlacesWithASoundPerStep) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << " key " << c.key);
-        RoamingGame game(Regions(), c.from);
-        OpenWorldMap(game);
+        GameHarness game;
+        const WorldMap& map = OpenFrom(game, c.from);
         ResetSoundEffectPool();
         for (size_t press = 0; press < c.stops.size(); ++press) {
             game.PressKey(c.key);
-            EXPECT_EQ(gWorldMap.cursor, c.stops[press]);
+            EXPECT_EQ(map.cursor, c.stops[press]);
             EXPECT_EQ(gSoundEffects.effects.size(), c.sounds[press]);
         }
     }
 }
 
+// Night falls on the places the hero comes back to: the world map leads to their later versions.
 TEST(WorldMap, TravelTakesTheStoryVersionOfAPlaceByWhereTheHeroComesFrom) {
     const struct {
         const char* from;
-        int32_t key;
         const char* arrival;
+        sf::Vector2f point;  // the arrival's point named after the map left
     } cases[] = {
-        {"BridgeNight", sf::Keyboard::D, "GoblinVillageBurn"},
-        {"GoblinVillageBurn", sf::Keyboard::D, "BridgeNight"},
-        {"ForestNight", sf::Keyboard::D, "Bridge"},
-        {"GoblinVillage", sf::Keyboard::D, "Bridge"},
-        {"Bridge", sf::Keyboard::D, "GoblinVillage"},
+        {"BridgeNight", "GoblinVillageBurn", {2336, 928}},
+        {"GoblinVillageBurn", "BridgeNight", {160, 608}},
+        {"ForestNight", "Bridge", {2336, 416}},
+        {"GoblinVillage", "Bridge", {160, 608}},
+        {"Bridge", "GoblinVillage", {2336, 928}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.from);
-        RoamingGame game(Regions(), c.from);
-        OpenWorldMap(game);
-        game.PressKey(c.key);
+        GameHarness game;
+        OpenFrom(game, c.from);
+        game.PressKey(sf::Keyboard::D);
         game.PressKey(sf::Keyboard::Return);
-        EXPECT_STREQ(gSession.currentMapName, c.arrival);
-        EXPECT_EQ(gStates.gameScreen, SCREEN_ROAMING);
-        ASSERT_TRUE(gMap.loadedMap);
-        // Placed on the arrival's first point (by depth) named after the map left.
-        for (const MapPoint& point : gMap.mapPoints) {
-            if (std::strstr(point.name, c.from) != nullptr) {
-                EXPECT_EQ(gPlayer.sprite.getPosition(), sf::Vector2f(point.x, point.y));
-                break;
-            }
-        }
-        const std::string save = ReadWholeFile("Saves/Save0/save.txt");
-        EXPECT_NE(save.find(std::string("\nMap : ") + c.arrival + "\n"), std::string::npos);
+        EXPECT_EQ(game.Top(), SCREEN_ROAMING);
+        EXPECT_STREQ(game.Session().CurrentMap(), c.arrival);
+        EXPECT_EQ(game.Scene().hero.sprite.getPosition(), c.point);
+        EXPECT_NE(SaveText().find(std::string("\nMap : ") + c.arrival + "\n"), std::string::npos);
     }
 }
 
 TEST(WorldMap, ADestinationThatCannotBeLoadedIsNotTravelledTo) {
-    auto maps = Regions();
-    RoamingGame game(maps, "GoblinVillage");
+    GameHarness game;
+    game.Folder().DetachAssetFolder("Text");
     std::filesystem::remove("Assets/Text/Maps/Bridge/Map.json");
-    OpenWorldMap(game);
-    const std::string before = ReadWholeFile("Saves/Save0/save.txt");
+    OpenFrom(game, "GoblinVillage");
+    const std::string before = SaveText();
     game.PressKey(sf::Keyboard::D);  // the bridge
     game.PressKey(sf::Keyboard::Return);
-    EXPECT_EQ(gStates.gameScreen, SCREEN_WORLD_MAP);
-    EXPECT_STREQ(gSession.currentMapName, "GoblinVillage");
-    EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), before);
+    EXPECT_EQ(game.Top(), SCREEN_WORLD_MAP);
     EXPECT_NE(game.Log().find("Cannot travel to map Bridge: it has no Map.json"), std::string::npos);
-    // Back to where he stood: the village is still loaded and nothing was lost.
-    game.PressKey(sf::Keyboard::Q);
+    game.PressKey(sf::Keyboard::Q);  // back to where he stood, nothing lost
     game.PressKey(sf::Keyboard::Return);
-    EXPECT_EQ(gStates.gameScreen, SCREEN_ROAMING);
-    EXPECT_TRUE(gMap.loadedMap);
+    EXPECT_EQ(game.Top(), SCREEN_ROAMING);
+    EXPECT_STREQ(game.Session().CurrentMap(), "GoblinVillage");
+    EXPECT_EQ(SaveText(), before);
 }
 
 TEST(WorldMap, ChoosingThePlaceTheHeroCameFromReturnsWithoutSavingOrReloading) {
-    RoamingGame game(Regions(), "Bridge");
-    OpenWorldMap(game);
-    const std::string before = ReadWholeFile("Saves/Save0/save.txt");
-    const TiledMap* map = gMap.loadedMap.get();
+    GameHarness game;
+    OpenFrom(game, "Bridge");
+    const std::string before = SaveText();
+    const TiledMap* map = game.Scene().map.loadedMap.get();
     game.PressKey(sf::Keyboard::Return);
-    EXPECT_EQ(gStates.gameScreen, SCREEN_ROAMING);
-    EXPECT_EQ(gMap.loadedMap.get(), map);
-    EXPECT_EQ(ReadWholeFile("Saves/Save0/save.txt"), before);
-    EXPECT_FALSE(gWorldMap.loaded);
-}
-
-TEST(WorldMap, TheCameraEasesTowardsTheSelectedMarker) {
-    RoamingGame game(Regions(), "GoblinVillage");
-    OpenWorldMap(game);
-    game.PressKey(sf::Keyboard::D);  // Bridge, at (962, 696)
-    float distance = 1e9f;
-    for (int frame = 0; frame < 120; ++frame) {
-        game.Step(1.0f / 60.0f);
-        const sf::Vector2f gap = gMainView.getCenter() - sf::Vector2f(962, 696);
-        const float now = std::abs(gap.x) + std::abs(gap.y);
-        EXPECT_LE(now, distance + 0.01f);
-        distance = now;
-    }
-    EXPECT_LT(distance, 2.0f);
+    EXPECT_EQ(game.Top(), SCREEN_ROAMING);
+    EXPECT_EQ(game.Scene().map.loadedMap.get(), map);
+    EXPECT_EQ(SaveText(), before);
 }
 
 }  // namespace
