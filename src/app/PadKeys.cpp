@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int FIRST_ACTION = 4;
+constexpr size_t PAD_SOURCES = FIRST_ACTION + PAD_ACTION_COUNT;  // PadKeys::SOURCES
 
 sf::Event::KeyEvent KeyEventOf(int32_t code) {
     sf::Event::KeyEvent key{};
@@ -23,6 +24,8 @@ int32_t KeyOfAction(PadAction action) {
             return keys.enter;
         case PAD_INVENTORY:
             return keys.inventory;
+        case PAD_HURRY:
+            return sf::Keyboard::Space;
         case PAD_BACK:
         case PAD_PAUSE:
         case PAD_ACTION_COUNT:
@@ -32,11 +35,11 @@ int32_t KeyOfAction(PadAction action) {
 }
 
 // The key each source asks to hold this frame, -1 for none.
-std::array<int32_t, 8> WantedKeys(const PadState& pad) {
+std::array<int32_t, PAD_SOURCES> WantedKeys(const PadState& pad) {
     const PadDirections directions = DirectionsOf(pad);
     const KeyBindings& keys = gSettings.keys;
-    std::array<int32_t, 8> wanted{directions.up ? keys.up : -1, directions.down ? keys.down : -1,
-                                  directions.left ? keys.left : -1, directions.right ? keys.right : -1};
+    std::array<int32_t, PAD_SOURCES> wanted{directions.up ? keys.up : -1, directions.down ? keys.down : -1,
+                                            directions.left ? keys.left : -1, directions.right ? keys.right : -1};
     for (int action = 0; action < PAD_ACTION_COUNT; ++action) {
         const auto padAction = static_cast<PadAction>(action);
         const bool held = IsPadButtonHeld(pad, PadButtonFor(pad, padAction));
@@ -59,7 +62,7 @@ PadFrame PadKeys::Poll(float dt) {
     const std::optional<PadState> pad = ReadPad();
     frame.pulled = present_ && !pad;
     present_ = pad.has_value();
-    std::array<int32_t, SOURCES> wanted{-1, -1, -1, -1, -1, -1, -1, -1};
+    std::array<int32_t, SOURCES> wanted = NONE_HELD;
     if (pad) wanted = WantedKeys(*pad);
     for (size_t source = 0; source < SOURCES; ++source) {
         const int32_t key = wanted[source];

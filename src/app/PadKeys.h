@@ -1,7 +1,7 @@
 #pragma once
 // The gamepad speaks the keyboard's language: every screen already knows the bound keys, so a pad
 // button pressed is a press of the key bound to its action (confirm ENTER, back ESCAPE, north the
-// inventory, Start ESCAPE, which pauses the game), and a direction pushed on the d-pad or the stick is a
+// inventory, Start ESCAPE, which pauses the game, west Space, which hurries a battle's turns), and a direction pushed on the d-pad or the stick is a
 // press of the bound direction key, repeated while it stays pushed, as a held key repeats. While the
 // pad holds them, those keys also answer "held" (the hero walks, the reel is wound).
 
@@ -31,8 +31,14 @@ public:
     void ReleaseAll();
 
 private:
-    static constexpr int SOURCES = 8;  // up, down, left, right, then the four actions
-    std::array<int32_t, SOURCES> held_{-1, -1, -1, -1, -1, -1, -1, -1};  // the key each source holds
+    static constexpr size_t SOURCES = 4 + PAD_ACTION_COUNT;  // up, down, left, right, then the actions
+    static constexpr std::array<int32_t, SOURCES> NONE_HELD = [] {
+        std::array<int32_t, SOURCES> none{};
+        none.fill(-1);
+        return none;
+    }();
+
+    std::array<int32_t, SOURCES> held_ = NONE_HELD;  // the key each source holds, -1 for none
     std::array<float, SOURCES> heldFor_{};
     bool present_ = false;
 };

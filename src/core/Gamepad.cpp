@@ -10,8 +10,8 @@ PadSeam gPad;
 
 namespace {
 
-constexpr int32_t XBOX_LAYOUT[PAD_ACTION_COUNT] = {0, 1, 3, 7};
-constexpr int32_t SONY_LAYOUT[PAD_ACTION_COUNT] = {0, 1, 2, 9};
+constexpr int32_t XBOX_LAYOUT[PAD_ACTION_COUNT] = {0, 1, 3, 7, 2};
+constexpr int32_t SONY_LAYOUT[PAD_ACTION_COUNT] = {0, 1, 2, 9, 3};
 constexpr uint32_t BUTTONS_READ = 32;
 
 PadState ReadJoystick(unsigned id) {

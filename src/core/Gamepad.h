@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-// The pad's buttons that stand for ENTER, ESCAPE, the inventory key and the pause.
-enum PadAction : int32_t { PAD_CONFIRM = 0, PAD_BACK, PAD_INVENTORY, PAD_PAUSE, PAD_ACTION_COUNT };
+// The pad's buttons that stand for ENTER, ESCAPE, the inventory key, the pause and Space (which hurries
+// a battle's turns).
+enum PadAction : int32_t { PAD_CONFIRM = 0, PAD_BACK, PAD_INVENTORY, PAD_PAUSE, PAD_HURRY, PAD_ACTION_COUNT };
 inline constexpr int32_t PAD_BUTTON_OF_THE_MAKE = -1;
 
 // Up, down, left, right, each held or not, from the d-pad or the stick past its dead zone.
@@ -41,8 +42,8 @@ inline constexpr uint32_t SONY_VENDOR_ID = 0x054C;
 std::optional<PadState> ReadPad();
 PadDirections DirectionsOf(const PadState& pad);
 // The SFML button that stands for an action on this pad: the player's choice from the settings, else
-// the layout of the pad's make (Xbox and most others: A 0, B 1, Y 3, Start 7; Sony: cross 0, circle 1,
-// triangle 2, options 9).
+// the layout of the pad's make (Xbox and most others: A 0, B 1, Y 3, Start 7, X 2; Sony: cross 0,
+// circle 1, triangle 2, options 9, square 3).
 int32_t PadButtonFor(const PadState& pad, PadAction action);
 bool IsPadButtonHeld(const PadState& pad, int32_t button);
 

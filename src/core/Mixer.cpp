@@ -20,6 +20,7 @@ bool muted = false;
 
 // At the listener, so the loops already playing (footsteps, the rope, the reel) fall silent too.
 void MuteMix(bool mute) {
+    if (mute == muted) return;  // nothing to tell the listener (there may be no sound device yet)
     muted = mute;
     sf::Listener::setGlobalVolume(mute ? 0.0f : FULL_MIX);
 }

@@ -24,8 +24,8 @@ constexpr const char* KEY_PATTERNS[KEY_ACTION_COUNT] = {
 constexpr const char* VOLUME_PATTERNS[VOLUME_KIND_COUNT] = {"VOLUME %f\n", "MUSIC %f\n", "SOUNDS %f\n"};
 // The extra lines, after the ten: a file without them reads as it always did.
 constexpr const char* WINDOWED_PATTERN = "WINDOWED %d\n";
-constexpr const char* PAD_PATTERNS[PAD_ACTION_COUNT] = {"PAD_CONFIRM %d\n", "PAD_BACK %d\n",
-                                                        "PAD_INVENTORY %d\n", "PAD_PAUSE %d\n"};
+constexpr const char* PAD_PATTERNS[PAD_ACTION_COUNT] = {"PAD_CONFIRM %d\n", "PAD_BACK %d\n", "PAD_INVENTORY %d\n",
+                                                        "PAD_PAUSE %d\n", "PAD_HURRY %d\n"};
 constexpr int32_t HIGHEST_PAD_BUTTON = 31;
 
 int32_t* KeyField(int action) {
@@ -57,8 +57,11 @@ std::string SettingsText(const KeyCodes& keys, const Volumes& volumes) {
         FormatText(line, sizeof line, VOLUME_PATTERNS[kind], static_cast<double>(volumes[kind]));
         text += line;
     }
-    FormatText(line, sizeof line, WINDOWED_PATTERN, gSettings.windowed ? 1 : 0);
-    text += line;
+    // The extra lines only when they say something: a player who never changed them keeps ten lines.
+    if (gSettings.windowed) {
+        FormatText(line, sizeof line, WINDOWED_PATTERN, 1);
+        text += line;
+    }
     for (int action = 0; action < PAD_ACTION_COUNT; ++action) {
         if (gSettings.padButtons[action] == PAD_BUTTON_OF_THE_MAKE) continue;
         FormatText(line, sizeof line, PAD_PATTERNS[action], gSettings.padButtons[action]);

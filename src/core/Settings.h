@@ -44,7 +44,8 @@ struct Settings {
     bool windowed = false;  // a window on the desktop instead of the full screen
     // SFML button numbers, or PAD_BUTTON_OF_THE_MAKE for the layout of the pad's make.
     std::array<int32_t, PAD_ACTION_COUNT> padButtons{PAD_BUTTON_OF_THE_MAKE, PAD_BUTTON_OF_THE_MAKE,
-                                                     PAD_BUTTON_OF_THE_MAKE, PAD_BUTTON_OF_THE_MAKE};
+                                                     PAD_BUTTON_OF_THE_MAKE, PAD_BUTTON_OF_THE_MAKE,
+                                                     PAD_BUTTON_OF_THE_MAKE};
 };
 
 extern Settings gSettings;

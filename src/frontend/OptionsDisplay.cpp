@@ -18,8 +18,8 @@ const sf::Color FRAME_COLOUR(122, 82, 44);
 const sf::Color LEGEND_COLOUR(225, 215, 190);
 
 constexpr const char* LEGEND_LINES[2] = {
-    "Gamepad: A / Cross confirms, B / Circle goes back,",
-    "Y / Triangle opens the inventory, Start pauses.",
+    "Pad: A/Cross confirms, B/Circle goes back, Start pauses,",
+    "Y/Triangle: inventory, X/Square hurries a battle.",
 };
 
 void BuildBox(sf::RectangleShape& box, const sf::FloatRect& place) {

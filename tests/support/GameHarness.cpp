@@ -106,6 +106,7 @@ int PadButtonOfKey(int32_t code) {
     if (code == keys.enter) return 0;
     if (code == keys.escape) return 1;
     if (code == keys.inventory) return 3;
+    if (code == sf::Keyboard::Space) return 2;
     return -1;
 }
 
