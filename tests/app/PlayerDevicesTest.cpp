@@ -8,7 +8,9 @@
 #include <chrono>
 #include <thread>
 
+#include "app/PadKeys.h"
 #include "core/Gamepad.h"
+#include "core/Input.h"
 #include "core/Settings.h"
 #include "support/BattlePolicy.h"
 #include "support/Battles.h"
@@ -40,6 +42,30 @@ void PlayHalfARealSecond(GameHarness& game) {
 }
 
 }  // namespace
+
+// A direction is one press, then repeats after 0.4 s every 0.15 s; a stick inside its dead zone is
+// at rest; a button is one press however long it is held.
+TEST(Gamepad, DirectionsRepeatLikeAHeldKeyAndTheStickRestsInItsDeadZone) {
+    ScratchFolder folder;
+    LoadSettings();
+    ScriptPad(true);
+    PadKeys pad;
+    PlugPad({.buttons = 1u, .stickX = 20.0f, .stickY = -90.0f});
+    std::vector<int> presses;
+    for (const float dt : {0.0f, 0.39f, 0.02f, 0.1f, 0.05f, 0.15f}) {
+        const PadFrame frame = pad.Poll(dt);
+        presses.push_back(static_cast<int>(frame.presses.size()));
+    }
+    EXPECT_EQ(presses, (std::vector<int>{2, 0, 1, 0, 1, 1}));  // up and ENTER, then up repeating
+    EXPECT_TRUE(IsKeyHeld(DefaultKeys::UP));
+    EXPECT_FALSE(IsKeyHeld(DefaultKeys::RIGHT));
+    PullPad();
+    const PadFrame pulled = pad.Poll(FRAME_DT);
+    EXPECT_TRUE(pulled.pulled);
+    EXPECT_EQ(pulled.releases.size(), 2u);
+    EXPECT_FALSE(IsKeyHeld(DefaultKeys::UP));
+    ScriptPad(false);
+}
 
 TEST(Gamepad, TheFirstMorningAndABridgeBattleArePlayedWithThePadAlone) {
     GameHarness game({.drawEvery = 4, .padOnly = true});

@@ -79,6 +79,27 @@ TEST_F(SettingsFile, AnEmptyOrCutFilePlaysWithTheDefaultsNotWithAAndSilence) {
 
 // The options move volumes by halves: a hand-written value between two steps is taken to the nearest
 // one at every start, never reset to the default.
+// The window and the pad's buttons are extra lines found by their key word after the ten: a file
+// without them reads as before, one damaged keeps its default, and a rewrite keeps the ones set.
+TEST_F(SettingsFile, ExtraLinesAreFoundByTheirKeyWordAndKeptWhenTheFileIsWritten) {
+    WriteWholeFile(SETTINGS_PATH, std::string(DEFAULT_SETTINGS_FILE) +
+                                      "PAD_BACK 40\nWINDOWED 1\nPAD_CONFIRM 5\nPAD_PAUSE x\n");
+    LoadSettings();
+    EXPECT_TRUE(gSettings.windowed);
+    EXPECT_EQ(gSettings.padButtons[PAD_CONFIRM], 5);
+    EXPECT_EQ(gSettings.padButtons[PAD_BACK], PAD_BUTTON_OF_THE_MAKE);  // past the last button
+    EXPECT_EQ(gSettings.padButtons[PAD_PAUSE], PAD_BUTTON_OF_THE_MAKE);
+    EXPECT_EQ(PadButtonFor(PadState{}, PAD_CONFIRM), 5);
+    EXPECT_EQ(PadButtonFor(PadState{}, PAD_PAUSE), 7);                               // an Xbox pad's Start
+    EXPECT_EQ(PadButtonFor(PadState{.vendorId = SONY_VENDOR_ID}, PAD_PAUSE), 9);  // a Sony pad's Options
+    SaveSettings(CurrentKeyCodes(), CurrentVolumes());
+    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH), std::string(DEFAULT_SETTINGS_FILE) + "WINDOWED 1\nPAD_CONFIRM 5\n");
+    WriteWholeFile(SETTINGS_PATH, DEFAULT_SETTINGS_FILE);
+    LoadSettings();
+    EXPECT_FALSE(gSettings.windowed);
+    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH), DEFAULT_SETTINGS_FILE);
+}
+
 TEST_F(SettingsFile, AVolumeBetweenTwoStepsIsTakenToTheNearestStep) {
     WriteWholeFile(SETTINGS_PATH,
                    "UP 25\nDOWN 18\nRIGHT 3\nLEFT 16\nENTER 58\nESCAPE 36\nINVENTORY 60\n"

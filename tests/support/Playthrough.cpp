@@ -388,10 +388,10 @@ std::string CheckOutcome(GameHarness& game, const StepOutcome& outcome) {
     header += std::string("Story ") + outcome.storyLine + "\nParty " + std::to_string(outcome.partySize) +
               "\nFish 0 0 0 0 0 0 0 0 0\nFences " + outcome.fences + "\n";
     if (outcome.pouch != nullptr) header += std::string("Pouch ") + outcome.pouch + "\n";
-    // The game as it is now, written the way the save writes it.
+    // The game as it is now, written the way the save writes it (the time played aside).
     GameSession& session = game.Session();
     const std::string written = SaveHeaderText(session, session.CurrentMap());
-    const std::string now = outcome.pouch != nullptr ? written : written.substr(0, written.find("Pouch"));
+    const std::string now = written.substr(0, written.find(outcome.pouch != nullptr ? "Played" : "Pouch"));
     if (now != header) return "the game holds\n" + now + "instead of\n" + header;
     std::string save;
     if (!ReadTextFile("Saves/Save0/save.txt", save)) return "no save file";
