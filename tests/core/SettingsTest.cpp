@@ -90,10 +90,11 @@ TEST_F(SettingsFile, ExtraLinesAreFoundByTheirKeyWordAndKeptWhenTheFileIsWritten
     EXPECT_EQ(gSettings.padButtons[PAD_BACK], PAD_BUTTON_OF_THE_MAKE);  // past the last button
     EXPECT_EQ(gSettings.padButtons[PAD_PAUSE], PAD_BUTTON_OF_THE_MAKE);
     EXPECT_EQ(PadButtonFor(PadState{}, PAD_CONFIRM), 5);
-    EXPECT_EQ(PadButtonFor(PadState{}, PAD_PAUSE), 7);                               // an Xbox pad's Start
+    EXPECT_EQ(PadButtonFor(PadState{}, PAD_PAUSE), 7);                            // an Xbox pad's Start
     EXPECT_EQ(PadButtonFor(PadState{.vendorId = SONY_VENDOR_ID}, PAD_PAUSE), 9);  // a Sony pad's Options
     SaveSettings(CurrentKeyCodes(), CurrentVolumes());
-    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH), std::string(DEFAULT_SETTINGS_FILE) + "WINDOWED 1\nPAD_CONFIRM 5\n");
+    EXPECT_EQ(ReadWholeFile(SETTINGS_PATH),
+              std::string(DEFAULT_SETTINGS_FILE) + "WINDOWED 1\nPAD_CONFIRM 5\n");
     WriteWholeFile(SETTINGS_PATH, DEFAULT_SETTINGS_FILE);
     LoadSettings();
     EXPECT_FALSE(gSettings.windowed);

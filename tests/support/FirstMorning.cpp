@@ -1,5 +1,5 @@
-#include "content/MapScene.h"
 #include "support/FirstMorning.h"
+#include "content/MapScene.h"
 
 #include "content/Items.h"
 #include "content/PopUps.h"
@@ -33,7 +33,8 @@ std::string PlayFirstMorning(GameHarness& game, const Checkpoint& reached) {
     game.Press(gSettings.keys.enter, 2);
     reached("02-start-popup-first-page");
     game.PressEnterUntil([&] { return !PopUpShown(game, POPUP_START); });
-    if (PopUpShown(game, POPUP_START) || game.Top() != SCREEN_ROAMING) return "the Start pop-up did not close";
+    if (PopUpShown(game, POPUP_START) || game.Top() != SCREEN_ROAMING)
+        return "the Start pop-up did not close";
     reached("03-bedroom");
 
     if (!WalkThroughDoor(game, "GoblinVillage")) return "no way out of the house to the village";

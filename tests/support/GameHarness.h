@@ -36,7 +36,6 @@ private:
     std::filesystem::path previous_;
 };
 
-
 // The bindings of a new Config.txt, as a player finds them (Z S D Q, Return, Escape, Tab).
 namespace DefaultKeys {
 inline constexpr int32_t UP = sf::Keyboard::Z;

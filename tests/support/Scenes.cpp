@@ -65,7 +65,7 @@ void Carry(GameHarness& game, const char* name, int count) {
 
 void OpenSaveSlots(GameHarness& game) {
     EnterMap(game, "HOUSE_ENTER_1");
-    ExitToMenu(game);  // the save and its thumbnail written
+    ExitToMenu(game);                   // the save and its thumbnail written
     game.PressKey(DefaultKeys::ENTER);  // Play
     game.Step(SCENE_DT, 2);
 }

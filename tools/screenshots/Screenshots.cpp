@@ -2,9 +2,13 @@
 // screenshots <output folder>. "screenshots <output folder> first-morning [WxH]" plays the first
 // morning of a new game on that desktop (1920x1080 by default) and keeps its save folder;
 // "... first-morning-continue [WxH]", run as a fresh process, continues that save from the menu.
-// "... story [WxH]" plays the whole story, one picture at each moment of each step and one at its end.
+// "... story [WxH]" plays the whole story, one picture at each moment of each step and one at its end;
+// "... windows" shoots a few screens in a window of three sizes.
 // Run under a virtual X server large enough for every desktop (scripts/screenshots.sh does it).
 
+#include <SFML/System/Sleep.hpp>
+
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -311,6 +315,40 @@ int PlayStory(const fs::path& out, const Desktop& desktop) {
     return 0;
 }
 
+// A few screens in a window of each size (after Alt+Enter), on a 2560 x 1440 desktop:
+// window-<shot>-<size>.png.
+int ShootWindows(const fs::path& out) {
+    const Desktop windows[] = {{1280, 720}, {1000, 1000}, {2560, 1080}};
+    const char* shots[] = {"title-cursor-play", "map-GoblinVillage", "battle-command-menu", "options"};
+    for (const Desktop& size : windows) {
+        for (const Shot& shot : SHOTS) {
+            if (std::find_if(std::begin(shots), std::end(shots), [&](const char* name) {
+                    return std::string(name) == shot.name;
+                }) == std::end(shots))
+                continue;
+            GameHarness game({2560, 1440});
+            shot.reach(game);
+            game.Requests().SwitchWindowMode();
+            game.Apply();
+            game.Window().setSize({size.first, size.second});
+            sf::Event resized{};
+            resized.type = sf::Event::Resized;
+            game.SendEvent(resized);
+            // The X server's own events make the drawing surface follow the window's new size.
+            for (int frame = 0; frame < 10; ++frame) {
+                for (sf::Event event{}; game.Window().pollEvent(event);) {
+                }
+                game.Step(1.0f / 60.0f);
+                sf::sleep(sf::milliseconds(20));
+            }
+            const fs::path file = out / ("window-" + std::string(shot.name) + "-" + SizeName(size) + ".png");
+            game.Capture().saveToFile(file.string());
+            std::printf("%s\n", file.c_str());
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -318,7 +356,7 @@ int main(int argc, char** argv) {
         std::fprintf(
             stderr,
             "usage: %s <output folder> [--only=<name part> | first-morning | first-morning-continue | story "
-            "[WxH]]\n",
+            "[WxH] | windows]\n",
             argv[0]);
         return 2;
     }
@@ -330,6 +368,7 @@ int main(int argc, char** argv) {
         Desktop desktop{1920, 1080};
         if (argc == 4 && std::sscanf(argv[3], "%ux%u", &desktop.first, &desktop.second) != 2) return 2;
         if (std::string(argv[2]) == "story") return PlayStory(out, desktop);
+        if (std::string(argv[2]) == "windows") return ShootWindows(out);
         return PlayJourney(out, std::string(argv[2]) == "first-morning-continue", desktop);
     }
     for (const Desktop& desktop : DESKTOPS) {
