@@ -8,7 +8,10 @@ namespace {
 
 constexpr int CAMERA_TILE = 64;
 
+// The camera stays over the map; a map narrower (or lower) than the view sits in its middle, with the
+// same dark edge on both sides.
 float ClampAxis(float position, float viewSize, int32_t mapSize) {
+    if (static_cast<float>(mapSize) <= viewSize) return static_cast<float>(mapSize) * 0.5f;
     if (viewSize * 0.5f > position) return viewSize * 0.5f;
     if (position > static_cast<float>(mapSize) - viewSize * 0.5f)
         return static_cast<float>(mapSize) - viewSize * 0.5f;

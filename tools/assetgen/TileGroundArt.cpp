@@ -240,9 +240,8 @@ void PaintPebbles(PixelCanvas& tile) {
     }
 }
 
+// The signpost and the well stand on whatever ground the map lays under them (grass, path, cobbles).
 void PaintSignpost(PixelCanvas& tile) {
-    PaintGround(tile, [](int x, int y) { return GrassAt(x, y); });
-    GroundShadow(tile, 17, 28, 6, 1);
     PixelCanvas layer = MakeCanvas(TILE_ART, TILE_ART);
     FillRect(layer, 15, 8, 3, 20, Pal(PAL_WOOD_MID));
     FillPolygon(layer, {{5, 7}, {23, 7}, {27, 10}, {23, 14}, {5, 14}}, Pal(PAL_WOOD_MID));
@@ -254,8 +253,6 @@ void PaintSignpost(PixelCanvas& tile) {
 }
 
 void PaintWell(PixelCanvas& tile) {
-    PaintGround(tile, [](int x, int y) { return GrassAt(x, y); });
-    GroundShadow(tile, 17, 27, 13, 3);
     PixelCanvas layer = MakeCanvas(TILE_ART, TILE_ART);
     FillRect(layer, 6, 4, 2, 16, Pal(PAL_WOOD_MID));
     FillRect(layer, 24, 4, 2, 16, Pal(PAL_WOOD_MID));

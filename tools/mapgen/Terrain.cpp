@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -114,9 +115,20 @@ AtlasTile BridgeTile(const PlanView& plan, int col, int row) {
     return TILE_BRIDGE_DECK;
 }
 
+// A prop stands on the plain ground beside it: cobbles, dark grass or sand when a neighbour is, so a
+// well in the square stands on the square's stones.
+char GroundBeside(const PlanView& plan, int col, int row, char c) {
+    if (FindProp(c) == nullptr) return c;
+    for (const auto& [dc, dr] : {std::pair{-1, 0}, std::pair{1, 0}, std::pair{0, -1}, std::pair{0, 1}}) {
+        const char beside = plan.At(col + dc, row + dr, ' ');
+        if (beside == 'o' || beside == ',' || beside == 'S') return beside;
+    }
+    return c;
+}
+
 void PaintGround(MapDraft& map, const PlanView& plan, PlanTheme theme, int col, int row) {
     const char c = plan.rows[row][col];
-    AtlasTile ground = PlainGround(theme, c, col, row);
+    AtlasTile ground = PlainGround(theme, GroundBeside(plan, col, row, c), col, row);
     if (IsWaterChar(c)) {
         ground = EdgeTile(TILE_WATER, plan, col, row, IsWaterChar);
         if (ground == TILE_WATER && c == '~' && TileNoise(col, row) % 23 == 0) ground = TILE_WATER_LILY;
