@@ -22,6 +22,10 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 costs="$root/out/test-costs"
 mkdir -p "$costs"
 
+# The house style first: every source file as clang-format writes it with the repo's .clang-format
+# (the planted files of the include checks are left as they are).
+(cd "$root" && git ls-files '*.cpp' '*.h' | grep -v '^tests/layers/planted/' | xargs clang-format --dry-run --Werror)
+
 # The cost table lists "<test name> <runs> <seconds>" up to a line "---"; names may hold spaces.
 top20() {
     awk '/^---/ { exit } NF >= 3 { cost = $NF; $NF = ""; $(NF - 1) = ""; printf "%8.2f  %s\n", cost, $0 }' "$1" |

@@ -39,7 +39,8 @@ std::array<int32_t, PAD_SOURCES> WantedKeys(const PadState& pad) {
     const PadDirections directions = DirectionsOf(pad);
     const KeyBindings& keys = gSettings.keys;
     std::array<int32_t, PAD_SOURCES> wanted{directions.up ? keys.up : -1, directions.down ? keys.down : -1,
-                                            directions.left ? keys.left : -1, directions.right ? keys.right : -1};
+                                            directions.left ? keys.left : -1,
+                                            directions.right ? keys.right : -1};
     for (int action = 0; action < PAD_ACTION_COUNT; ++action) {
         const auto padAction = static_cast<PadAction>(action);
         const bool held = IsPadButtonHeld(pad, PadButtonFor(pad, padAction));

@@ -1,9 +1,10 @@
 #pragma once
 // The gamepad speaks the keyboard's language: every screen already knows the bound keys, so a pad
 // button pressed is a press of the key bound to its action (confirm ENTER, back ESCAPE, north the
-// inventory, Start ESCAPE, which pauses the game, west Space, which hurries a battle's turns), and a direction pushed on the d-pad or the stick is a
-// press of the bound direction key, repeated while it stays pushed, as a held key repeats. While the
-// pad holds them, those keys also answer "held" (the hero walks, the reel is wound).
+// inventory, Start ESCAPE, which pauses the game, west Space, which hurries a battle's turns), and a
+// direction pushed on the d-pad or the stick is a press of the bound direction key, repeated while it stays
+// pushed, as a held key repeats. While the pad holds them, those keys also answer "held" (the hero walks, the
+// reel is wound).
 
 #include <SFML/Window/Event.hpp>
 

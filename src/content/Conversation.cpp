@@ -12,7 +12,8 @@ Dialogue* NpcConversation::Shown() {
     return npc_.open == 1 && inUse < npc_.dialogues.size() ? &npc_.dialogues[inUse] : nullptr;
 }
 
-std::unique_ptr<Conversation> Begin(std::unique_ptr<Conversation> conversation, const sf::Event::KeyEvent& key) {
+std::unique_ptr<Conversation> Begin(std::unique_ptr<Conversation> conversation,
+                                    const sf::Event::KeyEvent& key) {
     conversation->Key(key);
     if (conversation->Shown() == nullptr) return nullptr;
     return conversation;

@@ -40,4 +40,5 @@ private:
 
 // Opens the conversation with its first ENTER (the press that started it); nullptr when that press
 // opened nothing (an NPC without dialogues).
-std::unique_ptr<Conversation> Begin(std::unique_ptr<Conversation> conversation, const sf::Event::KeyEvent& key);
+std::unique_ptr<Conversation> Begin(std::unique_ptr<Conversation> conversation,
+                                    const sf::Event::KeyEvent& key);

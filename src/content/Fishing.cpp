@@ -253,8 +253,7 @@ void LoadFishCollection(FishCollection& c, const GameSession& session) {
         c.fish[i] = sf::Sprite(c.fishTextures[i]);
         CentreOrigin(c.fish[i]);
         const float column = static_cast<float>(i % 3), row = static_cast<float>(i / 3);
-        c.fish[i].setPosition(gridX - 250 + 250 * column,
-                              REFERENCE_HEIGHT / 2 - 250 + 250 * row);
+        c.fish[i].setPosition(gridX - 250 + 250 * column, REFERENCE_HEIGHT / 2 - 250 + 250 * row);
         c.fish[i].setColor(session.FishCaught(static_cast<int>(i)) ? sf::Color::White : sf::Color::Black);
     }
     LoadPicture(c.backgroundTexture, folder + "Fishdex_Background.png");

@@ -105,7 +105,8 @@ private:
 // The Fishdex over the map, opened with F: the directions move its cursor, ESCAPE closes it.
 class FishCollectionScreen final : public Screen {
 public:
-    FishCollectionScreen(ScreenContext context, const GameSession& session) : context_(context), session_(session) {}
+    FishCollectionScreen(ScreenContext context, const GameSession& session)
+        : context_(context), session_(session) {}
     ScreenKind Kind() const override { return SCREEN_FISH_COLLECTION; }
     void Load() override { LoadFishCollection(collection, session_); }
     void Key(const sf::Event::KeyEvent& key) override;

@@ -40,7 +40,8 @@ void DrawInventory(sf::RenderWindow& window, const Inventory& inventory);
 
 class InventoryScreen final : public Screen {
 public:
-    InventoryScreen(ScreenContext context, const GameSession& session) : context_(context), session_(session) {}
+    InventoryScreen(ScreenContext context, const GameSession& session)
+        : context_(context), session_(session) {}
     ScreenKind Kind() const override { return SCREEN_INVENTORY; }
     void Load() override { BuildInventoryScreen(inventory, session_); }
     void Key(const sf::Event::KeyEvent& key) override;

@@ -65,4 +65,3 @@ struct RopePull {
     RopePull& operator=(const RopePull&) = delete;
     ~RopePull() { strain.stop(); }
 };
-

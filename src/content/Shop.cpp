@@ -93,8 +93,7 @@ void LoadShop(Shop& shop, const GameSession& session) {
 
 int SelectedShopEntry(const Shop& shop) {
     for (int i = 0; i < SHOP_ENTRIES; ++i) {
-        if (shop.entries[static_cast<size_t>(i)].sprite.getPosition() == shop.cursor.getPosition())
-            return i;
+        if (shop.entries[static_cast<size_t>(i)].sprite.getPosition() == shop.cursor.getPosition()) return i;
     }
     return -1;
 }

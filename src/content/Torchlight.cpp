@@ -33,7 +33,8 @@ void BuildTorchlight(Torchlight& torch) {
             const auto scaled = [strength](sf::Uint8 channel) {
                 return static_cast<sf::Uint8>(std::lround(channel * strength));
             };
-            image.setPixel(x, y, sf::Color(scaled(FLAME_COLOUR.r), scaled(FLAME_COLOUR.g), scaled(FLAME_COLOUR.b)));
+            image.setPixel(x, y,
+                           sf::Color(scaled(FLAME_COLOUR.r), scaled(FLAME_COLOUR.g), scaled(FLAME_COLOUR.b)));
         }
     }
     torch.texture.loadFromImage(image);

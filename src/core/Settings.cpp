@@ -24,8 +24,8 @@ constexpr const char* KEY_PATTERNS[KEY_ACTION_COUNT] = {
 constexpr const char* VOLUME_PATTERNS[VOLUME_KIND_COUNT] = {"VOLUME %f\n", "MUSIC %f\n", "SOUNDS %f\n"};
 // The extra lines, after the ten: a file without them reads as it always did.
 constexpr const char* WINDOWED_PATTERN = "WINDOWED %d\n";
-constexpr const char* PAD_PATTERNS[PAD_ACTION_COUNT] = {"PAD_CONFIRM %d\n", "PAD_BACK %d\n", "PAD_INVENTORY %d\n",
-                                                        "PAD_PAUSE %d\n", "PAD_HURRY %d\n"};
+constexpr const char* PAD_PATTERNS[PAD_ACTION_COUNT] = {
+    "PAD_CONFIRM %d\n", "PAD_BACK %d\n", "PAD_INVENTORY %d\n", "PAD_PAUSE %d\n", "PAD_HURRY %d\n"};
 constexpr int32_t HIGHEST_PAD_BUTTON = 31;
 
 int32_t* KeyField(int action) {

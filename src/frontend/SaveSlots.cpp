@@ -58,8 +58,8 @@ bool DeleteSaveSlot(int32_t slot) {
     std::error_code error;
     std::filesystem::remove(folder, error);
     if (error == std::errc::directory_not_empty) {
-        for (const char* file : {"save.txt", THUMBNAIL_FILE, "save.txt.bak", "save.txt.tmp", "save.txt.bak.tmp",
-                                 THUMBNAIL_TEMPORARY_FILE}) {
+        for (const char* file : {"save.txt", THUMBNAIL_FILE, "save.txt.bak", "save.txt.tmp",
+                                 "save.txt.bak.tmp", THUMBNAIL_TEMPORARY_FILE}) {
             std::filesystem::remove(folder + "/" + file, error);
         }
         std::filesystem::remove(folder, error);

@@ -60,7 +60,9 @@ public:
     ScreenKind Kind() const override { return SCREEN_TITLE; }
     void Load() override { LoadTitleMenu(menu); }
     void Key(const sf::Event::KeyEvent& key) override { HandleTitleKey(context_, menu, key); }
-    void Click(sf::Vector2f pointer, sf::Mouse::Button) override { HandleTitleClick(context_, menu, pointer); }
+    void Click(sf::Vector2f pointer, sf::Mouse::Button) override {
+        HandleTitleClick(context_, menu, pointer);
+    }
     void Update(float) override { UpdateTitleMenu(menu); }
     void Draw(sf::RenderWindow& window) override { DrawTitleMenu(window, menu); }
     MusicWish Music() const override { return MusicWish::TITLE; }

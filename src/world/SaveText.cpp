@@ -19,8 +19,8 @@ bool IsSectionHeaderOf(const std::string& line, const std::string& map) {
     return bare == SECTION_MARK + map;
 }
 
-std::string RewriteSaveText(const GameSession& session, const std::string& oldText, const std::string& mapName,
-                            const std::string& flagLines) {
+std::string RewriteSaveText(const GameSession& session, const std::string& oldText,
+                            const std::string& mapName, const std::string& flagLines) {
     const std::vector<std::string> lines = SplitSaveLines(oldText);
     size_t at = 0;
     while (at < lines.size() && !IsHeader(lines[at]))

@@ -8,8 +8,8 @@
 
 // The rewritten text of a save: the session's head for mapName, then every section as it was, mapName's
 // flags replaced by flagLines. Pure, so the format can be checked byte for byte.
-std::string RewriteSaveText(const GameSession& session, const std::string& oldText, const std::string& mapName,
-                            const std::string& flagLines);
+std::string RewriteSaveText(const GameSession& session, const std::string& oldText,
+                            const std::string& mapName, const std::string& flagLines);
 // Whether a line (with or without its feed) is exactly the header of map's section, so the sections of
 // GoblinVillage and GoblinVillageBurn are told apart.
 bool IsSectionHeaderOf(const std::string& line, const std::string& map);

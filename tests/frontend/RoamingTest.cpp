@@ -42,7 +42,8 @@ TEST(Roaming, TheFrameOfADoorRunsNoTriggerOfTheNewMap) {
     const std::string path = "Assets/Text/Maps/GoblinVillage/Map.json";
     std::string map = ReadWholeFile(path);
     // The arrival point HOUSE_ENTER_1 (the point layer follows the triggers, which name it first).
-    const size_t arrival = map.find("\"y\":560", map.find("\"name\":\"HOUSE_ENTER_1\"", map.find("\"Point\"")));
+    const size_t arrival =
+        map.find("\"y\":560", map.find("\"name\":\"HOUSE_ENTER_1\"", map.find("\"Point\"")));
     ASSERT_NE(arrival, std::string::npos);
     WriteWholeFile(path, map.replace(arrival, 7, "\"y\":480"));  // in its door back to the bedroom
     EnterMap(game, "HOUSE_ENTER_1", 2);

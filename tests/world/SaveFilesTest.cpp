@@ -95,11 +95,12 @@ TEST(SaveFormat, AHeadOutOfRangeOrOutOfShapeIsDamaged) {
     for (const char* gold : {"2147483648", "99999999999999999999999", "-5", "12abc", "", "+7", "0x10"}) {
         EXPECT_FALSE(IsSaveTextSound(Header("Bridge", gold))) << gold;
     }
-    for (const char* line : {"Story 1 1\n", "Story 1 1 1 1 1 1 0 1 0 0 2\n", "Party 5\n", "Party 0\n",
-                             "Fish 1 0 0\n", "Fish 0 0 0 0 0 7 0 0 0\n", "Fences 1 1\n", "Stories 1\n",
-                             "Pouch 12 3\n", "Pouch 7 1 14 0\n", "Pouch 12 70000 14 0\n",
-                             // Nothing in a slot that claims potions, or one potion in both slots.
-                             "Pouch 14 3 14 0\n", "Pouch 12 1 12 2\n", "Pouch 13 1 13 0\n", "Played -1\n", "Played 3 4\n"}) {
+    for (const char* line :
+         {"Story 1 1\n", "Story 1 1 1 1 1 1 0 1 0 0 2\n", "Party 5\n", "Party 0\n", "Fish 1 0 0\n",
+          "Fish 0 0 0 0 0 7 0 0 0\n", "Fences 1 1\n", "Stories 1\n", "Pouch 12 3\n", "Pouch 7 1 14 0\n",
+          "Pouch 12 70000 14 0\n",
+          // Nothing in a slot that claims potions, or one potion in both slots.
+          "Pouch 14 3 14 0\n", "Pouch 12 1 12 2\n", "Pouch 13 1 13 0\n", "Played -1\n", "Played 3 4\n"}) {
         EXPECT_FALSE(IsSaveTextSound(Header("HOUSE_ENTER_1", "0", {}, line))) << line;
     }
     const std::string good = Header("Bridge", "3", {"Rope"}) + BRIDGE;

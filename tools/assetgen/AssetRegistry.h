@@ -13,14 +13,15 @@ struct AssetWriter {
     std::string root;                  // the Assets folder
     std::vector<std::string> written;  // relative paths, in the order written
     int failures = 0;
-    bool quiet = false;                // tests generate without printing
+    bool quiet = false;  // tests generate without printing
 };
 
 // Relative paths use forward slashes; é in a name is the single byte 0xE9, as the game opens it.
 bool WritePicture(AssetWriter& writer, const std::string& relativePath, const PixelCanvas& picture);
 // A low-resolution canvas enlarged by a whole factor before saving.
 bool WritePixelArt(AssetWriter& writer, const std::string& relativePath, const PixelCanvas& art, int factor);
-bool WriteSound(AssetWriter& writer, const std::string& relativePath, const StereoMix& mix, unsigned channels);
+bool WriteSound(AssetWriter& writer, const std::string& relativePath, const StereoMix& mix,
+                unsigned channels);
 
 struct AssetGroup {
     const char* name;

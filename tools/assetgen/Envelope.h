@@ -6,7 +6,7 @@
 struct Adsr {
     float attack = 0.005f;
     float decay = 0.05f;
-    float sustain = 0.7f; // level held while the note is down
+    float sustain = 0.7f;  // level held while the note is down
     float release = 0.05f;
 };
 
@@ -16,7 +16,8 @@ inline float AdsrLevel(const Adsr& adsr, float t, float gate) {
     auto held = [&adsr](float time) {
         if (adsr.attack > 0.0f && time < adsr.attack) return time / adsr.attack;
         const float intoDecay = time - adsr.attack;
-        if (adsr.decay > 0.0f && intoDecay < adsr.decay) return 1.0f - (1.0f - adsr.sustain) * (intoDecay / adsr.decay);
+        if (adsr.decay > 0.0f && intoDecay < adsr.decay)
+            return 1.0f - (1.0f - adsr.sustain) * (intoDecay / adsr.decay);
         return adsr.sustain;
     };
     if (t < 0.0f) return 0.0f;
@@ -26,4 +27,6 @@ inline float AdsrLevel(const Adsr& adsr, float t, float gate) {
     return std::max(0.0f, held(gate) * released * released);
 }
 
-inline float EnvelopeLength(const Adsr& adsr, float gate) { return gate + adsr.release; }
+inline float EnvelopeLength(const Adsr& adsr, float gate) {
+    return gate + adsr.release;
+}

@@ -53,7 +53,7 @@ StereoMix ConfirmChime() {
     return mix;
 }
 
-} // namespace
+}  // namespace
 
 void GenerateInterfaceSounds(AssetWriter& writer) {
     WriteSound(writer, "Sounds/Interface/Button.wav", CursorBlip(), 1);

@@ -16,21 +16,21 @@ void ClockNoise(Oscillator& oscillator) {
 float WaveValue(const Oscillator& oscillator) {
     const double phase = oscillator.phase;
     switch (oscillator.waveform) {
-    case WAVE_SQUARE:
-        return (phase < oscillator.duty ? 1.0f : -1.0f) - (2.0f * oscillator.duty - 1.0f);
-    case WAVE_TRIANGLE:
-        return static_cast<float>(phase < 0.5 ? 4.0 * phase - 1.0 : 3.0 - 4.0 * phase);
-    case WAVE_SAW:
-        return static_cast<float>(2.0 * phase - 1.0);
-    case WAVE_SINE:
-        return static_cast<float>(std::sin(OSC_TWO_PI * phase));
-    case WAVE_NOISE:
-        return oscillator.noiseValue;
+        case WAVE_SQUARE:
+            return (phase < oscillator.duty ? 1.0f : -1.0f) - (2.0f * oscillator.duty - 1.0f);
+        case WAVE_TRIANGLE:
+            return static_cast<float>(phase < 0.5 ? 4.0 * phase - 1.0 : 3.0 - 4.0 * phase);
+        case WAVE_SAW:
+            return static_cast<float>(2.0 * phase - 1.0);
+        case WAVE_SINE:
+            return static_cast<float>(std::sin(OSC_TWO_PI * phase));
+        case WAVE_NOISE:
+            return oscillator.noiseValue;
     }
     return 0.0f;
 }
 
-} // namespace
+}  // namespace
 
 Oscillator MakeOscillator(Waveform waveform, float duty) {
     Oscillator oscillator;

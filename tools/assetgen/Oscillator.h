@@ -9,9 +9,9 @@ enum Waveform { WAVE_SQUARE, WAVE_TRIANGLE, WAVE_SAW, WAVE_NOISE, WAVE_SINE };
 
 struct Oscillator {
     Waveform waveform = WAVE_SQUARE;
-    float duty = 0.5f;          // share of the period a square spends high
-    double phase = 0.0;         // 0 to 1
-    std::uint16_t lfsr = 1;     // noise shift register, 15 bits
+    float duty = 0.5f;       // share of the period a square spends high
+    double phase = 0.0;      // 0 to 1
+    std::uint16_t lfsr = 1;  // noise shift register, 15 bits
     float noiseValue = 1.0f;
 };
 

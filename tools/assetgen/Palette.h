@@ -8,12 +8,12 @@
 #include <cstdint>
 
 enum PaletteIndex : std::uint8_t {
-    PAL_OUTLINE,       // the dark line around every shape
-    PAL_NIGHT,         // deepest sky and forest shadow
+    PAL_OUTLINE,  // the dark line around every shape
+    PAL_NIGHT,    // deepest sky and forest shadow
     PAL_SKY_DEEP,
     PAL_SKY_MID,
     PAL_SKY_LIGHT,
-    PAL_SKY_GLOW,      // warm dawn near the horizon
+    PAL_SKY_GLOW,  // warm dawn near the horizon
     PAL_FOREST_DEEP,
     PAL_GRASS_DARK,
     PAL_GRASS_MID,
@@ -32,16 +32,16 @@ enum PaletteIndex : std::uint8_t {
     PAL_SKIN_DARK,
     PAL_SKIN_MID,
     PAL_SKIN_LIGHT,
-    PAL_CLOTH_DARK,    // red cloth, roof tiles, banners
+    PAL_CLOTH_DARK,  // red cloth, roof tiles, banners
     PAL_CLOTH_MID,
     PAL_CLOTH_LIGHT,
     PAL_GOLD_DARK,
     PAL_GOLD_MID,
     PAL_GOLD_LIGHT,
-    PAL_PARCH_DARK,    // parchment of dialogue and HUD interiors
+    PAL_PARCH_DARK,  // parchment of dialogue and HUD interiors
     PAL_PARCH_MID,
     PAL_PARCH_LIGHT,
-    PAL_NAVY_DARK,     // deep-blue panel interiors
+    PAL_NAVY_DARK,  // deep-blue panel interiors
     PAL_NAVY_MID,
     PAL_WHITE,
     PAL_COUNT

@@ -20,7 +20,7 @@ void AddCrossing(std::vector<float>& crossings, PixelPoint a, PixelPoint b, floa
     }
 }
 
-} // namespace
+}  // namespace
 
 PixelCanvas MakeCanvas(int width, int height, sf::Color fill) {
     PixelCanvas canvas;
@@ -35,7 +35,8 @@ bool IsInside(const PixelCanvas& canvas, int x, int y) {
 }
 
 void PutPixel(PixelCanvas& canvas, int x, int y, sf::Color colour) {
-    if (IsInside(canvas, x, y)) canvas.image.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y), colour);
+    if (IsInside(canvas, x, y))
+        canvas.image.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y), colour);
 }
 
 sf::Color PixelAt(const PixelCanvas& canvas, int x, int y) {
@@ -43,15 +44,20 @@ sf::Color PixelAt(const PixelCanvas& canvas, int x, int y) {
     return canvas.image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
 }
 
-bool IsOpaque(const PixelCanvas& canvas, int x, int y) { return PixelAt(canvas, x, y).a > 0; }
+bool IsOpaque(const PixelCanvas& canvas, int x, int y) {
+    return PixelAt(canvas, x, y).a > 0;
+}
 
-void FillCanvas(PixelCanvas& canvas, sf::Color colour) { FillRect(canvas, 0, 0, canvas.width, canvas.height, colour); }
+void FillCanvas(PixelCanvas& canvas, sf::Color colour) {
+    FillRect(canvas, 0, 0, canvas.width, canvas.height, colour);
+}
 
 void FillRect(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color colour) {
     const int left = std::max(0, x), top = std::max(0, y);
     const int right = std::min(canvas.width, x + width), bottom = std::min(canvas.height, y + height);
     for (int row = top; row < bottom; ++row)
-        for (int column = left; column < right; ++column) PutPixel(canvas, column, row, colour);
+        for (int column = left; column < right; ++column)
+            PutPixel(canvas, column, row, colour);
 }
 
 void StrokeRect(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color colour) {
@@ -69,13 +75,22 @@ void DrawLine(PixelCanvas& canvas, int x0, int y0, int x1, int y1, sf::Color col
         PutPixel(canvas, x0, y0, colour);
         if (x0 == x1 && y0 == y1) return;
         const int doubled = 2 * error;
-        if (doubled >= dy) { error += dy; x0 += stepX; }
-        if (doubled <= dx) { error += dx; y0 += stepY; }
+        if (doubled >= dy) {
+            error += dy;
+            x0 += stepX;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            y0 += stepY;
+        }
     }
 }
 
 void FillEllipse(PixelCanvas& canvas, int centreX, int centreY, int radiusX, int radiusY, sf::Color colour) {
-    if (radiusX <= 0 || radiusY <= 0) { PutPixel(canvas, centreX, centreY, colour); return; }
+    if (radiusX <= 0 || radiusY <= 0) {
+        PutPixel(canvas, centreX, centreY, colour);
+        return;
+    }
     const float rx = static_cast<float>(radiusX) + 0.5f, ry = static_cast<float>(radiusY) + 0.5f;
     for (int dy = -radiusY; dy <= radiusY; ++dy)
         for (int dx = -radiusX; dx <= radiusX; ++dx) {
@@ -91,7 +106,10 @@ void FillCircle(PixelCanvas& canvas, int centreX, int centreY, int radius, sf::C
 void FillPolygon(PixelCanvas& canvas, const std::vector<PixelPoint>& points, sf::Color colour) {
     if (points.size() < 3) return;
     int top = points[0].y, bottom = points[0].y;
-    for (const PixelPoint& point : points) { top = std::min(top, point.y); bottom = std::max(bottom, point.y); }
+    for (const PixelPoint& point : points) {
+        top = std::min(top, point.y);
+        bottom = std::max(bottom, point.y);
+    }
     std::vector<float> crossings;
     for (int row = top; row <= bottom; ++row) {
         crossings.clear();
@@ -100,8 +118,8 @@ void FillPolygon(PixelCanvas& canvas, const std::vector<PixelPoint>& points, sf:
             AddCrossing(crossings, points[i], points[(i + 1) % points.size()], rowY);
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
-            for (int column = static_cast<int>(crossings[i] + 0.5f); column < static_cast<int>(crossings[i + 1] + 0.5f);
-                 ++column)
+            for (int column = static_cast<int>(crossings[i] + 0.5f);
+                 column < static_cast<int>(crossings[i + 1] + 0.5f); ++column)
                 PutPixel(canvas, column, row, colour);
     }
 }
@@ -112,7 +130,8 @@ void DrawPixelMap(PixelCanvas& canvas, int x, int y, const std::vector<const cha
         for (int column = 0; rows[row][column] != '\0'; ++column)
             for (const PixelKey& key : keys)
                 if (key.symbol == rows[row][column])
-                    FillRect(canvas, x + column * scale, y + static_cast<int>(row) * scale, scale, scale, key.colour);
+                    FillRect(canvas, x + column * scale, y + static_cast<int>(row) * scale, scale, scale,
+                             key.colour);
 }
 
 void Blit(PixelCanvas& target, const PixelCanvas& source, int x, int y) {
@@ -123,9 +142,13 @@ void Blit(PixelCanvas& target, const PixelCanvas& source, int x, int y) {
         }
 }
 
-void FlipHorizontal(PixelCanvas& canvas) { canvas.image.flipHorizontally(); }
+void FlipHorizontal(PixelCanvas& canvas) {
+    canvas.image.flipHorizontally();
+}
 
-void FlipVertical(PixelCanvas& canvas) { canvas.image.flipVertically(); }
+void FlipVertical(PixelCanvas& canvas) {
+    canvas.image.flipVertically();
+}
 
 void OutlineOpaque(PixelCanvas& canvas, sf::Color outline) {
     const PixelCanvas before = canvas;
@@ -151,7 +174,9 @@ void ShadeFromTopLeft(PixelCanvas& canvas, const Ramp& ramp) {
         }
 }
 
-bool DitherOn(int x, int y, int level) { return BAYER_4X4[((y % 4) + 4) % 4][((x % 4) + 4) % 4] < level; }
+bool DitherOn(int x, int y, int level) {
+    return BAYER_4X4[((y % 4) + 4) % 4][((x % 4) + 4) % 4] < level;
+}
 
 void DitherRect(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color first, sf::Color second,
                 int level) {
@@ -160,7 +185,8 @@ void DitherRect(PixelCanvas& canvas, int x, int y, int width, int height, sf::Co
             PutPixel(canvas, column, row, DitherOn(column, row, level) ? second : first);
 }
 
-void DitherGradient(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color top, sf::Color bottom) {
+void DitherGradient(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color top,
+                    sf::Color bottom) {
     for (int row = 0; row < height; ++row) {
         const int level = height <= 1 ? 0 : (row * 17) / height;
         DitherRect(canvas, x, y + row, width, 1, top, bottom, std::min(level, 16));
@@ -180,7 +206,8 @@ PixelCanvas Upscale(const PixelCanvas& canvas, int factor) {
     const sf::Uint8* source = canvas.image.getPixelsPtr();
     for (int row = 0; row < big.height; ++row)
         for (int column = 0; column < big.width; ++column) {
-            const std::size_t from = (static_cast<std::size_t>(row / factor) * canvas.width + column / factor) * 4;
+            const std::size_t from =
+                (static_cast<std::size_t>(row / factor) * canvas.width + column / factor) * 4;
             const std::size_t to = (static_cast<std::size_t>(row) * big.width + column) * 4;
             std::copy(source + from, source + from + 4, pixels.begin() + static_cast<long>(to));
         }

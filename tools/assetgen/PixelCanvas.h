@@ -23,8 +23,8 @@ struct PixelPoint {
 PixelCanvas MakeCanvas(int width, int height, sf::Color fill = sf::Color::Transparent);
 
 bool IsInside(const PixelCanvas& canvas, int x, int y);
-void PutPixel(PixelCanvas& canvas, int x, int y, sf::Color colour); // ignores points off the canvas
-sf::Color PixelAt(const PixelCanvas& canvas, int x, int y);         // transparent off the canvas
+void PutPixel(PixelCanvas& canvas, int x, int y, sf::Color colour);  // ignores points off the canvas
+sf::Color PixelAt(const PixelCanvas& canvas, int x, int y);          // transparent off the canvas
 bool IsOpaque(const PixelCanvas& canvas, int x, int y);
 
 void FillCanvas(PixelCanvas& canvas, sf::Color colour);
@@ -62,7 +62,8 @@ void ShadeFromTopLeft(PixelCanvas& canvas, const Ramp& ramp);
 void DitherRect(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color first, sf::Color second,
                 int level);
 // A vertical gradient between two colours made of dither steps, top colour at y.
-void DitherGradient(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color top, sf::Color bottom);
+void DitherGradient(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color top,
+                    sf::Color bottom);
 bool DitherOn(int x, int y, int level);
 
 // Darkens the opaque pixels of a rectangle one ramp step where the dither pattern of the level says so.

@@ -6,14 +6,14 @@
 
 #include <string>
 
-inline constexpr int FONT_CELL_HEIGHT = 8; // seven rows above the baseline, one for descenders
+inline constexpr int FONT_CELL_HEIGHT = 8;  // seven rows above the baseline, one for descenders
 inline constexpr int FONT_CAP_HEIGHT = 7;
 inline constexpr int FONT_SPACING = 1;
 
 struct TextStyle {
     sf::Color fill = Pal(PAL_WHITE);
-    sf::Color outline = sf::Color::Transparent; // a ring around every letter when opaque
-    sf::Color shadow = sf::Color::Transparent;  // a copy one (scaled) pixel down and right when opaque
+    sf::Color outline = sf::Color::Transparent;  // a ring around every letter when opaque
+    sf::Color shadow = sf::Color::Transparent;   // a copy one (scaled) pixel down and right when opaque
     int scale = 1;
 };
 

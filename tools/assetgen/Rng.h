@@ -8,7 +8,9 @@ struct Rng {
     std::uint32_t state = 0x9E3779B9u;
 };
 
-inline Rng MakeRng(std::uint32_t seed) { return Rng{seed == 0 ? 0x9E3779B9u : seed}; }
+inline Rng MakeRng(std::uint32_t seed) {
+    return Rng{seed == 0 ? 0x9E3779B9u : seed};
+}
 
 inline std::uint32_t NextRandom(Rng& rng) {
     std::uint32_t x = rng.state;
@@ -27,4 +29,6 @@ inline int RandomRange(Rng& rng, int low, int high) {
 }
 
 // A number in [0, 1).
-inline float RandomUnit(Rng& rng) { return static_cast<float>(NextRandom(rng) >> 8) / 16777216.0f; }
+inline float RandomUnit(Rng& rng) {
+    return static_cast<float>(NextRandom(rng) >> 8) / 16777216.0f;
+}

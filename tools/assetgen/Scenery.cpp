@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-void PlaceShadedLayer(PixelCanvas& scene, PixelCanvas& layer, int x, int y, std::initializer_list<Ramp> ramps) {
-    for (const Ramp& ramp : ramps) ShadeFromTopLeft(layer, ramp);
+void PlaceShadedLayer(PixelCanvas& scene, PixelCanvas& layer, int x, int y,
+                      std::initializer_list<Ramp> ramps) {
+    for (const Ramp& ramp : ramps)
+        ShadeFromTopLeft(layer, ramp);
     OutlineOpaque(layer, Pal(PAL_OUTLINE));
     Blit(scene, layer, x, y);
 }
@@ -21,7 +23,8 @@ void DrawPineTree(PixelCanvas& scene, int x, int y, int height, Rng& rng) {
         FillPolygon(layer, {{centre - half, bottom}, {centre, std::max(1, top)}, {centre + half + 1, bottom}},
                     Pal(PAL_GRASS_DARK));
     }
-    PlaceShadedLayer(scene, layer, x - centre, y - foot, {Ramp{PAL_FOREST_DEEP, PAL_GRASS_DARK, PAL_GRASS_MID}});
+    PlaceShadedLayer(scene, layer, x - centre, y - foot,
+                     {Ramp{PAL_FOREST_DEEP, PAL_GRASS_DARK, PAL_GRASS_MID}});
 }
 
 void DrawRoundTree(PixelCanvas& scene, int x, int y, int radius, Rng& rng) {
@@ -31,8 +34,8 @@ void DrawRoundTree(PixelCanvas& scene, int x, int y, int radius, Rng& rng) {
     const int crownY = foot - radius - radius * 2 / 3;
     FillCircle(layer, centre, crownY, radius, Pal(PAL_GRASS_MID));
     for (int blob = 0; blob < 3; ++blob)
-        FillCircle(layer, centre + RandomRange(rng, -radius / 2, radius / 2), crownY + RandomRange(rng, -radius / 2, 1),
-                   radius * 2 / 3, Pal(PAL_GRASS_MID));
+        FillCircle(layer, centre + RandomRange(rng, -radius / 2, radius / 2),
+                   crownY + RandomRange(rng, -radius / 2, 1), radius * 2 / 3, Pal(PAL_GRASS_MID));
     ShadeFromTopLeft(layer, RAMP_WOOD);
     // Leaf clusters catch the light on the upper left of the crown.
     for (int spot = 0; spot < radius; ++spot) {
@@ -49,15 +52,17 @@ namespace {
 void DrawHutRoof(PixelCanvas& layer, int left, int right, int eaves, int peak, RoofStyle roof) {
     const PaletteIndex base = roof == ROOF_THATCH ? PAL_GOLD_MID : PAL_CLOTH_MID;
     const int centre = (left + right) / 2;
-    FillPolygon(layer, {{left - 3, eaves}, {centre, peak}, {centre + 1, peak}, {right + 3, eaves}}, Pal(base));
+    FillPolygon(layer, {{left - 3, eaves}, {centre, peak}, {centre + 1, peak}, {right + 3, eaves}},
+                Pal(base));
     // Thatch is combed in rows; tiles are laid in courses: both read as lines across the roof.
     const PaletteIndex line = roof == ROOF_THATCH ? PAL_GOLD_DARK : PAL_CLOTH_DARK;
     for (int row = eaves - 3; row > peak + 2; row -= 3)
         for (int column = left - 3; column <= right + 3; ++column)
-            if (PixelAt(layer, column, row) == Pal(base) && (column + row) % 4 != 0) PutPixel(layer, column, row, Pal(line));
+            if (PixelAt(layer, column, row) == Pal(base) && (column + row) % 4 != 0)
+                PutPixel(layer, column, row, Pal(line));
 }
 
-} // namespace
+}  // namespace
 
 void DrawGoblinHut(PixelCanvas& scene, int x, int y, int width, RoofStyle roof, Rng& rng) {
     const int wallHeight = width / 2 + 1, roofHeight = width * 3 / 4 + RandomRange(rng, 0, 3);
@@ -65,13 +70,15 @@ void DrawGoblinHut(PixelCanvas& scene, int x, int y, int width, RoofStyle roof, 
     const int left = 5, right = left + width - 1, foot = layer.height - 2;
     const int eaves = foot - wallHeight;
     FillRect(layer, left, eaves, width, wallHeight, Pal(PAL_WOOD_MID));
-    for (int column = left + 2; column < right; column += 3) DrawLine(layer, column, eaves + 1, column, foot - 1, Pal(PAL_WOOD_DARK));
+    for (int column = left + 2; column < right; column += 3)
+        DrawLine(layer, column, eaves + 1, column, foot - 1, Pal(PAL_WOOD_DARK));
     const int doorX = left + width / 3;
     FillRect(layer, doorX, foot - wallHeight * 2 / 3, 4, wallHeight * 2 / 3, Pal(PAL_OUTLINE));
     FillRect(layer, doorX + 1, foot - wallHeight * 2 / 3 + 1, 2, wallHeight * 2 / 3 - 1, Pal(PAL_WOOD_DARK));
-    FillRect(layer, right - 5, eaves + 3, 3, 3, Pal(PAL_GOLD_LIGHT)); // a lamp is lit inside
+    FillRect(layer, right - 5, eaves + 3, 3, 3, Pal(PAL_GOLD_LIGHT));  // a lamp is lit inside
     PutPixel(layer, right - 3, eaves + 5, Pal(PAL_GOLD_MID));
-    if (RandomRange(rng, 0, 1) == 1) FillRect(layer, right - 4, eaves - roofHeight / 2 - 2, 3, roofHeight / 2, Pal(PAL_STONE_MID));
+    if (RandomRange(rng, 0, 1) == 1)
+        FillRect(layer, right - 4, eaves - roofHeight / 2 - 2, 3, roofHeight / 2, Pal(PAL_STONE_MID));
     DrawHutRoof(layer, left, right, eaves + 1, foot - wallHeight - roofHeight, roof);
     PlaceShadedLayer(scene, layer, x - left, y - foot,
                      {RAMP_WOOD, RAMP_STONE, roof == ROOF_THATCH ? RAMP_GOLD : RAMP_CLOTH});
@@ -99,7 +106,8 @@ int RidgeY(int x, int baseY, int amplitude, float waveLength, float phase) {
     return baseY - static_cast<int>(std::lround(swell * static_cast<float>(amplitude)));
 }
 
-void FillRidge(PixelCanvas& scene, int baseY, int amplitude, float waveLength, float phase, sf::Color colour) {
+void FillRidge(PixelCanvas& scene, int baseY, int amplitude, float waveLength, float phase,
+               sf::Color colour) {
     for (int column = 0; column < scene.width; ++column)
         FillRect(scene, column, RidgeY(column, baseY, amplitude, waveLength, phase), 1, scene.height, colour);
 }

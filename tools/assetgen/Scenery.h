@@ -7,7 +7,8 @@
 #include "Rng.h"
 
 // Draws a layer onto the scene after shading each listed ramp and outlining it.
-void PlaceShadedLayer(PixelCanvas& scene, PixelCanvas& layer, int x, int y, std::initializer_list<Ramp> ramps);
+void PlaceShadedLayer(PixelCanvas& scene, PixelCanvas& layer, int x, int y,
+                      std::initializer_list<Ramp> ramps);
 
 // A pine of the dark forest; (x, y) is the foot of its trunk.
 void DrawPineTree(PixelCanvas& scene, int x, int y, int height, Rng& rng);

@@ -6,7 +6,7 @@
 
 namespace {
 
-const int SEQ_LETTER_STEPS[7] = {9, 11, 0, 2, 4, 5, 7}; // A B C D E F G from C
+const int SEQ_LETTER_STEPS[7] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G from C
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\n");
@@ -24,26 +24,33 @@ float LengthBeats(const std::string& length) {
     return dotted ? beats * 1.5f : beats;
 }
 
-} // namespace
+}  // namespace
 
 int NoteNumber(const std::string& name) {
     if (name == "R") return SEQ_REST;
     if (name.size() < 2 || name[0] < 'A' || name[0] > 'G') return -2;
     int step = SEQ_LETTER_STEPS[name[0] - 'A'];
     std::size_t at = 1;
-    if (name[at] == '#') { ++step; ++at; }
-    else if (name[at] == 'b') { --step; ++at; }
+    if (name[at] == '#') {
+        ++step;
+        ++at;
+    } else if (name[at] == 'b') {
+        --step;
+        ++at;
+    }
     if (at >= name.size() || name[at] < '0' || name[at] > '9' || at + 1 != name.size()) return -2;
     return 12 * (name[at] - '0' + 1) + step;
 }
 
-double NoteFrequency(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
+double NoteFrequency(int midi) {
+    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
+}
 
 std::vector<SeqNote> ParseTrack(const std::string& text, int* errors) {
     std::vector<SeqNote> notes;
     std::string commas = text;
     for (char& character : commas)
-        if (character == '|') character = ','; // bar lines are only for the reader
+        if (character == '|') character = ',';  // bar lines are only for the reader
     std::stringstream stream(commas);
     std::string item;
     while (std::getline(stream, item, ',')) {
@@ -63,7 +70,8 @@ std::vector<SeqNote> ParseTrack(const std::string& text, int* errors) {
 
 float TrackBeats(const std::vector<SeqNote>& notes) {
     float beats = 0.0f;
-    for (const SeqNote& note : notes) beats += note.beats;
+    for (const SeqNote& note : notes)
+        beats += note.beats;
     return beats;
 }
 

@@ -12,14 +12,14 @@
 inline constexpr int SEQ_REST = -1;
 
 struct SeqNote {
-    int midi = SEQ_REST; // 60 is C4
-    float beats = 1.0f;  // in quarter notes
+    int midi = SEQ_REST;  // 60 is C4
+    float beats = 1.0f;   // in quarter notes
 };
 
 struct Track {
     std::vector<SeqNote> notes;
     Instrument instrument;
-    float legato = 0.85f; // share of each note's length the key stays down
+    float legato = 0.85f;  // share of each note's length the key stays down
 };
 
 // The MIDI number of a name such as "C4", "F#5" or "Bb2"; SEQ_REST for "R"; -2 when unreadable.

@@ -8,7 +8,7 @@
 
 namespace {
 
-const int LOGO_WIDTH = 200; // 800x400 after the x4 enlargement
+const int LOGO_WIDTH = 200;  // 800x400 after the x4 enlargement
 const int LOGO_HEIGHT = 100;
 const int LOGO_SCALE = 4;
 
@@ -37,7 +37,7 @@ void DrawQuendalSeal(PixelCanvas& logo, int centreX, int centreY) {
             if (PixelAt(seal, column, row) == Pal(PAL_NAVY_DARK) && row < c - 6 && DitherOn(column, row, 6))
                 PutPixel(seal, column, row, Pal(PAL_NAVY_MID));
     FillCircle(seal, c - 2, c + 1, 14, Pal(PAL_PARCH_LIGHT));
-    FillCircle(seal, c + 5, c - 3, 12, Pal(PAL_NAVY_DARK)); // the bite that leaves a crescent
+    FillCircle(seal, c + 5, c - 3, 12, Pal(PAL_NAVY_DARK));  // the bite that leaves a crescent
     ShadeFromTopLeft(seal, RAMP_GOLD);
     DrawStar(seal, c + 10, c - 12);
     DrawStar(seal, c + 15, c + 2);
@@ -63,8 +63,8 @@ void DrawBrisvaneShield(PixelCanvas& logo, int x, int y) {
     FillPolygon(shield, {{3, 3}, {49, 3}, {49, 34}, {26, 59}, {3, 34}}, Pal(PAL_CLOTH_MID));
     FillPolygon(shield, {{7, 7}, {45, 7}, {45, 33}, {26, 54}, {7, 33}}, Pal(PAL_CLOTH_DARK));
     FillPolygon(shield, {{8, 8}, {44, 8}, {44, 32}, {26, 52}, {8, 32}}, Pal(PAL_CLOTH_MID));
-    FillRect(shield, 25, 22, 2, 28, Pal(PAL_GOLD_MID)); // the vane's mast
-    FillRect(shield, 11, 27, 30, 2, Pal(PAL_GOLD_MID)); // its arrow, pointing into the wind
+    FillRect(shield, 25, 22, 2, 28, Pal(PAL_GOLD_MID));  // the vane's mast
+    FillRect(shield, 11, 27, 30, 2, Pal(PAL_GOLD_MID));  // its arrow, pointing into the wind
     FillPolygon(shield, {{40, 23}, {46, 28}, {40, 33}}, Pal(PAL_GOLD_MID));
     FillPolygon(shield, {{9, 23}, {14, 28}, {9, 33}}, Pal(PAL_GOLD_MID));
     // The swallow, forked tail streaming behind it, rides the top of the vane.
@@ -76,7 +76,7 @@ void DrawBrisvaneShield(PixelCanvas& logo, int x, int y) {
     for (int line = 0; line < 3; ++line) {
         const int y = 34 + line * 5, x = 10 + line * 2;
         DrawLine(shield, x, y, x + windLength[line], y, Pal(PAL_PARCH_LIGHT));
-        PutPixel(shield, x + windLength[line] + 1, y - 1, Pal(PAL_PARCH_LIGHT)); // the gust curls up
+        PutPixel(shield, x + windLength[line] + 1, y - 1, Pal(PAL_PARCH_LIGHT));  // the gust curls up
     }
     ShadeFromTopLeft(shield, RAMP_CLOTH);
     ShadeFromTopLeft(shield, RAMP_GOLD);
@@ -95,7 +95,7 @@ PixelCanvas PaintBrisvane() {
     return logo;
 }
 
-} // namespace
+}  // namespace
 
 void GenerateStudioLogos(AssetWriter& writer) {
     WritePixelArt(writer, "Sprites/Start/Logo/Quendal.png", PaintQuendal(), LOGO_SCALE);

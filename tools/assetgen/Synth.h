@@ -12,7 +12,7 @@ struct Instrument {
     float duty = 0.5f;
     Adsr adsr;
     float gain = 1.0f;
-    float slideSemitones = 0.0f; // pitch change over slideSeconds (negative falls)
+    float slideSemitones = 0.0f;  // pitch change over slideSeconds (negative falls)
     float slideSeconds = 0.0f;
     float vibratoSemitones = 0.0f;
     float vibratoHz = 5.5f;
@@ -21,7 +21,7 @@ struct Instrument {
 
 struct ToneRequest {
     double frequency = 440.0;
-    float gate = 0.1f;        // seconds the key is held
+    float gate = 0.1f;  // seconds the key is held
     long startSample = 0;
     float velocity = 1.0f;
 };

@@ -25,13 +25,13 @@ const char* const TITLE_MELODY =
 
 // One chord per half bar (a bar with one chord names it twice).
 const std::array<const char*, TITLE_BARS * 2> TITLE_CHORDS{
-    "G", "G", "Em", "Em", "C", "C", "D", "D", "G", "G", "Em", "Em", "C", "D", "G", "G",
-    "Em", "Em", "C", "C", "G", "G", "D", "D", "Em", "Em", "C", "C", "Am", "Am", "D", "D"};
+    "G",  "G",  "Em", "Em", "C", "C", "D", "D", "G",  "G",  "Em", "Em", "C",  "D",  "G", "G",
+    "Em", "Em", "C",  "C",  "G", "G", "D", "D", "Em", "Em", "C",  "C",  "Am", "Am", "D", "D"};
 
 struct ChordVoicing {
     const char* name;
-    const char* arpeggio[3]; // close voicings that move little from chord to chord
-    const char* bass[3];     // root, fifth, octave
+    const char* arpeggio[3];  // close voicings that move little from chord to chord
+    const char* bass[3];      // root, fifth, octave
 };
 
 const ChordVoicing TITLE_VOICINGS[] = {
@@ -46,7 +46,9 @@ const ChordVoicing& Voicing(const std::string& name) {
     return TITLE_VOICINGS[0];
 }
 
-bool InSectionB(int bar) { return bar >= TITLE_BARS / 2; }
+bool InSectionB(int bar) {
+    return bar >= TITLE_BARS / 2;
+}
 
 // Eighth-note arpeggios in A; sixteenths in B to lift the energy.
 std::string ArpeggioTrack() {
@@ -65,18 +67,19 @@ std::string BassBar(int bar) {
     const ChordVoicing& first = Voicing(TITLE_CHORDS[static_cast<std::size_t>(bar * 2)]);
     const ChordVoicing& second = Voicing(TITLE_CHORDS[static_cast<std::size_t>(bar * 2 + 1)]);
     const std::string root = first.bass[0], fifth = first.bass[1], octave = first.bass[2];
-    if (bar == TITLE_BARS - 1) return "D3 4, A2 4, F#2 4, A2 8, R 8,"; // walks back towards G, then breathes
+    if (bar == TITLE_BARS - 1) return "D3 4, A2 4, F#2 4, A2 8, R 8,";  // walks back towards G, then breathes
     if (first.name != second.name)
         return root + " 4, " + fifth + " 4, " + second.bass[0] + " 4, " + second.bass[1] + " 4,";
     if (InSectionB(bar))
-        return root + " 8, " + root + " 8, " + octave + " 8, " + root + " 8, " + fifth + " 8, " + root + " 8, " +
-               octave + " 8, " + fifth + " 8,";
+        return root + " 8, " + root + " 8, " + octave + " 8, " + root + " 8, " + fifth + " 8, " + root +
+               " 8, " + octave + " 8, " + fifth + " 8,";
     return root + " 4., " + root + " 8, " + fifth + " 4, " + octave + " 4,";
 }
 
 std::string BassTrack() {
     std::string text;
-    for (int bar = 0; bar < TITLE_BARS; ++bar) text += BassBar(bar);
+    for (int bar = 0; bar < TITLE_BARS; ++bar)
+        text += BassBar(bar);
     return text;
 }
 
@@ -84,9 +87,12 @@ std::string BassTrack() {
 std::string DrumTrack(const char* sectionA, const char* sectionB, const char* lastOfA, const char* lastOfB) {
     std::string text;
     for (int bar = 0; bar < TITLE_BARS; ++bar) {
-        if (bar == TITLE_BARS / 2 - 1) text += lastOfA;
-        else if (bar == TITLE_BARS - 1) text += lastOfB;
-        else text += InSectionB(bar) ? sectionB : sectionA;
+        if (bar == TITLE_BARS / 2 - 1)
+            text += lastOfA;
+        else if (bar == TITLE_BARS - 1)
+            text += lastOfB;
+        else
+            text += InSectionB(bar) ? sectionB : sectionA;
         text += ",";
     }
     return text;
@@ -102,16 +108,22 @@ std::vector<float> Render(const Track& track, float startBeat = 0.0f) {
     return voice;
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
-const Instrument TITLE_LEAD{WAVE_SQUARE, 0.25f, {0.006f, 0.12f, 0.55f, 0.07f}, 1.0f, 0.0f, 0.0f, 0.18f, 5.5f, 0.22f};
-const Instrument TITLE_ARP{WAVE_SQUARE, 0.125f, {0.003f, 0.08f, 0.3f, 0.04f}, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-const Instrument TITLE_BASS{WAVE_TRIANGLE, 0.5f, {0.004f, 0.1f, 0.8f, 0.05f}, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-const Instrument TITLE_KICK{WAVE_SINE, 0.5f, {0.001f, 0.12f, 0.0f, 0.01f}, 1.0f, -24.0f, 0.09f, 0.0f, 0.0f, 0.0f};
-const Instrument TITLE_SNARE{WAVE_NOISE, 0.5f, {0.001f, 0.1f, 0.0f, 0.01f}, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-const Instrument TITLE_HAT{WAVE_NOISE, 0.5f, {0.001f, 0.03f, 0.0f, 0.005f}, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+const Instrument TITLE_LEAD{WAVE_SQUARE, 0.25f, {0.006f, 0.12f, 0.55f, 0.07f}, 1.0f, 0.0f, 0.0f, 0.18f,
+                            5.5f,        0.22f};
+const Instrument TITLE_ARP{WAVE_SQUARE, 0.125f, {0.003f, 0.08f, 0.3f, 0.04f}, 1.0f, 0.0f, 0.0f, 0.0f,
+                           0.0f,        0.0f};
+const Instrument TITLE_BASS{WAVE_TRIANGLE, 0.5f, {0.004f, 0.1f, 0.8f, 0.05f}, 1.0f, 0.0f, 0.0f, 0.0f,
+                            0.0f,          0.0f};
+const Instrument TITLE_KICK{WAVE_SINE, 0.5f, {0.001f, 0.12f, 0.0f, 0.01f}, 1.0f, -24.0f, 0.09f, 0.0f,
+                            0.0f,      0.0f};
+const Instrument TITLE_SNARE{WAVE_NOISE, 0.5f, {0.001f, 0.1f, 0.0f, 0.01f}, 1.0f, 0.0f, 0.0f, 0.0f,
+                             0.0f,       0.0f};
+const Instrument TITLE_HAT{WAVE_NOISE, 0.5f, {0.001f, 0.03f, 0.0f, 0.005f}, 1.0f, 0.0f, 0.0f, 0.0f,
+                           0.0f,       0.0f};
 
 struct VoicePlacement {
     std::vector<float> samples;
@@ -122,7 +134,7 @@ struct VoicePlacement {
 std::vector<VoicePlacement> RenderVoices() {
     const Track lead = MakeTrack(TITLE_MELODY, TITLE_LEAD, 0.88f);
     std::vector<float> leadVoice = Render(lead);
-    std::vector<float> echoVoice = Render(lead, 0.75f); // a dotted-eighth echo widens the lead
+    std::vector<float> echoVoice = Render(lead, 0.75f);  // a dotted-eighth echo widens the lead
     std::vector<float> arpVoice = Render(MakeTrack(ArpeggioTrack(), TITLE_ARP, 0.7f));
     SmoothVoice(leadVoice, 7000.0f);
     SmoothVoice(echoVoice, 4000.0f);
@@ -150,12 +162,13 @@ std::vector<VoicePlacement> RenderVoices() {
     return voices;
 }
 
-} // namespace
+}  // namespace
 
 void GenerateTitleMusic(AssetWriter& writer) {
     std::vector<VoicePlacement> voices = RenderVoices();
     StereoMix mix = MakeMix(voices.front().samples.size());
-    for (const VoicePlacement& voice : voices) AddVoice(mix, voice.samples, voice.gain, voice.pan);
+    for (const VoicePlacement& voice : voices)
+        AddVoice(mix, voice.samples, voice.gain, voice.pan);
     NormalisePeak(mix, 0.0f);
     SoftLimit(mix, 0.85f);
     NormalisePeak(mix, -1.0f);

@@ -15,7 +15,8 @@ struct FrameLook {
 };
 
 FrameLook LookFor(PanelInterior interior, bool goldLit) {
-    const PaletteIndex inside = interior == PANEL_PARCHMENT ? PAL_PARCH_MID : (goldLit ? PAL_NAVY_MID : PAL_NAVY_DARK);
+    const PaletteIndex inside =
+        interior == PANEL_PARCHMENT ? PAL_PARCH_MID : (goldLit ? PAL_NAVY_MID : PAL_NAVY_DARK);
     if (goldLit) return {RAMP_GOLD, inside, PAL_WHITE, PAL_PARCH_LIGHT, PAL_GOLD_MID};
     return {RAMP_WOOD, inside, PAL_GOLD_LIGHT, PAL_GOLD_MID, PAL_GOLD_DARK};
 }
@@ -25,7 +26,8 @@ void DrawStud(PixelCanvas& tile, int x, int y, const FrameLook& look) {
                                         {look.studLight, look.studMid, look.studDark},
                                         {look.studMid, look.studDark, look.studDark}};
     for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column) PutPixel(tile, x + column, y + row, Pal(pattern[row][column]));
+        for (int column = 0; column < 3; ++column)
+            PutPixel(tile, x + column, y + row, Pal(pattern[row][column]));
 }
 
 // The repeated piece of an edge copied along one axis, or the centre copied in both.
@@ -57,20 +59,21 @@ void ShadeInterior(PixelCanvas& canvas, int x, int y, int width, int height, boo
     }
 }
 
-} // namespace
+}  // namespace
 
 PixelCanvas MakeFrameTile(PanelInterior interior, bool goldLit) {
     const FrameLook look = LookFor(interior, goldLit);
     const int last = UI_TILE_SIZE - 1;
     PixelCanvas tile = MakeCanvas(UI_TILE_SIZE, UI_TILE_SIZE, Pal(look.rim.mid));
-    FillRect(tile, UI_BORDER, UI_BORDER, UI_TILE_SIZE - 2 * UI_BORDER, UI_TILE_SIZE - 2 * UI_BORDER, Pal(look.interior));
+    FillRect(tile, UI_BORDER, UI_BORDER, UI_TILE_SIZE - 2 * UI_BORDER, UI_TILE_SIZE - 2 * UI_BORDER,
+             Pal(look.interior));
     StrokeRect(tile, 0, 0, UI_TILE_SIZE, UI_TILE_SIZE, Pal(PAL_OUTLINE));
     FillRect(tile, 1, 1, UI_TILE_SIZE - 2, 1, Pal(look.rim.light));
     FillRect(tile, 1, 1, 1, UI_TILE_SIZE - 2, Pal(look.rim.light));
     FillRect(tile, 1, last - 1, UI_TILE_SIZE - 2, 1, Pal(look.rim.dark));
     FillRect(tile, last - 1, 2, 1, UI_TILE_SIZE - 3, Pal(look.rim.dark));
-    StrokeRect(tile, UI_BORDER - 1, UI_BORDER - 1, UI_TILE_SIZE - 2 * (UI_BORDER - 1), UI_TILE_SIZE - 2 * (UI_BORDER - 1),
-               Pal(PAL_OUTLINE));
+    StrokeRect(tile, UI_BORDER - 1, UI_BORDER - 1, UI_TILE_SIZE - 2 * (UI_BORDER - 1),
+               UI_TILE_SIZE - 2 * (UI_BORDER - 1), Pal(PAL_OUTLINE));
     DrawStud(tile, 1, 1, look);
     DrawStud(tile, last - 3, 1, look);
     DrawStud(tile, 1, last - 3, look);

@@ -7,8 +7,8 @@
 
 #include <string>
 
-inline constexpr int UI_BORDER = 4;     // outline, lit wood, wood, inner line
-inline constexpr int UI_TILE_SIZE = 12; // corners and edges are UI_BORDER wide
+inline constexpr int UI_BORDER = 4;      // outline, lit wood, wood, inner line
+inline constexpr int UI_TILE_SIZE = 12;  // corners and edges are UI_BORDER wide
 
 enum PanelInterior { PANEL_NAVY, PANEL_PARCHMENT };
 enum ButtonState { BUTTON_NORMAL, BUTTON_HIGHLIGHTED };

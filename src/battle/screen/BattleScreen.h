@@ -15,7 +15,11 @@ public:
     // game's battle pictures.
     BattleScreen(ScreenContext context, GameSession& session, const MapLook& look, std::string battlePath,
                  const BattleSheets& sheets)
-        : context_(context), session_(session), look_(look), battlePath_(std::move(battlePath)), sheets_(sheets) {}
+        : context_(context),
+          session_(session),
+          look_(look),
+          battlePath_(std::move(battlePath)),
+          sheets_(sheets) {}
     ScreenKind Kind() const override { return SCREEN_BATTLE; }
     // StartBattle: the file read, the fighters built from the roster and the enemy kinds.
     void Load() override;
