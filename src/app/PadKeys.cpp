@@ -44,7 +44,8 @@ std::array<int32_t, PAD_SOURCES> WantedKeys(const PadState& pad) {
     for (int action = 0; action < PAD_ACTION_COUNT; ++action) {
         const auto padAction = static_cast<PadAction>(action);
         const bool held = IsPadButtonHeld(pad, PadButtonFor(pad, padAction));
-        wanted[static_cast<size_t>(FIRST_ACTION + action)] = held ? KeyOfAction(padAction) : -1;
+        wanted[static_cast<size_t>(FIRST_ACTION) + static_cast<size_t>(action)] =
+            held ? KeyOfAction(padAction) : -1;
     }
     return wanted;
 }

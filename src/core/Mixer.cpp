@@ -14,17 +14,17 @@ void ApplyVolumes() {
 namespace {
 
 constexpr float FULL_MIX = 100.0f;
-bool muted = false;
+bool gMixMuted = false;
 
 }  // namespace
 
 // At the listener, so the loops already playing (footsteps, the rope, the reel) fall silent too.
 void MuteMix(bool mute) {
-    if (mute == muted) return;  // nothing to tell the listener (there may be no sound device yet)
-    muted = mute;
+    if (mute == gMixMuted) return;  // nothing to tell the listener (there may be no sound device yet)
+    gMixMuted = mute;
     sf::Listener::setGlobalVolume(mute ? 0.0f : FULL_MIX);
 }
 
 bool IsMixMuted() {
-    return muted;
+    return gMixMuted;
 }
