@@ -141,20 +141,30 @@ void StartWaiting(OptionsScreen& options, int row) {
 }
 
 // A waiting row takes the first key it may have; any other is refused with its reason.
+// ESCAPE's own key (always in use, so never a new binding) lets a waiting row go with its key kept: a
+// player who chose a row by mistake, or plays with a pad that has no free key to give, is not held.
+void StopWaiting(OptionsScreen& options, int row) {
+    Refuse(options, "");
+    KeyRow& keyRow = options.rows[static_cast<size_t>(row)];
+    keyRow.waiting = 0;
+    keyRow.sprite.setColor(sf::Color::White);
+    options.editing = 0;
+}
+
 void FinishWaiting(OptionsScreen& options, int row, int32_t code) {
+    if (code == gSettings.keys.escape) {
+        StopWaiting(options, row);
+        return;
+    }
     const std::string refusal = KeyRefusal(row, code);
     if (!refusal.empty()) {
         Refuse(options, refusal);
         return;
     }
-    Refuse(options, "");
     KeyCodes keys = CurrentKeyCodes();
     keys[static_cast<size_t>(row)] = code;
     SaveSettings(keys, CurrentVolumes());
-    KeyRow& keyRow = options.rows[static_cast<size_t>(row)];
-    keyRow.waiting = 0;
-    keyRow.sprite.setColor(sf::Color::White);
-    options.editing = 0;
+    StopWaiting(options, row);
     RefreshKeyLabels(options);
 }
 

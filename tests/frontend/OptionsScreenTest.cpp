@@ -56,6 +56,11 @@ TEST(OptionsScreen, RebindingDownWaitsForAFreeKeyAndWritesItAtOnce) {
     EXPECT_EQ(game.Label(KEY_DOWN), "Move Down P");
     EXPECT_NE(SettingsFile().find("DOWN 15\n"), std::string::npos);
     EXPECT_EQ(game.Options().keyCursor, KEY_DOWN);  // the cursor stays on the row
+    // Chosen by mistake (or from a pad, which has no free key to give): ESCAPE lets the row go.
+    game.PressKey(Keyboard::Return);
+    game.PressKey(Keyboard::Escape);
+    EXPECT_EQ(game.Options().rows[KEY_DOWN].waiting, 0);
+    EXPECT_EQ(gSettings.keys.down, Keyboard::P);
 }
 
 TEST(OptionsScreen, RebindingEnterMakesTheNewKeyConfirm) {
