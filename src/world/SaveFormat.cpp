@@ -126,8 +126,13 @@ bool StartsWith(const std::string& line, const char* prefix) {
     return line.rfind(prefix, 0) == 0;
 }
 
+// A map's name is a folder's name: printable bytes, no spaces (a zero byte would cut it short).
 bool IsMapName(const std::string& name) {
-    return !name.empty() && name.size() < MAP_NAME_SIZE && name.find_first_of(" \t\r") == std::string::npos;
+    return !name.empty() && name.size() < MAP_NAME_SIZE &&
+           std::all_of(name.begin(), name.end(), [](char letter) {
+               const auto byte = static_cast<unsigned char>(letter);
+               return byte > ' ' && byte != 0x7F;
+           });
 }
 
 std::optional<int32_t> GoldOf(const std::string& line) {

@@ -103,6 +103,8 @@ TEST(SaveFormat, AHeadOutOfRangeOrOutOfShapeIsDamaged) {
           "Pouch 14 3 14 0\n", "Pouch 12 1 12 2\n", "Pouch 13 1 13 0\n", "Played -1\n", "Played 3 4\n"}) {
         EXPECT_FALSE(IsSaveTextSound(Header("HOUSE_ENTER_1", "0", {}, line))) << line;
     }
+    // A map name with a zero byte in it would be read cut short (found by the save head's fuzzer).
+    EXPECT_FALSE(IsSaveTextSound(std::string("CurrentMap \0Bridge", 18) + Header("Bridge", "3").substr(17)));
     const std::string good = Header("Bridge", "3", {"Rope"}) + BRIDGE;
     EXPECT_TRUE(IsSaveTextSound(good));
     for (const std::string& bad :
