@@ -100,13 +100,13 @@ namespace {
 
 constexpr float STICK_PUSHED = 100.0f;
 
-// The pad's button for a bound action key, or -1.
-int PadButtonOfKey(int32_t code) {
+// The pad's button for a bound action key (as the game maps the pad's make), or -1.
+int PadButtonOfKey(const PadState& pad, int32_t code) {
     const KeyBindings& keys = gSettings.keys;
-    if (code == keys.enter) return 0;
-    if (code == keys.escape) return 1;
-    if (code == keys.inventory) return 3;
-    if (code == sf::Keyboard::Space) return 2;
+    if (code == keys.enter) return PadButtonFor(pad, PAD_CONFIRM);
+    if (code == keys.escape) return PadButtonFor(pad, PAD_BACK);
+    if (code == keys.inventory) return PadButtonFor(pad, PAD_INVENTORY);
+    if (code == sf::Keyboard::Space) return PadButtonFor(pad, PAD_HURRY);
     return -1;
 }
 
@@ -122,7 +122,7 @@ bool GameHarness::PadHold(int32_t code, bool held) {
         pad.dpadY = code == keys.up ? -push : push;
     } else if (code == keys.left || code == keys.right) {
         pad.dpadX = code == keys.left ? -push : push;
-    } else if (const int button = PadButtonOfKey(code); button >= 0) {
+    } else if (const int button = PadButtonOfKey(pad, code); button >= 0) {
         pad.buttons = held ? pad.buttons | 1u << button : pad.buttons & ~(1u << button);
     } else {
         return false;
