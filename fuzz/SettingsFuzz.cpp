@@ -1,47 +1,21 @@
 // Feeds arbitrary bytes to the game as its Config.txt: whatever the file holds, the settings read are in
 // range, the file the game writes back reads as those same settings, and nothing crashes.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <string_view>
 
-#include "core/Log.h"
+#include "FuzzFolder.h"
 #include "core/Settings.h"
 
 namespace {
 
 constexpr float HIGHEST_VOLUME = 20.0f;
 
-// Once per process: a working directory of its own with Assets/Config, the log silenced.
-void EnterScratchFolder() {
-    static bool entered = false;
-    if (entered) return;
-    entered = true;
-    // In memory where the system has it: the game flushes every settings file it writes to the disk.
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    const std::filesystem::path folder = base / ("velmoria-settings-fuzz-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder / "Assets" / "Config");
-    std::filesystem::current_path(folder);
-    SetLogSink([](std::string_view) {});
-}
-
-void Check(bool holds) {
-    if (!holds) std::abort();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterScratchFolder();
-    std::ofstream(SETTINGS_PATH, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    EnterFuzzFolder("settings");
+    WriteFuzzInput(SETTINGS_PATH, data, size);
     ResetSettings();
     LoadSettings();
     const Settings read = gSettings;
