@@ -48,6 +48,8 @@ std::string ReadNameLine(std::FILE* file) {
     for (int c = std::fgetc(file); c != EOF && c != '\n'; c = std::fgetc(file)) {
         if (static_cast<int>(name.size()) < NAME_LINE_MAX) name += static_cast<char>(c);
     }
+    // A file saved with Windows line ends names the same thing.
+    if (!name.empty() && name.back() == '\r') name.pop_back();
     return name;
 }
 
@@ -107,6 +109,11 @@ void StartTextReveal(const char* path, TextReveal& reveal) {
     std::FILE* file = std::fopen(path, "r");
     if (file == nullptr) {
         LogDebug("Erreur d'ouverture de fichier!\n");
+        // A missing text reads as an empty one: the next ENTER goes on instead of waiting for it forever.
+        reveal.source.reset();
+        reveal.revealing = 0;
+        reveal.finished = 1;
+        ClearPage(reveal);
         return;
     }
     reveal.source.reset(file);

@@ -33,6 +33,10 @@ void LoadItemFile(const char* path, MapItemList& list) {
     float y = 0.0f;
     ReadFormatted(file.get(), "pos %f %f\n", &x, &y);
     const std::string name = ReadNameLine(file.get());
+    if (name.empty()) {
+        LogDebug("%s names no item: nothing lies there\n", path);
+        return;
+    }
     for (const char c : name)
         LogDebug("%c\n", c);
     AddMapItem(list, name, {x, y});

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <set>
 #include <sstream>
 
 #include "core/Log.h"
@@ -13,10 +14,6 @@ namespace {
 
 bool StartsWith(const std::string& line, const char* prefix) {
     return line.rfind(prefix, 0) == 0;
-}
-
-bool IsMapName(const std::string& name) {
-    return !name.empty() && name.size() < MAP_NAME_SIZE && name.find_first_of(" \t\r") == std::string::npos;
 }
 
 // "PNJ 3 0" or "Item 12 1": the kind and the number, or nothing for any other line.
@@ -69,12 +66,16 @@ bool IsSaveTextSound(const std::string& text) {
     if (!IsSaveHeaderSound(lines)) return false;
     std::string map;  // the section being read; empty before the first header
     std::vector<std::pair<std::string, int32_t>> flags;
+    std::set<std::string> seen;  // the maps whose sections have begun
     for (size_t i = SAVE_HEADER_LINES; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (line.empty()) continue;
-        if (StartsWith(line, "Map : ") && IsMapName(line.substr(6))) {
+        if (StartsWith(line, "Map : ") && IsSavedMapName(line.substr(6))) {
             if (!map.empty() && !SectionMatchesContent(map, flags)) return false;
             map = line.substr(6);
+            // The game writes one section a map; a second one (a hand edit, two saves pasted together)
+            // would be rewritten in the first one's place.
+            if (!seen.insert(map).second) return false;
             flags.clear();
             continue;
         }

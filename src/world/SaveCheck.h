@@ -6,9 +6,9 @@
 
 #include "world/SaveFiles.h"
 
-// Whether a save's text is whole and in the save format: the head of world/SaveFormat, then sections,
-// each with exactly one flag line per NPC and item of its map's content list, every line ended. An
-// empty, cut or foreign file is not.
+// Whether a save's text is whole and in the save format: the head of world/SaveFormat, then one section
+// a map, each with exactly one flag line per NPC and item of its map's content list, every line ended.
+// An empty, cut or foreign file is not.
 bool IsSaveTextSound(const std::string& text);
 
 // The slot's save.txt when it is sound, or else its sound backup, which then takes its place. Returns

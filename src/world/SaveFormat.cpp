@@ -127,13 +127,6 @@ bool StartsWith(const std::string& line, const char* prefix) {
 }
 
 // A map's name is a folder's name: printable bytes, no spaces (a zero byte would cut it short).
-bool IsMapName(const std::string& name) {
-    return !name.empty() && name.size() < MAP_NAME_SIZE &&
-           std::all_of(name.begin(), name.end(), [](char letter) {
-               const auto byte = static_cast<unsigned char>(letter);
-               return byte > ' ' && byte != 0x7F;
-           });
-}
 
 std::optional<int32_t> GoldOf(const std::string& line) {
     if (!StartsWith(line, "Gold ")) return std::nullopt;
@@ -141,6 +134,14 @@ std::optional<int32_t> GoldOf(const std::string& line) {
 }
 
 }  // namespace
+
+bool IsSavedMapName(const std::string& name) {
+    return !name.empty() && name.size() < MAP_NAME_SIZE &&
+           std::all_of(name.begin(), name.end(), [](char letter) {
+               const auto byte = static_cast<unsigned char>(letter);
+               return byte > ' ' && byte != 0x7F;
+           });
+}
 
 std::string SaveHeaderText(const GameSession& session, const char* mapName) {
     std::string text =
@@ -162,7 +163,7 @@ bool IsProgressLine(const std::string& line) {
 
 bool IsSaveHeaderSound(const std::vector<std::string>& lines) {
     if (lines.size() < SAVE_HEADER_LINES) return false;
-    if (!StartsWith(lines[0], "CurrentMap ") || !IsMapName(lines[0].substr(11))) return false;
+    if (!StartsWith(lines[0], "CurrentMap ") || !IsSavedMapName(lines[0].substr(11))) return false;
     if (!GoldOf(lines[1])) return false;
     for (size_t place = 2; place < SAVE_HEADER_LINES; ++place) {
         if (!StartsWith(lines[place], "Inv ")) return false;

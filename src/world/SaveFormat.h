@@ -24,6 +24,9 @@ inline constexpr int SAVE_HEADER_LINES = 2 + INVENTORY_PLACES;
 
 // The head of the save for the session, naming mapName: header lines, then the progress lines.
 std::string SaveHeaderText(const GameSession& session, const char* mapName);
+// Whether a map name can stand in a save: 1 to MAP_NAME_SIZE - 1 printable bytes, no space.
+bool IsSavedMapName(const std::string& name);
+
 // Whether the line (without its feed) is one of the progress lines, whole and in range.
 bool IsProgressLine(const std::string& line);
 // Whether the first SAVE_HEADER_LINES lines (without their feeds) are the header, whole and in range.

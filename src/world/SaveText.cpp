@@ -8,8 +8,9 @@ namespace {
 
 constexpr const char* SECTION_MARK = "Map : ";
 
+// A section begins at a line starting with the mark; an item's name holding it is no section.
 bool IsHeader(const std::string& line) {
-    return line.find(SECTION_MARK) != std::string::npos;
+    return line.rfind(SECTION_MARK, 0) == 0;
 }
 
 }  // namespace

@@ -109,4 +109,28 @@ TEST_F(DialogueFiles, MissingFilesAreReportedAndLeaveNothingToShow) {
     EXPECT_EQ(Shown(), "");
 }
 
+TEST_F(DialogueFiles, ATalkWithAMissingPartGoesOnToTheNextAndEnds) {
+    Write({"One", "Two"});
+    std::filesystem::remove("Assets/Text/Dialogues/Test/Part1.txt");
+    owned.push_back(std::move(dialogue));
+    Press(sf::Keyboard::Return);  // opens on the missing part: an empty page
+    EXPECT_EQ(std::string(owned[0].reveal.page), "");
+    Press(sf::Keyboard::Return);
+    for (int i = 0; i < 5; ++i)
+        UpdateTextReveal(0.021f, owned[0].reveal);
+    EXPECT_EQ(std::string(owned[0].reveal.page), "Two");
+    for (int presses = 0; presses < 3 && open != 0; ++presses)
+        Press(sf::Keyboard::Return);
+    EXPECT_EQ(open, 0);
+}
+
+TEST_F(DialogueFiles, ANameLineEndedTheWindowsWayNamesTheSameFolder) {
+    WriteWholeFile("Assets/Text/Dialogues/Test/Part1.txt", "Hi");
+    WriteWholeFile("Assets/Text/Dialogues/Test/infos.txt", "Max 1\r\nPortraits/Pell\r\nTest\r\n");
+    LoadDialogue("Assets/Text/Dialogues/Test/infos.txt", dialogue);
+    ASSERT_EQ(dialogue.partPaths.size(), 1u);
+    EXPECT_EQ(dialogue.partPaths[0], "Assets/Text/Dialogues/Test/Part1.txt");
+    EXPECT_EQ(dialogue.portraits[0]->getSize().x > 0, true);
+}
+
 }  // namespace

@@ -53,6 +53,11 @@ TEST(SaveText, TheMapsSectionIsRewrittenInPlaceAndEveryOtherStaysWhole) {
         EXPECT_NE(rewritten.find("Map : M" + std::to_string(map) + "\n" + flags), std::string::npos) << map;
     }
     EXPECT_NE(rewritten.find("Map : M3Burn\nPNJ 0 0\n"), std::string::npos);
+    // An item whose name holds the section mark is no section (found by the save's fuzzer).
+    const std::string marked = Header("M0", "1", {"Rope Map : M0"}, "") + "\nMap : M0\nPNJ 0 0\n";
+    session.Carry("Rope Map : M0");
+    EXPECT_EQ(RewriteSaveText(session, marked, "M0", "PNJ 0 1\n"),
+              Header("M0", "40", {"Rope", "Rope Map : M0"}) + "Played 0\n\nMap : M0\nPNJ 0 1\n\n");
 }
 
 TEST(SaveFormat, ProgressLinesAreReadBackAndWrittenAgainByteForByte) {
@@ -110,7 +115,9 @@ TEST(SaveFormat, AHeadOutOfRangeOrOutOfShapeIsDamaged) {
     for (const std::string& bad :
          {std::string(), good.substr(0, good.size() - 1), good.substr(0, 60),
           std::string("\x89PNG\r\n\x1a\n x\n"), Header("A map name far too long to be a map", "0"),
-          Header("Bridge", "0") + "PNJ 0 0\n", Header("Bridge", "0") + "\nMap : Bridge\nPNJ 0 7\n"}) {
+          Header("Bridge", "0") + "PNJ 0 0\n", Header("Bridge", "0") + "\nMap : Bridge\nPNJ 0 7\n",
+          // A map named twice, or a section named with a control byte (found by the save's fuzzer).
+          good + "\nMap : Lost\n" + BRIDGE, good + "\nMap : Lo\x01st\n"}) {
         EXPECT_FALSE(IsSaveTextSound(bad)) << bad;
     }
 }
