@@ -2,8 +2,10 @@
 # Builds every libFuzzer target with clang and runs each in turn on its seed corpus and dictionary.
 #   scripts/fuzz.sh [seconds [target...]]   (per target; default 1800; every target unless named)
 # Each target's growing corpus is build-fuzz/corpus-<name>; crashes, leaks and hangs land in
-# build-fuzz/artifacts/<name>-*. The paths are absolute: the file targets work in a folder of their own.
-# They run in a virtual X server: the people and items they build make textures, which need a context.
+# build-fuzz/artifacts/<name>-*. A hang is an input over 60 s: the first input of a file target also
+# makes the GL context, and a loaded machine stretches every input. The paths are absolute: the file
+# targets work in a folder of their own. They run in a virtual X server: the people and items they
+# build make textures, which need a context.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-1800}
@@ -34,7 +36,7 @@ while read -r entry; do
     mkdir -p "$build/corpus-$1"
     echo "== $1 for $seconds s"
     xvfb-run -a -s "-screen 0 640x480x24" "$build/fuzz/$1" "$build/corpus-$1" "$root/fuzz/corpus/$2" -dict="$root/fuzz/$2.dict" \
-        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$3" \
+        -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -max_len="$3" \
         -artifact_prefix="$build/artifacts/$1-" -print_final_stats=1 </dev/null 2>&1 |
         grep -E "^(Done|stat::|==[0-9]+==ERROR|SUMMARY)|deadly signal|Test unit written" || status=1
 done <<<"$targets"

@@ -4,10 +4,11 @@
 # with OpenAL's null audio back-end.
 #
 # The normal build runs every test, the heavy ones too (label "heavy": every desktop size against the
-# reference, the large and continued playthroughs, the win rates, the regenerated asset tree). The
-# sanitizer build is made without the tools, reuses the asset tree the normal build generated, and runs
-# every test but the heavy ones. Each suite's cost table is kept in out/test-costs/ and its 20 costliest
-# tests are printed at the end.
+# reference, the large and continued playthroughs, every file damaged seven ways, the win rates, the
+# regenerated asset tree). The sanitizer build is made without the tools, reuses the asset tree the
+# normal build generated, and runs every test but the heavy ones. clang-format checks every source file
+# first; clang-tidy checks the files the last commits changed after the normal build. Each suite's cost
+# table is kept in out/test-costs/ and its 20 costliest tests are printed at the end.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -48,6 +49,8 @@ run_suite() {
 }
 
 run_suite normal "$root/build" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_WERROR=ON
+# clang-tidy over the files the last commits changed, with the normal build's compile commands.
+"$root/scripts/tidy.sh"
 run_suite sanitize "$root/build-sanitize" "-LE heavy" -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_SANITIZE=ON \
     -DVELMORIA_TOOLS=OFF -DVELMORIA_BENCH=OFF -DVELMORIA_WERROR=ON \
     -DVELMORIA_PREBUILT_ASSETS="$root/build/game/Assets"

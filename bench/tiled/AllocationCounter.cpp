@@ -8,14 +8,14 @@
 
 namespace {
 
-std::atomic<size_t> live{0};
-std::atomic<size_t> peak{0};
+std::atomic<size_t> gLive{0};
+std::atomic<size_t> gPeak{0};
 
 void Added(void* block) {
     if (block == nullptr) return;
-    const size_t now = live += malloc_usable_size(block);
-    size_t seen = peak.load();
-    while (now > seen && !peak.compare_exchange_weak(seen, now)) {
+    const size_t now = gLive += malloc_usable_size(block);
+    size_t seen = gPeak.load();
+    while (now > seen && !gPeak.compare_exchange_weak(seen, now)) {
     }
 }
 
@@ -36,16 +36,16 @@ void* NewAligned(size_t bytes, std::align_val_t alignment) {
 }  // namespace
 
 size_t LiveHeapBytes() {
-    return live.load();
+    return gLive.load();
 }
 
 size_t StartPeakMeasure() {
-    peak = live.load();
-    return live.load();
+    gPeak = gLive.load();
+    return gLive.load();
 }
 
 size_t PeakHeapBytes() {
-    return peak.load();
+    return gPeak.load();
 }
 
 void* CountedMalloc(size_t bytes) {
@@ -55,7 +55,7 @@ void* CountedMalloc(size_t bytes) {
 }
 
 void* CountedRealloc(void* block, size_t bytes) {
-    if (block != nullptr) live -= malloc_usable_size(block);
+    if (block != nullptr) gLive -= malloc_usable_size(block);
     void* moved = std::realloc(block, bytes);
     Added(moved);
     return moved;
@@ -63,7 +63,7 @@ void* CountedRealloc(void* block, size_t bytes) {
 
 void CountedFree(void* block) {
     if (block == nullptr) return;
-    live -= malloc_usable_size(block);
+    gLive -= malloc_usable_size(block);
     std::free(block);
 }
 

@@ -87,7 +87,7 @@ public:
             if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") continue;
             std::string name = run.run_name.str();
             name = name.substr(0, name.find("/repeats:"));
-            medians[name] = {run.counters.at("MB/s").value, run.counters.at("peak_MB_per_MB").value};
+            medians_[name] = {run.counters.at("MB/s").value, run.counters.at("peak_MB_per_MB").value};
         }
     }
 
@@ -95,9 +95,9 @@ public:
         ConsoleReporter::Finalize();
         std::printf("\nsimdjson implementation: %s\n", simdjson::get_active_implementation()->name().c_str());
         for (const char* map : {"tile_heavy", "object_heavy"}) {
-            const Figures ours = medians[std::string("Velmoria/") + map];
-            const Figures rapid = medians[std::string("RapidJson/") + map];
-            const Figures simd = medians[std::string("Simdjson/") + map];
+            const Figures ours = medians_[std::string("Velmoria/") + map];
+            const Figures rapid = medians_[std::string("RapidJson/") + map];
+            const Figures simd = medians_[std::string("Simdjson/") + map];
             std::printf(
                 "%-12s  reader %8.1f MB/s (peak %.2f MB/MB)  RapidJSON %8.1f MB/s (%.2f)  simdjson %8.1f "
                 "MB/s "
@@ -112,7 +112,7 @@ private:
         double rate = 0.0;
         double peak = 0.0;
     };
-    std::map<std::string, Figures> medians;
+    std::map<std::string, Figures> medians_;
 };
 
 }  // namespace

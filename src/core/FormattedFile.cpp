@@ -14,16 +14,16 @@ constexpr int SCAN_TOKEN_MAX = 127;  // longest number token kept; further digit
 // Reads through the file with the one character of push-back the standard scanner has.
 class ScanInput {
 public:
-    explicit ScanInput(std::FILE* file) : file(file) {}
+    explicit ScanInput(std::FILE* file) : file_(file) {}
     int Get() {
-        const int c = std::fgetc(file);
-        if (c != EOF) ++consumed;
+        const int c = std::fgetc(file_);
+        if (c != EOF) ++consumed_;
         return c;
     }
     void Unget(int c) {
         if (c == EOF) return;
-        std::ungetc(c, file);
-        --consumed;
+        std::ungetc(c, file_);
+        --consumed_;
     }
     void SkipSpace() {
         int c = Get();
@@ -31,11 +31,11 @@ public:
             c = Get();
         Unget(c);
     }
-    long Consumed() const { return consumed; }
+    long Consumed() const { return consumed_; }
 
 private:
-    std::FILE* file;
-    long consumed = 0;
+    std::FILE* file_;
+    long consumed_ = 0;
 };
 
 enum class FieldResult { STORED, MATCH_FAILURE, INPUT_FAILURE };

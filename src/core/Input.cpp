@@ -9,13 +9,13 @@ InputSeam gInput;
 
 namespace {
 
-std::array<bool, 102> padHeld{};
+std::array<bool, 102> gPadHeld{};
 
 }  // namespace
 
 bool IsKeyHeld(int32_t keyCode) {
     if (keyCode < 0 || keyCode >= static_cast<int32_t>(gInput.heldKeys.size())) return false;
-    if (padHeld[static_cast<size_t>(keyCode)]) return true;
+    if (gPadHeld[static_cast<size_t>(keyCode)]) return true;
     if (gInput.scripted) return gInput.heldKeys[static_cast<size_t>(keyCode)];
     return sf::Keyboard::isKeyPressed(static_cast<sf::Keyboard::Key>(keyCode));
 }
@@ -40,8 +40,9 @@ void PlacePointer(sf::Vector2i windowPixels) {
 }
 
 void HoldKeysByPad(const std::vector<int32_t>& keyCodes) {
-    padHeld.fill(false);
-    for (const int32_t code : keyCodes)
-        if (code >= 0 && code < static_cast<int32_t>(padHeld.size()))
-            padHeld[static_cast<size_t>(code)] = true;
+    gPadHeld.fill(false);
+    for (const int32_t code : keyCodes) {
+        if (code >= 0 && code < static_cast<int32_t>(gPadHeld.size()))
+            gPadHeld[static_cast<size_t>(code)] = true;
+    }
 }

@@ -80,7 +80,7 @@ std::optional<std::string> DamagedText(const std::string& good, const FileDamage
             return bytes;
         }
         case LONG_LINE:
-            lines[file.nameLine] += std::string(100 * 1024, 'x');
+            lines[file.nameLine] += std::string(size_t{100} * 1024, 'x');
             return Joined(lines);
         case OUT_OF_RANGE:
             return file.outOfRange;

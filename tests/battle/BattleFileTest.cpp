@@ -55,9 +55,10 @@ TEST(BattleFiles, EveryStoryFightStartsWithFullHealthAndManaAndEveryoneOnTheTime
         ASSERT_TRUE(file) << fault;
         StartRules(rules, session, *file);
         ASSERT_EQ(rules.party.size(), 3u);
-        for (const Fighter& member : rules.party)
+        for (const Fighter& member : rules.party) {
             EXPECT_TRUE(member.hp == member.maxHp && member.mana == member.maxMana &&
                         member.state == STATE_READY);
+        }
         EXPECT_EQ(rules.timeline.size(), 3u + file->enemyCount);
         EXPECT_EQ(Stage(rules), BattleStage::COMMANDS);
         EXPECT_EQ(rules.deadPartyCount, 0u);

@@ -32,9 +32,10 @@ TEST(SpeedTimeline, TheDeadAllHoldTheLastNumberAndTheirTurnsPassAtOnce) {
     EXPECT_EQ(f.rules.timeline.size(), 5u);
     EXPECT_EQ(f.Foe(1).timelinePosition, 6u);
     std::vector<uint32_t> living;
-    for (const std::vector<Fighter>* side : {&f.rules.party, &f.rules.enemies})
+    for (const std::vector<Fighter>* side : {&f.rules.party, &f.rules.enemies}) {
         for (const Fighter& fighter : *side)
             if (fighter.state != STATE_DEAD) living.push_back(fighter.timelinePosition);
+    }
     std::sort(living.begin(), living.end());
     EXPECT_EQ(living, (std::vector<uint32_t>{1, 2, 3, 4, 5}));
 

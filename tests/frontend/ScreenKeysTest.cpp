@@ -55,9 +55,10 @@ void Tap(GameHarness& game, std::initializer_list<int32_t> codes) {
 }
 
 bool InBed(GameHarness& game) {
-    for (const MapTrigger& trigger : game.Scene().map.triggers)
+    for (const MapTrigger& trigger : game.Scene().map.triggers) {
         if (std::strcmp(trigger.name, "Bed") == 0 && trigger.rect.intersects(game.Scene().hero.footBox))
             return true;
+    }
     return false;
 }
 

@@ -70,8 +70,8 @@ TEST(WorldMap, TheCursorStepsOverUnreachablePlacesWithASoundPerStep) {
 // Night falls on the places the hero comes back to: the world map leads to their later versions.
 TEST(WorldMap, TravelTakesTheStoryVersionOfAPlaceByWhereTheHeroComesFrom) {
     const struct {
-        const char* from;
-        const char* arrival;
+        const char* from = nullptr;
+        const char* arrival = nullptr;
         sf::Vector2f point;  // the arrival's point named after the map left
     } cases[] = {
         {"BridgeNight", "GoblinVillageBurn", {2336, 928}},

@@ -48,7 +48,7 @@ TEST_F(HeroTest, TheFootBoxIsTheLowestQuarterAndMiddleHalfOfTheFrame) {
 TEST_F(HeroTest, WallsPushTheFeetBackToTheEdgeTheyCameThrough) {
     const sf::FloatRect wall(200.0f, 200.0f, 100.0f, 100.0f);
     const struct {
-        const char* side;
+        const char* side = nullptr;
         sf::Vector2f start;
         sf::Vector2f end;
     } cases[] = {

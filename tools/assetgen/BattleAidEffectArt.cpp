@@ -53,9 +53,10 @@ PixelCanvas HealFrame(int index) {
     }
     Rng rng = MakeRng(0x4EA1u + static_cast<std::uint32_t>(index) * 131u);
     const std::uint8_t twinkle = FadeAfter(index, 7, 50);
-    for (int spark = 0; spark < 4; ++spark)
+    for (int spark = 0; spark < 4; ++spark) {
         DrawTwinkle(frame, 3 + RandomUnit(rng) * 26, 6 + RandomUnit(rng) * 22, spark % 2,
                     Pal(PAL_WHITE, twinkle), Pal(PAL_GRASS_PALE, twinkle));
+    }
     return frame;
 }
 
@@ -65,7 +66,7 @@ PixelCanvas ManaFrame(int index) {
     PixelCanvas frame = MakeCanvas(EFFECT_FRAME_WIDTH, 32);
     if (index < 4) DrawFootGlow(frame, 5.0f + index * 2.0f, PAL_WATER_LIGHT, FadeAfter(index, 1, 70));
     const std::uint8_t alpha = FadeAfter(index, 7, 55);
-    for (int mote = 0; mote < 5; ++mote)
+    for (int mote = 0; mote < 5; ++mote) {
         for (int trail = 2; trail >= 0; --trail) {
             const float time = static_cast<float>(index) - trail * 0.5f;
             if (time < 0.0f) continue;
@@ -84,6 +85,7 @@ PixelCanvas ManaFrame(int index) {
                 PutGlow(frame, x, y, Pal(PAL_WATER_LIGHT, alpha));
             }
         }
+    }
     return frame;
 }
 
@@ -91,17 +93,19 @@ namespace {
 
 // A vertical shaft of light: gold at the edges, white in the core, brighter bands sliding down it.
 void DrawPillar(PixelCanvas& frame, float halfWidth, int bottom, int index, std::uint8_t alpha) {
-    for (int y = 0; y < bottom; ++y)
+    for (int y = 0; y < bottom; ++y) {
         for (int dx = -static_cast<int>(halfWidth); dx <= static_cast<int>(halfWidth); ++dx) {
             const float edge = std::abs(static_cast<float>(dx)) / std::max(1.0f, halfWidth);
             sf::Color colour = Pal(PAL_WHITE, alpha);
-            if (edge > 0.66f)
+            if (edge > 0.66f) {
                 colour = Pal(PAL_GOLD_MID, static_cast<std::uint8_t>(alpha * 5 / 9));
-            else if (edge > 0.3f)
+            } else if (edge > 0.3f) {
                 colour = Pal((y + index * 5) % 9 == 0 ? PAL_PARCH_LIGHT : PAL_GOLD_LIGHT,
                              static_cast<std::uint8_t>(alpha * 6 / 7));
+            }
             PutPixel(frame, 16 + dx, y, colour);
         }
+    }
 }
 
 }  // namespace
@@ -135,11 +139,12 @@ void DrawBrackets(PixelCanvas& frame, float halfWidth, float halfHeight, int wei
     for (int corner = 0; corner < 4; ++corner) {
         const float sideX = corner % 2 == 0 ? -1.0f : 1.0f, sideY = corner < 2 ? -1.0f : 1.0f;
         const float x = TARGET_CENTRE_X + sideX * halfWidth, y = TARGET_CENTRE_Y + sideY * halfHeight;
-        for (int thick = 0; thick < weight; ++thick)
+        for (int thick = 0; thick < weight; ++thick) {
             for (int step = 0; step < arm; ++step) {
                 PutGlow(frame, x - sideX * step, y - sideY * thick, colour);
                 PutGlow(frame, x - sideX * thick, y - sideY * step, colour);
             }
+        }
     }
 }
 
@@ -179,10 +184,11 @@ PixelCanvas TargetFrame(int index) {
                  Pal(PAL_WATER_LIGHT, 90));
         GlowLine(frame, TARGET_CENTRE_X - lockWidth + 1, y, TARGET_CENTRE_X + lockWidth - 1, y,
                  Pal(PAL_WATER_FOAM));
-        for (int tick = 0; tick <= sweep; ++tick)
+        for (int tick = 0; tick <= sweep; ++tick) {
             GlowLine(frame, TARGET_CENTRE_X + lockWidth + 2, TARGET_CENTRE_Y - lockHeight + 2 + tick * 3,
                      TARGET_CENTRE_X + lockWidth + 2 + (tick * 5) % 3 + 1,
                      TARGET_CENTRE_Y - lockHeight + 2 + tick * 3, Pal(PAL_WATER_LIGHT));
+        }
         return frame;
     }
     const int opening = index - 17;

@@ -57,7 +57,7 @@ sf::Color RoadAt(int x, int y) {
 }
 
 void PaintMeadow(PixelCanvas& land) {
-    for (int y = VILLAGE_HORIZON; y < BACKDROP_HEIGHT; ++y)
+    for (int y = VILLAGE_HORIZON; y < BACKDROP_HEIGHT; ++y) {
         for (int x = 0; x < BACKDROP_WIDTH; ++x) {
             const int distance = y - VILLAGE_HORIZON;
             const bool far = distance < 14 && !DitherOn(x, y, distance + 2);
@@ -65,6 +65,7 @@ void PaintMeadow(PixelCanvas& land) {
             const sf::Color grass = GrassAt(x, y, 5);
             PutPixel(land, x, y, far ? DarkGrassAt(x, y) : near ? DarkerInRamp(grass) : grass);
         }
+    }
     for (int x = 0; x < BACKDROP_WIDTH; ++x) {
         const int top = RoadCentre(x) - RoadHalfHeight(x), bottom = RoadCentre(x) + RoadHalfHeight(x);
         for (int y = top; y <= bottom; ++y)
@@ -149,7 +150,7 @@ void DrawSmokeColumn(PixelCanvas& scene, const Hut& hut) {
         const int radius = 3 + puff / 2, y = top - puff * 4, x = hut.x + hut.width / 2 + puff * puff / 4;
         const int density = 16 - std::max(0, (BACKDROP_CALM_ROWS + 24 - (y - radius)) / 2);
         if (density <= 1) break;
-        for (int dy = -radius; dy <= radius; ++dy)
+        for (int dy = -radius; dy <= radius; ++dy) {
             for (int dx = -radius; dx <= radius; ++dx) {
                 if (dx * dx + dy * dy > radius * radius || y + dy <= BACKDROP_CALM_ROWS + 1) continue;
                 const bool edge = dx * dx + dy * dy > (radius - 1) * (radius - 1);
@@ -157,27 +158,30 @@ void DrawSmokeColumn(PixelCanvas& scene, const Hut& hut) {
                 PutPixel(scene, x + dx, y + dy,
                          Pal(dy < -radius / 3 && dx < radius / 3 ? PAL_STONE_MID : PAL_STONE_DARK));
             }
+        }
     }
 }
 
 // Firelight reddens the night sky above the village and the ground in front of each burning hut.
 void DrawFireGlow(PixelCanvas& scene) {
-    for (int y = 30; y < VILLAGE_HORIZON; ++y)
+    for (int y = 30; y < VILLAGE_HORIZON; ++y) {
         for (int x = 0; x < BACKDROP_WIDTH; ++x) {
             const sf::Color here = PixelAt(scene, x, y);
             const bool sky = here == Pal(PAL_NIGHT) || here == Pal(PAL_SKY_DEEP) || here == Pal(PAL_OUTLINE);
             if (sky && DitherOn(x, y, std::min(12, (y - 30) / 4))) PutPixel(scene, x, y, Pal(PAL_CLOTH_DARK));
         }
+    }
     for (const Hut& hut : VillageHuts()) {
         if (!hut.burns) continue;
         const int centreX = hut.x + hut.width / 2;
-        for (int y = hut.foot; y < hut.foot + 14; ++y)
+        for (int y = hut.foot; y < hut.foot + 14; ++y) {
             for (int x = centreX - hut.width; x < centreX + hut.width; ++x) {
                 const float reach =
                     std::hypot((x - centreX) / static_cast<float>(hut.width), (y - hut.foot) / 14.0f);
                 if (reach < 1.0f && DitherOn(x, y, static_cast<int>((1.0f - reach) * 12)))
                     PutPixel(scene, x, y, Pal(reach < 0.5f ? PAL_CLOTH_DARK : PAL_WOOD_DARK));
             }
+        }
     }
 }
 
@@ -198,9 +202,10 @@ PixelCanvas PaintVillageBackdrop(bool night) {
         if (hut.burns) DrawSmokeColumn(scene, hut);
     for (const Hut& hut : VillageHuts())
         if (hut.burns) DrawRoofFire(scene, hut, rng);
-    for (int ember = 0; ember < 70; ++ember)
+    for (int ember = 0; ember < 70; ++ember) {
         PutPixel(scene, RandomRange(rng, 0, BACKDROP_WIDTH - 1), RandomRange(rng, 28, VILLAGE_HORIZON),
                  Pal(ember % 3 == 0 ? PAL_GOLD_LIGHT : PAL_CLOTH_LIGHT));
+    }
     return scene;
 }
 
@@ -216,10 +221,11 @@ void PaintBackdropSky(PixelCanvas& scene, int horizon, bool night, Rng& rng) {
     DitherGradient(scene, 0, BACKDROP_CALM_ROWS + fall, scene.width, horizon - BACKDROP_CALM_ROWS - fall,
                    Pal(middle), Pal(haze));
     if (night) {
-        for (int star = 0; star < 60; ++star)
+        for (int star = 0; star < 60; ++star) {
             PutPixel(scene, RandomRange(rng, 0, scene.width - 1),
                      RandomRange(rng, BACKDROP_CALM_ROWS + 3, horizon - 30),
                      Pal(star % 4 == 0 ? PAL_WHITE : PAL_SKY_LIGHT));
+        }
         return;
     }
     const int cloudX[] = {24, 120, 212, 330, 420};
@@ -230,18 +236,22 @@ void PaintBackdropSky(PixelCanvas& scene, int horizon, bool night, Rng& rng) {
 }
 
 void TurnBackdropToNight(PixelCanvas& layer) {
-    for (int y = 0; y < layer.height; ++y)
+    for (int y = 0; y < layer.height; ++y) {
         for (int x = 0; x < layer.width; ++x)
             PutPixel(layer, x, y, NightColour(PixelAt(layer, x, y)));
+    }
 }
 
 void DrawBackdropMoon(PixelCanvas& scene, int x, int y, int radius) {
-    for (int ring = 3; ring >= 1; --ring)
-        for (int dy = -radius - ring * 2; dy <= radius + ring * 2; ++dy)
-            for (int dx = -radius - ring * 2; dx <= radius + ring * 2; ++dx)
+    for (int ring = 3; ring >= 1; --ring) {
+        for (int dy = -radius - ring * 2; dy <= radius + ring * 2; ++dy) {
+            for (int dx = -radius - ring * 2; dx <= radius + ring * 2; ++dx) {
                 if (dx * dx + dy * dy <= (radius + ring * 2) * (radius + ring * 2) &&
                     DitherOn(x + dx, y + dy, 10 - ring * 3))
                     PutPixel(scene, x + dx, y + dy, Pal(PAL_SKY_MID));
+            }
+        }
+    }
     FillCircle(scene, x, y, radius, Pal(PAL_PARCH_LIGHT));
     FillCircle(scene, x - 1, y - 1, radius - 2, Pal(PAL_WHITE));
     FillCircle(scene, x + radius / 3, y + radius / 4, radius / 4, Pal(PAL_PARCH_MID));  // the seas

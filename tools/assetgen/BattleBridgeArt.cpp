@@ -24,20 +24,23 @@ void PaintFarBank(PixelCanvas& land, Rng& rng) {
     FillRidge(land, 53, 4, 27.0f, 0.2f, Pal(PAL_FOREST_DEEP));
     for (int x = -3; x < BACKDROP_WIDTH + 6; x += 5 + RandomRange(rng, 0, 3))
         DrawPineTree(land, x, RidgeY(x, 53, 4, 27.0f, 0.2f) + 7, 10 + RandomRange(rng, 0, 5), rng);
-    for (int y = BRIDGE_HORIZON; y < BRIDGE_RIVER_TOP; ++y)
+    for (int y = BRIDGE_HORIZON; y < BRIDGE_RIVER_TOP; ++y) {
         for (int x = 0; x < BACKDROP_WIDTH; ++x)
             PutPixel(land, x, y, GrassAt(x, y, 9));
+    }
     FillRect(land, 0, BRIDGE_RIVER_TOP - 1, BACKDROP_WIDTH, 1, Pal(PAL_GRASS_DARK));
 }
 
 void PaintRiver(PixelCanvas& land) {
-    for (int y = BRIDGE_RIVER_TOP; y < BACKDROP_HEIGHT; ++y)
+    for (int y = BRIDGE_RIVER_TOP; y < BACKDROP_HEIGHT; ++y) {
         for (int x = 0; x < BACKDROP_WIDTH; ++x)
             PutPixel(land, x, y, WaterAt(x, y));
+    }
     // The far bank's reflection darkens the water along it.
-    for (int y = BRIDGE_RIVER_TOP; y < BRIDGE_RIVER_TOP + 6; ++y)
+    for (int y = BRIDGE_RIVER_TOP; y < BRIDGE_RIVER_TOP + 6; ++y) {
         DitherRect(land, 0, y, BACKDROP_WIDTH, 1, PixelAt(land, 0, y), Pal(PAL_WATER_DARK),
                    12 - (y - BRIDGE_RIVER_TOP) * 2);
+    }
 }
 
 // Boards run along the bridge, each one a course of planks laid end to end. Courses nearer the viewer are
@@ -57,17 +60,21 @@ void PaintDeck(PixelCanvas& land, Rng& rng) {
     for (int top = BRIDGE_DECK_TOP; top < BRIDGE_DECK_BOTTOM; ++course) {
         const int height = 4 + (top - BRIDGE_DECK_TOP) / 22;
         const int offset = RandomRange(rng, 0, 80), length = RandomRange(rng, 56, 84);
-        for (int row = 0; row < height && top + row < BRIDGE_DECK_BOTTOM; ++row)
-            for (int x = 0; x < BACKDROP_WIDTH; ++x)
+        for (int row = 0; row < height && top + row < BRIDGE_DECK_BOTTOM; ++row) {
+            for (int x = 0; x < BACKDROP_WIDTH; ++x) {
                 PutPixel(land, x, top + row,
                          PlankAt(x, row, height, offset, length, 31u + static_cast<std::uint32_t>(course)));
+            }
+        }
         top += height;
     }
     // Feet have worn a paler track along the middle; the railing shades the far boards.
-    for (int y = 120; y < 170; ++y)
-        for (int x = 0; x < BACKDROP_WIDTH; ++x)
+    for (int y = 120; y < 170; ++y) {
+        for (int x = 0; x < BACKDROP_WIDTH; ++x) {
             if (PixelAt(land, x, y) == Pal(PAL_WOOD_MID) && DitherOn(x, y, 4 - std::abs(y - 145) / 7))
                 PutPixel(land, x, y, Pal(PAL_WOOD_LIGHT));
+        }
+    }
     for (int y = BRIDGE_DECK_TOP; y < BRIDGE_DECK_TOP + 6; ++y)
         DitherShadow(land, 0, y, BACKDROP_WIDTH, 1, 10 - (y - BRIDGE_DECK_TOP) * 2);
     FillRect(land, 0, BRIDGE_DECK_BOTTOM, BACKDROP_WIDTH, 6, Pal(PAL_WOOD_DARK));
@@ -119,24 +126,26 @@ PixelCanvas PaintBridgeLand(Rng& rng) {
 
 // The moon's path on the water between the kerb and the far bank: broken glints, longest under it.
 void DrawMoonPath(PixelCanvas& scene, Rng& rng) {
-    for (int y = BRIDGE_RIVER_TOP + 1; y < BRIDGE_KERB_TOP; y += 2)
+    for (int y = BRIDGE_RIVER_TOP + 1; y < BRIDGE_KERB_TOP; y += 2) {
         for (int glint = 0; glint < 3; ++glint) {
             const int spread = 4 + (y - BRIDGE_RIVER_TOP) / 2, length = RandomRange(rng, 2, 6);
             const int x = BRIDGE_MOON_X + RandomRange(rng, -spread, spread) - length / 2;
             FillRect(scene, x, y, length, 1, Pal(glint == 0 ? PAL_WATER_FOAM : PAL_WATER_LIGHT));
         }
+    }
 }
 
 // Each lantern glows and throws a warm pool on the boards below it.
 void LightLanterns(PixelCanvas& scene) {
     for (int x = 14 + BRIDGE_POST_SPACING / 2 - 20; x < BACKDROP_WIDTH; x += 2 * BRIDGE_POST_SPACING) {
         const int glassX = x + 7;
-        for (int y = BRIDGE_DECK_TOP; y < BRIDGE_DECK_TOP + 16; ++y)
+        for (int y = BRIDGE_DECK_TOP; y < BRIDGE_DECK_TOP + 16; ++y) {
             for (int dx = -14; dx <= 14; ++dx) {
                 const float reach = std::abs(dx) / 14.0f + (y - BRIDGE_DECK_TOP) / 16.0f;
                 if (reach < 1.0f && DitherOn(glassX + dx, y, static_cast<int>((1.0f - reach) * 10)))
                     PutPixel(scene, glassX + dx, y, LighterInRamp(PixelAt(scene, glassX + dx, y)));
             }
+        }
         FillRect(scene, glassX, 66, 1, 3, Pal(PAL_GOLD_LIGHT));
         PutPixel(scene, glassX, 67, Pal(PAL_WHITE));
         for (const PixelPoint& halo :

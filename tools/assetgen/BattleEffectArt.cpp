@@ -26,7 +26,7 @@ void DrawSlashArc(PixelCanvas& frame, const SlashArc& arc, float reach, float th
     // Three passes, darkest first, so the white edge of the blade runs unbroken down the middle.
     const PaletteIndex shades[] = {PAL_GOLD_MID, PAL_GOLD_LIGHT, PAL_WHITE};
     const float scales[] = {0.8f, 1.0f, 0.5f}, shifts[] = {0.7f, 0.0f, -0.3f};
-    for (int pass = 0; pass < 3; ++pass)
+    for (int pass = 0; pass < 3; ++pass) {
         for (float t = 0.0f; t <= reach; t += 0.01f) {
             const float angle = arc.from + (arc.to - arc.from) * t;
             const float ex = arc.radiusX * std::cos(angle), ey = arc.radiusY * std::sin(angle);
@@ -38,6 +38,7 @@ void DrawSlashArc(PixelCanvas& frame, const SlashArc& arc, float reach, float th
             GlowDot(frame, x + shifts[pass] * 0.7f, y + shifts[pass], width * scales[pass],
                     Pal(shades[pass], alpha));
         }
+    }
 }
 
 // Two strokes: the first sweeps down across the body, the second crosses it back; then both thin out
@@ -66,9 +67,10 @@ PixelCanvas SlashFrame(int index) {
 
 // The orb falls from above the target, bursts on it and leaves motes drifting up.
 void DrawMagicOrb(PixelCanvas& frame, float y, float radius) {
-    for (int trail = 1; trail <= 4; ++trail)
+    for (int trail = 1; trail <= 4; ++trail) {
         GlowDot(frame, 16, y - trail * radius * 0.9f, radius * (1.0f - trail * 0.2f),
                 Pal(PAL_SKY_MID, 180 - trail * 35));
+    }
     WovenDisc(frame, 16, y, radius + 2.5f, PAL_CLOTH_MID, PAL_SKY_MID, 170);
     GlowDot(frame, 16, y, radius, Pal(PAL_SKY_MID));
     GlowDot(frame, 15.5f, y - 0.5f, radius * 0.65f, Pal(PAL_SKY_LIGHT));

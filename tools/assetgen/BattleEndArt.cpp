@@ -109,9 +109,10 @@ PixelCanvas GameOverLettering() {
     const PixelCanvas letters = RenderDisplayText("GAME OVER", 4, RAMP_CLOTH);
     const int x = (canvas.width - letters.width) / 2, y = 8;
     PixelCanvas shadow = letters;
-    for (int row = 0; row < shadow.height; ++row)
+    for (int row = 0; row < shadow.height; ++row) {
         for (int column = 0; column < shadow.width; ++column)
             if (IsOpaque(shadow, column, row)) PutPixel(shadow, column, row, Pal(PAL_CLOTH_DARK));
+    }
     Blit(canvas, shadow, x + 2, y + 3);
     Blit(canvas, letters, x, y);
     DrawGraveOrnament(canvas, canvas.width / 2, y + letters.height + 8);

@@ -51,6 +51,7 @@ HoundPose Lerp(const HoundPose& from, const HoundPose& to, float fraction) {
 
 HoundPose Sample(const std::vector<HoundKey>& keys, int frame, int frames) {
     std::vector<int> weights;
+    weights.reserve(keys.size());
     for (const HoundKey& key : keys)
         weights.push_back(key.weight);
     const KeySpan span = LocateFrame(weights, frame, frames);
@@ -85,15 +86,17 @@ void DrawHead(PixelCanvas& layer, const HoundPose& pose, RigPoint body) {
         PutPixel(layer, c.x + 4, c.y + 1, Pal(PAL_WHITE));
     }
     PutPixel(layer, c.x + 5, c.y - (pose.mouth ? 1 : 0), Pal(PAL_OUTLINE));
-    if (pose.eyesClosed)
+    if (pose.eyesClosed) {
         FillRect(layer, c.x, c.y - 1, 2, 1, Pal(PAL_OUTLINE));
-    else
+    } else {
         PutPixel(layer, c.x + 1, c.y - 1, Pal(PAL_OUTLINE));
+    }
     const sf::Color ear = Pal(HOUND_FUR.dark);
-    if (pose.earsBack || pose.lying)
+    if (pose.earsBack || pose.lying) {
         FillPolygon(layer, {{c.x - 1, c.y - 3}, {c.x - 5, c.y - 3}, {c.x - 1, c.y}}, ear);
-    else
+    } else {
         FillPolygon(layer, {{c.x - 2, c.y - 2}, {c.x, c.y - 6}, {c.x + 1, c.y - 1}}, ear);
+    }
     FillRect(layer, c.x - 3, c.y + 1, 2, 3, Pal(PAL_CLOTH_MID));  // the red collar
 }
 
@@ -128,11 +131,14 @@ void DrawBite(PixelCanvas& frame, const HoundPose& pose) {
 
 PixelCanvas DrawHound(const HoundPose& pose) {
     PixelCanvas figure = DrawHoundLayers(pose);
-    if (pose.flash)
-        for (int y = 0; y < HOUND_FRAME; ++y)
-            for (int x = 0; x < HOUND_FRAME; ++x)
+    if (pose.flash) {
+        for (int y = 0; y < HOUND_FRAME; ++y) {
+            for (int x = 0; x < HOUND_FRAME; ++x) {
                 if (PixelAt(figure, x, y).a > 0 && PixelAt(figure, x, y) != Pal(PAL_OUTLINE))
                     PutPixel(figure, x, y, Pal(PAL_WHITE));
+            }
+        }
+    }
     PixelCanvas frame = MakeCanvas(HOUND_FRAME, HOUND_FRAME);
     FillEllipse(frame, HOUND_ROOT + pose.x + 1, HOUND_GROUND, pose.lift > 0 ? 6 : 9, 1, Pal(PAL_OUTLINE, 80));
     Blit(frame, figure, 0, 0);

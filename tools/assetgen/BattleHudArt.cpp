@@ -24,13 +24,14 @@ const std::string HUD_FOLDER = "Sprites/Battle/BattleHUD/";
 
 // Enlarges the art and, for a file of odd width, drops one column from the middle of the plain interior.
 PixelCanvas EnlargeToWidth(const PixelCanvas& art, int width) {
-    const PixelCanvas big = Upscale(art, HUD_FACTOR);
+    PixelCanvas big = Upscale(art, HUD_FACTOR);
     if (big.width == width) return big;
     PixelCanvas trimmed = MakeCanvas(width, big.height);
     const int cut = big.width / 2, dropped = big.width - width;
-    for (int y = 0; y < big.height; ++y)
+    for (int y = 0; y < big.height; ++y) {
         for (int x = 0; x < width; ++x)
             PutPixel(trimmed, x, y, PixelAt(big, x < cut ? x : x + dropped, y));
+    }
     return trimmed;
 }
 
@@ -150,9 +151,10 @@ sf::Color RingShade(const TimelineLook& look, int x, int y) {
 // the two sides read apart even before their colours do.
 PixelCanvas TimelineTile(const TimelineLook& look) {
     PixelCanvas tile = MakeCanvas(14, 14);
-    for (int y = 1; y < 13; ++y)
+    for (int y = 1; y < 13; ++y) {
         for (int x = 1; x < 13; ++x)
             PutPixel(tile, x, y, RingShade(look, x, y));
+    }
     FillRect(tile, 3, 3, 8, 8, Pal(PAL_OUTLINE));
     FillRect(tile, 4, 4, 6, 6, Pal(look.enemy ? PAL_WOOD_DARK : PAL_NAVY_DARK));
     DrawPixelMap(tile, 4, 4, look.emblem, {{'E', Pal(look.emblemColour)}, {'a', Pal(look.accent)}});

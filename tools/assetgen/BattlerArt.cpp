@@ -119,7 +119,7 @@ Battler Boss() {
     return boss;
 }
 
-FrameDrawer RigFrames(const Battler& battler, PoseAt poseAt) {
+FrameDrawer RigFrames(const Battler& battler, const PoseAt& poseAt) {
     return [battler, poseAt](int frame, int frames) {
         PixelCanvas art = DrawBattler(battler.build, battler.look, poseAt(frame, frames));
         if (battler.enemy) FlipHorizontal(art);
@@ -149,10 +149,12 @@ void WriteSheet(AssetWriter& writer, const std::string& path, int frameWidth, in
     for (const SheetRow& row : rows)
         columns = std::max(columns, row.frames);
     PixelCanvas sheet = MakeCanvas(columns * frameWidth, static_cast<int>(rows.size()) * frameHeight);
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        for (int frame = 0; frame < rows[row].frames; ++frame)
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (int frame = 0; frame < rows[row].frames; ++frame) {
             Blit(sheet, rows[row].draw(frame, rows[row].frames), frame * frameWidth,
                  static_cast<int>(row) * frameHeight);
+        }
+    }
     WritePixelArt(writer, path, sheet, BATTLE_SHEET_FACTOR);
 }
 
@@ -222,7 +224,7 @@ PixelCanvas HudPortrait(const PixelCanvas& front) {
     PixelCanvas art = MakePanel(HUD_PORTRAIT_WIDTH, HUD_PORTRAIT_HEIGHT, PANEL_NAVY);
     const int inner = UI_BORDER, span = HUD_PORTRAIT_WIDTH - 2 * UI_BORDER;
     const int height = HUD_PORTRAIT_HEIGHT - 2 * UI_BORDER, firstColumn = 16 - span / 4;
-    for (int y = 0; y < height; ++y)
+    for (int y = 0; y < height; ++y) {
         for (int x = 0; x < span; ++x) {
             const int dx = x - span / 2, dy = y - height / 2 + 4;
             if (dx * dx + dy * dy < 18 * 18)
@@ -230,23 +232,26 @@ PixelCanvas HudPortrait(const PixelCanvas& front) {
             const sf::Color colour = PixelAt(front, firstColumn + x / 2, y / 2);
             if (colour.a == 255) PutPixel(art, inner + x, inner + y, colour);
         }
+    }
     const PixelCanvas doubled = Upscale(art, 2);
     PixelCanvas portrait = MakeCanvas(doubled.width - 1, doubled.height);
-    for (int y = 0; y < doubled.height; ++y)
+    for (int y = 0; y < doubled.height; ++y) {
         for (int x = 0; x < portrait.width; ++x)
             PutPixel(portrait, x, y, PixelAt(doubled, x < HUD_PORTRAIT_DROPPED_COLUMN ? x : x + 1, y));
+    }
     return portrait;
 }
 
 // Green wears a red band round his brow, over the skin of the front frame.
 PixelCanvas GreenFront() {
     PixelCanvas front = DrawCharacterFrame(GreenLook(), CharacterPose{});
-    for (int y = 6; y <= 7; ++y)
+    for (int y = 6; y <= 7; ++y) {
         for (int x = 0; x < front.width; ++x) {
             const sf::Color colour = PixelAt(front, x, y);
             for (PaletteIndex skin : {GOBLIN_SKIN.dark, GOBLIN_SKIN.mid, GOBLIN_SKIN.light})
                 if (colour == Pal(skin)) PutPixel(front, x, y, Pal(y == 6 ? PAL_CLOTH_MID : PAL_CLOTH_DARK));
         }
+    }
     return front;
 }
 

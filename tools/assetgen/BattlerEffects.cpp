@@ -86,9 +86,10 @@ void DrawSparks(PixelCanvas& frame, const BattlerPose& pose, const EffectPlace& 
         const int y = place.top + (height * (1 + slot * 5 % 6)) / 7;
         const PixelPoint points[4] = {
             {x, y}, {x + size, y + size}, {x, y + size * 2}, {x + size, y + size * 3}};
-        for (int segment = 0; segment < 3; ++segment)
+        for (int segment = 0; segment < 3; ++segment) {
             DrawLine(frame, points[segment].x, points[segment].y, points[segment + 1].x,
                      points[segment + 1].y, Pal(PAL_GOLD_LIGHT));
+        }
         PutPixel(frame, points[1].x, points[1].y, Pal(PAL_WHITE));
         PutPixel(frame, points[2].x, points[2].y, Pal(PAL_WHITE));
     }

@@ -158,9 +158,10 @@ std::vector<PoseKey> MeleeKeys(const BattlerPose& ready, const MoveRoom& room) {
         p.frontArm = {p.frontArm.upper - 30, p.frontArm.lower - 45};
         p.weapon -= 35;
     });
-    if (room.shield)
+    if (room.shield) {
         for (BattlerPose* guarded : {&lift, &windup, &strike, &follow})
             guarded->backArm = ready.backArm;
+    }
     const BattlerPose recover = LerpPose(follow, ready, 0.6f);
     return {{lift, 1},
             {windup, 2},
@@ -246,10 +247,11 @@ std::vector<PoseKey> CastKeys(const BattlerPose& ready, const MoveRoom& room) {
         p.cape += 2;
     });
     std::vector<PoseKey> keys = {{Edited(ready, [](BattlerPose& p) { p.bob = 1; }), 1}};
-    for (int power = 1; power <= peak; ++power)
+    for (int power = 1; power <= peak; ++power) {
         keys.push_back(
             {WithEffect(Edited(raised, [power](BattlerPose& p) { p.bob = power % 2; }), EFFECT_GLOW, power),
              1});
+    }
     keys.push_back({WithEffect(release, EFFECT_BURST, 1), 1});
     keys.push_back({WithEffect(release, EFFECT_BURST, peak - 1), 2});
     keys.push_back({LerpPose(release, ready, 0.5f), 2});

@@ -35,9 +35,10 @@ bool Helmeted(const CharacterLook& look) {
 }
 
 LimbColours LegColours(const CharacterLook& look, bool near) {
-    if (Helmeted(look))
+    if (Helmeted(look)) {
         return near ? LimbColours{Pal(look.cloth.mid), Pal(look.cloth.dark)}
                     : LimbColours{Pal(look.cloth.dark), Pal(PAL_NIGHT)};
+    }
     return near ? LimbColours{Pal(PAL_WOOD_MID), Pal(PAL_WOOD_DARK)}
                 : LimbColours{Pal(PAL_WOOD_DARK), Pal(PAL_NIGHT)};
 }
@@ -72,7 +73,7 @@ PixelCanvas Rotate(const PixelCanvas& layer, RigPoint pivot, int degrees) {
     PixelCanvas turned = MakeCanvas(layer.width, layer.height);
     const float c = std::cos(static_cast<float>(degrees) * RIG_RADIANS);
     const float s = std::sin(static_cast<float>(degrees) * RIG_RADIANS);
-    for (int y = 0; y < layer.height; ++y)
+    for (int y = 0; y < layer.height; ++y) {
         for (int x = 0; x < layer.width; ++x) {
             const float dx = static_cast<float>(x) + 0.5f - pivot.x,
                         dy = static_cast<float>(y) + 0.5f - pivot.y;
@@ -81,6 +82,7 @@ PixelCanvas Rotate(const PixelCanvas& layer, RigPoint pivot, int degrees) {
                 PixelAt(layer, static_cast<int>(std::floor(sourceX)), static_cast<int>(std::floor(sourceY)));
             if (colour.a > 0) PutPixel(turned, x, y, colour);
         }
+    }
     return turned;
 }
 
@@ -107,23 +109,26 @@ PixelCanvas Compose(Layers& layers, const BattlerLook& look) {
 // A hit lights the whole body white for a moment, inside its outline.
 void Flash(PixelCanvas& figure) {
     const sf::Color outline = Pal(PAL_OUTLINE);
-    for (int y = 0; y < figure.height; ++y)
+    for (int y = 0; y < figure.height; ++y) {
         for (int x = 0; x < figure.width; ++x) {
             const sf::Color colour = PixelAt(figure, x, y);
             if (colour.a > 0 && colour != outline) PutPixel(figure, x, y, Pal(PAL_WHITE));
         }
+    }
 }
 
 Box OpaqueBox(const PixelCanvas& canvas) {
     Box box{canvas.width, canvas.height, -1, -1};
-    for (int y = 0; y < canvas.height; ++y)
-        for (int x = 0; x < canvas.width; ++x)
+    for (int y = 0; y < canvas.height; ++y) {
+        for (int x = 0; x < canvas.width; ++x) {
             if (PixelAt(canvas, x, y).a == 255) {
                 box.left = std::min(box.left, x);
                 box.right = std::max(box.right, x);
                 box.top = std::min(box.top, y);
                 box.bottom = std::max(box.bottom, y);
             }
+        }
+    }
     return box;
 }
 
@@ -140,12 +145,13 @@ PixelPoint Settle(const BattlerBuild& build, const Work& work, const Box& box, i
 
 // Solid effect pixels cover the body; translucent ones only tint the air around it.
 void Overlay(PixelCanvas& frame, const PixelCanvas& light) {
-    for (int y = 0; y < light.height; ++y)
+    for (int y = 0; y < light.height; ++y) {
         for (int x = 0; x < light.width; ++x) {
             const sf::Color colour = PixelAt(light, x, y);
             if (colour.a == 255 || (colour.a > 0 && PixelAt(frame, x, y).a == 0))
                 PutPixel(frame, x, y, colour);
         }
+    }
 }
 
 RigPoint ToFrame(RigPoint point, const Work& work, PixelPoint shift) {
@@ -204,6 +210,7 @@ BattlerPose LerpPose(const BattlerPose& from, const BattlerPose& to, float fract
 
 BattlerPose SampleKeys(const std::vector<PoseKey>& keys, int frame, int frames) {
     std::vector<int> weights;
+    weights.reserve(keys.size());
     for (const PoseKey& key : keys)
         weights.push_back(key.weight);
     const KeySpan span = LocateFrame(weights, frame, frames);

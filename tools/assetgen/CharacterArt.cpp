@@ -51,9 +51,9 @@ void DrawHeadwearFront(PixelCanvas& layer, const CharacterLook& look, int x, int
         case HEAD_HORNED:
             FillEllipse(layer, 16 + x, 10 + y, 7, 7, hat);
             if (!back) FillRect(layer, 11 + x, 11 + y, 11, 2, Pal(PAL_OUTLINE));
-            if (look.head == HEAD_HELMET)
+            if (look.head == HEAD_HELMET) {
                 FillRect(layer, 15 + x, 0 + y, 3, 4, Pal(look.trim));
-            else {
+            } else {
                 FillPolygon(layer, {{10 + x, 7 + y}, {4 + x, 1 + y}, {6 + x, 7 + y}, {10 + x, 10 + y}},
                             Pal(PAL_PARCH_MID));
                 FillPolygon(layer, {{23 + x, 7 + y}, {29 + x, 1 + y}, {27 + x, 7 + y}, {23 + x, 10 + y}},
@@ -169,10 +169,11 @@ CharacterPose PoseForCell(int row, int column) {
 
 PixelCanvas DrawCharacterFrame(const CharacterLook& look, const CharacterPose& pose) {
     PixelCanvas layer = MakeCanvas(CHARACTER_FRAME, CHARACTER_FRAME);
-    if (pose.facing == FACE_DOWN || pose.facing == FACE_UP)
+    if (pose.facing == FACE_DOWN || pose.facing == FACE_UP) {
         DrawFront(layer, look, pose, pose.facing == FACE_UP);
-    else
+    } else {
         DrawSide(layer, look, pose);
+    }
     ShadeFromTopLeft(layer, look.cloth);
     ShadeFromTopLeft(layer, look.skin);
     ShadeFromTopLeft(layer, RAMP_WOOD);
@@ -187,11 +188,12 @@ PixelCanvas DrawCharacterFrame(const CharacterLook& look, const CharacterPose& p
 PixelCanvas MakePortrait(const PixelCanvas& front, PanelInterior interior) {
     PixelCanvas portrait = MakePanel(PORTRAIT_ART, PORTRAIT_ART, interior);
     const int inner = UI_BORDER, span = PORTRAIT_ART - 2 * UI_BORDER;  // head and body to the hips
-    for (int y = 0; y < span; ++y)
+    for (int y = 0; y < span; ++y) {
         for (int x = 0; x < span; ++x) {
             const sf::Color colour = PixelAt(front, 2 + x / 2, y / 2);
             if (colour.a == 255) PutPixel(portrait, inner + x, inner + y, colour);
         }
+    }
     return portrait;
 }
 

@@ -38,11 +38,12 @@ std::vector<SheetEntry> CollectPictures(const std::filesystem::path& root) {
 }
 
 void DrawChecker(PixelCanvas& sheet, int x, int y, int width, int height) {
-    for (int row = 0; row < height; ++row)
+    for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             const bool dark = ((column / SHEET_CHECKER) + (row / SHEET_CHECKER)) % 2 == 0;
             PutPixel(sheet, x + column, y + row, dark ? sf::Color(96, 96, 104) : sf::Color(140, 140, 148));
         }
+    }
 }
 
 // Small pictures grow by a whole factor so pixels stay square; large ones shrink to fit.
@@ -57,12 +58,13 @@ void DrawFitted(PixelCanvas& sheet, const sf::Image& image, int cellX, int cellY
     const int x = cellX + (SHEET_CELL_WIDTH - shownWidth) / 2,
               y = cellY + (SHEET_CELL_HEIGHT - shownHeight) / 2;
     DrawChecker(sheet, x, y, shownWidth, shownHeight);
-    for (int row = 0; row < shownHeight; ++row)
+    for (int row = 0; row < shownHeight; ++row) {
         for (int column = 0; column < shownWidth; ++column) {
             const sf::Color colour =
                 image.getPixel(static_cast<unsigned>(column / scale), static_cast<unsigned>(row / scale));
             if (colour.a > 0) PutPixel(sheet, x + column, y + row, colour);
         }
+    }
 }
 
 // Long paths keep their end, which names the file.

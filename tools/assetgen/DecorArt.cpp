@@ -91,7 +91,7 @@ PixelCanvas Cloud(int width, std::uint32_t seed) {
         puffs.push_back({static_cast<float>(width) * (0.12f + 0.76f * t),
                          height * 0.62f - radius * 0.35f + RandomRange(rng, -3, 3), radius});
     }
-    for (int y = 0; y < height; ++y)
+    for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             float density = 0.0f;
             for (const Puff& puff : puffs) {
@@ -107,6 +107,7 @@ PixelCanvas Cloud(int width, std::uint32_t seed) {
                                                                    : 55;
             PutPixel(canvas, x, y, Pal(belly ? PAL_SKY_LIGHT : PAL_WHITE, alpha));
         }
+    }
     return canvas;
 }
 
@@ -117,7 +118,8 @@ void GenerateMapDecor(AssetWriter& writer) {
     WritePixelArt(writer, "Sprites/Fishing/Bulles_Spritesheet.png", Strip(BubbleFrame, 7), 2);
     WritePicture(writer, "Sprites/Setting/Collision.png", MakeCanvas(128, 128));
     const int widths[] = {100, 150, 120, 200, 110, 170, 136, 210};  // 200 to 420 pixels once doubled
-    for (int index = 0; index < 8; ++index)
+    for (int index = 0; index < 8; ++index) {
         WritePixelArt(writer, "Sprites/MapAnimations/Nuages" + std::to_string(index + 1) + ".png",
                       Cloud(widths[index], static_cast<std::uint32_t>(index) * 17u + 5u), 2);
+    }
 }

@@ -49,10 +49,11 @@ void DrawDogFront(PixelCanvas& layer, const CharacterPose& pose, bool back) {
 
 PixelCanvas DrawDogFrame(const CharacterPose& pose) {
     PixelCanvas layer = MakeCanvas(CHARACTER_FRAME, CHARACTER_FRAME);
-    if (pose.facing == FACE_DOWN || pose.facing == FACE_UP)
+    if (pose.facing == FACE_DOWN || pose.facing == FACE_UP) {
         DrawDogFront(layer, pose, pose.facing == FACE_UP);
-    else
+    } else {
         DrawDogSide(layer, pose);
+    }
     ShadeFromTopLeft(layer, DOG_FUR);
     OutlineOpaque(layer, Pal(PAL_OUTLINE));
     if (pose.facing == FACE_LEFT) FlipHorizontal(layer);

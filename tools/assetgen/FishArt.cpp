@@ -23,10 +23,10 @@ const int FISH_MID_Y = 24;
 // The side profile of a body: deepest at `peak` (0 the tail's root, 1 the nose), tapering to the tail's
 // root, where `peduncle` of the depth is kept, and rounding off at the nose.
 struct FishBody {
-    int tailX;
-    int noseX;
-    int back;   // art pixels above the middle line at the deepest point
-    int belly;  // and below it
+    int tailX = 0;
+    int noseX = 0;
+    int back = 0;   // art pixels above the middle line at the deepest point
+    int belly = 0;  // and below it
     float peak = 0.5f;
     float peduncle = 0.35f;
 };
@@ -96,15 +96,17 @@ void FillFin(PixelCanvas& art, const std::vector<PixelPoint>& points, PaletteInd
 // Light from the top-left along every edge of the shape, whatever its colours, before the outline goes on.
 void RimLight(PixelCanvas& art) {
     const PixelCanvas before = art;
-    for (int y = 0; y < art.height; ++y)
+    for (int y = 0; y < art.height; ++y) {
         for (int x = 0; x < art.width; ++x) {
             if (!IsOpaque(before, x, y)) continue;
             const sf::Color colour = PixelAt(before, x, y);
-            if (!IsOpaque(before, x, y + 1) || !IsOpaque(before, x + 1, y))
+            if (!IsOpaque(before, x, y + 1) || !IsOpaque(before, x + 1, y)) {
                 PutPixel(art, x, y, DarkerInRamp(colour));
-            else if (!IsOpaque(before, x, y - 1) || !IsOpaque(before, x - 1, y))
+            } else if (!IsOpaque(before, x, y - 1) || !IsOpaque(before, x - 1, y)) {
                 PutPixel(art, x, y, LighterInRamp(colour));
+            }
         }
+    }
 }
 
 // Fin rays: darker lines fanning from the fin's root.
@@ -164,26 +166,29 @@ void Whisker(PixelCanvas& art, PixelPoint from, PixelPoint bend, PixelPoint to, 
         DrawLine(line, last.x, last.y, point.x, point.y, Pal(colour));
         last = point;
     }
-    for (int y = 0; y < art.height; ++y)
+    for (int y = 0; y < art.height; ++y) {
         for (int x = 0; x < art.width; ++x) {
             if (!IsOpaque(line, x, y)) continue;
             PutPixel(art, x, y, Pal(colour));
             if (!IsOpaque(line, x, y + 1) && !IsOpaque(art, x, y + 1))
                 PutPixel(art, x, y + 1, Pal(PAL_OUTLINE));
         }
+    }
 }
 
 // Moves the fish so its outline sits in the middle of the picture.
 PixelCanvas Centred(const PixelCanvas& art) {
     int left = art.width, right = -1, top = art.height, bottom = -1;
-    for (int y = 0; y < art.height; ++y)
-        for (int x = 0; x < art.width; ++x)
+    for (int y = 0; y < art.height; ++y) {
+        for (int x = 0; x < art.width; ++x) {
             if (IsOpaque(art, x, y)) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
             }
+        }
+    }
     PixelCanvas centred = MakeCanvas(art.width, art.height);
     Blit(centred, art, (art.width - 1 - right - left) / 2, (art.height - 1 - bottom - top) / 2);
     return centred;
@@ -306,13 +311,14 @@ PixelCanvas KoiCarp() {
     FillFin(art, {{55, 28}, {49, 30}, {43, 36}, {45, 38}, {51, 36}, {56, 31}}, PAL_PARCH_LIGHT);
     RimLight(art);
     // Kohaku red: a cap on the head, a long saddle on the back and a spot before the tail.
-    for (int x = body.tailX; x <= body.noseX; ++x)
+    for (int x = body.tailX; x <= body.noseX; ++x) {
         for (int y = BodyTop(body, x) + 1; y < BodyBottom(body, x); ++y) {
             const int edge = FISH_MID_Y + static_cast<int>(std::lround(1.5f * std::sin(x * 0.4f)));
             const bool patch = (x >= 56 && x <= 62 && y < FISH_MID_Y - 1) ||
                                (x >= 33 && x <= 51 && y < edge) || (x >= 22 && x <= 27 && y < FISH_MID_Y - 2);
             if (patch) PutPixel(art, x, y, Pal(y < FISH_MID_Y - 5 ? PAL_CLOTH_LIGHT : PAL_CLOTH_MID));
         }
+    }
     Rays(art, {53, 30}, {{45, 37}, {49, 36}});
     Rays(art, {19, 24}, {{3, 11}, {3, 37}, {7, 24}});
     Eye(art, 61, 21, false);
@@ -395,9 +401,10 @@ PixelCanvas Gar() {
     FillBody(art, body, {PAL_FOREST_DEEP, PAL_GRASS_DARK, PAL_PARCH_MID});
     FillFin(art, {{56, 21}, {77, 23}, {77, 25}, {56, 27}}, PAL_GRASS_DARK);  // the beak
     RimLight(art);
-    for (int x = 14; x < 54; x += 5)
+    for (int x = 14; x < 54; x += 5) {
         for (const int y : {21, 24})
             if (InBody(body, x + y % 3, y)) PutPixel(art, x + y % 3, y, Pal(PAL_FOREST_DEEP));
+    }
     DrawLine(art, 60, 24, 76, 24, Pal(PAL_OUTLINE));
     for (int x = 62; x < 76; x += 3)
         PutPixel(art, x, 25, Pal(PAL_WHITE));
@@ -426,7 +433,8 @@ const FishPicture FISH_PICTURES[] = {
 }  // namespace
 
 void GenerateFishPictures(AssetWriter& writer) {
-    for (const FishPicture& fish : FISH_PICTURES)
+    for (const FishPicture& fish : FISH_PICTURES) {
         WritePixelArt(writer, std::string("Sprites/Fishing/Fishdex/") + fish.name + ".png", fish.draw(),
                       FISH_FACTOR);
+    }
 }

@@ -98,9 +98,10 @@ PixelCanvas FishdexBackground() {
     const PixelCanvas title = RenderDisplayText("Fishdex", 2, RAMP_GOLD);
     Blit(dex, title, gridCentre - title.width / 2, 12);
     DrawGoldRule(dex, gridCentre, 22, title.width / 2 + 5, 88);
-    for (int row = 0; row < 3; ++row)
+    for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)
             DrawFishSlot(dex, SlotCorner(column, row));
+    }
     // Under the grid, the rule again with a little gold fish swimming on it.
     DrawGoldRule(dex, gridCentre, 240, 9, 88);
     PixelCanvas emblem = MakeCanvas(20, 9);
@@ -145,15 +146,17 @@ void PaintSky(PixelCanvas& scene, int horizon, bool night) {
 }
 
 void PaintWater(PixelCanvas& scene, int top, int seedX) {
-    for (int y = top; y < SCENE_HEIGHT; ++y)
+    for (int y = top; y < SCENE_HEIGHT; ++y) {
         for (int x = 0; x < SCENE_WIDTH; ++x)
             PutPixel(scene, x, y, WaterAt(x + seedX, y));
+    }
 }
 
 void PaintGrass(PixelCanvas& scene, int top, int bottom, int seed) {
-    for (int y = top; y < bottom; ++y)
+    for (int y = top; y < bottom; ++y) {
         for (int x = 0; x < SCENE_WIDTH; ++x)
             PutPixel(scene, x, y, GrassAt(x, y, static_cast<std::uint32_t>(seed)));
+    }
 }
 
 // A lily pad with a notch, and now and then a flower on it.
@@ -240,17 +243,21 @@ PixelCanvas RiverBridge() {
     PixelCanvas bridge = MakeCanvas(SCENE_WIDTH, SCENE_HEIGHT);
     FillRect(bridge, 0, 30, SCENE_WIDTH, 16, Pal(PAL_STONE_MID));
     FillEllipse(bridge, SCENE_WIDTH / 2, 47, 17, 11, sf::Color::Transparent);
-    for (int y = 33; y < 46; y += 4)
-        for (int x = (y / 4) % 2 * 4; x < SCENE_WIDTH; x += 8)
+    for (int y = 33; y < 46; y += 4) {
+        for (int x = (y / 4) % 2 * 4; x < SCENE_WIDTH; x += 8) {
             if (PixelAt(bridge, x, y) == Pal(PAL_STONE_MID))
                 FillRect(bridge, x, y, 1, 3, Pal(PAL_STONE_DARK));
+        }
+    }
     FillRect(bridge, 0, 27, SCENE_WIDTH, 3, Pal(PAL_STONE_LIGHT));
     PlaceShadedLayer(scene, bridge, 0, 0, {RAMP_STONE});
-    for (int y = 38; y < 48; ++y)  // the dark under the arch
-        for (int x = 0; x < SCENE_WIDTH; ++x)
+    for (int y = 38; y < 48; ++y) {  // the dark under the arch
+        for (int x = 0; x < SCENE_WIDTH; ++x) {
             if (PixelAt(bridge, x, y).a == 0 && PixelAt(scene, x, y) != Pal(PAL_OUTLINE) &&
                 DitherOn(x, y, 12 - (y - 38)))
                 PutPixel(scene, x, y, Pal(PAL_WATER_DARK));
+        }
+    }
     for (int streak = 0; streak < 7; ++streak) {  // foam drawn along by the current
         const int x = 24 + streak * 4, y = 56 + (streak * 11) % 50;
         FillRect(scene, x, y, 1, 3, Pal(PAL_WATER_FOAM));
@@ -263,33 +270,37 @@ PixelCanvas ForestLake() {
     PixelCanvas scene = MakeCanvas(SCENE_WIDTH, SCENE_HEIGHT);
     Rng rng = MakeRng(0xF15D03u);
     PaintSky(scene, 44, true);
-    for (int star = 0; star < 22; ++star)
+    for (int star = 0; star < 22; ++star) {
         PutPixel(scene, RandomRange(rng, 1, SCENE_WIDTH - 2), RandomRange(rng, 1, 30),
                  Pal(star % 4 == 0 ? PAL_WHITE : PAL_SKY_LIGHT));
+    }
     DrawBackdropMoon(scene, 50, 14, 6);
     PixelCanvas land = MakeCanvas(SCENE_WIDTH, SCENE_HEIGHT);
     FillRidge(land, 40, 3, 10.0f, 2.0f, Pal(PAL_FOREST_DEEP));
     for (int x = -2; x < SCENE_WIDTH + 4; x += 4 + RandomRange(rng, 0, 3))
         DrawPineTree(land, x, RidgeY(x, 40, 3, 10.0f, 2.0f) + 5, 10 + RandomRange(rng, 0, 6), rng);
     const int nearShore = SCENE_HEIGHT - 16;
-    for (int y = 46; y < SCENE_HEIGHT; ++y)
+    for (int y = 46; y < SCENE_HEIGHT; ++y) {
         for (int x = 0; x < SCENE_WIDTH; ++x) {
             const int shore = nearShore + static_cast<int>(std::lround(2.0f * std::sin(x * 0.2f)));
             PutPixel(land, x, y,
                      y < shore ? WaterAt(x + 11, y) : (y == shore ? Pal(PAL_GRASS_DARK) : GrassAt(x, y, 9)));
         }
+    }
     DrawPineTree(land, 3, SCENE_HEIGHT - 3, 34, rng);  // pines on the near shore, framing the lake
     DrawPineTree(land, SCENE_WIDTH - 4, SCENE_HEIGHT - 2, 42, rng);
-    for (int y = 0; y < SCENE_HEIGHT; ++y)
+    for (int y = 0; y < SCENE_HEIGHT; ++y) {
         for (int x = 0; x < SCENE_WIDTH; ++x)
             PutPixel(land, x, y, NightColour(PixelAt(land, x, y)));
+    }
     Blit(scene, land, 0, 0);
-    for (int y = 48; y < SCENE_HEIGHT - 18; y += 2)  // the moon's path on the lake
+    for (int y = 48; y < SCENE_HEIGHT - 18; y += 2) {  // the moon's path on the lake
         for (int glint = 0; glint < 2; ++glint) {
             const int spread = 2 + (y - 48) / 5, length = RandomRange(rng, 2, 4);
             FillRect(scene, 50 + RandomRange(rng, -spread, spread) - length / 2, y, length, 1,
                      Pal(glint == 0 ? PAL_WATER_FOAM : PAL_WATER_LIGHT));
         }
+    }
     for (int fly = 0; fly < 7; ++fly)
         PutPixel(scene, RandomRange(rng, 6, SCENE_WIDTH - 8), RandomRange(rng, 30, 60), Pal(PAL_GOLD_LIGHT));
     return scene;
@@ -327,8 +338,9 @@ PixelCanvas PostOverlay(const FishingPost& post) {
 
 void GenerateFishdexArt(AssetWriter& writer) {
     WritePixelArt(writer, DEX_FOLDER + "Fishdex_Background.png", FishdexBackground(), DEX_FACTOR);
-    for (int post = 0; post < 3; ++post)
+    for (int post = 0; post < 3; ++post) {
         WritePixelArt(writer, DEX_FOLDER + "FishingPost_" + std::to_string(post + 1) + ".png",
                       PostOverlay(FISHING_POSTS[post]), DEX_FACTOR);
+    }
     WritePixelArt(writer, DEX_FOLDER + "Fishdex_Cursor.png", FishdexCursor(), DEX_FACTOR);
 }

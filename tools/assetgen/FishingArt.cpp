@@ -54,7 +54,7 @@ float Side(float x, int direction) {
 // The patch of open water the fish sits in, round with a dithered rim so it melts into the map's water,
 // with the map's short light strokes on it.
 void WaterPatch(PixelCanvas& frame, float radiusX, float radiusY) {
-    for (int y = 0; y < SHEET_FRAME; ++y)
+    for (int y = 0; y < SHEET_FRAME; ++y) {
         for (int x = 0; x < SHEET_FRAME; ++x) {
             const float dx = (static_cast<float>(x) - 15.5f) / radiusX,
                         dy = (static_cast<float>(y) - 19.0f) / radiusY;
@@ -65,6 +65,7 @@ void WaterPatch(PixelCanvas& frame, float radiusX, float radiusY) {
                 continue;
             PutPixel(frame, x, y, Pal(PAL_WATER_MID));
         }
+    }
     for (const PixelPoint& stroke :
          {PixelPoint{6, 16}, PixelPoint{23, 14}, PixelPoint{19, 25}, PixelPoint{9, 23}})
         FillRect(frame, stroke.x, stroke.y, 3, 1, Pal(PAL_WATER_LIGHT));
@@ -222,9 +223,10 @@ void DrawFishingMotif(PixelCanvas& panel) {
     ShadeFromTopLeft(bobber, RAMP_CLOTH);
     OutlineOpaque(bobber, Pal(PAL_OUTLINE));
     Blit(panel, bobber, 0, 0);
-    for (int side : {-1, 1})
+    for (int side : {-1, 1}) {
         for (int dx = 5; dx <= 9; ++dx)
             PutPixel(panel, 203 + side * dx, 88 + (dx > 7 ? 1 : 0), Pal(PAL_WATER_FOAM));
+    }
     PixelCanvas fish = MakeCanvas(RESULT_WIDTH, RESULT_HEIGHT);
     const PixelPoint eye = FillSpineFish(fish, 170.0f, 70.0f, -2.7f, 0.9f, 13.0f, 2.6f, Pal(PAL_GOLD_MID), 1);
     ShadeFromTopLeft(fish, RAMP_GOLD);

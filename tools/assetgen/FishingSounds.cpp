@@ -20,9 +20,10 @@ void AddSplash(std::vector<float>& spray, std::vector<float>& water, float start
     const Instrument droplet = Sweep(WAVE_SINE, {0.001f, 0.022f, 0.0f, 0.01f}, 7.0f, 0.025f);
     Strike(spray, hiss, 3500.0 + 2000.0 * RandomUnit(rng), start, 0.6f + 0.4f * size);
     Strike(water, plop, 220.0 + 120.0 * RandomUnit(rng), start + 0.008f, 0.6f + 0.4f * size);
-    for (int drop = 0; drop < 5; ++drop)
+    for (int drop = 0; drop < 5; ++drop) {
         Strike(water, droplet, 600.0 + 1400.0 * RandomUnit(rng), start + 0.02f + 0.07f * RandomUnit(rng),
                0.2f + 0.25f * RandomUnit(rng));
+    }
 }
 
 // The fish fighting the line: splash after splash at an uneven pace, with the slap of its tail on the

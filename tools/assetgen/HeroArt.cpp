@@ -163,10 +163,11 @@ void DrawRod(PixelCanvas& canvas, const HeroPose& pose) {
 
 PixelCanvas DrawHeroLayer(const HeroPose& pose) {
     PixelCanvas layer = MakeCanvas(HERO_FRAME, HERO_FRAME);
-    if (pose.facing == FACE_DOWN || pose.facing == FACE_UP)
+    if (pose.facing == FACE_DOWN || pose.facing == FACE_UP) {
         DrawFront(layer, pose, pose.facing == FACE_UP);
-    else
+    } else {
         DrawSide(layer, pose);
+    }
     ShadeFromTopLeft(layer, HERO_CLOTH);
     ShadeFromTopLeft(layer, HERO_SKIN);
     ShadeFromTopLeft(layer, RAMP_WOOD);
@@ -177,7 +178,7 @@ PixelCanvas DrawHeroLayer(const HeroPose& pose) {
 
 struct Torch {
     PixelPoint hand;
-    bool planted;  // stuck in the ground while the hero fishes
+    bool planted = false;  // stuck in the ground while the hero fishes
 };
 
 Torch TorchFor(const HeroPose& pose) {
@@ -248,9 +249,10 @@ HeroPose PoseFor(int row, int column) {
 
 PixelCanvas DrawSheet(bool torch) {
     PixelCanvas sheet = MakeCanvas(HERO_COLUMNS * HERO_FRAME, HERO_ROWS * HERO_FRAME);
-    for (int row = 0; row < HERO_ROWS; ++row)
+    for (int row = 0; row < HERO_ROWS; ++row) {
         for (int column = 0; column < HERO_COLUMNS; ++column)
             Blit(sheet, DrawFrame(PoseFor(row, column), torch), column * HERO_FRAME, row * HERO_FRAME);
+    }
     return sheet;
 }
 

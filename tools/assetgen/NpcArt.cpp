@@ -37,9 +37,10 @@ std::vector<NpcEntry> NpcEntries() {
 template <typename DrawCell>
 PixelCanvas DrawSheet(DrawCell drawCell) {
     PixelCanvas sheet = MakeCanvas(CHARACTER_COLUMNS * CHARACTER_FRAME, CHARACTER_ROWS * CHARACTER_FRAME);
-    for (int row = 0; row < CHARACTER_ROWS; ++row)
+    for (int row = 0; row < CHARACTER_ROWS; ++row) {
         for (int column = 0; column < CHARACTER_COLUMNS; ++column)
             Blit(sheet, drawCell(PoseForCell(row, column)), column * CHARACTER_FRAME, row * CHARACTER_FRAME);
+    }
     return sheet;
 }
 

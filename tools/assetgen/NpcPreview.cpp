@@ -23,7 +23,7 @@ void Draw(sf::Image& target, const sf::Image& source, float x, float y, float sc
     if (sh < 0) sh = static_cast<int>(source.getSize().y);
     const int width = static_cast<int>(std::lround(sw * scale)),
               height = static_cast<int>(std::lround(sh * scale));
-    for (int row = 0; row < height; ++row)
+    for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             const int tx = static_cast<int>(x) + column, ty = static_cast<int>(y) + row;
             if (tx < 0 || ty < 0 || tx >= static_cast<int>(target.getSize().x) ||
@@ -37,6 +37,7 @@ void Draw(sf::Image& target, const sf::Image& source, float x, float y, float sc
             };
             target.setPixel(tx, ty, sf::Color(mix(s.r, d.r), mix(s.g, d.g), mix(s.b, d.b), 255));
         }
+    }
 }
 
 void DrawCentred(sf::Image& target, const sf::Image& source, float x, float y, float scale) {
@@ -60,9 +61,10 @@ void PeopleScreen(sf::Image& screen, const std::string& assets, int top) {
         const sf::Image sheet = Load(assets + "/Sprites/Characters/" + name + ".png");
         const int fw = static_cast<int>(sheet.getSize().x) / 7,
                   fh = static_cast<int>(sheet.getSize().y) / (index == 0 ? 14 : 8);
-        for (int row = 0; row < 4; ++row)  // the four ways they face, at the map's zoom of two
+        for (int row = 0; row < 4; ++row) {  // the four ways they face, at the map's zoom of two
             Draw(screen, sheet, 160.0f + index * 140.0f, top + 20.0f + row * 130.0f, 2.0f, (index % 7) * fw,
                  (row + (row % 2) * 4) * fh, fw, fh);
+        }
         ++index;
     }
     const sf::Image frame = Load(assets + "/Sprites/Dialogues/Frame.png");
@@ -93,9 +95,10 @@ void InventoryScreen(sf::Image& screen, const std::string& assets, int top) {
 void ShopScreen(sf::Image& screen, const std::string& assets, int top) {
     DrawCentred(screen, Load(assets + "/Sprites/Shop/Hud/Full_Shop.png"), 960, top + 450, 1.8f);
     DrawCentred(screen, Load(assets + "/Sprites/Shop/Hud/Cursor.png"), 960, top + 520, 3.1f);
-    for (int good = 0; good < 2; ++good)
+    for (int good = 0; good < 2; ++good) {
         DrawCentred(screen, Load(assets + "/Sprites/Shop/Items/Item" + std::to_string(good + 1) + ".png"),
                     960.0f + 390 * good, top + 520.0f, 2.3f);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "PixelCanvas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -55,9 +56,10 @@ void FillCanvas(PixelCanvas& canvas, sf::Color colour) {
 void FillRect(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color colour) {
     const int left = std::max(0, x), top = std::max(0, y);
     const int right = std::min(canvas.width, x + width), bottom = std::min(canvas.height, y + height);
-    for (int row = top; row < bottom; ++row)
+    for (int row = top; row < bottom; ++row) {
         for (int column = left; column < right; ++column)
             PutPixel(canvas, column, row, colour);
+    }
 }
 
 void StrokeRect(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color colour) {
@@ -92,11 +94,12 @@ void FillEllipse(PixelCanvas& canvas, int centreX, int centreY, int radiusX, int
         return;
     }
     const float rx = static_cast<float>(radiusX) + 0.5f, ry = static_cast<float>(radiusY) + 0.5f;
-    for (int dy = -radiusY; dy <= radiusY; ++dy)
+    for (int dy = -radiusY; dy <= radiusY; ++dy) {
         for (int dx = -radiusX; dx <= radiusX; ++dx) {
             const float nx = static_cast<float>(dx) / rx, ny = static_cast<float>(dy) / ry;
             if (nx * nx + ny * ny <= 1.0f) PutPixel(canvas, centreX + dx, centreY + dy, colour);
         }
+    }
 }
 
 void FillCircle(PixelCanvas& canvas, int centreX, int centreY, int radius, sf::Color colour) {
@@ -117,29 +120,35 @@ void FillPolygon(PixelCanvas& canvas, const std::vector<PixelPoint>& points, sf:
         for (std::size_t i = 0; i < points.size(); ++i)
             AddCrossing(crossings, points[i], points[(i + 1) % points.size()], rowY);
         std::sort(crossings.begin(), crossings.end());
-        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
-            for (int column = static_cast<int>(crossings[i] + 0.5f);
-                 column < static_cast<int>(crossings[i + 1] + 0.5f); ++column)
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            for (int column = static_cast<int>(std::floor(crossings[i] + 0.5f));
+                 column < static_cast<int>(std::floor(crossings[i + 1] + 0.5f)); ++column)
                 PutPixel(canvas, column, row, colour);
+        }
     }
 }
 
 void DrawPixelMap(PixelCanvas& canvas, int x, int y, const std::vector<const char*>& rows,
                   const std::vector<PixelKey>& keys, int scale) {
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        for (int column = 0; rows[row][column] != '\0'; ++column)
-            for (const PixelKey& key : keys)
-                if (key.symbol == rows[row][column])
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (int column = 0; rows[row][column] != '\0'; ++column) {
+            for (const PixelKey& key : keys) {
+                if (key.symbol == rows[row][column]) {
                     FillRect(canvas, x + column * scale, y + static_cast<int>(row) * scale, scale, scale,
                              key.colour);
+                }
+            }
+        }
+    }
 }
 
 void Blit(PixelCanvas& target, const PixelCanvas& source, int x, int y) {
-    for (int row = 0; row < source.height; ++row)
+    for (int row = 0; row < source.height; ++row) {
         for (int column = 0; column < source.width; ++column) {
             const sf::Color colour = PixelAt(source, column, row);
             if (colour.a > 0) PutPixel(target, x + column, y + row, colour);
         }
+    }
 }
 
 void FlipHorizontal(PixelCanvas& canvas) {
@@ -152,26 +161,29 @@ void FlipVertical(PixelCanvas& canvas) {
 
 void OutlineOpaque(PixelCanvas& canvas, sf::Color outline) {
     const PixelCanvas before = canvas;
-    for (int row = 0; row < canvas.height; ++row)
+    for (int row = 0; row < canvas.height; ++row) {
         for (int column = 0; column < canvas.width; ++column) {
             if (IsOpaque(before, column, row)) continue;
             if (IsOpaque(before, column - 1, row) || IsOpaque(before, column + 1, row) ||
                 IsOpaque(before, column, row - 1) || IsOpaque(before, column, row + 1))
                 PutPixel(canvas, column, row, outline);
         }
+    }
 }
 
 void ShadeFromTopLeft(PixelCanvas& canvas, const Ramp& ramp) {
     const PixelCanvas before = canvas;
     const sf::Color base = Pal(ramp.mid);
-    for (int row = 0; row < canvas.height; ++row)
+    for (int row = 0; row < canvas.height; ++row) {
         for (int column = 0; column < canvas.width; ++column) {
             if (!IsBase(before, column, row, base)) continue;
-            if (!IsOpaque(before, column + 1, row) || !IsOpaque(before, column, row + 1))
+            if (!IsOpaque(before, column + 1, row) || !IsOpaque(before, column, row + 1)) {
                 PutPixel(canvas, column, row, Pal(ramp.dark));
-            else if (!IsOpaque(before, column - 1, row) || !IsOpaque(before, column, row - 1))
+            } else if (!IsOpaque(before, column - 1, row) || !IsOpaque(before, column, row - 1)) {
                 PutPixel(canvas, column, row, Pal(ramp.light));
+            }
         }
+    }
 }
 
 bool DitherOn(int x, int y, int level) {
@@ -180,9 +192,10 @@ bool DitherOn(int x, int y, int level) {
 
 void DitherRect(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color first, sf::Color second,
                 int level) {
-    for (int row = y; row < y + height; ++row)
+    for (int row = y; row < y + height; ++row) {
         for (int column = x; column < x + width; ++column)
             PutPixel(canvas, column, row, DitherOn(column, row, level) ? second : first);
+    }
 }
 
 void DitherGradient(PixelCanvas& canvas, int x, int y, int width, int height, sf::Color top,
@@ -194,23 +207,26 @@ void DitherGradient(PixelCanvas& canvas, int x, int y, int width, int height, sf
 }
 
 void DitherShadow(PixelCanvas& canvas, int x, int y, int width, int height, int level) {
-    for (int row = y; row < y + height; ++row)
-        for (int column = x; column < x + width; ++column)
+    for (int row = y; row < y + height; ++row) {
+        for (int column = x; column < x + width; ++column) {
             if (IsOpaque(canvas, column, row) && DitherOn(column, row, level))
                 PutPixel(canvas, column, row, DarkerInRamp(PixelAt(canvas, column, row)));
+        }
+    }
 }
 
 PixelCanvas Upscale(const PixelCanvas& canvas, int factor) {
     PixelCanvas big = MakeCanvas(canvas.width * factor, canvas.height * factor);
     std::vector<sf::Uint8> pixels(static_cast<std::size_t>(big.width) * big.height * 4);
     const sf::Uint8* source = canvas.image.getPixelsPtr();
-    for (int row = 0; row < big.height; ++row)
+    for (int row = 0; row < big.height; ++row) {
         for (int column = 0; column < big.width; ++column) {
             const std::size_t from =
                 (static_cast<std::size_t>(row / factor) * canvas.width + column / factor) * 4;
             const std::size_t to = (static_cast<std::size_t>(row) * big.width + column) * 4;
             std::copy(source + from, source + from + 4, pixels.begin() + static_cast<long>(to));
         }
+    }
     big.image.create(static_cast<unsigned>(big.width), static_cast<unsigned>(big.height), pixels.data());
     return big;
 }

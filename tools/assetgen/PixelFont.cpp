@@ -103,12 +103,14 @@ struct Glyph {
 Glyph ParseGlyph(const char* rows) {
     Glyph glyph;
     glyph.present = true;
-    for (int row = 0; row < FONT_CELL_HEIGHT; ++row)
-        for (int column = 0; column < 5; ++column)
+    for (int row = 0; row < FONT_CELL_HEIGHT; ++row) {
+        for (int column = 0; column < 5; ++column) {
             if (rows[row * 6 + column] == '#') {
                 glyph.rows[row] |= static_cast<std::uint8_t>(1u << column);
                 if (column + 1 > glyph.width) glyph.width = column + 1;
             }
+        }
+    }
     return glyph;
 }
 
@@ -131,10 +133,12 @@ const Glyph& GlyphFor(unsigned char character) {
 }
 
 void DrawGlyph(PixelCanvas& canvas, int x, int y, const Glyph& glyph, sf::Color colour, int scale) {
-    for (int row = 0; row < FONT_CELL_HEIGHT; ++row)
-        for (int column = 0; column < glyph.width; ++column)
+    for (int row = 0; row < FONT_CELL_HEIGHT; ++row) {
+        for (int column = 0; column < glyph.width; ++column) {
             if (glyph.rows[row] & (1u << column))
                 FillRect(canvas, x + column * scale, y + row * scale, scale, scale, colour);
+        }
+    }
 }
 
 void DrawLetters(PixelCanvas& canvas, int x, int y, const std::string& text, sf::Color colour, int scale) {
@@ -150,7 +154,7 @@ void DrawLetters(PixelCanvas& canvas, int x, int y, const std::string& text, sf:
 enum HalfCell { HALF_LOWER_LEFT, HALF_UPPER_RIGHT, HALF_LOWER_RIGHT, HALF_UPPER_LEFT };
 
 void FillHalfCell(PixelCanvas& canvas, int cellX, int cellY, int scale, HalfCell half, sf::Color colour) {
-    for (int j = 0; j < scale; ++j)
+    for (int j = 0; j < scale; ++j) {
         for (int i = 0; i < scale; ++i) {
             const bool inside = half == HALF_LOWER_LEFT    ? i <= j
                                 : half == HALF_UPPER_RIGHT ? i >= j
@@ -158,13 +162,14 @@ void FillHalfCell(PixelCanvas& canvas, int cellX, int cellY, int scale, HalfCell
                                                            : i + j <= scale - 1;
             if (inside) PutPixel(canvas, cellX * scale + i, cellY * scale + j, colour);
         }
+    }
 }
 
 // Enlarges the letters and turns each lone diagonal step into a slope, so a big V or a big a reads as
 // drawn lettering rather than stacked blocks.
 PixelCanvas EnlargeSmoothed(const PixelCanvas& small, int scale, sf::Color colour) {
     PixelCanvas big = MakeCanvas(small.width * scale, small.height * scale);
-    for (int y = 0; y < small.height; ++y)
+    for (int y = 0; y < small.height; ++y) {
         for (int x = 0; x < small.width; ++x) {
             if (IsOpaque(small, x, y)) FillRect(big, x * scale, y * scale, scale, scale, colour);
             const bool a = IsOpaque(small, x, y), b = IsOpaque(small, x + 1, y);
@@ -178,6 +183,7 @@ PixelCanvas EnlargeSmoothed(const PixelCanvas& small, int scale, sf::Color colou
                 FillHalfCell(big, x + 1, y + 1, scale, HALF_UPPER_LEFT, colour);
             }
         }
+    }
     return big;
 }
 
@@ -209,9 +215,10 @@ void DrawText(PixelCanvas& canvas, int x, int y, const std::string& text, const 
     if (style.outline.a > 0) OutlineOpaque(layer, style.outline);
     if (style.shadow.a > 0) {
         PixelCanvas shadow = layer;
-        for (int row = 0; row < shadow.height; ++row)
+        for (int row = 0; row < shadow.height; ++row) {
             for (int column = 0; column < shadow.width; ++column)
                 if (IsOpaque(shadow, column, row)) PutPixel(shadow, column, row, style.shadow);
+        }
         Blit(canvas, shadow, x - 1 + style.scale, y - 1 + style.scale);
     }
     Blit(canvas, layer, x - 1, y - 1);
@@ -228,13 +235,14 @@ PixelCanvas RenderDisplayText(const std::string& text, int scale, const Ramp& ra
     const PixelCanvas small = RenderTextLayer(text, Pal(ramp.mid), 1);
     const PixelCanvas big = EnlargeSmoothed(small, scale, Pal(ramp.mid));
     PixelCanvas letters = MakeCanvas(big.width - 2 * scale + 6, big.height - 2 * scale + 6);
-    for (int y = 0; y < letters.height; ++y)
+    for (int y = 0; y < letters.height; ++y) {
         for (int x = 0; x < letters.width; ++x) {
             const sf::Color colour = PixelAt(big, x + scale - 3, y + scale - 3);
             if (colour.a == 0) continue;
             const int band = ((y - 3) * 7) / (FONT_CAP_HEIGHT * scale);
             PutPixel(letters, x, y, Pal(band <= 1 ? ramp.light : (band >= 5 ? ramp.dark : ramp.mid)));
         }
+    }
     ShadeFromTopLeft(letters, ramp);
     OutlineOpaque(letters, DarkerInRamp(Pal(ramp.dark)));
     OutlineOpaque(letters, Pal(PAL_OUTLINE));

@@ -26,7 +26,7 @@ const char* const ROAM_MELODY =
     "A5 4, C6 8, A5 8, F5 4, C5 4 | D5 4, F5 8, Bb5 8, A5 4, F5 4 | G5 4., F5 8, E5 4, G5 4 |"
     "C5 4, E5 8, G5 8, C5 4, R 4";
 
-const std::array<const char*, ROAM_BARS * 2> ROAM_CHORDS{
+const std::array<const char*, static_cast<std::size_t>(ROAM_BARS) * 2> ROAM_CHORDS{
     "F",  "F",  "Dm", "Dm", "Bb", "Bb", "C",  "C",  "F",  "F", "Am", "Am", "Bb", "C",
     "F",  "F",  "Dm", "Dm", "Bb", "Bb", "F",  "F",  "C",  "C", "Dm", "Dm", "Gm", "Gm",
     "Bb", "Bb", "C",  "C",  "F",  "F",  "Bb", "Bb", "Gm", "C", "C",  "C"};
@@ -64,10 +64,11 @@ std::string BassTrack() {
     std::string text;
     for (int half = 0; half < ROAM_BARS * 2; ++half) {
         const RoamVoicing& chord = RoamVoicingOf(ROAM_CHORDS[static_cast<std::size_t>(half)]);
-        if (half == ROAM_BARS * 2 - 1)
+        if (half == ROAM_BARS * 2 - 1) {
             text += "E2 4, R 4,";  // climbs towards the F of the first bar, then breathes
-        else
+        } else {
             text += std::string(chord.bass[0]) + " 4, " + chord.bass[1] + " 4,";
+        }
     }
     return text;
 }
@@ -83,8 +84,8 @@ std::string ArpeggioTrack() {
             continue;
         }
         const int order[4] = {0, 1, 2, 1};
-        for (int step = 0; step < 4; ++step) {
-            std::string note = chord.chord[order[step]];
+        for (const int tone : order) {
+            std::string note = chord.chord[tone];
             note.back() = static_cast<char>(note.back() + 1);  // an octave up
             text += note + " 8,";
         }

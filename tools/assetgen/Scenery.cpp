@@ -33,9 +33,10 @@ void DrawRoundTree(PixelCanvas& scene, int x, int y, int radius, Rng& rng) {
     FillRect(layer, centre - 1, foot - radius, 3, radius, Pal(PAL_WOOD_MID));
     const int crownY = foot - radius - radius * 2 / 3;
     FillCircle(layer, centre, crownY, radius, Pal(PAL_GRASS_MID));
-    for (int blob = 0; blob < 3; ++blob)
+    for (int blob = 0; blob < 3; ++blob) {
         FillCircle(layer, centre + RandomRange(rng, -radius / 2, radius / 2),
                    crownY + RandomRange(rng, -radius / 2, 1), radius * 2 / 3, Pal(PAL_GRASS_MID));
+    }
     ShadeFromTopLeft(layer, RAMP_WOOD);
     // Leaf clusters catch the light on the upper left of the crown.
     for (int spot = 0; spot < radius; ++spot) {
@@ -56,10 +57,12 @@ void DrawHutRoof(PixelCanvas& layer, int left, int right, int eaves, int peak, R
                 Pal(base));
     // Thatch is combed in rows; tiles are laid in courses: both read as lines across the roof.
     const PaletteIndex line = roof == ROOF_THATCH ? PAL_GOLD_DARK : PAL_CLOTH_DARK;
-    for (int row = eaves - 3; row > peak + 2; row -= 3)
-        for (int column = left - 3; column <= right + 3; ++column)
+    for (int row = eaves - 3; row > peak + 2; row -= 3) {
+        for (int column = left - 3; column <= right + 3; ++column) {
             if (PixelAt(layer, column, row) == Pal(base) && (column + row) % 4 != 0)
                 PutPixel(layer, column, row, Pal(line));
+        }
+    }
 }
 
 }  // namespace

@@ -52,9 +52,10 @@ PixelCanvas PursePanel() {
 PixelCanvas ItemGrid() {
     PixelCanvas grid = MakePanel(150, 200, PANEL_NAVY);
     DrawTextCentred(grid, 75, 11, "INVENTORY", LabelStyle(PAL_PARCH_LIGHT));
-    for (int row = 0; row < 5; ++row)
+    for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 4; ++column)
             DrawSlot(grid, 8 + column * 35, 23 + row * 35, 30, 30);
+    }
     return grid;
 }
 

@@ -32,10 +32,12 @@ void DrawQuendalSeal(PixelCanvas& logo, int centreX, int centreY) {
     FillCircle(seal, c, c, radius, Pal(PAL_GOLD_MID));
     FillCircle(seal, c, c, radius - 4, Pal(PAL_OUTLINE));
     FillCircle(seal, c, c, radius - 5, Pal(PAL_NAVY_DARK));
-    for (int row = 0; row < 2 * radius; ++row)
-        for (int column = 0; column < 2 * radius; ++column)
+    for (int row = 0; row < 2 * radius; ++row) {
+        for (int column = 0; column < 2 * radius; ++column) {
             if (PixelAt(seal, column, row) == Pal(PAL_NAVY_DARK) && row < c - 6 && DitherOn(column, row, 6))
                 PutPixel(seal, column, row, Pal(PAL_NAVY_MID));
+        }
+    }
     FillCircle(seal, c - 2, c + 1, 14, Pal(PAL_PARCH_LIGHT));
     FillCircle(seal, c + 5, c - 3, 12, Pal(PAL_NAVY_DARK));  // the bite that leaves a crescent
     ShadeFromTopLeft(seal, RAMP_GOLD);

@@ -22,17 +22,19 @@ const std::array<PaletteIndex, PAL_COUNT> NIGHT_OF{{
 
 int PaletteIndexOf(sf::Color colour) {
     const auto& colours = PaletteColours();
-    for (int index = 0; index < PAL_COUNT; ++index)
+    for (int index = 0; index < PAL_COUNT; ++index) {
         if (colours[index].r == colour.r && colours[index].g == colour.g && colours[index].b == colour.b)
             return index;
+    }
     return -1;
 }
 
 PixelCanvas Nightfall(const PixelCanvas& day) {
     PixelCanvas night = day;
-    for (int y = 0; y < day.height; ++y)
+    for (int y = 0; y < day.height; ++y) {
         for (int x = 0; x < day.width; ++x)
             PutPixel(night, x, y, NightColour(PixelAt(day, x, y)));
+    }
     return night;
 }
 
@@ -69,7 +71,7 @@ PixelCanvas Burn(const PixelCanvas& day, const PixelCanvas& night, AtlasTile id)
     for (int patch = 0; patch < 2; ++patch) {
         const int centreX = RandomRange(rng, 6, 25), centreY = RandomRange(rng, 6, 25),
                   radius = RandomRange(rng, 3, 5);
-        for (int y = centreY - radius; y <= centreY + radius; ++y)
+        for (int y = centreY - radius; y <= centreY + radius; ++y) {
             for (int x = centreX - radius; x <= centreX + radius; ++x) {
                 const int dx = x - centreX, dy = y - centreY;
                 const int reach = dx * dx + dy * dy + static_cast<int>(TileHash(x, y, seed) % 9) - 4;
@@ -78,6 +80,7 @@ PixelCanvas Burn(const PixelCanvas& day, const PixelCanvas& night, AtlasTile id)
                 if (DitherOn(x, y, core ? 10 : 5)) PutPixel(burnt, x, y, DarkerInRamp(PixelAt(burnt, x, y)));
                 if (core && TileHash(x, y, seed) % 13 == 0) PutPixel(burnt, x, y, Pal(PAL_CLOTH_LIGHT));
             }
+        }
     }
     for (int ember = 0; ember < 2; ++ember) {
         const int x = RandomRange(rng, 1, 30), y = RandomRange(rng, 1, 30);
@@ -92,7 +95,7 @@ PixelCanvas Burn(const PixelCanvas& day, const PixelCanvas& night, AtlasTile id)
 }
 
 PixelCanvas PaintVariantTile(AtlasTile id, AtlasVariant variant) {
-    const PixelCanvas day = PaintDayTile(id);
+    PixelCanvas day = PaintDayTile(id);
     if (variant == ATLAS_DAY) return day;
     const PixelCanvas night = Nightfall(day);
     return variant == ATLAS_NIGHT ? night : Burn(day, night, id);
@@ -131,7 +134,8 @@ PixelCanvas PaintAtlas(AtlasVariant variant) {
 
 void GenerateTileAtlases(AssetWriter& writer) {
     const PixelCanvas paintings[] = {PaintAtlas(ATLAS_DAY), PaintAtlas(ATLAS_NIGHT), PaintAtlas(ATLAS_BURN)};
-    for (const MapAtlas& entry : MAP_ATLASES)
+    for (const MapAtlas& entry : MAP_ATLASES) {
         WritePixelArt(writer, std::string("Text/Maps/") + entry.map + "/" + ATLAS_IMAGES[entry.variant],
                       paintings[entry.variant], 2);
+    }
 }

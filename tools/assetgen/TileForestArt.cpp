@@ -12,7 +12,7 @@ PixelCanvas Layer() {
 // Crowded pine tops seen from above and the south: rows of dark cones, each shaded from the top-left.
 sf::Color ForestWallAt(int x, int y) {
     sf::Color colour = Pal(PAL_NIGHT);
-    for (int row = -1; row <= 4; ++row)
+    for (int row = -1; row <= 4; ++row) {
         for (int cone = -1; cone <= 4; ++cone) {
             const int apexX = cone * 8 + (row % 2 != 0 ? 4 : 0), apexY = row * 8 - 6;
             int u = WrapTile(x) - apexX, v = WrapTile(y) - apexY;
@@ -25,6 +25,7 @@ sf::Color ForestWallAt(int x, int y) {
             colour = edge ? Pal(PAL_OUTLINE) : u < 0 ? Pal(PAL_GRASS_DARK) : Pal(PAL_FOREST_DEEP);
             if (!edge && u < 0 && (v % 4) == 1) colour = Pal(PAL_GRASS_MID);
         }
+    }
     return colour;
 }
 
@@ -155,19 +156,20 @@ void PaintStoneProp(AtlasTile id, PixelCanvas& tile) {
 
 bool PaintForestTile(AtlasTile id, PixelCanvas& tile) {
     if (id < TILE_FOREST_WALL || id > TILE_CLIFF) return false;
-    if (id == TILE_FOREST_WALL)
+    if (id == TILE_FOREST_WALL) {
         PaintGround(tile, ForestWallAt);
-    else if (id == TILE_PINE_TRUNK)
+    } else if (id == TILE_PINE_TRUNK) {
         PaintPineTrunk(tile);
-    else if (id == TILE_ROOTS || id == TILE_FALLEN_LOG)
+    } else if (id == TILE_ROOTS || id == TILE_FALLEN_LOG) {
         PaintRootsOrLog(id, tile);
-    else if (id == TILE_FERN)
+    } else if (id == TILE_FERN) {
         PaintFern(tile);
-    else if (id >= TILE_CABIN_WALL_L && id <= TILE_CABIN_DOOR)
+    } else if (id >= TILE_CABIN_WALL_L && id <= TILE_CABIN_DOOR) {
         PaintCabin(id, tile);
-    else if (id >= TILE_CABIN_ROOF_L && id <= TILE_CABIN_ROOF_R)
+    } else if (id >= TILE_CABIN_ROOF_L && id <= TILE_CABIN_ROOF_R) {
         PaintCabinRoof(tile, id - TILE_CABIN_ROOF_L);
-    else
+    } else {
         PaintStoneProp(id, tile);
+    }
     return true;
 }

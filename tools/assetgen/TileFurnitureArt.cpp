@@ -129,9 +129,10 @@ void PaintCupboardOrShelf(AtlasTile id, PixelCanvas& tile) {
         for (int shelf = 0; shelf < 3; ++shelf) {
             const int y = 2 + shelf * 9;
             FillRect(layer, 5, y, 22, 8, Pal(PAL_WOOD_DARK));
-            for (int book = 0; book < 7; ++book)
+            for (int book = 0; book < 7; ++book) {
                 FillRect(layer, 6 + book * 3, y + 1 + (book + shelf) % 3, 2, 7 - (book + shelf) % 3,
                          Pal(spines[(book + shelf * 2) % 5]));
+            }
         }
     }
     StandObject(tile, layer, {RAMP_WOOD});
@@ -194,19 +195,20 @@ void PaintWorkbench(PixelCanvas& tile) {
 
 bool PaintFurnitureTile(AtlasTile id, PixelCanvas& tile) {
     if (id < TILE_BED_HEAD || id > TILE_WORKBENCH) return false;
-    if (id <= TILE_BED_FOOT)
+    if (id <= TILE_BED_FOOT) {
         PaintBed(id, tile);
-    else if (id <= TILE_BATHTUB_R)
+    } else if (id <= TILE_BATHTUB_R) {
         PaintBathtub(id, tile);
-    else if (id <= TILE_STOOL)
+    } else if (id <= TILE_STOOL) {
         PaintSeat(id, tile);
-    else if (id == TILE_FIREPLACE)
+    } else if (id == TILE_FIREPLACE) {
         PaintFireplace(tile);
-    else if (id == TILE_CUPBOARD || id == TILE_BOOKSHELF)
+    } else if (id == TILE_CUPBOARD || id == TILE_BOOKSHELF) {
         PaintCupboardOrShelf(id, tile);
-    else if (id == TILE_WORKBENCH)
+    } else if (id == TILE_WORKBENCH) {
         PaintWorkbench(tile);
-    else
+    } else {
         PaintSmallThing(id, tile);
+    }
     return true;
 }

@@ -45,10 +45,12 @@ void PaintBush(PixelCanvas& tile) {
     FillCircle(layer, 11, 18, 7, Pal(PAL_GRASS_MID));
     FillCircle(layer, 20, 17, 8, Pal(PAL_GRASS_MID));
     FillCircle(layer, 16, 11, 7, Pal(PAL_GRASS_MID));
-    for (int y = 4; y < 28; ++y)
-        for (int x = 3; x < 29; ++x)
+    for (int y = 4; y < 28; ++y) {
+        for (int x = 3; x < 29; ++x) {
             if (IsOpaque(layer, x, y) && TileHash(x, y, 8) % 9 == 0)
                 PutPixel(layer, x, y, Pal(PAL_GRASS_LIGHT));
+        }
+    }
     DitherShadow(layer, 14, 17, 16, 10, 8);
     PutPixel(layer, 10, 12, Pal(PAL_CLOTH_LIGHT));  // berries
     PutPixel(layer, 21, 14, Pal(PAL_CLOTH_LIGHT));
@@ -192,7 +194,7 @@ EdgeShape EdgeOf(int index, int depth) {
 // Grass beyond a path: the dirt darkens where it meets the turf and the turf casts a dark line onto it.
 void PaintPathEdge(PixelCanvas& tile, const EdgeShape& shape) {
     auto inPath = [&](int x, int y) { return !IsOuterGround(shape, x, y, PATH_SEED); };
-    for (int y = 0; y < TILE_ART; ++y)
+    for (int y = 0; y < TILE_ART; ++y) {
         for (int x = 0; x < TILE_ART; ++x) {
             const int distance = DistanceToOuter(shape, x, y, PATH_SEED, 2);
             if (distance == 0) {
@@ -203,12 +205,13 @@ void PaintPathEdge(PixelCanvas& tile, const EdgeShape& shape) {
                 PutPixel(tile, x, y, distance == 1 ? Pal(PAL_WOOD_LIGHT) : PathAt(x, y));
             }
         }
+    }
 }
 
 // Grass beyond water: a brown bank, the water darker in its shade and a thin line of foam.
 void PaintShore(PixelCanvas& tile, const EdgeShape& shape) {
     auto inWater = [&](int x, int y) { return !IsOuterGround(shape, x, y, WATER_SEED); };
-    for (int y = 0; y < TILE_ART; ++y)
+    for (int y = 0; y < TILE_ART; ++y) {
         for (int x = 0; x < TILE_ART; ++x) {
             const int distance = DistanceToOuter(shape, x, y, WATER_SEED, 3);
             if (distance == 0) {
@@ -228,6 +231,7 @@ void PaintShore(PixelCanvas& tile, const EdgeShape& shape) {
                 PutPixel(tile, x, y, WaterAt(x, y));
             }
         }
+    }
 }
 
 void PaintPebbles(PixelCanvas& tile) {
@@ -299,23 +303,24 @@ void PaintWaterExtra(AtlasTile id, PixelCanvas& tile) {
 }  // namespace
 
 bool PaintPathOrWaterTile(AtlasTile id, PixelCanvas& tile) {
-    if (id == TILE_PATH)
+    if (id == TILE_PATH) {
         PaintGround(tile, PathAt);
-    else if (id > TILE_PATH && id <= TILE_PATH_INNER_SW)
+    } else if (id > TILE_PATH && id <= TILE_PATH_INNER_SW) {
         PaintPathEdge(tile, EdgeOf(id - TILE_PATH_N, 8));
-    else if (id == TILE_PATH_PEBBLES)
+    } else if (id == TILE_PATH_PEBBLES) {
         PaintPebbles(tile);
-    else if (id == TILE_SIGNPOST)
+    } else if (id == TILE_SIGNPOST) {
         PaintSignpost(tile);
-    else if (id == TILE_WELL)
+    } else if (id == TILE_WELL) {
         PaintWell(tile);
-    else if (id == TILE_WATER)
+    } else if (id == TILE_WATER) {
         PaintGround(tile, WaterAt);
-    else if (id > TILE_WATER && id <= TILE_WATER_INNER_SW)
+    } else if (id > TILE_WATER && id <= TILE_WATER_INNER_SW) {
         PaintShore(tile, EdgeOf(id - TILE_WATER_N, 9));
-    else if (id >= TILE_WATER_LILY && id <= TILE_REEDS)
+    } else if (id >= TILE_WATER_LILY && id <= TILE_REEDS) {
         PaintWaterExtra(id, tile);
-    else
+    } else {
         return false;
+    }
     return true;
 }

@@ -74,9 +74,10 @@ sf::Color PathAt(int x, int y) {
 
 sf::Color WaterAt(int x, int y) {
     // Gentle glints: short light dashes along the current, one in a few with a foam fleck.
-    for (int back = 0; back < 4; ++back)
+    for (int back = 0; back < 4; ++back) {
         if (Hit(x - back, y, 17, 61))
             return Pal(back == 0 && Hit(x, y, 19, 3) ? PAL_WATER_FOAM : PAL_WATER_LIGHT);
+    }
     const float patch = Mottle(x, y, 6.0f);
     if (patch < -0.8f && DitherOn(x, y, 7)) return Pal(PAL_WATER_DARK);
     return Pal(PAL_WATER_MID);
@@ -112,9 +113,10 @@ sf::Color StoneFloorAt(int x, int y) {
 }
 
 void PaintGround(PixelCanvas& tile, const GroundFunction& ground) {
-    for (int y = 0; y < tile.height; ++y)
+    for (int y = 0; y < tile.height; ++y) {
         for (int x = 0; x < tile.width; ++x)
             PutPixel(tile, x, y, ground(x, y));
+    }
 }
 
 bool IsOuterGround(const EdgeShape& shape, int x, int y, std::uint32_t seed) {
@@ -134,11 +136,14 @@ bool IsOuterGround(const EdgeShape& shape, int x, int y, std::uint32_t seed) {
 
 int DistanceToOuter(const EdgeShape& shape, int x, int y, std::uint32_t seed, int limit) {
     if (IsOuterGround(shape, x, y, seed)) return 0;
-    for (int reach = 1; reach <= limit; ++reach)
-        for (int dy = -reach; dy <= reach; ++dy)
-            for (int dx = -reach; dx <= reach; ++dx)
+    for (int reach = 1; reach <= limit; ++reach) {
+        for (int dy = -reach; dy <= reach; ++dy) {
+            for (int dx = -reach; dx <= reach; ++dx) {
                 if (std::abs(dx) + std::abs(dy) <= reach && IsOuterGround(shape, x + dx, y + dy, seed))
                     return reach;
+            }
+        }
+    }
     return limit + 1;
 }
 
@@ -150,7 +155,7 @@ void StandObject(PixelCanvas& tile, PixelCanvas& layer, std::initializer_list<Ra
 }
 
 void GroundShadow(PixelCanvas& tile, int centreX, int centreY, int radiusX, int radiusY) {
-    for (int dy = -radiusY; dy <= radiusY; ++dy)
+    for (int dy = -radiusY; dy <= radiusY; ++dy) {
         for (int dx = -radiusX; dx <= radiusX; ++dx) {
             const float nx = static_cast<float>(dx) / (radiusX + 0.5f),
                         ny = static_cast<float>(dy) / (radiusY + 0.5f);
@@ -158,4 +163,5 @@ void GroundShadow(PixelCanvas& tile, int centreX, int centreY, int radiusX, int 
             const int x = centreX + dx, y = centreY + dy;
             if (IsOpaque(tile, x, y)) PutPixel(tile, x, y, DarkerInRamp(PixelAt(tile, x, y)));
         }
+    }
 }

@@ -182,7 +182,7 @@ void PaintDoorFrameTop(PixelCanvas& tile) {
 // Leaves in overlapping round clusters, lit from the top-left; repeats every tile.
 sf::Color LeavesAt(int x, int y) {
     sf::Color colour = Pal(PAL_FOREST_DEEP);
-    for (int cy = -1; cy <= 4; ++cy)
+    for (int cy = -1; cy <= 4; ++cy) {
         for (int cx = -1; cx <= 4; ++cx) {
             const int centreX =
                 cx * 8 + (cy % 2 != 0 ? 4 : 0) + static_cast<int>(TileHash(cx * 8, cy * 8, 71) % 3);
@@ -196,6 +196,7 @@ sf::Color LeavesAt(int x, int y) {
             colour = u + v < -4 ? Pal(PAL_GRASS_LIGHT) : u + v > 4 ? Pal(PAL_GRASS_DARK) : Pal(PAL_GRASS_MID);
             if (u * u + v * v > 24 && u + v > 0) colour = Pal(PAL_FOREST_DEEP);
         }
+    }
     return colour;
 }
 

@@ -27,9 +27,10 @@ sf::Color InnerWallAt(int x, int y) {
 }
 
 void PaintWallTopBand(PixelCanvas& tile, int x, int y, int width, int height) {
-    for (int row = y; row < y + height; ++row)
+    for (int row = y; row < y + height; ++row) {
         for (int column = x; column < x + width; ++column)
             PutPixel(tile, column, row, WallTopAt(column, row));
+    }
 }
 
 void PaintInnerWindow(PixelCanvas& tile) {

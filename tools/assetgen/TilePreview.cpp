@@ -19,14 +19,15 @@ const int NONE = -1;
 
 // The ground layer: a pond at the top right, a path band with a branch up to the house's door.
 std::vector<int> GroundLayer() {
-    std::vector<int> cells(PREVIEW_COLUMNS * PREVIEW_ROWS, TILE_GRASS_1);
+    std::vector<int> cells(static_cast<size_t>(PREVIEW_COLUMNS) * PREVIEW_ROWS, TILE_GRASS_1);
     auto set = [&cells](int column, int row, int tile) { cells[row * PREVIEW_COLUMNS + column] = tile; };
     const int pond[3][4] = {{TILE_WATER_OUTER_NW, TILE_WATER_N, TILE_WATER_N, TILE_WATER_OUTER_NE},
                             {TILE_WATER_W, TILE_WATER, TILE_WATER_LILY, TILE_WATER_E},
                             {TILE_WATER_OUTER_SW, TILE_WATER_S, TILE_WATER_INNER_SW, TILE_WATER_E}};
-    for (int row = 0; row < 3; ++row)
+    for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column)
             set(8 + column, 1 + row, pond[row][column]);
+    }
     set(10, 4, TILE_WATER_OUTER_SW);
     set(11, 4, TILE_WATER_OUTER_SE);
     for (int column = 0; column < PREVIEW_COLUMNS; ++column) {
@@ -55,13 +56,14 @@ std::vector<int> GroundLayer() {
 }
 
 std::vector<int> RoofLayer() {
-    std::vector<int> cells(PREVIEW_COLUMNS * PREVIEW_ROWS, NONE);
+    std::vector<int> cells(static_cast<size_t>(PREVIEW_COLUMNS) * PREVIEW_ROWS, NONE);
     const int roof[3][4] = {{TILE_ROOF_RIDGE_L, TILE_ROOF_RIDGE_M, TILE_ROOF_RIDGE_M, TILE_ROOF_RIDGE_R},
                             {TILE_ROOF_MID_L, TILE_CHIMNEY, TILE_ROOF_MID_M, TILE_ROOF_MID_R},
                             {TILE_ROOF_EAVE_L, TILE_ROOF_EAVE_M, TILE_ROOF_EAVE_M, TILE_ROOF_EAVE_R}};
-    for (int row = 0; row < 3; ++row)
+    for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column)
             cells[row * PREVIEW_COLUMNS + 1 + column] = roof[row][column];
+    }
     cells[3 * PREVIEW_COLUMNS + 4] = TILE_DOOR_FRAME_TOP;
     return cells;
 }
@@ -85,7 +87,7 @@ void Stamp(sf::Image& target, const sf::Image& source, sf::IntRect from, float s
     const int width = static_cast<int>(static_cast<float>(from.width) * scale);
     const int height = static_cast<int>(static_cast<float>(from.height) * scale);
     const int left = x - static_cast<int>(originX * scale), top = y - static_cast<int>(originY * scale);
-    for (int row = 0; row < height; ++row)
+    for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             const unsigned sx =
                 static_cast<unsigned>(from.left + static_cast<int>(static_cast<float>(column) / scale));
@@ -93,6 +95,7 @@ void Stamp(sf::Image& target, const sf::Image& source, sf::IntRect from, float s
                 static_cast<unsigned>(from.top + static_cast<int>(static_cast<float>(row) / scale));
             BlendPixel(target, left + column, top + row, source.getPixel(sx, sy));
         }
+    }
 }
 
 void DrawLayer(sf::Image& target, const sf::Image& atlas, const std::vector<int>& cells, int top) {
@@ -117,20 +120,22 @@ void DrawPatch(sf::Image& target, const Pictures& pictures, int variant) {
     const sf::Image& tree = variant == ATLAS_DAY ? pictures.tree : pictures.burntTree;
     const int treeWidth = static_cast<int>(tree.getSize().x) / 10,
               treeHeight = static_cast<int>(tree.getSize().y);
-    if (treeWidth > 0)
+    if (treeWidth > 0) {
         Stamp(target, tree, {0, 0, treeWidth, treeHeight}, 0.25f, treeWidth / 2.0f,
               treeHeight * 2 / 3 + 10.0f, 7 * 64 + 32, top + 2 * 64 + 40);
+    }
     const sf::Image& hero = variant == ATLAS_DAY ? pictures.hero : pictures.torchHero;
     if (hero.getSize().x > 0) {
         Stamp(target, hero, {0, 0, 64, 64}, 1.0f, 32, 32, 2 * 64 + 32, top + 4 * 64 + 20);
         Stamp(target, hero, {3 * 64, 4 * 64, 64, 64}, 1.0f, 32, 32, 4 * 64 + 40, top + 1 * 64 + 40);
     }
     DrawLayer(target, pictures.atlas[variant], RoofLayer(), top);
-    if (variant == ATLAS_DAY && pictures.cloud.getSize().x > 0)
+    if (variant == ATLAS_DAY && pictures.cloud.getSize().x > 0) {
         Stamp(target, pictures.cloud,
               {0, 0, static_cast<int>(pictures.cloud.getSize().x),
                static_cast<int>(pictures.cloud.getSize().y)},
               1.0f, 0, 0, 380, top + 300);
+    }
 }
 
 // tilepreview --zoom <in.png> <x> <y> <width> <height> <factor> <out.png>: a close look at part of a

@@ -114,7 +114,7 @@ void PaintFence(AtlasTile id, PixelCanvas& tile) {
 
 void PaintJetty(PixelCanvas& tile) {
     PaintGround(tile, WaterAt);
-    for (int y = 0; y < TILE_ART; ++y)
+    for (int y = 0; y < TILE_ART; ++y) {
         for (int x = 4; x < 28; ++x) {
             const int row = y % 6;
             PutPixel(tile, x, y,
@@ -122,6 +122,7 @@ void PaintJetty(PixelCanvas& tile) {
                      : row == 0 ? Pal(PAL_WOOD_LIGHT)
                                 : Pal(PAL_WOOD_MID));
         }
+    }
     FillRect(tile, 3, 0, 1, TILE_ART, Pal(PAL_OUTLINE));
     FillRect(tile, 28, 0, 1, TILE_ART, Pal(PAL_OUTLINE));
     FillRect(tile, 29, 0, 1, TILE_ART, Pal(PAL_WATER_DARK));
@@ -192,12 +193,13 @@ void PaintHayOrFirewood(AtlasTile id, PixelCanvas& tile) {
         }
         StandObject(tile, layer, {RAMP_GOLD});
     } else {
-        for (int row = 0; row < 3; ++row)
+        for (int row = 0; row < 3; ++row) {
             for (int log = 0; log < 4 - row; ++log) {
                 const int x = 7 + log * 6 + row * 3, y = 24 - row * 5;
                 FillCircle(layer, x, y, 3, Pal(PAL_WOOD_MID));
                 FillCircle(layer, x, y, 1, Pal(PAL_PARCH_DARK));
             }
+        }
         StandObject(tile, layer, {RAMP_WOOD});
     }
 }
@@ -258,23 +260,24 @@ void PaintCart(AtlasTile id, PixelCanvas& tile) {
 }  // namespace
 
 bool PaintOutdoorPropTile(AtlasTile id, PixelCanvas& tile) {
-    if (id >= TILE_BRIDGE_DECK && id <= TILE_BRIDGE_POST)
+    if (id >= TILE_BRIDGE_DECK && id <= TILE_BRIDGE_POST) {
         PaintBridge(id, tile);
-    else if (id >= TILE_FENCE_H && id <= TILE_FENCE_CORNER_SE)
+    } else if (id >= TILE_FENCE_H && id <= TILE_FENCE_CORNER_SE) {
         PaintFence(id, tile);
-    else if (id == TILE_FISHING_JETTY)
+    } else if (id == TILE_FISHING_JETTY) {
         PaintJetty(tile);
-    else if (id == TILE_CRATES || id == TILE_BARREL)
+    } else if (id == TILE_CRATES || id == TILE_BARREL) {
         PaintCratesOrBarrel(id, tile);
-    else if (id == TILE_MARKET_STALL_L || id == TILE_MARKET_STALL_R)
+    } else if (id == TILE_MARKET_STALL_L || id == TILE_MARKET_STALL_R) {
         PaintStall(id, tile);
-    else if (id == TILE_HAY || id == TILE_FIREWOOD)
+    } else if (id == TILE_HAY || id == TILE_FIREWOOD) {
         PaintHayOrFirewood(id, tile);
-    else if (id == TILE_LANTERN_POST || id == TILE_FLOWER_POT || id == TILE_DOORSTEP)
+    } else if (id == TILE_LANTERN_POST || id == TILE_FLOWER_POT || id == TILE_DOORSTEP) {
         PaintLanternOrPot(id, tile);
-    else if (id == TILE_CART_L || id == TILE_CART_R)
+    } else if (id == TILE_CART_L || id == TILE_CART_R) {
         PaintCart(id, tile);
-    else
+    } else {
         return false;
+    }
     return true;
 }

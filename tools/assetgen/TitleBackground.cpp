@@ -51,11 +51,12 @@ void DrawHills(PixelCanvas& scene, Rng& rng) {
     FillRidge(scene, 144, 8, 26.0f, 2.1f, Pal(PAL_SKY_DEEP));
     FillRidge(scene, TITLE_FOREST_Y, 6, 30.0f, 1.0f, Pal(PAL_FOREST_DEEP));
     // Rows of pines climb the ridge; the back row is smaller and darker with distance.
-    for (int row = 0; row < 3; ++row)
+    for (int row = 0; row < 3; ++row) {
         for (int x = -4 + row * 3; x < TITLE_WIDTH + 8; x += 7 + RandomRange(rng, 0, 3)) {
             const int foot = RidgeY(x, TITLE_FOREST_Y, 6, 30.0f, 1.0f) + 4 + row * 7;
             DrawPineTree(scene, x, foot, 12 + row * 4 + RandomRange(rng, 0, 4), rng);
         }
+    }
 }
 
 void DrawMeadow(PixelCanvas& scene, Rng& rng) {
@@ -110,10 +111,12 @@ void DrawBridge(PixelCanvas& scene) {
     FillPolygon(layer, outline, Pal(PAL_STONE_MID));
     FillEllipse(layer, left + half, deck + 14, half - 8, 8,
                 sf::Color::Transparent);  // the arch over the water
-    for (int row = deck + 2; row < deck + 12; row += 3)
-        for (int column = left + 2 + (row % 2) * 2; column < right; column += 5)
+    for (int row = deck + 2; row < deck + 12; row += 3) {
+        for (int column = left + 2 + (row % 2) * 2; column < right; column += 5) {
             if (PixelAt(layer, column, row) == Pal(PAL_STONE_MID))
                 PutPixel(layer, column, row, Pal(PAL_STONE_DARK));
+        }
+    }
     const int placeX = centre - half - left, placeY = y - deck;
     PlaceShadedLayer(scene, layer, placeX, placeY, {RAMP_STONE});
     for (int step = 0; step <= 2 * half; ++step) {
@@ -186,20 +189,22 @@ void DrawVillage(PixelCanvas& scene, Rng& rng) {
 // Darkens the button column in a soft dither that fades out over its edges.
 void ShadeButtonColumn(PixelCanvas& scene) {
     const int fade = TITLE_COLUMN_FADE;
-    for (int y = TITLE_COLUMN_TOP - fade; y < TITLE_COLUMN_BOTTOM + fade; ++y)
+    for (int y = TITLE_COLUMN_TOP - fade; y < TITLE_COLUMN_BOTTOM + fade; ++y) {
         for (int x = TITLE_COLUMN_LEFT - fade; x < TITLE_COLUMN_RIGHT + fade; ++x) {
             const int edge = std::min({x - (TITLE_COLUMN_LEFT - fade), TITLE_COLUMN_RIGHT + fade - 1 - x,
                                        y - (TITLE_COLUMN_TOP - fade), TITLE_COLUMN_BOTTOM + fade - 1 - y});
             DitherShadow(scene, x, y, 1, 1, std::min(8, 1 + (edge * 8) / (2 * fade)));
         }
+    }
 }
 
 void DrawTitleText(PixelCanvas& scene) {
     const PixelCanvas framed = RenderDisplayText("Velmoria", 5, RAMP_GOLD);
     PixelCanvas shadow = framed;
-    for (int y = 0; y < shadow.height; ++y)
+    for (int y = 0; y < shadow.height; ++y) {
         for (int x = 0; x < shadow.width; ++x)
             if (IsOpaque(shadow, x, y)) PutPixel(shadow, x, y, Pal(PAL_NIGHT));
+    }
     const int x = 26, y = 24;
     Blit(scene, shadow, x + 3, y + 3);
     Blit(scene, framed, x, y);

@@ -24,7 +24,7 @@ const char* const TITLE_MELODY =
     "A5 4, C6 8, A5 8, E5 4, A5 4 | F#5 4, A5 8, F#5 8, D5 4, R 4";
 
 // One chord per half bar (a bar with one chord names it twice).
-const std::array<const char*, TITLE_BARS * 2> TITLE_CHORDS{
+const std::array<const char*, static_cast<std::size_t>(TITLE_BARS) * 2> TITLE_CHORDS{
     "G",  "G",  "Em", "Em", "C", "C", "D", "D", "G",  "G",  "Em", "Em", "C",  "D",  "G", "G",
     "Em", "Em", "C",  "C",  "G", "G", "D", "D", "Em", "Em", "C",  "C",  "Am", "Am", "D", "D"};
 
@@ -64,15 +64,16 @@ std::string ArpeggioTrack() {
 }
 
 std::string BassBar(int bar) {
-    const ChordVoicing& first = Voicing(TITLE_CHORDS[static_cast<std::size_t>(bar * 2)]);
-    const ChordVoicing& second = Voicing(TITLE_CHORDS[static_cast<std::size_t>(bar * 2 + 1)]);
+    const ChordVoicing& first = Voicing(TITLE_CHORDS[static_cast<std::size_t>(bar) * 2]);
+    const ChordVoicing& second = Voicing(TITLE_CHORDS[static_cast<std::size_t>(bar) * 2 + 1]);
     const std::string root = first.bass[0], fifth = first.bass[1], octave = first.bass[2];
     if (bar == TITLE_BARS - 1) return "D3 4, A2 4, F#2 4, A2 8, R 8,";  // walks back towards G, then breathes
     if (first.name != second.name)
         return root + " 4, " + fifth + " 4, " + second.bass[0] + " 4, " + second.bass[1] + " 4,";
-    if (InSectionB(bar))
+    if (InSectionB(bar)) {
         return root + " 8, " + root + " 8, " + octave + " 8, " + root + " 8, " + fifth + " 8, " + root +
                " 8, " + octave + " 8, " + fifth + " 8,";
+    }
     return root + " 4., " + root + " 8, " + fifth + " 4, " + octave + " 4,";
 }
 
@@ -87,12 +88,13 @@ std::string BassTrack() {
 std::string DrumTrack(const char* sectionA, const char* sectionB, const char* lastOfA, const char* lastOfB) {
     std::string text;
     for (int bar = 0; bar < TITLE_BARS; ++bar) {
-        if (bar == TITLE_BARS / 2 - 1)
+        if (bar == TITLE_BARS / 2 - 1) {
             text += lastOfA;
-        else if (bar == TITLE_BARS - 1)
+        } else if (bar == TITLE_BARS - 1) {
             text += lastOfB;
-        else
+        } else {
             text += InSectionB(bar) ? sectionB : sectionA;
+        }
         text += ",";
     }
     return text;

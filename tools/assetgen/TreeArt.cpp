@@ -85,9 +85,10 @@ void DrawTrunk(PixelCanvas& layer, const TreeDesign& design, int foot, bool burn
     FillRect(layer, left - 2, foot - 1, design.trunkWidth + 4, 2, bark);  // roots
     for (const Cluster& cluster : design.clusters)                        // branches reach into each cluster
         DrawLine(layer, TREE_WIDTH / 2, design.crownBottom, cluster.x, cluster.y + cluster.radius / 2, bark);
-    if (design.bark.mid == PAL_PARCH_LIGHT && !burnt)
+    if (design.bark.mid == PAL_PARCH_LIGHT && !burnt) {
         for (int y = design.crownBottom; y < foot; y += 4)
             FillRect(layer, left + (y % 3 == 0 ? 1 : 0), y, 2, 1, Pal(PAL_OUTLINE));
+    }
 }
 
 void DrawLeafCluster(PixelCanvas& layer, const Cluster& cluster, const Ramp& leaves, Rng& rng) {
@@ -99,13 +100,14 @@ void DrawLeafCluster(PixelCanvas& layer, const Cluster& cluster, const Ramp& lea
         if (dx * dx + dy * dy < cluster.radius * cluster.radius * 2 / 3)
             FillRect(layer, cluster.x + dx, cluster.y + dy, 2, 1, Pal(leaves.light));
     }
-    for (int dy = 0; dy <= cluster.radius; ++dy)
+    for (int dy = 0; dy <= cluster.radius; ++dy) {
         for (int dx = -cluster.radius; dx <= cluster.radius; ++dx) {
             const int x = cluster.x + dx, y = cluster.y + dy;
             if (dx + dy > cluster.radius / 2 && dx * dx + dy * dy <= cluster.radius * cluster.radius &&
                 DitherOn(x, y, 8))
                 PutPixel(layer, x, y, Pal(leaves.dark));
         }
+    }
 }
 
 void DrawPineCrown(PixelCanvas& layer, const TreeDesign& design, int foot, bool burnt) {
@@ -153,11 +155,12 @@ PixelCanvas DrawTree(TreeKind kind, bool burnt) {
     DrawTrunk(layer, design, foot, burnt);
     if (kind == TREE_PINE) DrawPineCrown(layer, design, foot, burnt);
     if (kind == TREE_WILLOW && !burnt) DrawWillowStrands(layer, design, foot);
-    if (burnt)
+    if (burnt) {
         DrawBurntLeaves(layer, design);
-    else
+    } else {
         for (const Cluster& cluster : design.clusters)
             DrawLeafCluster(layer, cluster, design.leaves, rng);
+    }
     ShadeFromTopLeft(layer, design.leaves);
     ShadeFromTopLeft(layer, design.bark);
     if (burnt) ShadeFromTopLeft(layer, Ramp{PAL_OUTLINE, PAL_NIGHT, PAL_STONE_DARK});
@@ -183,20 +186,23 @@ PixelCanvas SwayFrame(const PixelCanvas& tree, int foot, int frame) {
 // Embers glow and fade in the charred wood, each on its own beat.
 void AddEmbers(PixelCanvas& frame, const PixelCanvas& tree, int index, TreeKind kind) {
     std::vector<PixelPoint> charred;
-    for (int y = 0; y < tree.height; ++y)
-        for (int x = 0; x < tree.width; ++x)
+    for (int y = 0; y < tree.height; ++y) {
+        for (int x = 0; x < tree.width; ++x) {
             if (PixelAt(tree, x, y) == Pal(PAL_NIGHT) || PixelAt(tree, x, y) == Pal(PAL_STONE_DARK))
                 charred.push_back({x, y});
+        }
+    }
     if (charred.empty()) return;
     Rng rng = MakeRng(static_cast<std::uint32_t>(kind) * 97u + 13u);
     for (int ember = 0; ember < 14; ++ember) {
         const PixelPoint spot =
             charred[static_cast<std::size_t>(RandomRange(rng, 0, static_cast<int>(charred.size()) - 1))];
         const int phase = (index + RandomRange(rng, 0, TREE_FRAMES - 1)) % TREE_FRAMES;
-        if (phase < 3)
+        if (phase < 3) {
             PutPixel(frame, spot.x, spot.y, Pal(phase == 1 ? PAL_GOLD_LIGHT : PAL_CLOTH_LIGHT));
-        else if (phase < 5)
+        } else if (phase < 5) {
             PutPixel(frame, spot.x, spot.y, Pal(PAL_CLOTH_DARK));
+        }
     }
     const PixelPoint base = charred[charred.size() / 2];
     const int sparkX = base.x - 4 + (index * 7) % 9, sparkY = base.y - 6 - index * 3;  // a spark drifting up

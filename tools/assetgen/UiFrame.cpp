@@ -25,18 +25,21 @@ void DrawStud(PixelCanvas& tile, int x, int y, const FrameLook& look) {
     const PaletteIndex pattern[3][3] = {{look.studLight, look.studLight, look.studMid},
                                         {look.studLight, look.studMid, look.studDark},
                                         {look.studMid, look.studDark, look.studDark}};
-    for (int row = 0; row < 3; ++row)
+    for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)
             PutPixel(tile, x + column, y + row, Pal(pattern[row][column]));
+    }
 }
 
 // The repeated piece of an edge copied along one axis, or the centre copied in both.
 void TileRegion(PixelCanvas& canvas, const PixelCanvas& tile, int sourceX, int sourceY, int sourceWidth,
                 int sourceHeight, int x, int y, int width, int height) {
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column)
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
             PutPixel(canvas, x + column, y + row,
                      PixelAt(tile, sourceX + column % sourceWidth, sourceY + row % sourceHeight));
+        }
+    }
 }
 
 // Light falls on the interior from the top: a soft dithered fade to the darker step lower down, and for a

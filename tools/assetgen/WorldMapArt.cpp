@@ -28,7 +28,7 @@ bool PaperFibre(int x, int y) {
 }
 
 void PaintParchment(PixelCanvas& map) {
-    for (int y = 0; y < MAP_HEIGHT; ++y)
+    for (int y = 0; y < MAP_HEIGHT; ++y) {
         for (int x = 0; x < MAP_WIDTH; ++x) {
             const float dx = (x - MAP_WIDTH / 2.0f) / (MAP_WIDTH / 2.0f),
                         dy = (y - MAP_HEIGHT / 2.0f) / (MAP_HEIGHT / 2.0f);
@@ -39,6 +39,7 @@ void PaintParchment(PixelCanvas& map) {
             if (edge > 0.985f) colour = Pal(PAL_WOOD_LIGHT);
             PutPixel(map, x, y, colour);
         }
+    }
     StrokeRect(map, 0, 0, MAP_WIDTH, MAP_HEIGHT, Pal(PAL_WOOD_DARK));
     StrokeRect(map, 12, 12, MAP_WIDTH - 24, MAP_HEIGHT - 24, Pal(PAL_WOOD_MID));
     StrokeRect(map, 15, 15, MAP_WIDTH - 30, MAP_HEIGHT - 30, Pal(PAL_WOOD_MID));
@@ -74,10 +75,11 @@ void PaintRoad(PixelCanvas& map, PixelPoint from, PixelPoint to, int bend) {
         const float sag = std::sin(t * 3.14159f) * static_cast<float>(bend);
         const int x = static_cast<int>(from.x + (to.x - from.x) * t - sag * (to.y - from.y) / length);
         const int y = static_cast<int>(from.y + (to.y - from.y) * t + sag * (to.x - from.x) / length);
-        if ((step / 3) % 2 == 0)
+        if ((step / 3) % 2 == 0) {
             FillRect(map, x - 1, y - 1, 3, 3, Pal(PAL_WOOD_MID));
-        else
+        } else {
             PutPixel(map, x, y, Pal(PAL_WOOD_LIGHT));
+        }
     }
 }
 
@@ -99,9 +101,10 @@ void PaintVillage(PixelCanvas& map, Rng& rng) {
         DrawGoblinHut(map, MAP_VILLAGE.x + hut[0] - hut[2] / 2, MAP_VILLAGE.y + hut[1] + 10, hut[2],
                       index % 2 ? ROOF_TILES : ROOF_THATCH, rng);
     }
-    for (int tree = 0; tree < 8; ++tree)
+    for (int tree = 0; tree < 8; ++tree) {
         DrawRoundTree(map, MAP_VILLAGE.x - 70 + tree * 20 + RandomRange(rng, -4, 4),
                       MAP_VILLAGE.y + 52 + RandomRange(rng, -8, 8), 5, rng);
+    }
 }
 
 void PaintBridgeIcon(PixelCanvas& map) {
@@ -128,7 +131,7 @@ void PaintFadedLands(PixelCanvas& map, Rng& rng) {
         for (int dx = -10; dx <= 10; ++dx)
             PutPixel(map, x + dx, y - static_cast<int>(std::sqrt(100.0f - dx * dx) / 2), Pal(PAL_PARCH_DARK));
     }
-    for (int y = 20; y < MAP_HEIGHT - 20; ++y)
+    for (int y = 20; y < MAP_HEIGHT - 20; ++y) {
         for (int x = 20; x < MAP_WIDTH - 20; ++x) {
             const float near = std::min({std::hypot(x - MAP_VILLAGE.x, (y - MAP_VILLAGE.y) * 1.6f),
                                          std::hypot(x - MAP_BRIDGE.x, (y - MAP_BRIDGE.y) * 1.6f),
@@ -136,6 +139,7 @@ void PaintFadedLands(PixelCanvas& map, Rng& rng) {
             const int level = std::clamp(static_cast<int>((near - 150.0f) / 14.0f), 0, 9);
             if (level > 0 && DitherOn(x, y, level)) PutPixel(map, x, y, Pal(PAL_PARCH_LIGHT));
         }
+    }
 }
 
 void PaintCompassAndTitle(PixelCanvas& map) {
@@ -204,10 +208,11 @@ PixelCanvas Marker(bool selected) {
     FillCircle(layer, 12, 12, 1, Pal(selected ? PAL_GOLD_MID : PAL_CLOTH_MID));
     OutlineOpaque(layer, Pal(PAL_OUTLINE));
     Blit(canvas, layer, 0, 0);
-    if (selected)
+    if (selected) {
         for (const PixelPoint& spark :
              {PixelPoint{12, 1}, PixelPoint{22, 12}, PixelPoint{12, 22}, PixelPoint{1, 12}})
             PutPixel(canvas, spark.x, spark.y, Pal(PAL_WHITE));
+    }
     return canvas;
 }
 

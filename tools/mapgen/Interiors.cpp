@@ -69,8 +69,8 @@ MapDraft BuildBurningHouse() {
 
 MapDraft BuildSpritiCabin() {
     MapDraft map = NewMapDraft("HOUSE_ENTER_SPRITI", 14, 10, ATLAS_DAY);
-    constexpr int doorCol = 6;
-    StampRoom(map, "-s--w---w--s--", doorCol);
+    constexpr int DOOR_COL = 6;
+    StampRoom(map, "-s--w---w--s--", DOOR_COL);
     Furnish(map, 2, 3, TILE_FIREPLACE);
     Furnish(map, 1, 3, TILE_BOOKSHELF);
     Furnish(map, 9, 3, TILE_WORKBENCH);
@@ -87,8 +87,8 @@ MapDraft BuildSpritiCabin() {
     for (int col = 5; col <= 7; ++col) {
         Furnish(map, col, 8, AtlasTile(TILE_RUG_L + col - 5), true);
     }
-    AddTrigger(map, "ForestNight", doorCol, 9.5f, 1, 0.5f);
-    AddPoint(map, "ForestNight", doorCol + 0.5f, 7.5f);
+    AddTrigger(map, "ForestNight", DOOR_COL, 9.5f, 1, 0.5f);
+    AddPoint(map, "ForestNight", DOOR_COL + 0.5f, 7.5f);
     AddPoint(map, "HOUSE_ENTER_SPRITI", 8.5f, 6.25f);
     SetProperty(map, "displayName", "Spriti's cabin");
     return map;

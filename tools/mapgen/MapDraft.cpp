@@ -13,9 +13,9 @@ MapDraft NewMapDraft(const std::string& name, int width, int height, AtlasVarian
     map.height = height;
     map.variant = variant;
     for (const char* layerName : LAYER_NAMES) {
-        map.layers.push_back(DraftLayer{layerName, std::vector<int>(width * height, 0)});
+        map.layers.push_back(DraftLayer{layerName, std::vector<int>(static_cast<size_t>(width) * height, 0)});
     }
-    map.solid.assign(width * height, false);
+    map.solid.assign(static_cast<size_t>(width) * height, false);
     return map;
 }
 

@@ -106,9 +106,10 @@ void Outline(sf::Image& image, const DraftRect& rect, sf::Color colour, bool fil
         for (int x = x0; x <= x1; ++x) {
             if (x < 0 || y < 0) continue;
             const bool edge = x == x0 || x == x1 || y == y0 || y == y1;
-            if (edge || fill)
+            if (edge || fill) {
                 Blend(image, unsigned(x), unsigned(y),
                       edge ? colour : sf::Color(colour.r, colour.g, colour.b, 70));
+            }
         }
     }
 }
@@ -138,9 +139,10 @@ bool SaveMapPicture(const MapDraft& map, const std::string& atlasPath, const std
         for (int row = 0; row < map.height; ++row) {
             for (int col = 0; col < map.width; ++col) {
                 const int id = map.layers[layer].ids[row * map.width + col];
-                if (id > 0)
+                if (id > 0) {
                     DrawTile(image, haveAtlas ? &atlas : nullptr, layer, id - 1, col * PICTURE_TILE,
                              row * PICTURE_TILE);
+                }
             }
         }
     }
@@ -152,9 +154,10 @@ bool SaveMapPicture(const MapDraft& map, const std::string& atlasPath, const std
         const bool decor = IsDecorPoint(point.name);
         Cross(image, point.rect.x, point.rect.y, decor ? sf::Color(0, 230, 230) : sf::Color(255, 0, 255));
         // A spawn point's foot box, where the hero stands on arrival.
-        if (!decor)
+        if (!decor) {
             Outline(image, DraftRect{point.rect.x - 16, point.rect.y + 16, 32, 16}, sf::Color(255, 0, 255),
                     false);
+        }
     }
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(outPath).parent_path(), error);

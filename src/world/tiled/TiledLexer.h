@@ -41,22 +41,22 @@ extern const char* const TILED_REASON_TOO_DEEP;
 
 // Where the reader is in one text, and the scratch space it reuses while it builds one map.
 struct TiledCursor {
-    const char* in;
-    const char* end;
-    int line;
-    int layerDepth;
-    TiledStorage* storage;
-    char scratch[TILED_STRING_MAX + 1];  // the last string read, NUL-terminated
-    int scratchLength;
+    const char* in = nullptr;
+    const char* end = nullptr;
+    int line = 0;
+    int layerDepth = 0;
+    TiledStorage* storage = nullptr;
+    char scratch[TILED_STRING_MAX + 1] = {};  // the last string read, NUL-terminated
+    int scratchLength = 0;
     // Growable arrays are filled here, then copied to the map at their final size.
     std::vector<int32_t> tileIds;
     std::vector<TiledProperty> properties;
     std::vector<float> vertices;
     std::vector<TiledFrame> frames;
     // Look-ahead memo for property numbers: the next ',' at or after `scanFrom`, and the last '.' before it.
-    const char* scanFrom;
-    const char* nextComma;
-    const char* lastDot;
+    const char* scanFrom = nullptr;
+    const char* nextComma = nullptr;
+    const char* lastDot = nullptr;
 };
 
 void StartTiledCursor(TiledCursor& cursor, const char* text, size_t length, TiledStorage* storage);

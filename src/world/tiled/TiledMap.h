@@ -139,24 +139,24 @@ struct TiledTileset {
 };
 
 struct TiledMap {
-    uint32_t backgroundcolor;  // ARGB
-    const char* className;     // the JSON key `class`, a C++ keyword
-    int32_t height;
-    bool infinite;
-    TiledLayer* layers;  // file order
-    int32_t nextlayerid;
-    int32_t nextobjectid;
-    const char* orientation;
-    TiledProperty* properties;
-    int32_t propertyCount;
-    const char* renderorder;
-    const char* tiledversion;
-    int32_t tileheight;
-    int32_t tilewidth;
-    TiledTileset* tilesets;  // file order
-    const char* type;
-    float version;
-    int32_t width;
+    uint32_t backgroundcolor = 0;     // ARGB
+    const char* className = nullptr;  // the JSON key `class`, a C++ keyword
+    int32_t height = 0;
+    bool infinite = false;
+    TiledLayer* layers = nullptr;  // file order
+    int32_t nextlayerid = 0;
+    int32_t nextobjectid = 0;
+    const char* orientation = nullptr;
+    TiledProperty* properties = nullptr;
+    int32_t propertyCount = 0;
+    const char* renderorder = nullptr;
+    const char* tiledversion = nullptr;
+    int32_t tileheight = 0;
+    int32_t tilewidth = 0;
+    TiledTileset* tilesets = nullptr;  // file order
+    const char* type = nullptr;
+    float version = 0.0f;
+    int32_t width = 0;
 
     // Pages, arrays and the string table behind every pointer above.
     TiledStorage storage;

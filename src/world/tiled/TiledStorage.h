@@ -41,7 +41,7 @@ public:
     // The one shared copy of these bytes (a NUL is added after them).
     const char* Intern(const char* text, size_t length, uint64_t hash);
 
-    size_t BytesReserved() const { return bytesReserved; }
+    size_t BytesReserved() const { return bytesReserved_; }
 
 private:
     struct StringSlot {
@@ -54,15 +54,15 @@ private:
     char* StoreText(const char* text, size_t length);
     void GrowSlots();
 
-    std::vector<std::unique_ptr<std::byte[]>> pages;
-    std::byte* pageCursor = nullptr;
-    size_t pageRoom = 0;
-    std::vector<std::unique_ptr<char[]>> textBlocks;
-    char* textCursor = nullptr;
-    size_t textRoom = 0;
-    std::vector<StringSlot> slots;
-    size_t slotsUsed = 0;
-    size_t bytesReserved = 0;
+    std::vector<std::unique_ptr<std::byte[]>> pages_;
+    std::byte* pageCursor_ = nullptr;
+    size_t pageRoom_ = 0;
+    std::vector<std::unique_ptr<char[]>> textBlocks_;
+    char* textCursor_ = nullptr;
+    size_t textRoom_ = 0;
+    std::vector<StringSlot> slots_;
+    size_t slotsUsed_ = 0;
+    size_t bytesReserved_ = 0;
 };
 
 // FNV-1a, 64 bits, over the bytes and then one NUL, as keys and interned texts are hashed.
