@@ -182,6 +182,8 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--playthrough-child") == 0) return PlaythroughChild();
     const int frames = argc >= 2 ? std::atoi(argv[1]) : 300;
     const int runs = argc >= 3 ? std::atoi(argv[2]) : 5;
+    // "frames" or "transitions" alone, for a quicker look at one part (a profiler's run).
+    const std::string part = argc >= 4 ? argv[3] : "all";
     SetLogSink([](std::string_view) {});
 
     std::vector<Row> rows;
@@ -192,7 +194,7 @@ int main(int argc, char** argv) {
         rows.push_back({what, figures.cpu, figures.wall, -1.0, goal, true});
     };
     std::string floorNote;
-    for (const FrameScene& scene : FrameScenes()) {
+    for (const FrameScene& scene : part == "transitions" ? std::vector<FrameScene>{} : FrameScenes()) {
         std::fprintf(stderr, "frames: %s\n", scene.name.c_str());
         frameRow(scene.name, MeasureFrames(scene, frames));
     }
@@ -211,15 +213,13 @@ int main(int argc, char** argv) {
         Percentile(clear.wall, 0.5) * 1e3, Percentile(picture.wall, 0.5) * 1e3);
     floorNote = note;
 
-    for (const Transition& transition : Transitions(runs)) {
+    for (const Transition& transition : part == "frames" ? std::vector<Transition>{} : Transitions(runs)) {
         std::fprintf(stderr, "transition: %s\n", transition.name.c_str());
         transitionRow(transition.name, transition.figures,
                       transition.gameStart ? GAME_START_GOAL : TRANSITION_GOAL);
     }
-    std::fprintf(stderr, "start-up\n");
-    const double startup = Startup(argv[0], 10);
-    std::fprintf(stderr, "the whole story\n");
-    const long peakKb = PlaythroughPeakKb(argv[0]);
+    const double startup = part == "all" ? Startup(argv[0], 10) : 0.0;
+    const long peakKb = part == "all" ? PlaythroughPeakKb(argv[0]) : 0;
     PrintTable(rows, floorNote, startup, peakKb);
     return 0;
 }
