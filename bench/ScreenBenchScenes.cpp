@@ -283,7 +283,7 @@ void BattleAndVictory(std::vector<Transition>& out, int runs) {
     Transition entered{"touch -> battle, first frame"};
     Transition left{"victory -> map, first frame"};
     for (int run = 0; run < runs; ++run) {
-        EnterMap(game, "Bridge", 30);
+        EnterMap(game, "Bridge");
         if (!StandAtEnemy(game)) break;
         const Stopwatch touch;
         game.Step(BENCH_DT);
