@@ -42,7 +42,7 @@ bool ReadMapAndContent(MapScene& scene, GameSession& session, DecorPictures& pic
 bool LoadMapScene(MapScene& scene, GameSession& session, DecorPictures& pictures, sf::Vector2f standing) {
     scene.loaded = ReadMapAndContent(scene, session, pictures);
     if (!scene.loaded) return false;
-    LoadPuzzles(scene, session);
+    LoadPuzzles(scene, session, pictures);
     if (scene.map.look.clouds) BuildCloudLayer(scene.clouds, scene.map);
     BuildInteractionPrompt(scene.prompt);
     InitPlayer(scene.hero);

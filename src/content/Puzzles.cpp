@@ -117,9 +117,12 @@ void BuildForest(MapScene& scene) {
     BuildRope(scene.rope);
 }
 
-void BuildDarkness(PuzzleState& p) {
-    LoadPicture(p.darknessTexture, "Assets/Sprites/Fog/Fog1.png");
-    p.darknessImage = p.darknessTexture.copyToImage();
+// The picture is lit as the hero walks, a copy of the game's darkness for each visit; it is sent to the
+// texture and never read back from it (a read-back of the whole fog cost more than its decoding).
+void BuildDarkness(PuzzleState& p, DecorPictures& pictures) {
+    if (pictures.darkness.getSize().x == 0) pictures.darkness.loadFromFile("Assets/Sprites/Fog/Fog1.png");
+    p.darknessImage = pictures.darkness;
+    if (p.darknessImage.getSize().x > 0) p.darknessTexture.loadFromImage(p.darknessImage);
     p.darkness = sf::Sprite(p.darknessTexture);
     p.darkness.setColor(sf::Color(255, 255, 255, DARKNESS_ALPHA));
     p.darknessLitAt = {-1, -1};
@@ -290,10 +293,10 @@ void HandOverBucket(MapScene& scene, GameSession& session, const char* name) {
     AddMapItem(scene.mapItemList, name, scene.hero.sprite.getPosition());
 }
 
-void LoadPuzzles(MapScene& scene, const GameSession& session) {
+void LoadPuzzles(MapScene& scene, const GameSession& session, DecorPictures& pictures) {
     if (OnMap(session, MAP_BURNING_HOUSE)) BuildHouse(scene);
     if (!session.Puzzles().forestCleared && OnMap(session, MAP_FOREST)) BuildForest(scene);
-    if (scene.map.look.darkness) BuildDarkness(scene.puzzles);
+    if (scene.map.look.darkness) BuildDarkness(scene.puzzles, pictures);
 }
 
 void UpdatePuzzles(MapScene& scene, GameSession& session, float dt) {

@@ -13,7 +13,7 @@
 #include "world/GameSession.h"
 
 // Builds the puzzles of the scene's map.
-void LoadPuzzles(MapScene& scene, const GameSession& session);
+void LoadPuzzles(MapScene& scene, const GameSession& session, DecorPictures& pictures);
 void UpdatePuzzles(MapScene& scene, GameSession& session, float dt);
 // The water sources' key handling, first of every roaming key press: ENTER beside one with an empty
 // bucket starts its words, and the bucket is filled once they are read.

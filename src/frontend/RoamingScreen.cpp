@@ -1,5 +1,6 @@
 #include "frontend/RoamingScreen.h"
 
+#include <chrono>
 #include <cstring>
 
 #include "battle/screen/BattleScreen.h"
@@ -40,7 +41,7 @@ bool TriggerIsLeftToTheStory(const char* name) {
 
 void RoamingScreen::Load() {
     battleSheets_ = std::make_unique<BattleSheets>();
-    LoadBattleSheets(*battleSheets_);
+    sheetPictures_ = std::async(std::launch::async, DecodeBattleSheets);
     session_->FillPouchForGame();
     BuildScene({});
     loaded_ = true;
@@ -73,6 +74,7 @@ void RoamingScreen::Unload(Leaving how) {
         if (SaveMapState(*scene_, *session_)) WriteThumbnail();
     }
     scene_.reset();
+    if (sheetPictures_.valid()) sheetPictures_.wait();  // the worker done before the game goes
     battleSheets_.reset();
     session_->EmptyPouch();
     loaded_ = false;
@@ -84,6 +86,16 @@ void RoamingScreen::Reveal() {
     const std::string destination = std::move(pendingTravel_);
     pendingTravel_.clear();
     ChangeMap(destination);
+}
+
+void RoamingScreen::FinishSheets() {
+    if (sheetPictures_.valid()) MakeBattleSheets(*battleSheets_, sheetPictures_.get());
+}
+
+const BattleSheets& RoamingScreen::Sheets() {
+    FinishSheets();
+    if (scene_ && scene_->loaded) KeepBattleBackground(*battleSheets_, scene_->map.look.battleBackground);
+    return *battleSheets_;
 }
 
 void RoamingScreen::Animate(float dt) {
@@ -105,6 +117,10 @@ void RoamingScreen::UpdateBeneath(float dt) {
 void RoamingScreen::UpdateRoaming(float dt) {
     if (!loaded_ || !scene_->loaded) return;
     MapScene& scene = *scene_;
+    // The sheets become textures on the first frame after their pictures are ready, not at a touch.
+    if (sheetPictures_.valid() &&
+        sheetPictures_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+        FinishSheets();
     MovePlayer(scene.hero, scene.map.look, dt);
     Animate(dt);
     UpdateFootBox(scene.hero);
@@ -128,7 +144,7 @@ bool RoamingScreen::UpdateMapNpcs(float dt) {
         if (npcs[i].type != NPC_BATTLE || InNpcReach(scene, npcs[i]) != 1) continue;
         ResetView(context_.window);
         context_.requests.Push(std::make_unique<BattleScreen>(context_, *session_, scene.map.look,
-                                                              npcs[i].battlePath, *battleSheets_));
+                                                              npcs[i].battlePath, Sheets()));
         npcs.erase(npcs.begin() + static_cast<long>(i));
         return true;
     }

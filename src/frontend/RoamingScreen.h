@@ -5,6 +5,7 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
+#include <future>
 #include <memory>
 #include <string>
 
@@ -48,7 +49,9 @@ public:
 
     GameSession& Session() { return *session_; }
     MapScene& Scene() { return *scene_; }
-    const BattleSheets& Sheets() const { return *battleSheets_; }
+    // The battle sheets, made into textures now if their pictures are still being decoded, with the
+    // background of a battle on this map.
+    const BattleSheets& Sheets();
 
 private:
     void HandleRoamingKey(const sf::Event::KeyEvent& key);
@@ -58,6 +61,8 @@ private:
     void BuildScene(sf::Vector2f standing);
     void Animate(float dt);
     void WriteThumbnail();
+    // The battle sheets' pictures, once decoded, made into textures (at once if still being decoded).
+    void FinishSheets();
     // What the story or a puzzle asked for: a conversation, a move, a pop-up.
     void Act(StoryTurn turn);
     // True when an enemy in reach started its battle (the others wait for another frame).
@@ -71,6 +76,8 @@ private:
     std::unique_ptr<MapScene> scene_;
     DecorPictures pictures_;                      // the decor's pictures, decoded once for the whole game
     std::unique_ptr<BattleSheets> battleSheets_;  // the fighters' and effects' sheets, loaded with the game
+    // Their pictures, decoded by a worker while the game's first frames show: no battle comes that soon.
+    std::future<BattleSheetPictures> sheetPictures_;
     GameStart start_;
     bool loaded_ = false;
     std::string pendingTravel_;  // the world map's destination, made when it closes

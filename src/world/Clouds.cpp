@@ -22,12 +22,14 @@ float MapPixelWidth(const MapState& state) {
 
 void BuildCloudLayer(CloudLayer& clouds, const MapState& map) {
     const int width = static_cast<int>(MapPixelWidth(map));
-    for (int i = 0; i < CLOUD_COUNT; ++i) {
+    for (int picture = 0; picture < CLOUD_PICTURES; ++picture) {
         char path[100];
-        FormatText(path, sizeof path, "Assets/Sprites/MapAnimations/Nuages%d.png", i % 8 + 1);
-        clouds.textures[static_cast<size_t>(i)].loadFromFile(path);
+        FormatText(path, sizeof path, "Assets/Sprites/MapAnimations/Nuages%d.png", picture + 1);
+        clouds.textures[static_cast<size_t>(picture)].loadFromFile(path);
+    }
+    for (int i = 0; i < CLOUD_COUNT; ++i) {
         sf::Sprite& sprite = clouds.sprites[static_cast<size_t>(i)];
-        sprite = sf::Sprite(clouds.textures[static_cast<size_t>(i)]);
+        sprite = sf::Sprite(clouds.textures[static_cast<size_t>(i % CLOUD_PICTURES)]);
         if (map.look.smoke) sprite.setColor(CLOUD_NIGHT_TINT);
         const int x = width > 0 ? RandomValue() % width : 0;
         const int y = static_cast<int>(CLOUD_SPACING * static_cast<float>(i));

@@ -7,10 +7,12 @@
 #include <array>
 
 inline constexpr int CLOUD_COUNT = 20;
+// The clouds take turns among this many pictures, each loaded once for the layer.
+inline constexpr int CLOUD_PICTURES = 8;
 
 struct CloudLayer {
     bool held = false;
-    std::array<sf::Texture, CLOUD_COUNT> textures;
+    std::array<sf::Texture, CLOUD_PICTURES> textures;
     std::array<sf::Sprite, CLOUD_COUNT> sprites;
 };
 

@@ -2,6 +2,7 @@
 // The animated decor standing on a map's named points: trees (burnt at night), fires, fishing bubbles,
 // and a marker on every other point. Steps of reading a map, exposed for tests.
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <memory>
@@ -13,6 +14,8 @@
 struct DecorPictures {
     std::vector<std::string> paths;
     std::vector<std::unique_ptr<sf::Texture>> textures;
+    // The darkness of the dark maps as it is before a torch lights it, decoded at the first dark map.
+    sf::Image darkness;
 };
 
 struct MapState;

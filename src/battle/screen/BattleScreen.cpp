@@ -59,9 +59,15 @@ void SendEveryoneHome(Battle& battle) {
         view.sprite.setPosition(view.home);
 }
 
+// The game's copy when it keeps one, else the battle's own.
 void LoadBackground(Battle& battle, const MapLook& look) {
-    LoadPicture(battle.backgroundTexture, "Assets/Sprites/Battle/BattleHUD/" + look.battleBackground);
-    battle.background = sf::Sprite(battle.backgroundTexture);
+    const auto kept = battle.sheets->backgrounds.find(look.battleBackground);
+    if (kept != battle.sheets->backgrounds.end()) {
+        battle.background = sf::Sprite(kept->second);
+    } else {
+        LoadPicture(battle.backgroundTexture, BATTLE_BACKGROUND_FOLDER + look.battleBackground);
+        battle.background = sf::Sprite(battle.backgroundTexture);
+    }
     battle.background.setPosition(0.0f, 0.0f);
 }
 

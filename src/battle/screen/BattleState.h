@@ -4,6 +4,7 @@
 // the choice being made. Built when the battle screen opens and let go, as a whole, when it closes.
 
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +44,16 @@ struct BattleSheets {
     std::array<sf::Texture, ROSTER_SIZE> party;
     std::array<sf::Texture, ENEMY_KIND_COUNT> enemies;
     std::array<sf::Texture, EFFECT_KIND_COUNT> effects;
+    // The battle backgrounds (a picture of the whole screen each) of the maps fought on so far, by file
+    // name: a second battle on a map does not decode its background again.
+    std::map<std::string, sf::Texture> backgrounds;
+};
+
+// The same sheets decoded but not yet textures: decoding needs no OpenGL, so a worker can do it.
+struct BattleSheetPictures {
+    std::array<sf::Image, ROSTER_SIZE> party;
+    std::array<sf::Image, ENEMY_KIND_COUNT> enemies;
+    std::array<sf::Image, EFFECT_KIND_COUNT> effects;
 };
 
 // An effect sheet playing on a fighter.

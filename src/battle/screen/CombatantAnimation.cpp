@@ -56,10 +56,30 @@ void StepAnimation(FighterView& view, const Fighter& fighter, float dt) {
 
 }  // namespace
 
-void LoadBattleSheets(BattleSheets& sheets) {
-    LoadFighterSheets(sheets);
+BattleSheetPictures DecodeBattleSheets() {
+    BattleSheetPictures pictures;
+    DecodeFighterSheets(pictures);
     for (int kind = 0; kind < EFFECT_KIND_COUNT; ++kind)
-        LoadPicture(sheets.effects[static_cast<size_t>(kind)], EFFECT_SHEETS[kind].path);
+        pictures.effects[static_cast<size_t>(kind)].loadFromFile(EFFECT_SHEETS[kind].path);
+    return pictures;
+}
+
+void MakeBattleSheets(BattleSheets& sheets, const BattleSheetPictures& pictures) {
+    // A picture that could not be read leaves its texture empty, as it always has.
+    const auto make = [](sf::Texture& texture, const sf::Image& picture) {
+        if (picture.getSize().x > 0) texture.loadFromImage(picture);
+    };
+    for (size_t i = 0; i < ROSTER_SIZE; ++i)
+        make(sheets.party[i], pictures.party[i]);
+    for (size_t kind = 0; kind < ENEMY_KIND_COUNT; ++kind)
+        make(sheets.enemies[kind], pictures.enemies[kind]);
+    for (size_t kind = 0; kind < EFFECT_KIND_COUNT; ++kind)
+        make(sheets.effects[kind], pictures.effects[kind]);
+}
+
+void KeepBattleBackground(BattleSheets& sheets, const std::string& background) {
+    if (sheets.backgrounds.contains(background)) return;
+    LoadPicture(sheets.backgrounds[background], BATTLE_BACKGROUND_FOLDER + background);
 }
 
 void PlayAnimation(FighterView& view, AnimationSlot slot) {

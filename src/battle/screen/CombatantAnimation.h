@@ -4,10 +4,17 @@
 
 #include <SFML/System/Vector2.hpp>
 
+#include <string>
+
 #include "battle/screen/BattleState.h"
 
-// Every sheet a battle draws from (the fighters' and the effects'), loaded when a game begins.
-void LoadBattleSheets(BattleSheets& sheets);
+// Every sheet a battle draws from (the fighters' and the effects'), loaded when a game begins: decoded
+// (on any thread), then made into textures (on the window's thread).
+BattleSheetPictures DecodeBattleSheets();
+void MakeBattleSheets(BattleSheets& sheets, const BattleSheetPictures& pictures);
+inline constexpr const char* BATTLE_BACKGROUND_FOLDER = "Assets/Sprites/Battle/BattleHUD/";
+// The background a battle on a map of that look shows, loaded the first time it is asked for.
+void KeepBattleBackground(BattleSheets& sheets, const std::string& background);
 
 // Starts the animation from its first frame; a fighter without that animation keeps the one it plays.
 void PlayAnimation(FighterView& view, AnimationSlot slot);

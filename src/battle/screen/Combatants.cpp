@@ -1,7 +1,5 @@
 #include "battle/screen/Combatants.h"
 
-#include "core/Pictures.h"
-
 namespace {
 
 struct AnimationRow {
@@ -44,11 +42,11 @@ const Look& LookOf(const Fighter& fighter) {
 
 }  // namespace
 
-void LoadFighterSheets(BattleSheets& sheets) {
+void DecodeFighterSheets(BattleSheetPictures& pictures) {
     for (size_t i = 0; i < ROSTER_SIZE; ++i)
-        LoadPicture(sheets.party[i], PARTY_LOOKS[i].sheet);
+        pictures.party[i].loadFromFile(PARTY_LOOKS[i].sheet);
     for (size_t kind = 0; kind < ENEMY_KIND_COUNT; ++kind)
-        LoadPicture(sheets.enemies[kind], ENEMY_LOOKS[kind].sheet);
+        pictures.enemies[kind].loadFromFile(ENEMY_LOOKS[kind].sheet);
 }
 
 FighterView MakeFighterView(const Fighter& fighter, const BattleSheets& sheets) {

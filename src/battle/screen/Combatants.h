@@ -6,7 +6,7 @@
 
 #include "battle/screen/BattleState.h"
 
-void LoadFighterSheets(BattleSheets& sheets);
+void DecodeFighterSheets(BattleSheetPictures& pictures);
 // The fighter's picture: its sheet, its rows, on its first idle frame (its place comes from the layout).
 FighterView MakeFighterView(const Fighter& fighter, const BattleSheets& sheets);
 // The size of one frame of the fighter's sheet, in sheet pixels.
