@@ -115,7 +115,7 @@ int StartupChild() {
     SeedRandom(1);
     GameContext context;
     InitGame(context);
-    sf::Event event;
+    sf::Event event{};
     while (context.window->pollEvent(event))
         HandleWindowEvent(context, event);
     UpdateFrame(context);

@@ -79,9 +79,10 @@ void OptionsOverTheGame(GameHarness& game) {
 std::vector<FrameScene> FrameScenes() {
     std::vector<FrameScene> scenes;
     scenes.push_back({"title menu", OpenTitleMenu, {}});
-    for (const char* map : MAPS)
+    for (const char* map : MAPS) {
         scenes.push_back(
             {std::string("map ") + map + ", standing", [map](GameHarness& g) { EnterMap(g, map); }, {}});
+    }
     scenes.push_back(
         {"map ForestNight (dark), walking", [](GameHarness& g) { EnterMap(g, "ForestNight"); }, WalkASquare});
     scenes.push_back({"world map", [](GameHarness& g) { OpenWorldMapFrom(g, "GoblinVillage", 0); }, {}});

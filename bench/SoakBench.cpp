@@ -46,21 +46,25 @@ Function Next(const char* name) {
 }  // namespace
 
 extern "C" {
+// NOLINTNEXTLINE(readability-identifier-naming): the library's name
 void glGenTextures(int count, unsigned* names) {
     static const auto next = Next<void (*)(int, unsigned*)>("glGenTextures");
     next(count, names);
     gLiveTextures += count;
 }
+// NOLINTNEXTLINE(readability-identifier-naming): the library's name
 void glDeleteTextures(int count, const unsigned* names) {
     static const auto next = Next<void (*)(int, const unsigned*)>("glDeleteTextures");
     next(count, names);
     gLiveTextures -= count;
 }
+// NOLINTNEXTLINE(readability-identifier-naming): the library's name
 void alGenBuffers(int count, unsigned* names) {
     static const auto next = Next<void (*)(int, unsigned*)>("alGenBuffers");
     next(count, names);
     gLiveSoundBuffers += count;
 }
+// NOLINTNEXTLINE(readability-identifier-naming): the library's name
 void alDeleteBuffers(int count, const unsigned* names) {
     static const auto next = Next<void (*)(int, const unsigned*)>("alDeleteBuffers");
     next(count, names);

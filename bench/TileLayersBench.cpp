@@ -58,9 +58,11 @@ void ReadyToDraw(benchmark::State& state, bool flips) {
     }
 }
 
+// NOLINTNEXTLINE(readability-identifier-naming): Google Benchmark's
 void BM_MapWithoutFlips(benchmark::State& state) {
     ReadyToDraw(state, false);
 }
+// NOLINTNEXTLINE(readability-identifier-naming): Google Benchmark's
 void BM_MapWithFlippedTiles(benchmark::State& state) {
     ReadyToDraw(state, true);
 }
