@@ -22,13 +22,19 @@
 #include <random>
 #include <string>
 
+#include "content/Fishing.h"
+#include "content/MapScene.h"
+#include "content/Shop.h"
 #include "core/Random.h"
 #include "core/Settings.h"
+#include "frontend/CreditsScreen.h"
+#include "support/Battles.h"
 #include "support/Files.h"
 #include "support/Journey.h"
 #include "support/Playthrough.h"
 #include "support/Saves.h"
 #include "support/Scenes.h"
+#include "world/GameSession.h"
 #include "world/SaveCheck.h"
 
 namespace fs = std::filesystem;
@@ -141,19 +147,39 @@ bool SavesReadable(std::string& which) {
     return true;
 }
 
-// A shortcut a player would take many minutes to walk: a map, the world map, or a battle.
+// A shortcut a player would take many minutes to walk: a map, the world map, a battle (one easily won,
+// one the boss wins), the shop, fishing at the pond, or the credits from the title.
 void Jump(GameHarness& game, std::mt19937& random) {
     const char* map = MAPS[random() % std::size(MAPS)];
-    switch (random() % 3) {
+    switch (random() % 7) {
         case 0:
             EnterMap(game, map, 10);
             break;
         case 1:
             OpenWorldMapFrom(game, "GoblinVillage", static_cast<int>(random() % 4));
             break;
+        case 2:
+            BeginBattle(game, "Bridge", WriteLevel("Pup", "ENEMY COUNT 1\nENEMY TYPE [2]\nMONEY EARNED 5\n"));
+            break;
+        case 3:
+            BeginBattle(game, "BridgeNight", Level("Boss"));
+            break;
+        case 4:
+            EnterMap(game, "GoblinVillage", 10);
+            game.Requests().Push(std::make_unique<ShopScreen>(game.Context(), game.Session()));
+            game.Apply();
+            break;
+        case 5:
+            EnterMap(game, "GoblinVillage", 10);
+            game.Session().SetFlag(&StoryFlags::fishingUnlocked);
+            game.Requests().Push(
+                std::make_unique<FishingScreen>(game.Context(), game.Session(), game.Scene().hero, 0));
+            game.Apply();
+            break;
         default:
-            EnterMap(game, "Bridge", 10);
-            (void)WalkIntoEnemy(game);
+            ExitToMenu(game);
+            game.Requests().Replace(std::make_unique<CreditsMenuScreen>(game.Context()));
+            game.Apply();
             break;
     }
 }
@@ -219,7 +245,7 @@ int SoakRandom(double minutes, unsigned seed) {
         if (!game->Window().isOpen()) {  // quit from the title: started again
             game = StartAgain(std::move(game), seed + static_cast<unsigned>(++restarts));
         }
-        if (random() % 400 == 0) Jump(*game, random);
+        if (random() % 150 == 0) Jump(*game, random);
         Act(*game, random);
         ++acts;
         if (game->Window().isOpen()) ++screensSeen[static_cast<int>(game->Top())];
