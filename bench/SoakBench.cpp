@@ -148,7 +148,7 @@ bool SavesReadable(std::string& which) {
 }
 
 // A shortcut a player would take many minutes to walk: a map, the world map, a battle (one easily won,
-// one the boss wins), the shop, fishing at the pond, or the credits from the title.
+// one ten bosses win), the shop, fishing at the pond, or the credits from the title.
 void Jump(GameHarness& game, std::mt19937& random) {
     const char* map = MAPS[random() % std::size(MAPS)];
     switch (random() % 7) {
@@ -162,7 +162,9 @@ void Jump(GameHarness& game, std::mt19937& random) {
             BeginBattle(game, "Bridge", WriteLevel("Pup", "ENEMY COUNT 1\nENEMY TYPE [2]\nMONEY EARNED 5\n"));
             break;
         case 3:
-            BeginBattle(game, "BridgeNight", Level("Boss"));
+            BeginBattle(
+                game, "BridgeNight",
+                WriteLevel("Bosses", "ENEMY COUNT 10\nENEMY TYPE [1,1,1,1,1,1,1,1,1,1]\nMONEY EARNED 0\n"));
             break;
         case 4:
             EnterMap(game, "GoblinVillage", 10);
