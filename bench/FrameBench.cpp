@@ -8,8 +8,6 @@
 #include <SFML/OpenGL.hpp>
 #include <SFML/Window/Event.hpp>
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -19,53 +17,16 @@
 #include <vector>
 
 #include "BenchClock.h"
+#include "StartupTiming.h"
 #include "app/FrameLoop.h"
 #include "app/Startup.h"
 #include "core/Log.h"
 #include "core/Random.h"
 
-extern char** environ;
-
 namespace {
 
-// The child: the start of RunGame up to the first frame shown, then the monotonic time it was shown.
-int StartupChild() {
-    SetLogSink([](std::string_view) {});
-    if (!EnterAssetTree(nullptr)) return 1;
-    SeedRandom(1);
-    GameContext context;
-    InitGame(context);
-    sf::Event event{};
-    while (context.window->pollEvent(event))
-        HandleWindowEvent(context, event);
-    UpdateFrame(context);
-    DrawFrame(context);
-    glFinish();
-    std::printf("%.9f\n", NowSeconds(CLOCK_MONOTONIC));
-    return 0;
-}
-
 int Startup(char* self, int runs) {
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        int pipeEnds[2];
-        if (pipe(pipeEnds) != 0) return 1;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-        char child[] = "--startup-child";
-        char* args[] = {self, child, nullptr};
-        pid_t pid = 0;
-        const double start = NowSeconds(CLOCK_MONOTONIC);
-        if (posix_spawn(&pid, self, &actions, nullptr, args, environ) != 0) return 1;
-        close(pipeEnds[1]);
-        char line[64] = {};
-        const ssize_t got = read(pipeEnds[0], line, sizeof line - 1);
-        close(pipeEnds[0]);
-        waitpid(pid, nullptr, 0);
-        posix_spawn_file_actions_destroy(&actions);
-        if (got > 0) times.push_back(std::atof(line) - start);
-    }
+    const std::vector<double> times = StartupTimes(self, runs);
     if (times.empty()) return 1;
     std::printf("start-up to first splash frame: median %.1f ms, min %.1f ms, max %.1f ms over %zu runs\n",
                 Percentile(times, 0.5) * 1e3, Percentile(times, 0.0) * 1e3, Percentile(times, 1.0) * 1e3,
@@ -112,7 +73,7 @@ int Title(int frames) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "--startup-child") == 0) return StartupChild();
+    if (argc >= 2 && std::strcmp(argv[1], STARTUP_CHILD_FLAG) == 0) return StartupChild();
     const std::string mode = argc >= 2 ? argv[1] : "";
     const int count = argc >= 3 ? std::atoi(argv[2]) : 0;
     if (mode == "startup") return Startup(argv[0], count > 0 ? count : 15);

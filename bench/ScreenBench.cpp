@@ -25,6 +25,7 @@
 
 #include "BenchClock.h"
 #include "ScreenBenchScenes.h"
+#include "StartupTiming.h"
 #include "app/FrameLoop.h"
 #include "app/Startup.h"
 #include "core/Log.h"
@@ -108,45 +109,9 @@ void PrintTable(const std::vector<Row>& rows, const std::string& floorNote, doub
     if (anyFrameMissed) std::printf("\n[1] %s\n", floorNote.c_str());
 }
 
-// The child of Startup: the start of the game up to its first frame shown, then the monotonic clock.
-int StartupChild() {
-    SetLogSink([](std::string_view) {});
-    if (!EnterAssetTree(nullptr)) return 1;
-    SeedRandom(1);
-    GameContext context;
-    InitGame(context);
-    sf::Event event{};
-    while (context.window->pollEvent(event))
-        HandleWindowEvent(context, event);
-    UpdateFrame(context);
-    DrawFrame(context);
-    glFinish();
-    std::printf("%.9f\n", NowSeconds(CLOCK_MONOTONIC));
-    return 0;
-}
-
-// Each run a fresh process, timed from just before it is spawned.
+// The median start-up of fresh processes.
 double Startup(char* self, int runs) {
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        int pipeEnds[2];
-        if (pipe(pipeEnds) != 0) return 0.0;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-        char child[] = "--startup-child";
-        char* args[] = {self, child, nullptr};
-        pid_t pid = 0;
-        const double start = NowSeconds(CLOCK_MONOTONIC);
-        if (posix_spawn(&pid, self, &actions, nullptr, args, environ) != 0) return 0.0;
-        close(pipeEnds[1]);
-        char line[64] = {};
-        const ssize_t got = read(pipeEnds[0], line, sizeof line - 1);
-        close(pipeEnds[0]);
-        waitpid(pid, nullptr, 0);
-        posix_spawn_file_actions_destroy(&actions);
-        if (got > 0) times.push_back(std::atof(line) - start);
-    }
+    const std::vector<double> times = StartupTimes(self, runs);
     return times.empty() ? 0.0 : Percentile(times, 0.5);
 }
 
@@ -178,7 +143,7 @@ long PlaythroughPeakKb(char* self) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "--startup-child") == 0) return StartupChild();
+    if (argc >= 2 && std::strcmp(argv[1], STARTUP_CHILD_FLAG) == 0) return StartupChild();
     if (argc >= 2 && std::strcmp(argv[1], "--playthrough-child") == 0) return PlaythroughChild();
     const int frames = argc >= 2 ? std::atoi(argv[1]) : 300;
     const int runs = argc >= 3 ? std::atoi(argv[2]) : 5;

@@ -11,19 +11,10 @@ namespace {
 
 constexpr int MOST_PRESSES = 1000;
 
-void WritePartsItMayName() {
-    static bool written = false;
-    if (written) return;
-    written = true;
-    WriteFuzzFile("Assets/Text/Dialogues/Fuzz/Part1.txt", "Good morning.;\nA second page.");
-    WriteFuzzFile("Assets/Text/Dialogues/Fuzz/Part2.txt", "Farewell.");
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterFuzzFolder("dialogue");
-    WritePartsItMayName();
+    EnterFuzzFolder("dialogue", {FUZZ_PART_1, FUZZ_PART_2});
     WriteFuzzInput("Assets/Text/Dialogues/Input/infos.txt", data, size);
     std::vector<Dialogue> dialogues(1);
     LoadDialogue("Assets/Text/Dialogues/Input/infos.txt", dialogues.front());

@@ -5,13 +5,14 @@
 #include <SFML/System/Err.hpp>
 #include <SFML/Window/Context.hpp>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
 
 #include "core/Log.h"
 
-void EnterFuzzFolder(const char* target) {
+void EnterFuzzFolder(const char* target, std::initializer_list<FuzzFile> files) {
     static bool entered = false;
     if (entered) return;
     entered = true;
@@ -27,14 +28,12 @@ void EnterFuzzFolder(const char* target) {
     static sf::Context context;
     if (std::getenv("VELMORIA_FUZZ_VERBOSE") == nullptr)
         sf::err().rdbuf(nullptr);  // the pictures named are missing
+    for (const FuzzFile& file : files)
+        WriteFuzzInput(file.path, reinterpret_cast<const uint8_t*>(file.text), std::strlen(file.text));
 }
 
 void WriteFuzzInput(const std::string& path, const uint8_t* data, size_t size) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
-void WriteFuzzFile(const std::string& path, const std::string& text) {
-    WriteFuzzInput(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
 }

@@ -19,10 +19,12 @@ void TypeOutPage(TextReveal& reveal) {
         UpdateTextReveal(ONE_CHARACTER, reveal);
 }
 
-bool TalkThrough(DialogueOwner owner, int presses) {
+bool TalkThrough(DialogueOwner owner, int presses, const std::function<void(const TextReveal&)>& eachPage) {
     HandleDialogueKey(EnterKey(), owner);
     for (int press = 0; press < presses && *owner.open != 0; ++press) {
-        TypeOutPage((*owner.dialogues)[static_cast<size_t>(*owner.currentDialogue)].reveal);
+        TextReveal& reveal = (*owner.dialogues)[static_cast<size_t>(*owner.currentDialogue)].reveal;
+        TypeOutPage(reveal);
+        if (eachPage) eachPage(reveal);
         HandleDialogueKey(EnterKey(), owner);
     }
     return *owner.open == 0;

@@ -13,21 +13,13 @@ namespace {
 
 constexpr int MOST_PRESSES = 1000;
 
-void WriteDialogueItMayName() {
-    static bool written = false;
-    if (written) return;
-    written = true;
-    WriteFuzzFile("Assets/Text/Dialogues/Fuzz/infos.txt",
-                  "Max 2\nPortraits/Pell\nPortraits/Narrator\nFuzz\n");
-    WriteFuzzFile("Assets/Text/Dialogues/Fuzz/Part1.txt", "Good morning.;\nA second page.");
-    WriteFuzzFile("Assets/Text/Dialogues/Fuzz/Part2.txt", "Farewell.");
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterFuzzFolder("npc");
-    WriteDialogueItMayName();
+    EnterFuzzFolder(
+        "npc", {{"Assets/Text/Dialogues/Fuzz/infos.txt", "Max 2\nPortraits/Pell\nPortraits/Narrator\nFuzz\n"},
+                FUZZ_PART_1,
+                FUZZ_PART_2});
     WriteFuzzInput("Assets/Text/Maps/Fuzz/PNJ1.txt", data, size);
     Npc npc;
     LoadNpc("Assets/Text/Maps/Fuzz/PNJ1.txt", npc);

@@ -20,14 +20,6 @@ namespace {
 // A section: its map's name and its flag lines, each with its feed.
 using Section = std::pair<std::string, std::string>;
 
-void WriteContentLists() {
-    static bool written = false;
-    if (written) return;
-    written = true;
-    WriteFuzzFile("Assets/Text/Maps/Bridge/Map.txt", "PNJ 3\nItem 2\nBucket_Empty\nPumpkin\n");
-    WriteFuzzFile("Assets/Text/Maps/Village/Map.txt", "PNJ 1\nItem 0\n");
-}
-
 std::vector<Section> SectionsOf(const std::string& text) {
     std::vector<Section> sections;
     for (const std::string& line : SaveLinesWithoutFeeds(text)) {
@@ -49,8 +41,9 @@ std::string HeadOf(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterFuzzFolder("save");
-    WriteContentLists();
+    // Two maps' content lists, so sections are checked against them as in the game.
+    EnterFuzzFolder("save", {{"Assets/Text/Maps/Bridge/Map.txt", "PNJ 3\nItem 2\nBucket_Empty\nPumpkin\n"},
+                             {"Assets/Text/Maps/Village/Map.txt", "PNJ 1\nItem 0\n"}});
     const std::string text(reinterpret_cast<const char*>(data), size);
     if (!IsSaveTextSound(text)) return 0;
     GameSession session;

@@ -17,14 +17,6 @@ constexpr const char* DIALOGUE_PART = "Assets/Text/Dialogues/Fuzz/Part1.txt";
 constexpr const char* POPUP_PART = "Assets/Text/Dialogues/PopUp/Start/Part1.txt";
 constexpr const char* CREDITS_BLOCK = "Assets/Text/Credits/Programeurs.txt";
 
-void WriteInfosNamingTheInput() {
-    static bool written = false;
-    if (written) return;
-    written = true;
-    WriteFuzzFile("Assets/Text/Dialogues/Fuzz/infos.txt", "Max 1\nPortraits/Pell\nFuzz\n");
-    WriteFuzzFile("Assets/Text/Dialogues/PopUp/Start/infos.txt", "Max 1\nPortraits/Narrator\nPopUp/Start\n");
-}
-
 // At most one page a ';', one a full page, and the last.
 int MostPages(const uint8_t* data, size_t size) {
     size_t semicolons = 0;
@@ -43,14 +35,7 @@ void TalkThroughThePart(int pages) {
     LoadDialogue("Assets/Text/Dialogues/Fuzz/infos.txt", dialogues.front());
     int32_t open = 0;
     int32_t inUse = 0;
-    const DialogueOwner owner{&dialogues, &open, &inUse};
-    HandleDialogueKey(EnterKey(), owner);
-    for (int press = 0; press <= pages && open != 0; ++press) {
-        TypeOutPage(dialogues.front().reveal);
-        CheckPage(dialogues.front().reveal);
-        HandleDialogueKey(EnterKey(), owner);
-    }
-    Check(open == 0);
+    Check(TalkThrough({&dialogues, &open, &inUse}, pages + 1, CheckPage));
 }
 
 void ReadThePopUp(int pages) {
@@ -77,8 +62,9 @@ void WatchTheCredits() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterFuzzFolder("typed-text");
-    WriteInfosNamingTheInput();
+    EnterFuzzFolder("typed-text", {{"Assets/Text/Dialogues/Fuzz/infos.txt", "Max 1\nPortraits/Pell\nFuzz\n"},
+                                   {"Assets/Text/Dialogues/PopUp/Start/infos.txt",
+                                    "Max 1\nPortraits/Narrator\nPopUp/Start\n"}});
     for (const char* path : {DIALOGUE_PART, POPUP_PART, CREDITS_BLOCK})
         WriteFuzzInput(path, data, size);
     const int pages = MostPages(data, size);

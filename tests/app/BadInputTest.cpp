@@ -174,20 +174,16 @@ TEST(BadInput, AnItemsFileNamingNothingLaysNothingAndTheGameGoesOn) {
     });
 }
 
-// ENTER, two frames apart, until done() holds: a text of a hundred pages takes two hundred presses (one
-// shows the page whole, the next turns it).
-bool PressEnterThrough(GameHarness& game, const std::function<bool()>& done) {
-    for (int presses = 0; presses < 400 && !done(); ++presses)
-        game.Press(ENTER, 2);
-    return done();
-}
+// A text of a hundred pages takes two hundred presses (one shows the page whole, the next turns it).
+constexpr int MOST_PRESSES = 400;
 
 // Beside the first person who talks, ENTER until their talk has opened and closed again (a talk of no
 // part opens and closes on the same press).
 void TalkThrough(GameHarness& game) {
     ASSERT_TRUE(WalkBeside(game, FirstNpcOfType(game, NPC_TALK)->box));
     game.Press(ENTER, 2);
-    EXPECT_TRUE(PressEnterThrough(game, [&] { return !game.Shows(SCREEN_DIALOGUE); }));
+    game.PressEnterUntil([&] { return !game.Shows(SCREEN_DIALOGUE); }, MOST_PRESSES, 2);
+    EXPECT_FALSE(game.Shows(SCREEN_DIALOGUE));
 }
 
 TEST(BadInput, ADialoguesInfosOrPartEndsTheTalkEarlyAndTheGameGoesOn) {
@@ -212,7 +208,8 @@ TEST(BadInput, APopUpsTextClosesOnEnterAndTheNewGameGoesOn) {
             std::filesystem::remove_all("Saves");
             game.Press(ENTER);  // Play: no slot in use, a new game
             game.Step(0.021f, 100);
-            EXPECT_TRUE(PressEnterThrough(game, [&] { return !PopUpShown(game); }));
+            game.PressEnterUntil([&] { return !PopUpShown(game); }, MOST_PRESSES, 2);
+            EXPECT_FALSE(PopUpShown(game));
             ExpectTheHeroWalks(game);
             ExpectTheSaveContinues(game);
             ExitToMenu(game);
@@ -262,7 +259,8 @@ TEST(BadInput, AConfigFileFallsBackOnWhatItCannotUseAndTheGameIsPlayable) {
             EXPECT_TRUE(volume >= 0.0f && volume <= 20.0f);
         ChoosePlay(game);
         game.Step(0.021f, 100);
-        EXPECT_TRUE(PressEnterThrough(game, [&] { return !PopUpShown(game); }));
+        game.PressEnterUntil([&] { return !PopUpShown(game); }, MOST_PRESSES, 2);
+        EXPECT_FALSE(PopUpShown(game));
         ExpectTheHeroWalks(game);
         ExpectTheSaveContinues(game);
     }

@@ -111,10 +111,10 @@ public:
     void Press(int32_t code, int frames = 2);
     // The key held down for `frames` frames, then let go.
     void HoldFor(int32_t code, int frames);
-    // ENTER pressed with half a second between presses until done() holds (at most `limit` presses);
-    // returns the presses it took.
+    // ENTER pressed with `frames` frames (half a second) between presses until done() holds (at most
+    // `limit` presses); returns the presses it took.
     template <typename Done>
-    int PressEnterUntil(Done done, int limit = 40);
+    int PressEnterUntil(Done done, int limit = 40, int frames = 30);
     // Draws the current frame and reads the window back.
     sf::Image Capture();
 
@@ -146,10 +146,10 @@ T* GameHarness::Find() const {
 }
 
 template <typename Done>
-int GameHarness::PressEnterUntil(Done done, int limit) {
+int GameHarness::PressEnterUntil(Done done, int limit, int frames) {
     int presses = 0;
     for (; !done() && presses < limit; ++presses)
-        Press(sf::Keyboard::Return, 30);
+        Press(sf::Keyboard::Return, frames);
     return presses;
 }
 
